@@ -1,0 +1,71 @@
+#include "core/chart/chart.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace tarveno {
+
+void RecalcBeatType(Chart& chart, int beat, int measure) {
+  if (measure < 0 || measure >= kStepMeasures || beat < 0 || beat >= kBeatsPerMeasure) return;
+  auto& steps = chart.StepData[static_cast<size_t>(measure)];
+  uint8_t& type = chart.BeatType[static_cast<size_t>(measure)][static_cast<size_t>(beat)];
+  const size_t s0 = static_cast<size_t>(4 * beat);
+  if (steps[s0] != kTripletMark) {
+    bool freeze = false;
+    for (int k = 0; k < 4; ++k) freeze = freeze || chart.freezeAt(static_cast<int>(s0) + k, measure) != 0;
+    if (freeze || steps[s0 + 1] != 0 || steps[s0 + 2] != 0 || steps[s0 + 3] != 0) {
+      type = static_cast<uint8_t>(BeatKind::Sixteenth);
+    } else {
+      type = static_cast<uint8_t>(BeatKind::Plain);
+    }
+    return;
+  }
+  if (steps[s0 + 2] != 0 || steps[s0 + 3] != 0) {
+    type = static_cast<uint8_t>(BeatKind::Triplet);
+    return;
+  }
+  steps[s0] = steps[s0 + 1];
+  steps[s0 + 1] = 0;
+  type = static_cast<uint8_t>(BeatKind::Plain);
+}
+
+bool CanPlaceArrow(const Chart& chart, int column, int slot, int measure) {
+  if (measure <= 0 || measure >= kStepMeasures || column < 0 || column > 7 || slot < 0 || slot > 15) return false;
+  const unsigned occupied = static_cast<unsigned>(chart.stepAt(slot, measure) | chart.freezeAt(slot, measure));
+  unsigned panels;
+  if (chart.PlayStyle == 2) panels = 0xFF;
+  else panels = column < 4 ? 0x0F : 0xF0;
+  const int count = std::popcount(occupied & panels);
+  const bool own = (occupied >> column) & 1u;
+  return !own && count <= 1;
+}
+
+void RecalcAllBeatTypes(Chart& chart, const Catalogue& catalogue) {
+  const int measures = std::min(catalogue.measures(chart.SongIndex), kStepMeasures);
+  for (int g = 0; g < 4 * measures; ++g) RecalcBeatType(chart, g % 4, g / 4);
+}
+
+void ResetChartData(Chart& chart) {
+  chart.eraseSteps();
+  chart.eraseFreeze();
+  chart.eraseBeatTypes();
+  chart.PlayStyle = 0;
+  chart.Difficulty = 1;
+  chart.EditName.clear();
+  chart.KrunTitle.clear();
+}
+
+bool FormCheck(const Chart& chart, uint8_t filetype, CheckMessages& checkMessages) {
+  checkMessages = {};
+  if (chart.KrunTitle.empty() && filetype == kFileTypeKrun) {
+    checkMessages[0] = "KRUNタイトルが未記入です。";
+    return false;
+  }
+  if (chart.EditName.empty() && filetype == kFileTypeCard) {
+    checkMessages[0] = "EDIT名が未記入です。";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tarveno

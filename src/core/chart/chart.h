@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/songs/catalogue.h"
+
+namespace tarveno {
+
+inline constexpr int kSlotsPerMeasure = 16;
+inline constexpr int kBeatsPerMeasure = 4;
+inline constexpr int kStepMeasures = 471;    // StepData measures 0..470
+inline constexpr int kFreezeMeasures = 201;  // FreezeData measures 0..200
+inline constexpr uint8_t kTripletMark = 255;
+
+// One arrow byte per slot; the 16 slots of a measure are contiguous, measure after measure,
+// exactly the block layout of the memory-card save. Indexed [measure][slot].
+using MeasureBytes = std::array<uint8_t, kSlotsPerMeasure>;
+using StepTable = std::array<MeasureBytes, kStepMeasures>;
+using FreezeTable = std::array<MeasureBytes, kFreezeMeasures>;
+using BeatTable = std::array<std::array<uint8_t, kBeatsPerMeasure>, kStepMeasures>;
+
+static_assert(sizeof(StepTable) == 7536, "the step block of a card save is 471 x 16 bytes");
+
+enum class BeatKind : uint8_t { Plain = 0, Sixteenth = 1, Triplet = 2 };
+
+// The one chart being edited: tables and header. A value owned by its document.
+struct Chart {
+  StepTable StepData{};
+  FreezeTable FreezeData{};
+  BeatTable BeatType{};
+
+  uint8_t PlayStyle = 0;   // 0 single, 1 couple, 2 double
+  uint8_t Difficulty = 1;  // class in the high nibble, foot level in the low nibble
+  int16_t SongIndex = 0;
+  std::string EditName;  // UTF-8; at most 8 half-width characters
+  std::string KrunTitle;
+  int16_t KrunWidth = 0;
+  int16_t KrunHeight = 0;
+  std::string KrunComment;
+  uint8_t HasFreeze = 0;  // set by the card reader and writer only
+
+  // Freeze bits beyond measure 200 read as zero; measures outside the tables too.
+  uint8_t freezeAt(int slot, int measure) const {
+    return measure >= 0 && measure < kFreezeMeasures ? FreezeData[static_cast<size_t>(measure)][static_cast<size_t>(slot)]
+                                                     : 0;
+  }
+  uint8_t stepAt(int slot, int measure) const {
+    return measure >= 0 && measure < kStepMeasures ? StepData[static_cast<size_t>(measure)][static_cast<size_t>(slot)]
+                                                   : 0;
+  }
+  uint8_t beatTypeAt(int beat, int measure) const {
+    return measure >= 0 && measure < kStepMeasures ? BeatType[static_cast<size_t>(measure)][static_cast<size_t>(beat)]
+                                                   : 0;
+  }
+
+  void eraseSteps() { StepData = {}; }
+  void eraseFreeze() { FreezeData = {}; }
+  void eraseBeatTypes() { BeatType = {}; }
+};
+
+// The open chart with its document state. MeterSegs is the meter list last loaded; it is not
+// cleared when a song without one is chosen.
+struct Document {
+  Chart chart;
+  MeterSegs meterSegs{};
+  bool Modified = false;
+};
+
+// Recomputes BeatType(beat, measure) and turns a one-note triplet beat back into a plain beat.
+// Measures outside 0..470 are ignored.
+void RecalcBeatType(Chart& chart, int beat, int measure);
+
+// True when an arrow may be placed on column 0..7 at slot 0..15 of the measure.
+bool CanPlaceArrow(const Chart& chart, int column, int slot, int measure);
+
+// The recompute that finishes every opening: every beat of the song's measures
+// (none when SongIndex is outside 0..500), limited to the table's 471 measures.
+void RecalcAllBeatTypes(Chart& chart, const Catalogue& catalogue);
+
+// Resets the header fields a new chart starts with and erases the tables. SongIndex,
+// KrunWidth, KrunHeight and KrunComment keep their values.
+void ResetChartData(Chart& chart);
+
+inline constexpr uint8_t kFileTypeCard = 1;
+inline constexpr uint8_t kFileTypeKrun = 2;
+inline constexpr size_t kCheckMessageCount = 6;
+using CheckMessages = std::array<std::string, kCheckMessageCount>;
+
+// The check before a save: true when the chart may be saved in that kind; otherwise the
+// reason stands in checkMessages[0].
+bool FormCheck(const Chart& chart, uint8_t filetype, CheckMessages& checkMessages);
+
+}  // namespace tarveno

@@ -1,0 +1,49 @@
+#include "core/chart/open.h"
+
+#include "core/chart/card.h"
+#include "core/chart/krun.h"
+#include "core/io/files.h"
+
+namespace tarveno {
+
+std::optional<ChartFileKind> chartFileKindFromName(const std::string& name) {
+  auto endsWith = [&](std::string_view tail) {
+    return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+  };
+  if (endsWith(".mc")) return ChartFileKind::Card;
+  if (endsWith(".kru")) return ChartFileKind::Krun;
+  return std::nullopt;
+}
+
+Result<std::vector<Notice>> openChartFile(const std::filesystem::path& path, ChartFileKind kind, Document& document,
+                                          const Catalogue& catalogue) {
+  auto bytes = readFileBytes(path);
+  if (!bytes) return bytes.error();
+  std::vector<Notice> notices;
+  if (kind == ChartFileKind::Card) {
+    if (bytes->size() < kCardMinimumSize) {
+      return Error{ErrorCode::BadData, "不正なデータです\n" + displayName(path)};
+    }
+    Chart next = document.chart;
+    next.eraseSteps();
+    auto read = ReadCardSave(*bytes, next, catalogue, document.meterSegs);
+    if (!read) return Error{read.error().code, read.error().message + "\n" + displayName(path)};
+    notices = std::move(*read);
+    document.chart = std::move(next);
+  } else {
+    document.chart.eraseSteps();
+    document.chart.eraseFreeze();
+    notices = ReadKrunChart(*bytes, document.chart);
+  }
+  RecalcAllBeatTypes(document.chart, catalogue);
+  document.Modified = false;
+  return notices;
+}
+
+Status saveChartFile(const std::filesystem::path& path, ChartFileKind kind, const Chart& chart,
+                     const Catalogue& catalogue) {
+  if (kind == ChartFileKind::Card) return WriteCardSaveFile(path, chart, catalogue);
+  return WriteKrunChartFile(path, chart, catalogue, currentDate());
+}
+
+}  // namespace tarveno

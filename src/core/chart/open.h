@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/chart/chart.h"
+#include "core/result.h"
+
+namespace tarveno {
+
+enum class ChartFileKind { Card, Krun };
+
+// Kind by the end of the name, compared case-sensitively (".mc", ".kru"); nullopt otherwise.
+std::optional<ChartFileKind> chartFileKindFromName(const std::string& name);
+
+inline constexpr const char* kUnsupportedFormatText = "対応していない形式です";
+
+// Opens a chart file into the document the way every opening path does: the file is read
+// first, and when it cannot be read at all the document is untouched and the error comes
+// back. Otherwise StepData and FreezeData are erased, the reader of the kind runs (its
+// notices come back, e.g. "#msdstyle" or errors 102/103) and the beat types of the whole
+// song are recomputed. Modified is cleared.
+Result<std::vector<Notice>> openChartFile(const std::filesystem::path& path, ChartFileKind kind, Document& document,
+                                          const Catalogue& catalogue);
+
+// Writes the chart in the given kind, replacing the file only once the new one is complete.
+Status saveChartFile(const std::filesystem::path& path, ChartFileKind kind, const Chart& chart,
+                     const Catalogue& catalogue);
+
+}  // namespace tarveno

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/result.h"
+
+namespace tarveno {
+
+// Reads a whole file as bytes. A missing file, a folder or an unreadable file is an error
+// whose message names the file.
+Result<std::string> readFileBytes(const std::filesystem::path& path);
+
+// Writes bytes to a temporary file in the target's folder and renames it over the target,
+// so a failure never leaves a half-written file in place of the old one.
+Status writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The file name as the user should see it in a message (UTF-8).
+std::string displayName(const std::filesystem::path& path);
+
+}  // namespace tarveno

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace tarveno {
+
+// Why a core operation failed. The message is Japanese and ready to show to the user;
+// the code lets callers (the CLI's exit status, tests) tell failures apart.
+enum class ErrorCode {
+  FileOpen,      // the file could not be opened or read
+  FileWrite,     // the file could not be written or replaced
+  BadData,       // the content is not what the format needs
+  Unsupported,   // a file kind or value the program cannot handle
+  OutOfRange,    // a value does not fit where it has to go
+};
+
+struct Error {
+  ErrorCode code = ErrorCode::BadData;
+  std::string message;
+};
+
+// A value or an error: core readers hand this back instead of throwing or showing UI.
+template <class T>
+class Result {
+ public:
+  Result(T value) : data_(std::move(value)) {}  // NOLINT: implicit on purpose
+  Result(Error error) : data_(std::move(error)) {}  // NOLINT
+
+  bool ok() const { return std::holds_alternative<T>(data_); }
+  explicit operator bool() const { return ok(); }
+
+  T& value() { return std::get<T>(data_); }
+  const T& value() const { return std::get<T>(data_); }
+  T& operator*() { return value(); }
+  const T& operator*() const { return value(); }
+  T* operator->() { return &value(); }
+  const T* operator->() const { return &value(); }
+
+  const Error& error() const { return std::get<Error>(data_); }
+
+ private:
+  std::variant<T, Error> data_;
+};
+
+// Success or an error, for operations that produce nothing.
+class Status {
+ public:
+  Status() = default;
+  Status(Error error) : error_(std::move(error)) {}  // NOLINT: implicit on purpose
+
+  bool ok() const { return !error_.has_value(); }
+  explicit operator bool() const { return ok(); }
+  const Error& error() const { return *error_; }
+
+ private:
+  std::optional<Error> error_;
+};
+
+// Something a reader wants the user told while it goes on (or after it stopped early),
+// e.g. the "#msdstyle" box or the card reader's errors 102/103.
+struct Notice {
+  int code = 0;  // 0 for a plain warning, 102/103 for the card reader's errors
+  std::string title;
+  std::string text;
+};
+
+}  // namespace tarveno

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "core/chart/chart.h"
+
+class QWidget;
+
+namespace tarveno {
+
+struct AppContext;
+
+// What the document commands need from the main window.
+class DocumentHost {
+ public:
+  virtual ~DocumentHost() = default;
+  virtual QWidget* dialogParent() = 0;
+  // ResetChart: selection and hover cleared, view at row 3, edit commands updated, chart
+  // emptied (header as a new chart has it), editor laid out and redrawn, not modified.
+  virtual void resetChart() = 0;
+  // FinishOpening after a reader filled the chart (beat types already recomputed by the core):
+  // editor laid out and redrawn, not modified.
+  virtual void finishOpening() = 0;
+  // OpenSettingsDialog: the properties dialog, then LayoutEditor and RedrawCanvas.
+  virtual void openSettingsDialog() = 0;
+  // Closes the statistics window when it is open.
+  virtual void closeStatistics() = 0;
+};
+
+// New, Open, Save, drop and the close query, with the unsaved-changes check.
+class DocumentCommands {
+ public:
+  static constexpr const char* kFileFilter = "memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru";
+
+  DocumentCommands(AppContext& context, DocumentHost& host);
+
+  void newChart();   // M_New
+  void open();       // M_Open
+  void save();       // M_Save: sets saveDone when a file was written
+  // Drop of a file list onto the main window: the first file only, by its ending.
+  void dropFiles(const QStringList& paths);
+  // Opens a file named on the command line (no unsaved-changes check): by its ending,
+  // "対応していない形式です" otherwise; FinishOpening runs in every case.
+  void openCommandLine(const QString& path);
+  // Close query: true when the window may close (statistics window closed then).
+  bool closeQuery();
+
+  // The unsaved-changes check; true when the command may go on.
+  bool confirmDiscard();
+
+  bool saveDone = false;
+  CheckMessages checkMessages{};
+
+ private:
+  AppContext& context_;
+  DocumentHost& host_;
+  // Open and Save share one dialog: each starts with the name last chosen in either.
+  QString lastPath_;
+  int lastFilterIndex_ = 1;
+};
+
+}  // namespace tarveno

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace tarveno {
+
+// Every message box and platform dialog goes through here, so tests can answer them.
+class Prompts {
+ public:
+  enum class Buttons { Ok, YesNo, YesNoCancel };
+  enum class Icon { None, Question, Exclamation, Information, Critical };
+  enum class Answer { Ok, Yes, No, Cancel };
+
+  struct FileChoice {
+    QString path;
+    int filterIndex = 1;  // 1-based entry of the filter that was selected
+  };
+
+  virtual ~Prompts() = default;
+
+  virtual Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+                         Icon icon) = 0;
+  // filter uses "text|pattern|text|pattern"; initialPath is the name last chosen.
+  virtual std::optional<FileChoice> openFile(QWidget* parent, const QString& filter, const QString& initialPath,
+                                             int initialFilterIndex) = 0;
+  // Asks before overwriting an existing file.
+  virtual std::optional<FileChoice> saveFile(QWidget* parent, const QString& filter, const QString& initialPath,
+                                             int initialFilterIndex) = 0;
+  virtual std::optional<QColor> color(QWidget* parent, const QColor& initial) = 0;
+  virtual std::optional<QFont> font(QWidget* parent, const QFont& initial) = 0;
+};
+
+}  // namespace tarveno

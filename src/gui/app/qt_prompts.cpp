@@ -1,0 +1,95 @@
+#include "gui/app/qt_prompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace tarveno {
+
+QStringList qtNameFilters(const QString& windowsFilter) {
+  const QStringList parts = windowsFilter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString text = parts[i];
+    // The text often names the pattern already ("memorycard image(*.mc)"); Qt wants it at the end.
+    if (!text.contains(QLatin1Char('('))) text += QStringLiteral(" (%1)").arg(parts[i + 1]);
+    filters << text;
+  }
+  return filters;
+}
+
+Prompts::Answer QtPrompts::message(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+                                   Icon icon) {
+  QMessageBox box(parent);
+  box.setWindowTitle(title);
+  box.setText(text);
+  switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+  }
+  switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return buttons == Buttons::YesNoCancel ? Answer::Cancel : (buttons == Buttons::YesNo ? Answer::No : Answer::Ok);
+  }
+}
+
+namespace {
+
+std::optional<Prompts::FileChoice> runFileDialog(QWidget* parent, const QString& filter, const QString& initialPath,
+                                                 int initialFilterIndex, bool save) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  const QStringList filters = qtNameFilters(filter);
+  dialog.setNameFilters(filters);
+  if (initialFilterIndex >= 1 && initialFilterIndex <= filters.size()) {
+    dialog.selectNameFilter(filters[initialFilterIndex - 1]);
+  }
+  if (!initialPath.isEmpty()) dialog.selectFile(initialPath);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  Prompts::FileChoice choice;
+  choice.path = dialog.selectedFiles().first();
+  choice.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+  if (choice.filterIndex < 1) choice.filterIndex = 1;
+  return choice;
+}
+
+}  // namespace
+
+std::optional<Prompts::FileChoice> QtPrompts::openFile(QWidget* parent, const QString& filter,
+                                                       const QString& initialPath, int initialFilterIndex) {
+  return runFileDialog(parent, filter, initialPath, initialFilterIndex, false);
+}
+
+std::optional<Prompts::FileChoice> QtPrompts::saveFile(QWidget* parent, const QString& filter,
+                                                       const QString& initialPath, int initialFilterIndex) {
+  return runFileDialog(parent, filter, initialPath, initialFilterIndex, true);
+}
+
+std::optional<QColor> QtPrompts::color(QWidget* parent, const QColor& initial) {
+  QColor c = QColorDialog::getColor(initial, parent);
+  if (!c.isValid()) return std::nullopt;
+  return c;
+}
+
+std::optional<QFont> QtPrompts::font(QWidget* parent, const QFont& initial) {
+  bool ok = false;
+  QFont f = QFontDialog::getFont(&ok, initial, parent);
+  if (!ok) return std::nullopt;
+  return f;
+}
+
+}  // namespace tarveno

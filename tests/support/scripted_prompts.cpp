@@ -1,0 +1,66 @@
+#include "support/scripted_prompts.h"
+
+namespace tarveno::testing {
+
+Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& title, const QString& text, Buttons buttons,
+                                         Icon icon) {
+  shown.push_back({title, text, buttons, icon});
+  if (onMessage) return onMessage(shown.back());
+  if (messages_.empty()) {
+    // Plain OK boxes need no script; anything asking a question does.
+    if (buttons == Buttons::Ok) return Answer::Ok;
+    ++unexpected;
+    return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+  }
+  Answer a = messages_.front();
+  messages_.pop_front();
+  return a;
+}
+
+std::optional<Prompts::FileChoice> ScriptedPrompts::openFile(QWidget*, const QString& filter,
+                                                             const QString& initialPath, int) {
+  fileFilters.push_back(filter);
+  fileInitials.push_back(initialPath);
+  if (opens_.empty()) {
+    ++unexpected;
+    return std::nullopt;
+  }
+  auto c = opens_.front();
+  opens_.pop_front();
+  return c;
+}
+
+std::optional<Prompts::FileChoice> ScriptedPrompts::saveFile(QWidget*, const QString& filter,
+                                                             const QString& initialPath, int) {
+  fileFilters.push_back(filter);
+  fileInitials.push_back(initialPath);
+  if (saves_.empty()) {
+    ++unexpected;
+    return std::nullopt;
+  }
+  auto c = saves_.front();
+  saves_.pop_front();
+  return c;
+}
+
+std::optional<QColor> ScriptedPrompts::color(QWidget*, const QColor&) {
+  if (colors_.empty()) {
+    ++unexpected;
+    return std::nullopt;
+  }
+  auto c = colors_.front();
+  colors_.pop_front();
+  return c;
+}
+
+std::optional<QFont> ScriptedPrompts::font(QWidget*, const QFont&) {
+  if (fonts_.empty()) {
+    ++unexpected;
+    return std::nullopt;
+  }
+  auto f = fonts_.front();
+  fonts_.pop_front();
+  return f;
+}
+
+}  // namespace tarveno::testing

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "gui/app/prompts.h"
+
+namespace tarveno::testing {
+
+// Answers dialogs from a script and records every message shown. A dialog that nobody
+// scripted is a test failure (it would block a real user), reported through `unexpected`.
+class ScriptedPrompts : public Prompts {
+ public:
+  struct Shown {
+    QString title;
+    QString text;
+    Buttons buttons;
+    Icon icon;
+  };
+
+  // Queue answers, consumed in order by the matching kind of dialog.
+  void answerMessage(Answer a) { messages_.push_back(a); }
+  void answerOpen(std::optional<FileChoice> c) { opens_.push_back(std::move(c)); }
+  void answerSave(std::optional<FileChoice> c) { saves_.push_back(std::move(c)); }
+  void answerColor(std::optional<QColor> c) { colors_.push_back(std::move(c)); }
+  void answerFont(std::optional<QFont> f) { fonts_.push_back(std::move(f)); }
+  // Runs instead of a queued answer when set (e.g. to drive a nested modal dialog).
+  std::function<Answer(const Shown&)> onMessage;
+
+  Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons, Icon icon) override;
+  std::optional<FileChoice> openFile(QWidget* parent, const QString& filter, const QString& initialPath,
+                                     int initialFilterIndex) override;
+  std::optional<FileChoice> saveFile(QWidget* parent, const QString& filter, const QString& initialPath,
+                                     int initialFilterIndex) override;
+  std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
+  std::optional<QFont> font(QWidget* parent, const QFont& initial) override;
+
+  std::vector<Shown> shown;            // every message box, in order
+  std::vector<QString> fileFilters;    // filter passed to each file dialog
+  std::vector<QString> fileInitials;   // initial path passed to each file dialog
+  int unexpected = 0;                  // dialogs that had no scripted answer
+
+  bool allAnswersUsed() const {
+    return messages_.empty() && opens_.empty() && saves_.empty() && colors_.empty() && fonts_.empty();
+  }
+
+ private:
+  std::deque<Answer> messages_;
+  std::deque<std::optional<FileChoice>> opens_;
+  std::deque<std::optional<FileChoice>> saves_;
+  std::deque<std::optional<QColor>> colors_;
+  std::deque<std::optional<QFont>> fonts_;
+};
+
+}  // namespace tarveno::testing

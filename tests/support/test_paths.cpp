@@ -1,0 +1,37 @@
+#include "support/test_paths.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace tarveno::testing {
+
+std::filesystem::path dataDir() { return TARVENO_DATA_DIR; }
+
+TempDir::TempDir() {
+  std::random_device rd;
+  for (;;) {
+    path_ = std::filesystem::temp_directory_path() / ("tarveno-test-" + std::to_string(rd()));
+    if (std::filesystem::create_directory(path_)) break;
+  }
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string readAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void writeAll(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace tarveno::testing

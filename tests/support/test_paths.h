@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tarveno::testing {
+
+// The bundled data folder of the source tree (kruid.dat, meter files, examples).
+std::filesystem::path dataDir();
+
+// A fresh empty folder for one test, removed when the object goes away.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string readAll(const std::filesystem::path& path);
+void writeAll(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace tarveno::testing
