@@ -1,12 +1,252 @@
 #include "core/chart/card.h"
 
-// Placeholder until the memory-card reader and writer land.
+#include <algorithm>
+
+#include "core/chart/card_edition.h"
+#include "core/chart/card_name.h"
+#include "core/io/files.h"
+
 namespace tarveno {
-Result<std::string> WriteCardSave(const Chart&, const Catalogue&) { return Error{ErrorCode::Unsupported, "未実装です"}; }
-Status WriteCardSaveFile(const std::filesystem::path&, const Chart&, const Catalogue&) {
-  return Error{ErrorCode::Unsupported, "未実装です"};
+
+namespace {
+
+// Directory frame of the memory card, then the save block from offset 128.
+constexpr size_t kOffFrameFlags = 0;
+constexpr size_t kOffFrameSize = 4;
+constexpr size_t kOffFrameNext = 8;
+constexpr size_t kOffFileName = 10;
+constexpr size_t kOffEditName = 22;
+constexpr size_t kOffChecksum = 127;
+constexpr size_t kOffSaveMagic = 128;
+constexpr size_t kOffTitle = 132;
+constexpr size_t kOffWordA = 640;
+constexpr size_t kOffWordB = 644;
+constexpr size_t kOffWordC = 648;
+constexpr size_t kOffFormat = 656;
+constexpr size_t kOffSignature = 664;
+constexpr size_t kOffWordD = 688;
+constexpr size_t kOffFreezeLength = 704;
+constexpr size_t kOffCode = 708;
+constexpr size_t kOffStyle = 710;
+constexpr size_t kOffDifficulty = 711;
+constexpr size_t kOffFreezeLength2 = 768;
+constexpr size_t kOffStyle2 = 772;
+constexpr size_t kOffHeaderWord = 773;
+constexpr size_t kOffCode2 = 776;
+constexpr size_t kOffDifficulty2 = 778;
+constexpr size_t kOffHasFreeze = 779;
+constexpr size_t kOffStepBlockA = 784;
+constexpr size_t kOffStepBlockB = 1040;
+// In the second layout the step block starts 16 rows later but the freeze rows did not move.
+constexpr int kLayoutBRowShift = 16;
+
+constexpr std::string_view kFileNamePrefix = "BISLPM-40731";
+constexpr std::string_view kSignature = "--KrunKrunPerambulator--";
+constexpr const char* kBadDataText = "不正なデータです";
+
+static_assert(kOffStepBlockA + sizeof(StepTable) == kCardFileSize);
+static_assert(kOffStepBlockA == kCardMinimumSize);
+
+void put8(std::string& out, size_t off, uint8_t v) {
+  out[off] = static_cast<char>(v);
 }
-Result<std::vector<Notice>> ReadCardSave(std::string_view, Chart&, const Catalogue&, MeterSegs&) {
-  return Error{ErrorCode::Unsupported, "未実装です"};
+void put16(std::string& out, size_t off, uint16_t v) {
+  put8(out, off, static_cast<uint8_t>(v & 0xFF));
+  put8(out, off + 1, static_cast<uint8_t>(v >> 8));
 }
+void put32(std::string& out, size_t off, uint32_t v) {
+  put16(out, off, static_cast<uint16_t>(v & 0xFFFF));
+  put16(out, off + 2, static_cast<uint16_t>(v >> 16));
+}
+void putText(std::string& out, size_t off, std::string_view text) {
+  out.replace(off, text.size(), text);
+}
+
+// File content where everything past the end reads as zero, so a short save reads as if it
+// had been padded.
+class CardBytes {
+ public:
+  explicit CardBytes(std::string_view bytes) : bytes_(bytes) {}
+  uint8_t u8(size_t off) const { return off < bytes_.size() ? static_cast<uint8_t>(bytes_[off]) : 0; }
+  int16_t i16(size_t off) const { return static_cast<int16_t>(u8(off) | (u8(off + 1) << 8)); }
+  uint32_t u32(size_t off) const {
+    return static_cast<uint32_t>(u8(off)) | static_cast<uint32_t>(u8(off + 1)) << 8 |
+           static_cast<uint32_t>(u8(off + 2)) << 16 | static_cast<uint32_t>(u8(off + 3)) << 24;
+  }
+  std::string_view text(size_t off, size_t size) const {
+    if (off >= bytes_.size()) return {};
+    return bytes_.substr(off, size);
+  }
+
+ private:
+  std::string_view bytes_;
+};
+
+// In the single style the console expects the pad's nibble in both halves of the byte.
+uint8_t toCardByte(uint8_t b, uint8_t style) {
+  return style == 0 ? static_cast<uint8_t>((b & 15) * 17) : b;
+}
+
+// The table holds 471 measures; a catalogue length beyond that cannot be stored anyway.
+int storedMeasures(const SongRecord& song) {
+  return std::clamp<int>(song.Measures, 0, kStepMeasures);
+}
+
+Notice readError(int code) {
+  return Notice{code, "Error(Code" + std::to_string(code) + ")", kBadDataText};
+}
+
+}  // namespace
+
+Result<std::string> WriteCardSave(const Chart& chart, const Catalogue& catalogue) {
+  if (!catalogue.isValidIndex(chart.SongIndex)) {
+    return Error{ErrorCode::OutOfRange,
+                 "曲が選ばれていないため、メモリーカードイメージに保存できません。\n譜面の設定で曲を選んでください。"};
+  }
+  if (chart.PlayStyle > 2) {
+    return Error{ErrorCode::OutOfRange, "プレイスタイルが正しくないため、メモリーカードイメージに保存できません。"};
+  }
+  const SongRecord& song = catalogue.SongList[static_cast<size_t>(chart.SongIndex)];
+  const int measures = storedMeasures(song);
+  const uint16_t freezeLength = static_cast<uint16_t>((measures + 2) * kSlotsPerMeasure);
+  const uint16_t code = static_cast<uint16_t>(song.Code);
+  const uint8_t style = chart.PlayStyle;
+
+  uint8_t hasFreeze = 0;
+  for (int m = 0; m < std::min(measures, kFreezeMeasures) && !hasFreeze; ++m) {
+    for (int s = 0; s < kSlotsPerMeasure; ++s) {
+      if (chart.freezeAt(s, m) != 0) hasFreeze = 1;
+    }
+  }
+
+  // The step block stands in for the writers' scratch table: built here, written once.
+  StepTable block{};
+  for (int m = 0; m < measures; ++m) {
+    for (int s = 0; s < kSlotsPerMeasure; ++s) {
+      block[static_cast<size_t>(m)][static_cast<size_t>(s)] = toCardByte(chart.stepAt(s, m), style);
+    }
+  }
+  if (hasFreeze) {
+    // Freeze rows follow one empty row; for long songs they run off the table's end and the
+    // tail is lost, as it is on the console.
+    for (int m = 0; m < measures && measures + 1 + m < kStepMeasures; ++m) {
+      for (int s = 0; s < kSlotsPerMeasure; ++s) {
+        block[static_cast<size_t>(measures + 1 + m)][static_cast<size_t>(s)] = toCardByte(chart.freezeAt(s, m), style);
+      }
+    }
+  }
+
+  const std::string name = cardEditNameBytes(chart.EditName);
+  const CardEdition edition = cardEditionForCode(song.Code);
+
+  std::string out(kCardFileSize, '\0');
+  put32(out, kOffFrameFlags, 0x51);
+  put32(out, kOffFrameSize, 8192);
+  put16(out, kOffFrameNext, 0xFFFF);
+  putText(out, kOffFileName, kFileNamePrefix);
+  putText(out, kOffEditName, name);
+  uint8_t checksum = 0;
+  for (size_t i = 0; i < kOffChecksum; ++i) checksum ^= static_cast<uint8_t>(out[i]);
+  put8(out, kOffChecksum, checksum);
+
+  put32(out, kOffSaveMagic, 0x01134353);
+  putText(out, kOffTitle, cardSaveTitle(cardTitleLabel(edition.label), name));
+  put32(out, kOffWordA, edition.wordA);
+  put32(out, kOffWordB, edition.wordB);
+  put16(out, kOffWordC, edition.wordC);
+  put8(out, kOffFormat, 2);
+  putText(out, kOffSignature, kSignature);
+  put16(out, kOffWordD, static_cast<uint16_t>(edition.wordD));
+  put16(out, kOffFreezeLength, freezeLength);
+  put16(out, kOffCode, code);
+  put8(out, kOffStyle, style);
+  put8(out, kOffDifficulty, chart.Difficulty);
+  put16(out, kOffFreezeLength2, freezeLength);
+  put8(out, kOffStyle2, style);
+  put16(out, kOffHeaderWord, 259);
+  put16(out, kOffCode2, code);
+  put8(out, kOffDifficulty2, chart.Difficulty);
+  put8(out, kOffHasFreeze, hasFreeze);
+  out.replace(kOffStepBlockA, sizeof block, reinterpret_cast<const char*>(block.data()), sizeof block);
+  return out;
+}
+
+Status WriteCardSaveFile(const std::filesystem::path& path, const Chart& chart, const Catalogue& catalogue) {
+  auto bytes = WriteCardSave(chart, catalogue);
+  if (!bytes) return bytes.error();
+  return writeFileAtomically(path, *bytes);
+}
+
+Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, const Catalogue& catalogue,
+                                         MeterSegs& meterSegs) {
+  if (bytes.size() < kCardMinimumSize) return Error{ErrorCode::BadData, kBadDataText};
+  const CardBytes file(bytes);
+  std::vector<Notice> notices;
+
+  chart.eraseFreeze();
+  chart.EditName = cardEditNameFromBytes(file.text(kOffEditName, kCardNameBytes));
+  const int freezeLength = file.i16(kOffFreezeLength);
+  const int16_t code = file.i16(kOffCode);
+
+  // The catalogue ends at the first code below 1; a later record with the same code wins.
+  int found = -1;
+  for (int i = 0; i < kSongListSize && catalogue.SongList[static_cast<size_t>(i)].Code > 0; ++i) {
+    if (catalogue.SongList[static_cast<size_t>(i)].Code == code) found = i;
+  }
+  if (found < 0) {
+    notices.push_back(readError(102));
+    return notices;
+  }
+  chart.SongIndex = static_cast<int16_t>(found);
+  if (catalogue.SongList[static_cast<size_t>(found)].MeterFlag != 0) {
+    Status loaded = LoadMeterSegs(catalogue, found, meterSegs);
+    if (!loaded) notices.push_back(Notice{0, "Error", loaded.error().message});
+  }
+
+  const uint8_t style = file.u8(kOffStyle);
+  if (style > 2) {
+    notices.push_back(readError(103));
+    return notices;
+  }
+  chart.PlayStyle = style;
+  chart.Difficulty = file.u8(kOffDifficulty);
+  chart.HasFreeze = file.u8(kOffHasFreeze);
+
+  const bool layoutB =
+      file.u32(kOffStepBlockA) == 256 && file.u32(kOffStepBlockA + 4) == 252 && file.u32(kOffStepBlockA + 8) == 1;
+  const size_t start = layoutB ? kOffStepBlockB : kOffStepBlockA;
+  for (int m = 0; m < kStepMeasures; ++m) {
+    for (int s = 0; s < kSlotsPerMeasure; ++s) {
+      chart.StepData[static_cast<size_t>(m)][static_cast<size_t>(s)] =
+          file.u8(start + static_cast<size_t>(m * kSlotsPerMeasure + s));
+    }
+  }
+
+  if (style == 0) {
+    // Only an on-beat 255 is a triplet marker; any other byte keeps the first pad's nibble.
+    for (auto& measure : chart.StepData) {
+      for (size_t s = 0; s < measure.size(); ++s) {
+        if (measure[s] != kTripletMark || s % kBeatsPerMeasure != 0) measure[s] &= 15;
+      }
+    }
+  }
+
+  if (chart.HasFreeze == 1 && freezeLength > 0) {
+    // Only the 201 freeze measures can receive bytes, so a damaged length never walks further.
+    const int count = std::min(freezeLength, kFreezeMeasures * kSlotsPerMeasure);
+    for (int i = 0; i < count; ++i) {
+      const int q = freezeLength + i;
+      const int row = q / kSlotsPerMeasure - 1 - (layoutB ? kLayoutBRowShift : 0);
+      const int slot = q % kSlotsPerMeasure;
+      if (row < 0 || row >= kStepMeasures) continue;
+      uint8_t& source = chart.StepData[static_cast<size_t>(row)][static_cast<size_t>(slot)];
+      // Freeze bytes have no triplet marker: in the single style only the first pad counts.
+      chart.FreezeData[static_cast<size_t>(i / kSlotsPerMeasure)][static_cast<size_t>(i % kSlotsPerMeasure)] =
+          style == 0 ? static_cast<uint8_t>(source & 15) : source;
+      source = 0;
+    }
+  }
+  return notices;
+}
+
 }  // namespace tarveno
