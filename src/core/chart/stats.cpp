@@ -1,6 +1,58 @@
 #include "core/chart/stats.h"
 
-// Placeholder until the statistics land.
+#include <algorithm>
+#include <limits>
+#include <string_view>
+
 namespace tarveno {
-ChartStats ComputeChartStats(const Chart&, const Catalogue&) { return {}; }
+
+namespace {
+
+// Note value of each taken byte: a plain beat's four slots, a triplet beat's three notes.
+constexpr std::string_view kPlainValues = "0212";
+constexpr std::string_view kTripletValues = "033";
+
+void bump(int16_t& count) {
+  if (count < std::numeric_limits<int16_t>::max()) ++count;
+}
+
+void countByte(ChartStats& stats, uint8_t arrows, char noteValue) {
+  if (arrows == 0) return;
+  bump(stats.steps);
+  const auto value = static_cast<size_t>(noteValue - '0');
+  for (size_t panel = 0; panel < stats.panels.size(); ++panel) {
+    if ((arrows >> panel) & 1) {
+      bump(stats.objects);
+      bump(stats.panels[panel]);
+      bump(stats.noteValues[value]);
+    }
+  }
+}
+
+}  // namespace
+
+ChartStats ComputeChartStats(const Chart& chart, const Catalogue& catalogue) {
+  ChartStats stats;
+  const int measures = std::clamp(catalogue.measures(chart.SongIndex), 0, kStepMeasures);
+  // A single chart shows and saves only the first pad; a second pad left over from a change
+  // of style is not part of it.
+  const uint8_t panelMask = chart.PlayStyle == 0 ? 0x0F : 0xFF;
+  for (int m = 0; m < measures; ++m) {
+    const MeasureBytes& bytes = chart.StepData[static_cast<size_t>(m)];
+    for (size_t beat = 0; beat < kBeatsPerMeasure; ++beat) {
+      const size_t first = beat * kBeatsPerMeasure;
+      if (bytes[first] == kTripletMark) {
+        for (size_t j = 0; j < kTripletValues.size(); ++j) {
+          countByte(stats, bytes[first + 1 + j] & panelMask, kTripletValues[j]);
+        }
+      } else {
+        for (size_t q = 0; q < kPlainValues.size(); ++q) {
+          countByte(stats, bytes[first + q] & panelMask, kPlainValues[q]);
+        }
+      }
+    }
+  }
+  return stats;
+}
+
 }  // namespace tarveno
