@@ -10,7 +10,9 @@
 namespace tarveno {
 
 // Colours are 24-bit RGB held in a signed 32-bit value with red in the lowest byte.
-constexpr int32_t rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr int32_t rgb(int r, int g, int b) {
+  return r | (g << 8) | (b << 16);
+}
 
 enum class LineStyle : int32_t { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, None = 5 };
 
@@ -57,13 +59,28 @@ struct ViewSettings {
 
 inline constexpr size_t kViewRecordSize = 128;
 inline constexpr size_t kViewRecordCount = 29;
+inline constexpr size_t kViewFileSize = kViewRecordSize * kViewRecordCount;  // 3712, as this program writes it
+// The shortest file that still holds all 29 values: the last record (a 16-bit value) unpadded.
+inline constexpr size_t kViewMinimumFileSize = kViewRecordSize * (kViewRecordCount - 1) + 2;
+// A text record holds a 16-bit byte count and the CP932 bytes.
+inline constexpr size_t kViewTextMaxBytes = kViewRecordSize - 2;
+inline constexpr int16_t kNumPosMax = 20;
+
+// view.dat content -> settings, or why the content is unusable (Japanese). Nothing is taken
+// from a damaged file: a half-read file would mix stale and default values.
+Result<ViewSettings> decodeViewSettings(std::string_view bytes);
 
 // view.dat content -> settings; any damage (short file, bad value) gives the defaults.
 ViewSettings parseViewSettings(std::string_view bytes);
 // LoadViewSettings: a missing or unreadable file gives the defaults, silently.
 ViewSettings LoadViewSettings(const std::filesystem::path& viewDat);
 
-// The complete 29-record file; text that does not fit a record (over 126 CP932 bytes) is refused.
+// Checks that every setting can be stored and read back as it is (the reader's ranges, texts
+// that fit a record in CP932). The message names the setting.
+Status validateViewSettings(const ViewSettings& settings);
+
+// The complete 29-record file; text that does not fit a record (over 126 CP932 bytes) is refused,
+// as is any value the reader would take for damage.
 Result<std::string> serializeViewSettings(const ViewSettings& settings);
 // Writes view.dat, replacing it only once the new file is complete.
 Status SaveViewSettings(const std::filesystem::path& viewDat, const ViewSettings& settings);
