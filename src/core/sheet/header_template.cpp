@@ -1,0 +1,110 @@
+#include "core/sheet/header_template.h"
+
+#include <algorithm>
+
+namespace tarveno {
+
+namespace {
+
+// Bytes of the UTF-8 character starting at `at` (a broken sequence counts as one byte), so an
+// escape never splits a character.
+size_t characterLength(const std::string& text, size_t at) {
+  unsigned char lead = static_cast<unsigned char>(text[at]);
+  size_t n = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 1;
+  return std::min(n, text.size() - at);
+}
+
+std::string expandEscape(char code, const Chart& chart, const Catalogue& catalogue) {
+  switch (code) {
+    case 'T': {
+      const SongRecord* song = catalogue.song(chart.SongIndex);
+      return song ? song->Title : std::string();
+    }
+    case 'E':
+      return chart.EditName;
+    case 'M':
+      return playStyleName(chart.PlayStyle);
+    case 'L':
+      return difficultyText(chart.Difficulty, false);
+    case 'l':
+      return difficultyText(chart.Difficulty, true);
+    default:
+      return {};
+  }
+}
+
+// A LF that is not part of a CR LF break would reach the text drawing as a control
+// character; it is left out.
+void appendText(std::string& line, const std::string& text, size_t from, size_t to) {
+  for (size_t i = from; i < to; ++i) {
+    if (text[i] != '\n') line.push_back(text[i]);
+  }
+}
+
+}  // namespace
+
+std::string playStyleName(uint8_t playStyle) {
+  switch (playStyle) {
+    case 0:
+      return "SINGLE";
+    case 1:
+      return "COUPLE";
+    case 2:
+      return "DOUBLE";
+    default:
+      return {};
+  }
+}
+
+std::string difficultyText(uint8_t difficulty, bool anotherNames) {
+  // "???-" spelled in pieces so it is not read as a trigraph.
+  static constexpr const char* kNoClass =
+      "??"
+      "?-";
+  static constexpr const char* kNames[] = {kNoClass, "BASIC-", "TRICK-", "MANIAC-"};
+  static constexpr const char* kAnotherNames[] = {kNoClass, "BASIC-", "ANOTHER-", "SSR-"};
+  int cls = difficulty >> 4;
+  int level = difficulty & 0x0F;
+  std::string text;
+  if (cls <= 3) text = anotherNames ? kAnotherNames[cls] : kNames[cls];
+  text += level == 0 ? std::string("?") : std::to_string(level);
+  return text;
+}
+
+std::vector<std::string> expandHeaderTemplate(const std::string& headerStyle, const Chart& chart,
+                                              const Catalogue& catalogue) {
+  std::vector<std::string> lines;
+  std::string line;
+  size_t p = 0;
+  const size_t end = headerStyle.size();
+  while (p < end) {
+    size_t cr = headerStyle.find('\r', p);
+    size_t percent = headerStyle.find('%', p);
+    if (cr == std::string::npos && percent == std::string::npos) break;
+    if (cr != std::string::npos && (percent == std::string::npos || cr < percent)) {
+      appendText(line, headerStyle, p, cr);
+      lines.push_back(std::move(line));
+      line.clear();
+      p = cr + 1;
+      // Only a LF is the second half of a line break; a lone CR must not eat a character.
+      if (p < end && headerStyle[p] == '\n') ++p;
+      continue;
+    }
+    appendText(line, headerStyle, p, percent);
+    p = percent + 1;
+    if (p < end) {
+      line += expandEscape(headerStyle[p], chart, catalogue);
+      p += characterLength(headerStyle, p);
+    }
+  }
+  appendText(line, headerStyle, std::min(p, end), end);
+  lines.push_back(std::move(line));
+  return lines;
+}
+
+int64_t headerLineCount(const std::string& headerStyle) {
+  if (headerStyle.empty()) return 0;
+  return 1 + static_cast<int64_t>(std::count(headerStyle.begin(), headerStyle.end(), '\r'));
+}
+
+}  // namespace tarveno
