@@ -1,6 +1,8 @@
 #include <QApplication>
 
+#include "gui/app/startup.h"
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  return tarveno::StartUp(app);
 }

@@ -1,0 +1,289 @@
+#include "gui/app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QWheelEvent>
+
+#include "gui/app/app_context.h"
+#include "gui/app/edit_info_window.h"
+#include "gui/editor/edit_command_state.h"
+#include "gui/songs/options_dialog.h"
+#include "render/masked_image.h"
+
+namespace tarveno {
+
+MainWindow::MainWindow(AppContext& context, QWidget* parent)
+    : QMainWindow(parent),
+      context_(context),
+      modes_(state_, *this),
+      editor_(context.document, context.AutoDivide, state_, modes_, *this),
+      commands_(context, *this) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("TARVENO"));
+  setWindowIcon(QIcon(QPixmap::fromImage(maskToAlpha(arrows_.image(arrowImageIndex(0, 2)), kArrowMaskColor))));
+  setAcceptDrops(true);
+
+  canvas_ = new CanvasWidget(this);
+  setCentralWidget(canvas_);
+  buildMenus();
+  buildCanvasChildren();
+  buildToolbar();
+  buildStatusBar();
+  canvas_->setInput(this);
+  connect(canvas_, &CanvasWidget::resized, this, [this] {
+    placeToolbar();
+    // The canvas keeps its place until the next LayoutEditor; only the picture follows.
+    redrawCanvas();
+  });
+
+  const QSize client = defaultClientSize();
+  resize(client.width(), menuBar()->sizeHint().height() + client.height() + statusBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() = default;
+
+// Large enough for all 15 rows below the toolbar, both pads with the margin and the toolbar.
+QSize MainWindow::defaultClientSize() const {
+  const int rows =
+      toolbar_->sizeHint().height() - geometry::kToolbarOverlap + geometry::kVisibleRows * geometry::kRowHeight + 4;
+  const int width = std::max(toolbar_->sizeHint().width(), 2 * geometry::kPadWidth + 2 * 56 + vscroll_->width());
+  return {width, rows};
+}
+
+void MainWindow::buildCanvasChildren() {
+  // Measure numbers and markers first, so the toolbar and scroll bar stay on top of them.
+  QFont numberFont = font();
+  numberFont.setPixelSize(11);
+  for (int i = 0; i < geometry::kLabelCount; ++i) {
+    auto* label = new QLabel(QStringLiteral("00%1").arg(i + 1), canvas_);
+    label->setObjectName(QStringLiteral("LblNum%1").arg(i));
+    label->setFont(numberFont);
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    label->setGeometry(0, 0, 22, 12);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+    lblNum_[static_cast<size_t>(i)] = label;
+  }
+  // ImgSel(0) red, (1) blue, (2) red with a white edge, (3) blue with a white edge.
+  const int markerImages[geometry::kMarkerCount] = {kImgSelStart1, kImgSelEnd1, kImgSelStart2, kImgSelEnd2};
+  for (int i = 0; i < geometry::kMarkerCount; ++i) {
+    auto* marker = new QLabel(canvas_);
+    marker->setObjectName(QStringLiteral("ImgSel%1").arg(i));
+    marker->setPixmap(QPixmap::fromImage(toolbarImages_.transparent(markerImages[i])));
+    marker->setGeometry(0, 0, geometry::kMarkerSize, geometry::kMarkerSize);
+    marker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    marker->hide();
+    imgSel_[static_cast<size_t>(i)] = marker;
+  }
+  vscroll_ = new QScrollBar(Qt::Vertical, canvas_);
+  vscroll_->setObjectName(QStringLiteral("VScroll1"));
+  vscroll_->setRange(geometry::kScrollMinimum, geometry::kScrollMinimum);
+  vscroll_->setValue(geometry::kScrollMinimum);
+  vscroll_->setSingleStep(geometry::kScrollSmallChange);
+  vscroll_->setPageStep(geometry::kScrollLargeChange);
+  vscroll_->resize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 100);
+  vscroll_->installEventFilter(this);
+  // The thumb drag is handled as a change, so the canvas follows it while it moves.
+  connect(vscroll_, &QScrollBar::valueChanged, this, [this](int value) { editor_.scrollChanged(value); });
+}
+
+void MainWindow::placeToolbar() {
+  toolbar_->setGeometry(0, 0, canvas_->width(), toolbar_->sizeHint().height());
+}
+
+void MainWindow::load(const QString& commandLine) {
+  modes_.reset();
+  resetChart();
+  if (!commandLine.isEmpty()) commands_.openCommandLine(commandLine);
+}
+
+void MainWindow::resetChart() {
+  state_.selStart = state_.selEnd = state_.hoverRow = kUnset;
+  vscroll_->setValue(geometry::kScrollMinimum);
+  updateEditCommands();
+  ResetChartData(context_.document.chart);
+  layoutEditor();
+  redrawCanvas();
+  context_.document.Modified = false;
+}
+
+void MainWindow::finishOpening() {
+  // The reader's caller has already recomputed every beat type of the song.
+  layoutEditor();
+  redrawCanvas();
+  context_.document.Modified = false;
+}
+
+void MainWindow::openSettingsDialog() {
+  OptionsDialog dialog(context_, this);
+  dialog.exec();
+  layoutEditor();
+  redrawCanvas();
+}
+
+void MainWindow::closeStatistics() {
+  if (editInfo_) editInfo_->close();
+}
+
+void MainWindow::layoutEditor() {
+  const Chart& chart = context_.document.chart;
+  const int statusHeight = statusBar()->isVisible() ? statusBar()->height() : 0;
+  const EditorLayout layout =
+      computeEditorLayout(canvas_->width(), canvas_->height() + statusHeight, toolbar_->height(), statusHeight,
+                          vscroll_->width(), chart.PlayStyle, context_.catalogue.measures(chart.SongIndex));
+  state_.canvasLeft = layout.canvasLeft;
+  state_.canvasTop = layout.canvasTop;
+  vscroll_->setGeometry(layout.scrollBar);
+  vscroll_->setMaximum(layout.scrollMaximum);
+}
+
+void MainWindow::redrawCanvas() {
+  const CanvasScene scene{context_.document.chart, context_.catalogue, context_.document.meterSegs, state_};
+  renderCanvas(canvas_->frame(), scene, arrows_, output_);
+  applyOutput();
+  canvas_->update();
+  if (editInfo_ && editInfo_->isVisible()) editInfo_->computeChartStats();
+}
+
+void MainWindow::applyOutput() {
+  for (size_t i = 0; i < lblNum_.size(); ++i) {
+    const CanvasOutput::Label& label = output_.labels[i];
+    if (label.visible) {
+      lblNum_[i]->setText(label.caption);
+      lblNum_[i]->move(label.pos);
+      lblNum_[i]->show();
+    } else {
+      lblNum_[i]->hide();
+    }
+  }
+  for (size_t i = 0; i < imgSel_.size(); ++i) {
+    const CanvasOutput::Marker& marker = output_.markers[i];
+    if (marker.visible) {
+      imgSel_[i]->move(marker.pos);
+      imgSel_[i]->show();
+    } else {
+      imgSel_[i]->hide();
+    }
+  }
+  if (output_.hasPositionTexts) {
+    pnlPosX_->setText(output_.posX);
+    pnlPosY_->setText(output_.posY);
+  }
+}
+
+void MainWindow::updateEditCommands() {
+  auto enabled = [this](const char* name) { return actions_.value(QLatin1String(name))->isEnabled(); };
+  EditCommandStates states{enabled("M_Cut"),     enabled("M_Copy"),     enabled("M_Paste"),     enabled("M_MirrorV"),
+                           enabled("M_MirrorH"), enabled("M_TurnLeft"), enabled("M_TurnRight"), enabled("M_Mirror")};
+  const int clipBeats = clipBeats_ ? clipBeats_() : 0;
+  states = updatedEditCommands(states, state_.selStart, state_.selEnd, clipBeats, context_.document.chart.PlayStyle);
+  auto set = [this](const char* name, bool on) { actions_.value(QLatin1String(name))->setEnabled(on); };
+  set("M_Cut", states.cut);
+  set("M_Copy", states.copy);
+  set("M_Paste", states.paste);
+  set("M_MirrorV", states.mirrorV);
+  set("M_MirrorH", states.mirrorH);
+  set("M_TurnLeft", states.turnLeft);
+  set("M_TurnRight", states.turnRight);
+  set("M_Mirror", states.mirror);
+  buttons_.value(QStringLiteral("Cut"))->setEnabled(states.cut);
+  buttons_.value(QStringLiteral("Copy"))->setEnabled(states.copy);
+  buttons_.value(QStringLiteral("Paste"))->setEnabled(states.paste);
+}
+
+void MainWindow::clearPositionTexts() {
+  pnlPosX_->clear();
+  pnlPosY_->clear();
+}
+
+int MainWindow::scrollValue() const {
+  return vscroll_->value();
+}
+int MainWindow::scrollMinimum() const {
+  return vscroll_->minimum();
+}
+int MainWindow::scrollMaximum() const {
+  return vscroll_->maximum();
+}
+void MainWindow::setScrollValue(int value) {
+  vscroll_->setValue(value);
+}
+
+void MainWindow::canvasLeft() {
+  // Leaving the client area (or entering the toolbar) counts as a move off the canvas, so
+  // no cursor is left behind where the mouse no longer is.
+  if (!state_.cursorValid) return;
+  clearPositionTexts();
+  state_.cursorValid = false;
+  state_.lastCol = kNoLastCol;
+  redrawCanvas();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (commands_.closeQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls() && (event->possibleActions() & Qt::CopyAction)) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasUrls() && (event->possibleActions() & Qt::CopyAction)) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  if (!event->mimeData()->hasUrls()) return;
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) paths.append(url.toLocalFile());
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  if (!paths.isEmpty()) commands_.dropFiles(paths);
+}
+
+void MainWindow::wheelEvent(QWheelEvent* event) {
+  editor_.wheel(event->angleDelta().y());
+  event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The scroll bar would scroll several rows a notch by itself; one notch is one beat.
+  if (watched == vscroll_ && event->type() == QEvent::Wheel) {
+    editor_.wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::M_EditInfo_Click() {
+  if (!editInfo_) editInfo_ = new EditInfoWindow(context_, this);
+  if (!editInfo_->isVisible()) editInfo_->show();
+}
+
+}  // namespace tarveno

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "gui/app/document_commands.h"
+#include "gui/app/edit_info_window.h"
+#include "gui/editor/canvas_renderer.h"
+#include "gui/editor/canvas_widget.h"
+#include "gui/editor/editor_state.h"
+#include "gui/editor/grid_modes.h"
+#include "gui/editor/mouse_editor.h"
+#include "render/arrow_images.h"
+#include "render/toolbar_images.h"
+
+class QLabel;
+class QScrollBar;
+class QToolBar;
+class QToolButton;
+
+namespace tarveno {
+
+struct AppContext;
+
+// Form1: the main window with the editor canvas, its menus, toolbar and status bar.
+// Controls carry their names as objectName: the menu items ("M_New", separators "M_Line1"),
+// the submenus ("M_File"), "Toolbar1" with buttons named by their keys ("New", "Divide4",
+// "FAmode", ...), "VScroll1", "StatusBar1" with the panels "StatusPanel1", "pnlPosX" and
+// "pnlPosY", the client area "ClientArea", the measure numbers "LblNum0".."LblNum4" and the
+// selection markers "ImgSel0".."ImgSel3" (the indexed control sets, index appended).
+class MainWindow : public QMainWindow,
+                   public DocumentHost,
+                   private EditorHost,
+                   private GridModeView,
+                   private CanvasInput {
+  Q_OBJECT
+ public:
+  explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The window's load: grid state, ResetChart, then the command-line file when there is one.
+  // Runs once the window is shown, so the layout sees its real size.
+  void load(const QString& commandLine);
+
+  // DocumentHost
+  QWidget* dialogParent() override { return this; }
+  void resetChart() override;
+  void finishOpening() override;
+  void openSettingsDialog() override;
+  void closeStatistics() override;
+
+  // LayoutEditor, RedrawCanvas and UpdateEditCommands, for every command that needs them.
+  void layoutEditor();
+  void redrawCanvas() override;
+  void updateEditCommands() override;
+
+  EditorState& editorState() { return state_; }
+  const EditorState& editorState() const { return state_; }
+  CanvasWidget* canvas() const { return canvas_; }
+  const QImage& frame() const { return canvas_->currentFrame(); }
+  DocumentCommands& documentCommands() { return commands_; }
+  EditInfoWindow* statisticsWindow() const { return editInfo_; }
+  const ArrowImages& arrowImages() const { return arrows_; }
+  const ToolbarImages& toolbarImages() const { return toolbarImages_; }
+  MouseEditor& mouseEditor() { return editor_; }
+  GridModes& gridModes() { return modes_; }
+
+  // ClipBeats, the number of beats on the clipboard; 0 until a clipboard is attached.
+  void setClipBeatsSource(std::function<int()> source) { clipBeats_ = std::move(source); }
+  // Attaches the handler of a menu command (by item name, e.g. "M_Copy") that this window
+  // does not carry itself; the toolbar reaches it too.
+  void setCommandHandler(const QString& menuName, std::function<void()> handler);
+
+  // Runs a menu command by item name, as a click on the item does.
+  void runMenuCommand(const QString& menuName);
+  // Toolbar1's button click, by key.
+  void toolbarButtonClick(const QString& key);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildToolbar();
+  void buildStatusBar();
+  void buildCanvasChildren();
+  void placeToolbar();
+  QSize defaultClientSize() const;
+  void applyOutput();
+
+  // Command handlers.
+  void M_End_Click();
+  void M_Divide4_Click() { modes_.divide(4); }
+  void M_Divide8_Click() { modes_.divide(8); }
+  void M_Divide16_Click() { modes_.divide(16); }
+  void M_Divide12_Click() { modes_.divide(12); }
+  void M_FAmode_Click() { modes_.toggleFreezeMode(); }
+  void M_EditInfo_Click();
+  void M_About_Click();
+
+  // EditorHost
+  void clearPositionTexts() override;
+  int scrollValue() const override;
+  int scrollMinimum() const override;
+  int scrollMaximum() const override;
+  void setScrollValue(int value) override;
+
+  // GridModeView
+  void showDivide(int divide) override;
+  void showFreezeMode(bool on) override;
+
+  // CanvasInput
+  void canvasMouseMove(int x, int y) override { editor_.mouseMove(x, y); }
+  void canvasMouseDown(int button) override { editor_.mouseDown(button); }
+  void canvasMouseUp(int button) override { editor_.mouseUp(button); }
+  void canvasWheel(int rotation) override { editor_.wheel(rotation); }
+  void canvasLeft() override;
+
+  AppContext& context_;
+  EditorState state_;
+  ArrowImages arrows_;
+  ToolbarImages toolbarImages_;
+  GridModes modes_;
+  MouseEditor editor_;
+  DocumentCommands commands_;
+  CanvasOutput output_;
+
+  CanvasWidget* canvas_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  QScrollBar* vscroll_ = nullptr;
+  QLabel* panel1_ = nullptr;
+  QLabel* pnlPosX_ = nullptr;
+  QLabel* pnlPosY_ = nullptr;
+  std::array<QLabel*, geometry::kLabelCount> lblNum_{};
+  std::array<QLabel*, geometry::kMarkerCount> imgSel_{};
+  QHash<QString, QAction*> actions_;
+  QHash<QString, QToolButton*> buttons_;
+  QPointer<EditInfoWindow> editInfo_;
+
+  std::function<int()> clipBeats_;
+  std::map<QString, std::function<void()>> handlers_;
+};
+
+}  // namespace tarveno

@@ -1,0 +1,55 @@
+#include "gui/app/startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include "core/chart/chart.h"
+#include "core/sheet/view_settings.h"
+#include "gui/app/app_context.h"
+#include "gui/app/main_window.h"
+#include "gui/app/qt_prompts.h"
+
+namespace tarveno {
+
+QString commandLineFileName(const QStringList& arguments) {
+  return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent) {
+  auto loaded = LoadSongList(kruidDat);
+  if (!loaded) {
+    prompts.message(parent, QStringLiteral("Error"), QString::fromStdString(loaded.error().message),
+                    Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    Catalogue empty;
+    empty.folder = kruidDat.parent_path();
+    return empty;
+  }
+  if (!loaded->warnings.empty()) {
+    QStringList lines;
+    for (const std::string& warning : loaded->warnings) lines.append(QString::fromStdString(warning));
+    prompts.message(parent, QStringLiteral("Error"), lines.join(QLatin1Char('\n')), Prompts::Buttons::Ok,
+                    Prompts::Icon::Exclamation);
+  }
+  return std::move(loaded->catalogue);
+}
+
+int StartUp(QApplication& app) {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  QDir::setCurrent(programFolder);
+  const std::filesystem::path folder(QFile::encodeName(programFolder).toStdString());
+
+  QtPrompts prompts;
+  Document document;
+  const Catalogue catalogue = loadCatalogueAtStartUp(folder / "kruid.dat", prompts, nullptr);
+  ViewSettings viewSettings = LoadViewSettings(folder / "view.dat");
+  AppContext context{document, catalogue, viewSettings, prompts};
+  context.AutoDivide = true;
+
+  MainWindow window(context);
+  window.show();
+  window.load(commandLineFileName(app.arguments()));
+  return app.exec();
+}
+
+}  // namespace tarveno

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+#include <filesystem>
+
+#include "core/songs/catalogue.h"
+
+class QApplication;
+class QWidget;
+
+namespace tarveno {
+
+class Prompts;
+
+// The file named on the command line: every argument after the program's own name, joined
+// by single blanks (the shell has already taken the quotes away). Empty when there is none.
+QString commandLineFileName(const QStringList& arguments);
+
+// LoadSongList for start-up: a missing or unreadable catalogue is reported in a message box
+// and the program goes on with an empty one; records the reader dropped are reported too.
+Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent);
+
+// StartUp: program folder as current directory, automatic division on, catalogue and view
+// settings loaded, main window shown and loaded; then the event loop until the window closes.
+int StartUp(QApplication& app);
+
+}  // namespace tarveno

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace tarveno {
+
+// Receives the client widget's mouse input, in client coordinates.
+class CanvasInput {
+ public:
+  virtual ~CanvasInput() = default;
+  virtual void canvasMouseMove(int x, int y) = 0;
+  virtual void canvasMouseDown(int button) = 0;
+  virtual void canvasMouseUp(int button) = 0;
+  virtual void canvasWheel(int rotation) = 0;
+  // The pointer left the client widget (also onto the toolbar or the scroll bar).
+  virtual void canvasLeft() = 0;
+};
+
+// The main window's client area (see editor_geometry.h): it shows the frame that the last
+// RedrawCanvas painted and nothing else; the toolbar, scroll bar, measure numbers and
+// selection markers are its children.
+class CanvasWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CanvasWidget(QWidget* parent = nullptr);
+
+  void setInput(CanvasInput* input) { input_ = input; }
+
+  // The frame to paint into; sized to the widget (black when it had to be made anew).
+  QImage& frame();
+  const QImage& currentFrame() const { return frame_; }
+
+ signals:
+  void resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QImage frame_;
+  CanvasInput* input_ = nullptr;
+};
+
+// Qt's button as the editing code counts it (1 left, 2 right, 4 middle; 0 for others).
+int editorButton(Qt::MouseButton button);
+
+}  // namespace tarveno

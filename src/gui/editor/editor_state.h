@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tarveno {
+
+inline constexpr int kNoAnchor = 10;    // anchorCol while no freeze drag is under way
+inline constexpr int kNoLastCol = 255;  // lastCol while no cell has been handled
+inline constexpr int kUnset = -1;       // selStart, selEnd, hoverRow when not set
+
+// Mouse buttons as the editing code counts them (bit 0 left, bit 1 right, bit 2 middle).
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+// How the cursor arrow is shown.
+inline constexpr int kLookGhost = 0;   // ghost image, only where an arrow may be placed
+inline constexpr int kLookSolid = 1;   // after an arrow was placed
+inline constexpr int kLookHidden = 2;  // after an erase
+
+// The main window's view and editing fields. Positions: a row is a beat (global beat
+// index), cursorPos/anchorPos/lastPos count sixteenth slots (measure * 16 + slot).
+struct EditorState {
+  // Canvas origin in client coordinates, set by LayoutEditor.
+  int canvasLeft = 0;
+  int canvasTop = 0;
+  int topRow = 3;
+
+  int currentDivide = 4;
+  int userDivide = 4;
+  int freezeMode = 0;
+  int userFreezeMode = 0;
+  bool autoSwitching = false;
+
+  bool cursorValid = false;
+  int cursorCol = 0;
+  int cursorPos = 0;
+  int cursorMeasure = 0;
+  int cursorSlot = 0;
+  int cursorLook = kLookGhost;
+  int lastCol = kNoLastCol;
+  int lastPos = 0;
+
+  int anchorCol = kNoAnchor;
+  int anchorPos = 0;
+
+  int selStart = kUnset;
+  int selEnd = kUnset;
+  int hoverRow = kUnset;
+
+  int mouseButton = 0;
+
+  void setCursorPos(int pos) {
+    cursorPos = pos;
+    cursorMeasure = pos / 16;
+    cursorSlot = pos & 15;
+  }
+  bool freezeDragging() const { return anchorCol < 8 && freezeMode == 1; }
+};
+
+}  // namespace tarveno

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <array>
+
+namespace tarveno {
+
+// The editor's arrow image list: 44 pictures of 32x32 pixels on the mask colour, 1-based.
+//   1..16   normal arrows, colour group g (0 red, 1 blue, 2 yellow, 3 green), direction d:
+//           g * 4 + d + 1
+//   17..32  the same with a white body, the ghost look of the cursor (normal index + 16)
+//   33..44  per direction d: 33 + 3d freeze head, 34 + 3d yellow body (drag preview),
+//           35 + 3d green body (placed freeze arrow)
+// Directions are 0 left, 1 down, 2 up, 3 right (column Mod 4).
+inline constexpr int kArrowImageCount = 44;
+inline constexpr int kArrowImageSize = 32;
+inline constexpr QRgb kArrowMaskColor = 0xFF808080u;  // RGB(128,128,128)
+
+constexpr int arrowImageIndex(int group, int direction) {
+  return group * 4 + direction + 1;
+}
+constexpr int ghostImageIndex(int group, int direction) {
+  return arrowImageIndex(group, direction) + 16;
+}
+constexpr int freezeHeadIndex(int direction) {
+  return 33 + 3 * direction;
+}
+constexpr int freezePreviewIndex(int direction) {
+  return 34 + 3 * direction;
+}
+constexpr int freezeBodyIndex(int direction) {
+  return 35 + 3 * direction;
+}
+
+// Drawn once at start-up; the owner hands it to whoever draws arrows (editor, sheet).
+class ArrowImages {
+ public:
+  ArrowImages();
+
+  // Format_RGB32 with kArrowMaskColor where the picture is transparent.
+  const QImage& image(int index) const { return images_.at(static_cast<size_t>(index - 1)); }
+
+  // Transparent draw of image `index` into an RGB32 target at (x, y), clipped.
+  void draw(QImage& target, int index, int x, int y) const;
+
+ private:
+  std::array<QImage, kArrowImageCount> images_;
+};
+
+}  // namespace tarveno

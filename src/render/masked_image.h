@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+
+namespace tarveno {
+
+// Image lists hold pictures on a mask colour that stands for "transparent". Our pictures are
+// painted antialiased onto a transparent canvas first; these helpers turn them into that
+// one-bit form and back.
+
+// A canvas of the given size, fully transparent, ready for QPainter.
+QImage transparentCanvas(int width, int height);
+
+// Every pixel at least half covered becomes opaque in its own colour, the rest the mask
+// colour. An opaque pixel that happens to equal the mask colour is nudged off it, so the
+// picture never loses pixels to the mask.
+QImage flattenOnMask(const QImage& painted, QRgb mask);
+
+// The mask colour as real transparency (for icons and QPainter users).
+QImage maskToAlpha(const QImage& masked, QRgb mask);
+
+// Copies every non-mask pixel of source into target at (x, y), clipped to the target.
+// Both images must be Format_RGB32; this is the transparent image-list draw.
+void drawMasked(QImage& target, const QImage& source, int x, int y, QRgb mask);
+
+}  // namespace tarveno
