@@ -1,13 +1,342 @@
 #include "gui/songs/options_dialog.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "core/songs/catalogue.h"
 #include "gui/app/app_context.h"
+#include "gui/app/prompts.h"
+#include "gui/songs/options_input.h"
+#include "gui/songs/song_filter.h"
 
 namespace tarveno {
 
-// Placeholder until the properties dialog lands.
+namespace {
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QLabel* caption(const QString& text, QWidget* parent) {
+  return new QLabel(text, parent);
+}
+
+template <class W>
+W* named(W* widget, const QString& name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+}  // namespace
+
 OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
   setObjectName(QStringLiteral("frmOptions"));
   setWindowTitle(QStringLiteral("設定"));
+  setModal(true);
+
+  tbsOptions_ = named(new QTabBar(this), QStringLiteral("tbsOptions"));
+  tbsOptions_->addTab(QStringLiteral("mc"));
+  tbsOptions_->addTab(QStringLiteral("KRUN"));
+  tbsOptions_->setExpanding(false);
+
+  // The stack keeps the dialog as large as the larger panel, so switching tabs never resizes it.
+  // Only the panel of the selected tab is visible.
+  panels_ = new QStackedWidget(this);
+  picOptions_[0] = buildSongPanel();
+  picOptions_[1] = buildKrunPanel();
+  for (QWidget* panel : picOptions_) panels_->addWidget(panel);
+
+  cmdOK_ = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
+  cmdOK_->setDefault(true);
+  cmdCancel_ = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("cmdCancel"));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(cmdOK_);
+  buttons->addWidget(cmdCancel_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tbsOptions_);
+  layout->addWidget(panels_);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(tbsOptions_, &QTabBar::currentChanged, panels_, &QStackedWidget::setCurrentIndex);
+  connect(cmbVer_, &QComboBox::currentIndexChanged, this, [this] { filterSongs(); });
+  connect(chkNewOnly_, &QCheckBox::toggled, this, [this] { filterSongs(); });
+  connect(cmbTitle_, &QComboBox::currentIndexChanged, this, [this] { showSongDetails(); });
+  connect(cmdAutoTitle_, &QPushButton::clicked, this, [this] { autoTitle(); });
+  connect(cmdOK_, &QPushButton::clicked, this, [this] { okClicked(); });
+  // Cancel, Esc and the window frame all reject: nothing is stored, Modified stays.
+  connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+  // Ctrl+Tab has to work whichever control has the focus, and line edits and combo boxes would
+  // otherwise swallow or ignore it; every control reports its keys here first.
+  installEventFilter(this);
+  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+
+  loadSettings();
+}
+
+QWidget* OptionsDialog::buildSongPanel() {
+  auto* panel = named(new QWidget(this), QStringLiteral("picOptions0"));
+
+  cmbVer_ = named(new QComboBox(panel), QStringLiteral("cmbVer"));
+  for (const EditionFilter& f : editionFilters()) cmbVer_->addItem(QString::fromUtf8(f.text));
+  chkNewOnly_ = named(new QCheckBox(QStringLiteral("新曲のみ"), panel), QStringLiteral("chkNewOnly"));
+
+  cmbTitle_ = named(new QComboBox(panel), QStringLiteral("cmbTitle"));
+  cmbTitle_->setMinimumContentsLength(28);
+  cmbTitle_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+  lblCode_ = named(new QLabel(panel), QStringLiteral("lblCode"));
+  lblSize_ = named(new QLabel(panel), QStringLiteral("lblSize"));
+  lblBpm_ = named(new QLabel(panel), QStringLiteral("lblBpm"));
+  for (QLabel* l : {lblCode_, lblSize_, lblBpm_}) l->setMinimumWidth(40);
+
+  auto* versions = new QGroupBox(QStringLiteral("収録ﾊﾞｰｼﾞｮﾝ"), panel);
+  auto* versionGrid = new QGridLayout(versions);
+  versionGrid->setHorizontalSpacing(6);
+  versionGrid->addWidget(caption(QStringLiteral("AC"), versions), 0, 0);
+  versionGrid->addWidget(caption(QStringLiteral("PS"), versions), 1, 0);
+  for (size_t i = 0; i < lblInVerAC_.size(); ++i) {
+    lblInVerAC_[i] = named(new QLabel(QString::fromUtf8(arcadeEditionCaptions()[i]), versions),
+                           QStringLiteral("lblInVerAC%1").arg(i));
+    versionGrid->addWidget(lblInVerAC_[i], 0, static_cast<int>(i) + 1);
+  }
+  for (size_t i = 0; i < lblInVerPS_.size(); ++i) {
+    lblInVerPS_[i] = named(new QLabel(QString::fromUtf8(consoleEditionCaptions()[i]), versions),
+                           QStringLiteral("lblInVerPS%1").arg(i));
+    versionGrid->addWidget(lblInVerPS_[i], 1, static_cast<int>(i) + 1);
+  }
+
+  txtName_ = named(new QLineEdit(panel), QStringLiteral("txtName"));
+  txtName_->setMaxLength(8);
+  txtName_->setFixedWidth(110);
+
+  cmbStyle_ = named(new QComboBox(panel), QStringLiteral("cmbStyle"));
+  cmbStyle_->addItems({QStringLiteral("0 - SINGLE"), QStringLiteral("1 - COUPLE"), QStringLiteral("2 - DOUBLE")});
+  cmbLevel_ = named(new QComboBox(panel), QStringLiteral("cmbLevel"));
+  cmbLevel_->addItems({QStringLiteral("0 - None"), QStringLiteral("1 - BASIC"), QStringLiteral("2 - TRICK"),
+                       QStringLiteral("3 - MANIAC")});
+  txtLevel_ = named(new QLineEdit(panel), QStringLiteral("txtLevel"));
+  txtLevel_->setFixedWidth(48);
+
+  auto* grid = new QGridLayout(panel);
+  auto* filterRow = new QHBoxLayout;
+  filterRow->addWidget(cmbVer_);
+  filterRow->addWidget(chkNewOnly_);
+  filterRow->addStretch(1);
+  grid->addLayout(filterRow, 0, 0, 1, 2);
+
+  grid->addWidget(caption(QStringLiteral("曲選択"), panel), 1, 0);
+  grid->addWidget(cmbTitle_, 1, 1);
+
+  auto* detailRow = new QHBoxLayout;
+  detailRow->addWidget(caption(QStringLiteral("ID:"), panel));
+  detailRow->addWidget(lblCode_);
+  detailRow->addWidget(caption(QStringLiteral("小節数:"), panel));
+  detailRow->addWidget(lblSize_);
+  detailRow->addWidget(caption(QStringLiteral("bpm:"), panel));
+  detailRow->addWidget(lblBpm_);
+  detailRow->addStretch(1);
+  grid->addLayout(detailRow, 2, 1);
+
+  grid->addWidget(versions, 3, 0, 1, 2);
+
+  grid->addWidget(caption(QStringLiteral("EDIT名"), panel), 4, 0);
+  auto* nameRow = new QHBoxLayout;
+  nameRow->addWidget(txtName_);
+  nameRow->addStretch(1);
+  grid->addLayout(nameRow, 4, 1);
+
+  grid->addWidget(caption(QStringLiteral("プレイスタイル"), panel), 5, 0);
+  auto* styleRow = new QHBoxLayout;
+  styleRow->addWidget(cmbStyle_);
+  styleRow->addStretch(1);
+  grid->addLayout(styleRow, 5, 1);
+
+  grid->addWidget(caption(QStringLiteral("難易度"), panel), 6, 0);
+  auto* levelRow = new QHBoxLayout;
+  levelRow->addWidget(cmbLevel_);
+  levelRow->addWidget(txtLevel_);
+  levelRow->addWidget(caption(QStringLiteral("(0-15)"), panel));
+  levelRow->addStretch(1);
+  grid->addLayout(levelRow, 6, 1);
+  grid->setRowStretch(7, 1);
+  return panel;
+}
+
+QWidget* OptionsDialog::buildKrunPanel() {
+  auto* panel = named(new QWidget(this), QStringLiteral("picOptions1"));
+  txtKRUNTitle_ = named(new QLineEdit(panel), QStringLiteral("txtKRUNTitle"));
+  cmdAutoTitle_ = named(new QPushButton(QStringLiteral("自動付加"), panel), QStringLiteral("cmdAutoTitle"));
+  txtKRUNWidth_ = named(new QLineEdit(panel), QStringLiteral("txtKRUNWidth"));
+  txtKRUNHeight_ = named(new QLineEdit(panel), QStringLiteral("txtKRUNHeight"));
+  txtKRUNComment_ = named(new QLineEdit(panel), QStringLiteral("txtKRUNComment"));
+  txtKRUNWidth_->setFixedWidth(80);
+  txtKRUNHeight_->setFixedWidth(80);
+
+  auto* grid = new QGridLayout(panel);
+  grid->addWidget(caption(QStringLiteral("譜面タイトル"), panel), 0, 0);
+  grid->addWidget(txtKRUNTitle_, 0, 1);
+  grid->addWidget(cmdAutoTitle_, 0, 2);
+  grid->addWidget(caption(QStringLiteral("列数"), panel), 1, 0);
+  grid->addWidget(txtKRUNWidth_, 1, 1, Qt::AlignLeft);
+  grid->addWidget(caption(QStringLiteral("高さ"), panel), 2, 0);
+  grid->addWidget(txtKRUNHeight_, 2, 1, Qt::AlignLeft);
+  grid->addWidget(caption(QStringLiteral("コメント"), panel), 3, 0);
+  grid->addWidget(txtKRUNComment_, 3, 1, 1, 2);
+  grid->setRowStretch(4, 1);
+  return panel;
+}
+
+void OptionsDialog::loadSettings() {
+  const Chart& chart = context_.document.chart;
+  // Selecting "ALL" refills the song list through filterSongs even when it was selected before.
+  if (cmbVer_->currentIndex() == 0) {
+    filterSongs();
+  } else {
+    cmbVer_->setCurrentIndex(0);
+  }
+  const int position = cmbTitle_->findData(static_cast<int>(chart.SongIndex));
+  if (position >= 0) cmbTitle_->setCurrentIndex(position);
+  showSongDetails();
+
+  cmbStyle_->setCurrentIndex(chart.PlayStyle < cmbStyle_->count() ? chart.PlayStyle : -1);
+  const int level = chart.Difficulty >> 4;
+  cmbLevel_->setCurrentIndex(level < cmbLevel_->count() ? level : -1);
+  txtLevel_->setText(QString::number(chart.Difficulty & 15));
+
+  txtName_->setText(fromUtf8(chart.EditName));
+  txtKRUNTitle_->setText(fromUtf8(chart.KrunTitle));
+  txtKRUNHeight_->setText(chart.KrunHeight != 0 ? QString::number(chart.KrunHeight) : QString());
+  txtKRUNWidth_->setText(chart.KrunWidth != 0 ? QString::number(chart.KrunWidth) : QString());
+  txtKRUNComment_->setText(fromUtf8(chart.KrunComment));
+
+  tbsOptions_->setCurrentIndex(0);
+}
+
+void OptionsDialog::filterSongs() {
+  const QVariant data = cmbTitle_->currentData();
+  const int previous = data.isValid() ? data.toInt() : 0;
+  SongFilterResult result =
+      FilterSongs(context_.catalogue, cmbVer_->currentIndex(), chkNewOnly_->isChecked(), previous);
+  {
+    // One details refresh for the new list, not one per entry added.
+    QSignalBlocker block(cmbTitle_);
+    cmbTitle_->clear();
+    for (int index : result.indices) {
+      cmbTitle_->addItem(fromUtf8(context_.catalogue.SongList[static_cast<size_t>(index)].Title), index);
+    }
+    cmbTitle_->setCurrentIndex(result.selected);
+  }
+  if (result.newOnlyEnabled) chkNewOnly_->setEnabled(*result.newOnlyEnabled);
+  showSongDetails();
+}
+
+void OptionsDialog::showSongDetails() {
+  const QVariant data = cmbTitle_->currentData();
+  const SongRecord* r = data.isValid() ? context_.catalogue.song(data.toInt()) : nullptr;
+  if (!r) {
+    // Only an edition without songs gets here: show no song rather than a stale one.
+    lblCode_->clear();
+    lblSize_->clear();
+    lblBpm_->clear();
+    for (QLabel* l : lblInVerAC_) l->setEnabled(false);
+    for (QLabel* l : lblInVerPS_) l->setEnabled(false);
+    return;
+  }
+  lblCode_->setText(QString::fromStdString(songCodeText(r->Code)));
+  lblSize_->setText(QString::number(r->Measures));
+  lblBpm_->setText(QString::fromStdString(songBpmText(r->Bpm)));
+  for (size_t i = 0; i < lblInVerAC_.size(); ++i) lblInVerAC_[i]->setEnabled((r->AcMask >> i) & 1u);
+  for (size_t i = 0; i < lblInVerPS_.size(); ++i) lblInVerPS_[i]->setEnabled((r->CsMask >> i) & 1u);
+}
+
+void OptionsDialog::autoTitle() {
+  txtKRUNTitle_->setText(
+      fromUtf8(autoKrunTitle(cmbTitle_->currentText().toStdString(), txtName_->text().toStdString())));
+}
+
+void OptionsDialog::applySettings() {
+  OptionsInput input{txtLevel_->text().toStdString(), txtName_->text().toStdString(),
+                     txtKRUNWidth_->text().toStdString(), txtKRUNHeight_->text().toStdString()};
+  auto checked = checkOptionsInput(input);
+  if (!checked) {
+    context_.prompts.message(this, QStringLiteral("Error"), fromUtf8(checked.error().message), Prompts::Buttons::Ok,
+                             Prompts::Icon::Exclamation);
+    settingsAccepted_ = false;
+    return;
+  }
+  settingsAccepted_ = true;
+  Chart& chart = context_.document.chart;
+  // An edition filter that matches no song leaves nothing selected; the chart then keeps its
+  // song rather than losing it to an arbitrary one.
+  const QVariant song = cmbTitle_->currentData();
+  if (song.isValid()) chart.SongIndex = static_cast<int16_t>(song.toInt());
+  // A header read from a file may carry a style or class the lists do not offer; it is kept
+  // as it was unless the user picks an entry.
+  if (cmbStyle_->currentIndex() >= 0) chart.PlayStyle = static_cast<uint8_t>(cmbStyle_->currentIndex());
+  const int level = cmbLevel_->currentIndex() >= 0 ? cmbLevel_->currentIndex() : chart.Difficulty >> 4;
+  chart.Difficulty = static_cast<uint8_t>(level * 16 + checked->footLevel);
+  chart.EditName = txtName_->text().toStdString();
+  chart.KrunTitle = txtKRUNTitle_->text().toStdString();
+  chart.KrunHeight = checked->krunHeight;
+  chart.KrunWidth = checked->krunWidth;
+  chart.KrunComment = txtKRUNComment_->text().toStdString();
+
+  Status meter = LoadMeterSegs(context_.catalogue, chart.SongIndex, context_.document.meterSegs);
+  if (!meter) {
+    // The header is stored already; the editor simply keeps the meter list it had.
+    context_.prompts.message(this, QStringLiteral("Error"), fromUtf8(meter.error().message), Prompts::Buttons::Ok,
+                             Prompts::Icon::Exclamation);
+  }
+}
+
+void OptionsDialog::okClicked() {
+  applySettings();
+  // Pressing OK counts as an edit even when the input was refused.
+  context_.document.Modified = true;
+  if (settingsAccepted_) accept();
+}
+
+void OptionsDialog::selectNextTab() {
+  const int count = tbsOptions_->count();
+  if (count > 0) tbsOptions_->setCurrentIndex((tbsOptions_->currentIndex() + 1) % count);
+}
+
+bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+      selectNextTab();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (centred_) return;
+  centred_ = true;
+  if (QScreen* s = screen()) {
+    const QRect area = s->geometry();
+    move(area.x() + (area.width() - frameGeometry().width()) / 2,
+         area.y() + (area.height() - frameGeometry().height()) / 2);
+  }
 }
 
 }  // namespace tarveno

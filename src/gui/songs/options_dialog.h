@@ -1,19 +1,79 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+class QWidget;
 
 namespace tarveno {
 
 struct AppContext;
 
 // frmOptions, "設定": the chart properties dialog. exec() it; it stores into the chart on OK.
+// Panel picOptions0 belongs to tab 0 ("mc"), picOptions1 to tab 1 ("KRUN"): the panel index is
+// the tab index, both counted from 0.
 class OptionsDialog : public QDialog {
   Q_OBJECT
  public:
   OptionsDialog(AppContext& context, QWidget* parent);
 
+  // The verdict of the last ApplySettings.
+  bool settingsAccepted() const { return settingsAccepted_; }
+
+  // The operations of the dialog, public so the main window's tests can drive them.
+  void loadSettings();
+  void filterSongs();
+  void showSongDetails();
+  void applySettings();
+  void autoTitle();
+  // Selects the next tab, wrapping from the last to the first (Ctrl+Tab).
+  void selectNextTab();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  private:
+  QWidget* buildSongPanel();
+  QWidget* buildKrunPanel();
+  void okClicked();
+
   AppContext& context_;
+  bool settingsAccepted_ = false;
+  bool centred_ = false;
+
+  QTabBar* tbsOptions_ = nullptr;
+  QStackedWidget* panels_ = nullptr;
+  std::array<QWidget*, 2> picOptions_{};
+
+  QComboBox* cmbVer_ = nullptr;
+  QCheckBox* chkNewOnly_ = nullptr;
+  QComboBox* cmbTitle_ = nullptr;
+  QLabel* lblCode_ = nullptr;
+  QLabel* lblSize_ = nullptr;
+  QLabel* lblBpm_ = nullptr;
+  std::array<QLabel*, 12> lblInVerAC_{};
+  std::array<QLabel*, 11> lblInVerPS_{};
+  QLineEdit* txtName_ = nullptr;
+  QComboBox* cmbStyle_ = nullptr;
+  QComboBox* cmbLevel_ = nullptr;
+  QLineEdit* txtLevel_ = nullptr;
+
+  QLineEdit* txtKRUNTitle_ = nullptr;
+  QPushButton* cmdAutoTitle_ = nullptr;
+  QLineEdit* txtKRUNWidth_ = nullptr;
+  QLineEdit* txtKRUNHeight_ = nullptr;
+  QLineEdit* txtKRUNComment_ = nullptr;
+
+  QPushButton* cmdOK_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
 };
 
 }  // namespace tarveno
