@@ -1,41 +1,145 @@
 #include "gui/app/document_commands.h"
 
-#include "core/chart/open.h"
+#include <filesystem>
+
+#include "core/io/files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/prompts.h"
 
 namespace tarveno {
 
-// Placeholder until the document commands land; the command-line path already works.
+namespace {
+
+std::filesystem::path toPath(const QString& path) {
+  return std::filesystem::path(path.toStdString());
+}
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The filter entry, not the typed name, decides the kind: 1 memory card, 2 KRUN text.
+ChartFileKind kindFromFilter(int filterIndex) {
+  return filterIndex == 2 ? ChartFileKind::Krun : ChartFileKind::Card;
+}
+
+}  // namespace
+
 DocumentCommands::DocumentCommands(AppContext& context, DocumentHost& host) : context_(context), host_(host) {}
 
-void DocumentCommands::newChart() {}
-void DocumentCommands::open() {}
-void DocumentCommands::save() {}
-void DocumentCommands::dropFiles(const QStringList&) {}
-bool DocumentCommands::closeQuery() { return true; }
-bool DocumentCommands::confirmDiscard() { return true; }
+void DocumentCommands::showFileError(const std::string& message, const QString& path) {
+  QString text = fromUtf8(message);
+  // The user has to learn which file failed; most core messages say it already.
+  const QString name = fromUtf8(displayName(toPath(path)));
+  if (!text.contains(name)) text += QStringLiteral("\n") + name;
+  context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), text, Prompts::Buttons::Ok,
+                           Prompts::Icon::Exclamation);
+}
 
-void DocumentCommands::openCommandLine(const QString& path) {
-  const std::string name = path.toStdString();
-  auto kind = chartFileKindFromName(name);
+bool DocumentCommands::openChartPath(const QString& path, ChartFileKind kind) {
+  auto opened = openChartFile(toPath(path), kind, context_.document, context_.catalogue);
+  if (!opened) {
+    showFileError(opened.error().message, path);
+    return false;
+  }
+  for (const Notice& n : *opened) {
+    context_.prompts.message(host_.dialogParent(), fromUtf8(n.title), fromUtf8(n.text), Prompts::Buttons::Ok,
+                             Prompts::Icon::None);
+  }
+  host_.finishOpening();
+  return true;
+}
+
+bool DocumentCommands::confirmDiscard() {
+  if (!context_.document.Modified) return true;
+  const Prompts::Answer answer =
+      context_.prompts.message(host_.dialogParent(), QStringLiteral("ファイルの保存"),
+                               QStringLiteral("データが変更されています。ファイルに保存しますか？"),
+                               Prompts::Buttons::YesNoCancel, Prompts::Icon::Question);
+  if (answer == Prompts::Answer::No) return true;
+  if (answer != Prompts::Answer::Yes) return false;
+  saveDone = false;
+  save();
+  return saveDone;
+}
+
+void DocumentCommands::newChart() {
+  if (!confirmDiscard()) return;
+  host_.resetChart();
+  host_.openSettingsDialog();
+}
+
+void DocumentCommands::open() {
+  if (!confirmDiscard()) return;
+  auto choice =
+      context_.prompts.openFile(host_.dialogParent(), QString::fromUtf8(kFileFilter), lastPath_, lastFilterIndex_);
+  if (!choice) return;
+  lastPath_ = choice->path;
+  lastFilterIndex_ = choice->filterIndex;
+  openChartPath(choice->path, kindFromFilter(choice->filterIndex));
+}
+
+void DocumentCommands::save() {
+  saveDone = false;
+  auto choice =
+      context_.prompts.saveFile(host_.dialogParent(), QString::fromUtf8(kFileFilter), lastPath_, lastFilterIndex_);
+  if (!choice) return;
+  lastPath_ = choice->path;
+  lastFilterIndex_ = choice->filterIndex;
+  const ChartFileKind kind = kindFromFilter(choice->filterIndex);
+  const uint8_t filetype = kind == ChartFileKind::Krun ? kFileTypeKrun : kFileTypeCard;
+
+  while (!FormCheck(context_.document.chart, filetype, checkMessages)) {
+    QString prompt;
+    for (const std::string& m : checkMessages) {
+      if (!m.empty()) prompt += QStringLiteral("・") + fromUtf8(m) + QStringLiteral("\r");
+    }
+    prompt += QStringLiteral("\r今すぐ修正しますか？");
+    const Prompts::Answer answer =
+        context_.prompts.message(host_.dialogParent(), QStringLiteral("設定に不備があります"), prompt,
+                                 Prompts::Buttons::YesNo, Prompts::Icon::None);
+    if (answer != Prompts::Answer::Yes) return;
+    host_.openSettingsDialog();
+  }
+
+  Status written = saveChartFile(toPath(choice->path), kind, context_.document.chart, context_.catalogue);
+  if (!written) {
+    // Nothing was saved: the old file is still whole and the chart still counts as changed.
+    showFileError(written.error().message, choice->path);
+    return;
+  }
+  saveDone = true;
+  context_.document.Modified = false;
+}
+
+void DocumentCommands::dropFiles(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  if (!confirmDiscard()) return;
+  const QString& first = paths.front();
+  auto kind = chartFileKindFromName(first.toStdString());
   if (!kind) {
     context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), QString::fromUtf8(kUnsupportedFormatText),
                              Prompts::Buttons::Ok, Prompts::Icon::None);
-  } else {
-    auto opened = openChartFile(name, *kind, context_.document, context_.catalogue);
-    if (!opened) {
-      context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"),
-                               QString::fromStdString(opened.error().message), Prompts::Buttons::Ok,
-                               Prompts::Icon::Exclamation);
-    } else {
-      for (const Notice& n : *opened) {
-        context_.prompts.message(host_.dialogParent(), QString::fromStdString(n.title),
-                                 QString::fromStdString(n.text), Prompts::Buttons::Ok, Prompts::Icon::None);
-      }
-    }
+    return;
+  }
+  openChartPath(first, *kind);
+}
+
+void DocumentCommands::openCommandLine(const QString& path) {
+  auto kind = chartFileKindFromName(path.toStdString());
+  if (!kind) {
+    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), QString::fromUtf8(kUnsupportedFormatText),
+                             Prompts::Buttons::Ok, Prompts::Icon::None);
+  } else if (openChartPath(path, *kind)) {
+    return;
   }
   host_.finishOpening();
+}
+
+bool DocumentCommands::closeQuery() {
+  if (!confirmDiscard()) return false;
+  host_.closeStatistics();
+  return true;
 }
 
 }  // namespace tarveno

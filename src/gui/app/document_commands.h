@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 #include "core/chart/chart.h"
+#include "core/chart/open.h"
 
 class QWidget;
 
@@ -35,13 +37,14 @@ class DocumentCommands {
 
   DocumentCommands(AppContext& context, DocumentHost& host);
 
-  void newChart();   // M_New
-  void open();       // M_Open
-  void save();       // M_Save: sets saveDone when a file was written
+  void newChart();  // M_New
+  void open();      // M_Open
+  void save();      // M_Save: sets saveDone when a file was written
   // Drop of a file list onto the main window: the first file only, by its ending.
   void dropFiles(const QStringList& paths);
   // Opens a file named on the command line (no unsaved-changes check): by its ending,
-  // "対応していない形式です" otherwise; FinishOpening runs in every case.
+  // "対応していない形式です" otherwise; FinishOpening runs in every case. A file that cannot be
+  // read is reported by name and the chart stays as it was.
   void openCommandLine(const QString& path);
   // Close query: true when the window may close (statistics window closed then).
   bool closeQuery();
@@ -53,6 +56,11 @@ class DocumentCommands {
   CheckMessages checkMessages{};
 
  private:
+  // Reads the file into the chart and finishes the opening; a file that cannot be read is
+  // reported and leaves the chart and Modified alone. False in that case.
+  bool openChartPath(const QString& path, ChartFileKind kind);
+  void showFileError(const std::string& message, const QString& path);
+
   AppContext& context_;
   DocumentHost& host_;
   // Open and Save share one dialog: each starts with the name last chosen in either.
