@@ -132,10 +132,6 @@ std::optional<KrunRowText> parseKrunRowText(std::u32string_view text) {
   return KrunRowText{static_cast<int>(number - 1), text.substr(kMeasureNumberEnd + 1)};
 }
 
-bool isKrunRowLength(size_t length) {
-  return gridOf(length) != RowGrid::None;
-}
-
 bool decodeKrunRow(std::u32string_view data, KrunPad pad, MeasureBytes& measure) {
   const size_t length = data.size();
   switch (gridOf(length)) {

@@ -26,9 +26,6 @@ struct KrunRowText {
 };
 std::optional<KrunRowText> parseKrunRowText(std::u32string_view text);
 
-// True when a row of this many data characters has a time grid the reader knows.
-bool isKrunRowLength(size_t length);
-
 // ORs one row's data into the measure, turning beats into triplet beats where the data asks
 // for it. Returns false (measure untouched) when the data length has no grid.
 bool decodeKrunRow(std::u32string_view data, KrunPad pad, MeasureBytes& measure);
