@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <initializer_list>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "support/test_paths.h"
+
+namespace tarveno::testing {
+
+struct CliResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the batch tool in-process. By default the program folder is the bundled data folder,
+// so the default catalogue is the bundled kruid.dat.
+inline CliResult runTool(const std::vector<std::string>& args, const std::filesystem::path& programFolder = dataDir()) {
+  std::ostringstream out;
+  std::ostringstream err;
+  CliResult r;
+  r.status = runCli(args, out, err, programFolder.string());
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+// Lines joined with CR LF, each line ended, as chart text files are written.
+inline std::string crlfLines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// Sets an environment variable for the lifetime of the object and restores it afterwards.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value.c_str(), 1);
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      ::setenv(name_, old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+// 2003-05-07 00:00 UTC: KRUN files written under it carry "#date 2003/5/7".
+inline constexpr const char* kMay7th2003 = "1052265600";
+
+// Counts the lines of stderr output that contain the text.
+inline int countLinesContaining(const std::string& text, const std::string& needle) {
+  std::istringstream in(text);
+  std::string line;
+  int n = 0;
+  while (std::getline(in, line)) {
+    if (line.find(needle) != std::string::npos) ++n;
+  }
+  return n;
+}
+
+}  // namespace tarveno::testing
