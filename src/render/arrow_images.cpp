@@ -63,30 +63,14 @@ QBrush shadedBrush(const QColor& color) {
   return QBrush(gradient);
 }
 
-// A hold bar in the middle of the column, from 16 pixels down to a rounded end. Drawn every
-// 8 pixels, the pieces join into one bar whose end shows only below the last piece.
+// A hold bar in the middle of the column, an 8-pixel piece from 16 pixels down. Drawn every
+// 8 pixels, the pieces join into one bar without seams, whichever order they are drawn in.
 QImage paintBody(const QColor& color) {
   QImage canvas = transparentCanvas(kArrowImageSize, kArrowImageSize);
   QPainter painter(&canvas);
-  painter.setRenderHint(QPainter::Antialiasing);
-  QPainterPath fill;
-  fill.moveTo(10, 16);
-  fill.lineTo(22, 16);
-  fill.lineTo(22, 22);
-  fill.arcTo(QRectF(10, 16, 12, 12), 0, -180);
-  fill.closeSubpath();
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(color);
-  painter.drawPath(fill);
-  // No edge along the top, or the pieces drawn over each other would show stripes.
-  QPainterPath edge;
-  edge.moveTo(10.5, 16);
-  edge.lineTo(10.5, 22);
-  edge.arcTo(QRectF(10.5, 16.5, 11, 11), 180, 180);
-  edge.lineTo(21.5, 16);
-  painter.setPen(QPen(color.darker(160), 1));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawPath(edge);
+  painter.fillRect(10, 16, 12, 8, color.darker(160));
+  painter.fillRect(11, 16, 10, 8, color);
+  painter.fillRect(13, 16, 3, 8, color.lighter(140));
   painter.end();
   return flattenOnMask(canvas, kArrowMaskColor);
 }

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "gui/app/main_window.h"
+#include "gui/app/startup.h"
+#include "gui/gui_test_helpers.h"
+#include "support/test_paths.h"
+
+namespace tarveno::testing {
+namespace {
+
+const QString kUnsupported = QStringLiteral("対応していない形式です");
+
+bool chartIsEmpty(const Chart& chart) {
+  for (const auto& m : chart.StepData) {
+    for (uint8_t b : m) {
+      if (b != 0) return false;
+    }
+  }
+  return true;
+}
+
+TEST(MainWindowStartupTest, ArgumentsJoinIntoOneFileName) {
+  EXPECT_EQ(commandLineFileName({QStringLiteral("tarveno")}), QString());
+  EXPECT_EQ(commandLineFileName({QStringLiteral("tarveno"), QStringLiteral("a.kru")}), QStringLiteral("a.kru"));
+  EXPECT_EQ(commandLineFileName({QStringLiteral("tarveno"), QStringLiteral("My"), QStringLiteral("Song.kru")}),
+            QStringLiteral("My Song.kru"));
+  EXPECT_EQ(commandLineFileName({QStringLiteral("tarveno"), QStringLiteral("\"x.kru\"")}), QStringLiteral("\"x.kru\""));
+}
+
+TEST(MainWindowStartupTest, NoCommandLineGivesAnEmptyChartOfSongZero) {
+  MainWindowHarness h;
+  h.chart().Difficulty = 0;
+  h.start();
+  EXPECT_TRUE(h.prompts.shown.empty());
+  EXPECT_EQ(h.chart().SongIndex, 0);
+  EXPECT_EQ(h.chart().Difficulty, 1);
+  EXPECT_FALSE(h.document.Modified);
+  EXPECT_EQ(h.window().editorState().topRow, 3);
+  EXPECT_EQ(h.window().editorState().currentDivide, 4);
+  EXPECT_EQ(h.window().editorState().anchorCol, kNoAnchor);
+}
+
+TEST(MainWindowStartupTest, UnknownEndingsAreRefusedCaseSensitively) {
+  for (const char* name : {"song.MC", "song.Kru", "\"/tmp/a.kru\"", "chart.txt", "a.kru "}) {
+    MainWindowHarness h;
+    h.start(QString::fromLatin1(name));
+    ASSERT_EQ(h.prompts.shown.size(), 1u) << name;
+    EXPECT_EQ(h.prompts.shown[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(h.prompts.shown[0].text, kUnsupported);
+    EXPECT_EQ(h.prompts.shown[0].buttons, Prompts::Buttons::Ok);
+    EXPECT_EQ(h.prompts.shown[0].icon, Prompts::Icon::None);
+    EXPECT_TRUE(chartIsEmpty(h.chart()));
+    EXPECT_FALSE(h.document.Modified);
+  }
+}
+
+TEST(MainWindowStartupTest, UnreadableFilesAreNamedAndLeaveTheEmptyChart) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "folder.kru");
+  for (const std::filesystem::path& path : {dir / "missing.kru", dir / "missing.mc", dir / "folder.kru"}) {
+    MainWindowHarness h;
+    const QString name = QString::fromStdString(path.string());
+    h.start(name);
+    ASSERT_EQ(h.prompts.shown.size(), 1u) << path;
+    EXPECT_TRUE(h.prompts.shown[0].text.contains(name)) << h.prompts.shown[0].text.toStdString();
+    EXPECT_EQ(h.prompts.shown[0].buttons, Prompts::Buttons::Ok);
+    EXPECT_TRUE(chartIsEmpty(h.chart()));
+    EXPECT_FALSE(h.document.Modified);
+    EXPECT_EQ(h.prompts.unexpected, 0);
+  }
+}
+
+TEST(MainWindowStartupTest, KrunFileOpensWithEveryBeatTypeCurrent) {
+  MainWindowHarness h;
+  h.start(QString::fromStdString((dataDir() / "examples" / "single.kru").string()));
+  EXPECT_TRUE(h.prompts.shown.empty());
+  EXPECT_FALSE(chartIsEmpty(h.chart()));
+  EXPECT_FALSE(h.chart().KrunTitle.empty());
+  EXPECT_FALSE(h.document.Modified);
+  const int measures = h.catalogue.measures(h.chart().SongIndex);
+  for (int m = 0; m < measures; ++m) {
+    for (int b = 0; b < 4; ++b) {
+      if (h.chart().StepData[m][4 * b] == kTripletMark) {
+        EXPECT_EQ(h.chart().BeatType[m][b], 2) << m << ":" << b;
+      }
+    }
+  }
+}
+
+TEST(MainWindowStartupTest, CardSaveOfAnUnknownSongShowsItsErrorAndStillFinishes) {
+  Catalogue catalogue;
+  catalogue.SongList[0] = SongRecord{"Lonely Song", 999, 120, 50, 1, 1, 0};
+  MainWindowHarness h(catalogue);
+  h.start(QString::fromStdString((dataDir() / "examples" / "single.mc").string()));
+  ASSERT_FALSE(h.prompts.shown.empty());
+  EXPECT_EQ(h.prompts.shown[0].title, QStringLiteral("Error(Code102)"));
+  EXPECT_TRUE(chartIsEmpty(h.chart()));
+  EXPECT_FALSE(h.document.Modified);
+}
+
+TEST(MainWindowStartupTest, CatalogueProblemsAreReportedAndTheProgramGoesOn) {
+  TempDir dir;
+  ScriptedPrompts prompts;
+  Catalogue missing = loadCatalogueAtStartUp(dir / "kruid.dat", prompts, nullptr);
+  EXPECT_EQ(missing.validCount(), 0);
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].buttons, Prompts::Buttons::Ok);
+
+  writeAll(dir / "kruid.dat", "1,\"A\",120,10,1,1,0\r\n2,\"B\",130");
+  Catalogue broken = loadCatalogueAtStartUp(dir / "kruid.dat", prompts, nullptr);
+  EXPECT_EQ(broken.validCount(), 1);
+  EXPECT_EQ(prompts.shown.size(), 2u);
+
+  writeAll(dir / "kruid.dat", "1,\"A\",120,10,1,1,0\r\n");
+  Catalogue good = loadCatalogueAtStartUp(dir / "kruid.dat", prompts, nullptr);
+  EXPECT_EQ(good.validCount(), 1);
+  EXPECT_EQ(good.folder, dir.path());
+  EXPECT_EQ(prompts.shown.size(), 2u);
+}
+
+TEST(MainWindowStartupTest, EmptyCatalogueStillRunsTheEditor) {
+  MainWindowHarness h{Catalogue{}};
+  h.start();
+  h.moveTo(h.canvasPoint(40, 40));
+  h.click(h.canvasPoint(40, 40));
+  h.wheel(-120);
+  EXPECT_EQ(h.window().editorState().topRow, 3);  // the scroll range is just row 3
+  EXPECT_EQ(h.chart().StepData[1][0], 2);         // the tables are still there to edit
+}
+
+}  // namespace
+}  // namespace tarveno::testing
