@@ -1,5 +1,7 @@
 #include "render/arrow_images.h"
 
+#include <algorithm>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -93,10 +95,38 @@ ArrowImages::ArrowImages() {
     images_[static_cast<size_t>(freezePreviewIndex(d) - 1)] = previewBody;
     images_[static_cast<size_t>(freezeBodyIndex(d) - 1)] = placedBody;
   }
+  for (size_t i = 0; i < images_.size(); ++i) {
+    const QImage& image = images_[i];
+    for (int y = 0; y < image.height(); ++y) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+      for (int x = 0; x < image.width();) {
+        if (line[x] == kArrowMaskColor) {
+          ++x;
+          continue;
+        }
+        const int start = x;
+        while (x < image.width() && line[x] != kArrowMaskColor) ++x;
+        runs_[i].push_back({y, start, x});
+      }
+    }
+  }
 }
 
 void ArrowImages::draw(QImage& target, int index, int x, int y) const {
-  drawMasked(target, image(index), x, y, kArrowMaskColor);
+  const QImage& source = image(index);
+  const int width = target.width();
+  const int height = target.height();
+  if (x >= width || y >= height || x + kArrowImageSize <= 0 || y + kArrowImageSize <= 0) return;
+  for (const Run& run : runs_[static_cast<size_t>(index - 1)]) {
+    const int ty = y + run.y;
+    if (ty < 0 || ty >= height) continue;
+    const int from = std::max(run.x0, -x);
+    const int to = std::min(run.x1, width - x);
+    if (from >= to) continue;
+    const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(run.y));
+    QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(ty)) + x;
+    std::copy(in + from, in + to, out + from);
+  }
 }
 
 }  // namespace tarveno

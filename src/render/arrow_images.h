@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRgb>
 #include <array>
+#include <vector>
 
 namespace tarveno {
 
@@ -45,7 +46,15 @@ class ArrowImages {
   void draw(QImage& target, int index, int x, int y) const;
 
  private:
+  // The opaque pixels of each picture as horizontal runs, so a draw copies spans instead of
+  // testing every pixel; the editor draws a few hundred arrows a frame.
+  struct Run {
+    int y;
+    int x0;
+    int x1;  // exclusive
+  };
   std::array<QImage, kArrowImageCount> images_;
+  std::array<std::vector<Run>, kArrowImageCount> runs_;
 };
 
 }  // namespace tarveno
