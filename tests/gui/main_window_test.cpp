@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMenu>
@@ -8,6 +9,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -300,6 +302,37 @@ TEST_F(MainWindowTest, StatisticsWindowIsOneAndModeless) {
   EXPECT_EQ(h.window().statisticsWindow(), first);
   h.window().closeStatistics();
   EXPECT_FALSE(first->isVisible());
+}
+
+TEST_F(MainWindowTest, SettingsDialogIsFollowedByLayoutAndRedraw) {
+  h.chart().PlayStyle = 1;  // not laid out yet: the canvas is still single width
+  const int singleLeft = st().canvasLeft;
+  QString shown;
+  QTimer::singleShot(0, [&shown] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      shown = dialog->objectName();
+      dialog->reject();
+    }
+  });
+  h.button("set")->click();
+  EXPECT_EQ(shown, QStringLiteral("frmOptions"));
+  EXPECT_EQ(st().canvasLeft, singleLeft - 64);
+  EXPECT_EQ(h.frame().pixel(h.canvasPoint(128, 100)) | 0xFF000000u, 0xFFFFFFFFu);  // the pad divider
+}
+
+TEST_F(MainWindowTest, AboutBoxIsModal) {
+  QString shown;
+  bool modal = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      shown = dialog->objectName();
+      modal = dialog->isModal();
+      dialog->reject();
+    }
+  });
+  h.action("M_About")->trigger();
+  EXPECT_EQ(shown, QStringLiteral("frmAbout"));
+  EXPECT_TRUE(modal);
 }
 
 TEST_F(MainWindowTest, EndClosesTheWindow) {
