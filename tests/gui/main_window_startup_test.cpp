@@ -29,6 +29,16 @@ TEST(MainWindowStartupTest, ArgumentsJoinIntoOneFileName) {
   EXPECT_EQ(commandLineFileName({QStringLiteral("tarveno"), QStringLiteral("\"x.kru\"")}), QStringLiteral("\"x.kru\""));
 }
 
+TEST(MainWindowStartupTest, RelativeNamesAreTakenFromTheLaunchFolder) {
+  EXPECT_EQ(resolveCommandLineFile(QStringLiteral("song.kru"), QStringLiteral("/home/u")),
+            QStringLiteral("/home/u/song.kru"));
+  EXPECT_EQ(resolveCommandLineFile(QStringLiteral("/abs/song.kru"), QStringLiteral("/home/u")),
+            QStringLiteral("/abs/song.kru"));
+  EXPECT_EQ(resolveCommandLineFile(QStringLiteral("\"a b.kru\""), QStringLiteral("/home/u")),
+            QStringLiteral("/home/u/\"a b.kru\""));  // still unrecognised by its ending
+  EXPECT_EQ(resolveCommandLineFile(QString(), QStringLiteral("/home/u")), QString());
+}
+
 TEST(MainWindowStartupTest, NoCommandLineGivesAnEmptyChartOfSongZero) {
   MainWindowHarness h;
   h.chart().Difficulty = 0;

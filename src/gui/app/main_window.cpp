@@ -51,7 +51,12 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
   resize(client.width(), menuBar()->sizeHint().height() + client.height() + statusBar()->sizeHint().height());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The children outlive the members they call back into; cut them off first.
+  canvas_->setInput(nullptr);
+  disconnect(vscroll_, nullptr, this, nullptr);
+  disconnect(canvas_, nullptr, this, nullptr);
+}
 
 // Large enough for all 15 rows below the toolbar, both pads with the margin and the toolbar.
 QSize MainWindow::defaultClientSize() const {

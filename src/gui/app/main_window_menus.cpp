@@ -1,3 +1,5 @@
+#include "gui/app/main_window.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
@@ -9,7 +11,6 @@
 #include <QToolButton>
 
 #include "gui/app/about_dialog.h"
-#include "gui/app/main_window.h"
 
 namespace tarveno {
 
@@ -158,22 +159,22 @@ void MainWindow::buildToolbar() {
   toolbar_->setAutoFillBackground(true);
   auto* group = new QButtonGroup(toolbar_);
   group->setExclusive(true);
-  for (const ToolButton& spec : toolButtons()) {
-    if (spec.style == ButtonStyle::Separator) {
+  for (const ToolButton& entry : toolButtons()) {
+    if (entry.style == ButtonStyle::Separator) {
       toolbar_->addSeparator();
       continue;
     }
-    const QString key = QString::fromUtf8(spec.key);
+    const QString key = QString::fromUtf8(entry.key);
     auto* button = new QToolButton(toolbar_);
     button->setObjectName(key);
     button->setProperty("key", key);
-    button->setProperty("imageIndex", spec.image);
-    button->setToolTip(QString::fromUtf8(spec.tooltip));
-    button->setIcon(QIcon(QPixmap::fromImage(toolbarImages_.transparent(spec.image))));
+    button->setProperty("imageIndex", entry.image);
+    button->setToolTip(QString::fromUtf8(entry.tooltip));
+    button->setIcon(QIcon(QPixmap::fromImage(toolbarImages_.transparent(entry.image))));
     button->setAutoRaise(true);
-    button->setEnabled(spec.enabled);
-    if (spec.style != ButtonStyle::Plain) button->setCheckable(true);
-    if (spec.style == ButtonStyle::Group) group->addButton(button);
+    button->setEnabled(entry.enabled);
+    if (entry.style != ButtonStyle::Plain) button->setCheckable(true);
+    if (entry.style == ButtonStyle::Group) group->addButton(button);
     button->setChecked(key == QLatin1String("Divide4"));
     connect(button, &QToolButton::clicked, this, [this, key] { toolbarButtonClick(key); });
     toolbar_->addWidget(button);
@@ -241,9 +242,9 @@ void MainWindow::runMenuCommand(const QString& name) {
 }
 
 void MainWindow::toolbarButtonClick(const QString& key) {
-  for (const ToolButton& spec : toolButtons()) {
-    if (spec.style != ButtonStyle::Separator && key == QString::fromUtf8(spec.key)) {
-      runMenuCommand(QString::fromUtf8(spec.menu));
+  for (const ToolButton& entry : toolButtons()) {
+    if (entry.style != ButtonStyle::Separator && key == QString::fromUtf8(entry.key)) {
+      runMenuCommand(QString::fromUtf8(entry.menu));
       break;
     }
   }

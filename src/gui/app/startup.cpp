@@ -16,6 +16,11 @@ QString commandLineFileName(const QStringList& arguments) {
   return arguments.mid(1).join(QLatin1Char(' '));
 }
 
+QString resolveCommandLineFile(const QString& fileName, const QString& launchFolder) {
+  if (fileName.isEmpty() || !QDir::isRelativePath(fileName)) return fileName;
+  return QDir(launchFolder).filePath(fileName);
+}
+
 Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent) {
   auto loaded = LoadSongList(kruidDat);
   if (!loaded) {
@@ -35,6 +40,7 @@ Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts&
 }
 
 int StartUp(QApplication& app) {
+  const QString commandLine = resolveCommandLineFile(commandLineFileName(app.arguments()), QDir::currentPath());
   const QString programFolder = QCoreApplication::applicationDirPath();
   QDir::setCurrent(programFolder);
   const std::filesystem::path folder(QFile::encodeName(programFolder).toStdString());
@@ -48,7 +54,7 @@ int StartUp(QApplication& app) {
 
   MainWindow window(context);
   window.show();
-  window.load(commandLineFileName(app.arguments()));
+  window.load(commandLine);
   return app.exec();
 }
 

@@ -16,6 +16,11 @@ class Prompts;
 // by single blanks (the shell has already taken the quotes away). Empty when there is none.
 QString commandLineFileName(const QStringList& arguments);
 
+// The program makes its own folder the current directory before it opens that file, so a
+// relative name is taken from the folder the program was started in. Nothing else changes:
+// quotes, blanks and the ending stay as given.
+QString resolveCommandLineFile(const QString& fileName, const QString& launchFolder);
+
 // LoadSongList for start-up: a missing or unreadable catalogue is reported in a message box
 // and the program goes on with an empty one; records the reader dropped are reported too.
 Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent);

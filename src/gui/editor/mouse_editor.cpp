@@ -1,7 +1,5 @@
 #include "gui/editor/mouse_editor.h"
 
-#include <utility>
-
 #include "core/text/number.h"
 #include "gui/editor/editor_geometry.h"
 
