@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include <sys/resource.h>
 
@@ -20,34 +21,24 @@ using testing::readAll;
 using testing::TempDir;
 using testing::writeAll;
 
-// Sets SOURCE_DATE_EPOCH for one test and puts the old value back afterwards.
+constexpr const char* kEpoch = "SOURCE_DATE_EPOCH";
+
+// Sets SOURCE_DATE_EPOCH (or unsets it for nullptr) and puts the old value back afterwards.
 class EpochVariable {
  public:
   explicit EpochVariable(const char* value) {
-    if (const char* old = std::getenv(kName)) saved_ = old;
-    if (value) {
-      setenv(kName, value, 1);
-    } else {
-      unsetenv(kName);
-    }
+    if (const char* old = std::getenv(kEpoch)) saved_ = old;
+    set(value);
   }
-  ~EpochVariable() {
-    if (saved_) {
-      setenv(kName, saved_->c_str(), 1);
-    } else {
-      unsetenv(kName);
-    }
-  }
-  EpochVariable(const EpochVariable&) = delete;
-  EpochVariable& operator=(const EpochVariable&) = delete;
+  ~EpochVariable() { set(saved_ ? saved_->c_str() : nullptr); }
 
  private:
-  static constexpr const char* kName = "SOURCE_DATE_EPOCH";
+  static void set(const char* value) { value ? setenv(kEpoch, value, 1) : unsetenv(kEpoch); }
   std::optional<std::string> saved_;
 };
 
-bool sameDate(const Date& a, const Date& b) {
-  return a.year == b.year && a.month == b.month && a.day == b.day;
+auto ymd(const Date& d) {
+  return std::make_tuple(d.year, d.month, d.day);
 }
 
 Date localToday() {
@@ -57,60 +48,36 @@ Date localToday() {
   return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
 }
 
-Catalogue oneSong() {
-  Catalogue catalogue;
-  catalogue.SongList[0].Code = 1;
-  catalogue.SongList[0].Measures = 8;
-  return catalogue;
-}
-
-Chart smallChart() {
+Status writeSmallChart(const std::filesystem::path& path) {
   Chart chart;
   chart.KrunTitle = "File Test";
   chart.StepData[1][4] = 2;
-  return chart;
+  Catalogue catalogue;
+  catalogue.SongList[0] = SongRecord{"", 1, 0, 8, 0, 0, 0};
+  return WriteKrunChartFile(path, chart, catalogue, Date{2003, 5, 7});
 }
 
-TEST(KrunDate, SourceDateEpochIsReadAsUtc) {
-  {
-    EpochVariable epoch("1052308800");  // 2003-05-07 12:00 UTC
-    EXPECT_TRUE(sameDate(currentDate(), Date{2003, 5, 7}));
+TEST(KrunDate, SourceDateEpochIsReadAsUtcAndOtherwiseTheClockCounts) {
+  for (auto [value, date] : {std::pair{"1052308800", Date{2003, 5, 7}},      // 2003-05-07 12:00 UTC
+                             std::pair{"946684799", Date{1999, 12, 31}}}) {  // the last second of 1999
+    EpochVariable epoch(value);
+    EXPECT_EQ(ymd(currentDate()), ymd(date)) << value;
   }
-  {
-    EpochVariable epoch("946684799");  // the last second of 1999
-    EXPECT_TRUE(sameDate(currentDate(), Date{1999, 12, 31}));
-  }
-}
-
-TEST(KrunDate, WithoutANumericEpochTheClockCounts) {
   for (const char* value :
        {static_cast<const char*>(nullptr), "", "abc", "12x", "-5", " 5", "99999999999999999999999"}) {
     EpochVariable epoch(value);
     const Date before = localToday();
     const Date date = currentDate();
     const Date after = localToday();
-    EXPECT_TRUE(sameDate(date, before) || sameDate(date, after)) << (value ? value : "(unset)");
+    EXPECT_TRUE(ymd(date) == ymd(before) || ymd(date) == ymd(after)) << (value ? value : "(unset)");
   }
 }
 
 TEST(KrunFile, WritesTheSameBytesAsInMemory) {
   TempDir dir;
-  const auto path = dir / "chart.kru";
-  writeAll(path, std::string(5000, 'x'));
-  const Date date{2003, 5, 7};
-  ASSERT_TRUE(WriteKrunChartFile(path, smallChart(), oneSong(), date).ok());
-  EXPECT_EQ(readAll(path), "#title File Test\r\n#date 2003/5/7\r\n#002:0200\r\n");
-}
-
-TEST(KrunFile, MissingFolderIsAnErrorAndLeavesNothing) {
-  TempDir dir;
-  const auto path = dir.path() / "missing" / "chart.kru";
-  const Status status = WriteKrunChartFile(path, smallChart(), oneSong(), Date{2003, 5, 7});
-  ASSERT_FALSE(status.ok());
-  EXPECT_EQ(status.error().code, ErrorCode::FileWrite);
-  EXPECT_FALSE(status.error().message.empty());
-  EXPECT_FALSE(std::filesystem::exists(path));
-  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  writeAll(dir / "chart.kru", std::string(5000, 'x'));
+  ASSERT_TRUE(writeSmallChart(dir / "chart.kru").ok());
+  EXPECT_EQ(readAll(dir / "chart.kru"), "#title File Test\r\n#date 2003/5/7\r\n#002:0200\r\n");
 }
 
 TEST(KrunFile, FailedWriteKeepsTheOldFile) {
@@ -125,16 +92,15 @@ TEST(KrunFile, FailedWriteKeepsTheOldFile) {
   tiny.rlim_cur = 8;
   const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-  const Status status = WriteKrunChartFile(path, smallChart(), oneSong(), Date{2003, 5, 7});
+  const Status status = writeSmallChart(path);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
 
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.error().code, ErrorCode::FileWrite);
   EXPECT_EQ(readAll(path), "old");
-  int entries = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
-  EXPECT_EQ(entries, 1);  // no temporary file left behind
+  // No temporary file left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -13,94 +13,70 @@ constexpr Date kDate{2004, 2, 29};
 
 Catalogue songOf(int measures) {
   Catalogue catalogue;
-  catalogue.SongList[0].Title = "Round Trip Tune";
-  catalogue.SongList[0].Code = 1;
-  catalogue.SongList[0].Measures = static_cast<int16_t>(measures);
+  catalogue.SongList[0] = SongRecord{"", 1, 0, static_cast<int16_t>(measures), 0, 0, 0};
   return catalogue;
 }
 
-// One pad's panels at one position: empty, a single arrow or a jump, so that a byte never
-// reaches 255 and poses as a triplet marker.
-uint8_t padArrows(std::mt19937& rng) {
-  static constexpr uint8_t kChoices[] = {0, 0, 0, 1, 2, 4, 8, 3, 5, 6, 9, 10, 12};
-  return kChoices[rng() % std::size(kChoices)];
-}
-
+// One slot's panels: each pad empty, a single arrow or a jump, so that a byte never reaches
+// 255 and poses as a triplet marker.
 uint8_t slotArrows(std::mt19937& rng) {
-  const uint8_t low = padArrows(rng);
-  return static_cast<uint8_t>(low | padArrows(rng) << 4);
+  static constexpr uint8_t kChoices[] = {0, 0, 0, 1, 2, 4, 8, 3, 5, 6, 9, 10, 12};
+  const uint8_t low = kChoices[rng() % std::size(kChoices)];
+  return static_cast<uint8_t>(low | kChoices[rng() % std::size(kChoices)] << 4);
 }
 
 // Every beat is empty, plain, sixteenth-level or triplet (with or without a first note).
 // The single style also gets stray high-nibble arrows, which the format cannot carry.
-Chart randomChart(uint8_t style, int measures, std::mt19937& rng) {
+Chart randomChart(uint8_t style, std::mt19937& rng) {
   Chart chart;
   chart.PlayStyle = style;
-  for (int m = 0; m < measures; ++m) {
-    auto& bytes = chart.StepData[static_cast<size_t>(m)];
-    for (size_t b = 0; b < 4; ++b) {
-      const size_t on = 4 * b;
-      switch (rng() % 5) {
-        case 0:
-          break;
-        case 1:
-          bytes[on] = slotArrows(rng);
-          break;
-        case 2:
-          for (size_t k = 0; k < 4; ++k) bytes[on + k] = rng() % 2 ? slotArrows(rng) : 0;
-          break;
-        case 3:
-        case 4:
-          bytes[on] = kTripletMark;
-          for (size_t k = 1; k < 4; ++k) bytes[on + k] = slotArrows(rng);
-          if (rng() % 2) bytes[on + 1] = 0;
-          break;
+  for (auto& bytes : chart.StepData) {
+    for (size_t on = 0; on < 16; on += 4) {
+      const unsigned kind = rng() % 5;
+      if (kind == 1) bytes[on] = slotArrows(rng);
+      if (kind == 2) {
+        for (size_t k = 0; k < 4; ++k) bytes[on + k] = rng() % 2 ? slotArrows(rng) : 0;
+      }
+      if (kind >= 3) {
+        bytes[on] = kTripletMark;
+        for (size_t k = 1; k < 4; ++k) bytes[on + k] = slotArrows(rng);
+        if (rng() % 2) bytes[on + 1] = 0;
       }
     }
   }
   return chart;
-}
-
-// What a chart should read back as: the same after the opening recompute, except that the
-// single style keeps only the first pad.
-Chart expectedAfterReading(Chart chart, const Catalogue& catalogue) {
-  if (chart.PlayStyle == 0) {
-    for (auto& bytes : chart.StepData) {
-      for (size_t s = 0; s < bytes.size(); ++s) {
-        if (s % 4 == 0 && bytes[s] == kTripletMark) continue;
-        bytes[s] &= 0x0F;
-      }
-    }
-  }
-  RecalcAllBeatTypes(chart, catalogue);
-  return chart;
-}
-
-void expectRoundTrip(uint8_t style, int measures, unsigned seed) {
-  std::mt19937 rng(seed);
-  const Catalogue catalogue = songOf(measures);
-  Chart chart = randomChart(style, measures, rng);
-  RecalcAllBeatTypes(chart, catalogue);
-  const Chart expected = expectedAfterReading(chart, catalogue);
-
-  const std::string text = WriteKrunChart(chart, catalogue, kDate);
-  Chart back;
-  ReadKrunChart(text, back);
-  RecalcAllBeatTypes(back, catalogue);
-  EXPECT_EQ(back.PlayStyle, style);
-  for (int m = 0; m < kStepMeasures; ++m) {
-    const auto i = static_cast<size_t>(m);
-    ASSERT_EQ(back.StepData[i], expected.StepData[i]) << "style " << int{style} << " seed " << seed << " measure " << m;
-    ASSERT_EQ(back.BeatType[i], expected.BeatType[i]) << "style " << int{style} << " seed " << seed << " measure " << m;
-  }
-  // What was read back writes the very same file.
-  EXPECT_EQ(WriteKrunChart(back, catalogue, kDate), text);
 }
 
 TEST(KrunRoundTrip, RandomChartsOfEveryStyle) {
   // The single style keeps only the first pad; couple and double charts come back exactly.
+  const Catalogue catalogue = songOf(kStepMeasures);
   for (uint8_t style = 0; style <= 2; ++style) {
-    for (unsigned seed = 1; seed <= 4; ++seed) expectRoundTrip(style, kStepMeasures, 10 * style + seed);
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+      std::mt19937 rng(10 * style + seed);
+      Chart chart = randomChart(style, rng);
+      RecalcAllBeatTypes(chart, catalogue);
+      // What it should read back as: the same after the opening recompute, less a single
+      // chart's second pad.
+      Chart expected = chart;
+      for (auto& bytes : expected.StepData) {
+        for (size_t s = 0; s < bytes.size(); ++s) {
+          if (style == 0 && !(s % 4 == 0 && bytes[s] == kTripletMark)) bytes[s] &= 0x0F;
+        }
+      }
+      RecalcAllBeatTypes(expected, catalogue);
+
+      const std::string text = WriteKrunChart(chart, catalogue, kDate);
+      Chart back;
+      ReadKrunChart(text, back);
+      RecalcAllBeatTypes(back, catalogue);
+      EXPECT_EQ(back.PlayStyle, style);
+      for (size_t m = 0; m < kStepMeasures; ++m) {
+        ASSERT_EQ(back.StepData[m], expected.StepData[m]) << "style " << int{style} << " seed " << seed << " m " << m;
+        ASSERT_EQ(back.BeatType[m], expected.BeatType[m]) << "style " << int{style} << " seed " << seed << " m " << m;
+      }
+      // What was read back writes the very same file.
+      EXPECT_EQ(WriteKrunChart(back, catalogue, kDate), text);
+    }
   }
 }
 
@@ -116,24 +92,6 @@ TEST(KrunRoundTrip, FirstTripletNoteOnAllEightPanelsSurvives) {
   Chart back;
   ReadKrunChart(text, back);
   EXPECT_EQ(back.StepData[0], chart.StepData[0]);
-}
-
-TEST(KrunRoundTrip, HeaderComesBackWithoutTheFootLevel) {
-  Chart chart;
-  chart.KrunTitle = "譜面テスト ～夜明け～";
-  chart.KrunWidth = 640;
-  chart.KrunHeight = -480;
-  chart.KrunComment = "コメント 1";
-  chart.PlayStyle = 2;
-  chart.Difficulty = 0x25;
-  Chart back;
-  ReadKrunChart(WriteKrunChart(chart, songOf(1), kDate), back);
-  EXPECT_EQ(back.KrunTitle, chart.KrunTitle);
-  EXPECT_EQ(back.KrunWidth, 640);
-  EXPECT_EQ(back.KrunHeight, -480);
-  EXPECT_EQ(back.KrunComment, chart.KrunComment);
-  EXPECT_EQ(back.PlayStyle, 2);
-  EXPECT_EQ(back.Difficulty, 0x20);
 }
 
 }  // namespace

@@ -12,9 +12,7 @@ const Date kMay7{2003, 5, 7};
 
 Catalogue songOf(int measures) {
   Catalogue catalogue;
-  catalogue.SongList[0].Title = "Sample Tune";
-  catalogue.SongList[0].Code = 1;
-  catalogue.SongList[0].Measures = static_cast<int16_t>(measures);
+  catalogue.SongList[0] = SongRecord{"", 1, 0, static_cast<int16_t>(measures), 0, 0, 0};
   return catalogue;
 }
 
@@ -26,24 +24,17 @@ std::string rowsOf(const Chart& chart, int measures) {
   return text.substr(head.size());
 }
 
-Chart exampleChart() {
-  Chart chart;
-  chart.PlayStyle = 1;
-  chart.Difficulty = 0x13;
-  chart.KrunTitle = "Example";
+TEST(KrunWrite, ExampleCoupleChart) {
+  Chart chart{.PlayStyle = 1, .Difficulty = 0x13, .EditName = "", .KrunTitle = "Example", .KrunComment = ""};
   chart.StepData[0][0] = 0x81;  // first player left, second player right
   chart.StepData[0][8] = 0x80;
   chart.StepData[1] = {255, 1, 1, 1, 0, 0, 0, 0, 2};
   for (size_t s = 0; s < 16; s += 2) chart.StepData[2][s] = 4;
-  return chart;
-}
-
-TEST(KrunWrite, ExampleCoupleChart) {
   // Measure 1 (a triplet with a first note plus a down arrow on beat 2) is a mixed row. It
   // stays at 24 characters instead of shrinking to "111000200000": twelve characters would be
   // read as triplets, turning beat 2 into a triplet beat that would swallow any second-pad
   // eighths of that beat.
-  EXPECT_EQ(WriteKrunChart(exampleChart(), songOf(3), kMay7),
+  EXPECT_EQ(WriteKrunChart(chart, songOf(3), kMay7),
             "#title Example\r\n"
             "#date 2003/5/7\r\n"
             "#twoplay\r\n"
@@ -54,86 +45,55 @@ TEST(KrunWrite, ExampleCoupleChart) {
             "#003:44444444\r\n");
 }
 
-TEST(KrunWrite, HeaderLinesInOrderWithCp932Text) {
-  Chart chart;
-  chart.KrunTitle = "テスト曲";
-  chart.KrunWidth = -5;
-  chart.KrunHeight = 300;
-  chart.KrunComment = "メモ";
-  chart.PlayStyle = 2;
-  chart.Difficulty = 0x3A;
-  chart.SongIndex = -1;
+TEST(KrunWrite, HeaderLines) {
+  // In order, CP932, rows left out for a song index outside the catalogue.
+  Chart chart{.PlayStyle = 2,
+              .Difficulty = 0x3A,
+              .SongIndex = -1,
+              .EditName = "",
+              .KrunTitle = "テスト曲",
+              .KrunWidth = -5,
+              .KrunHeight = 300,
+              .KrunComment = "メモ"};
   chart.StepData[0][0] = 1;
   EXPECT_EQ(WriteKrunChart(chart, songOf(4), Date{1999, 12, 31}),
-            "#title \x83\x65\x83\x58\x83\x67\x8B\xC8\r\n"
-            "#width -5\r\n"
-            "#height 300\r\n"
-            "#date 1999/12/31\r\n"
-            "#comment \x83\x81\x83\x82\r\n"
-            "#double\r\n"
-            "#maniac\r\n");
+            "#title \x83\x65\x83\x58\x83\x67\x8B\xC8\r\n#width -5\r\n#height 300\r\n#date 1999/12/31\r\n"
+            "#comment \x83\x81\x83\x82\r\n#double\r\n#maniac\r\n");
+
+  // Optional lines are left out; 0x4F has no class the format knows.
+  Chart plain;
+  plain.Difficulty = 0x4F;
+  EXPECT_EQ(WriteKrunChart(plain, songOf(1), kMay7), "#title \r\n#date 2003/5/7\r\n");
+  plain.Difficulty = 0x2F;
+  plain.SongIndex = 501;
+  EXPECT_EQ(WriteKrunChart(plain, songOf(1), Date{2010, 10, 1}), "#title \r\n#date 2010/10/1\r\n#another\r\n");
+
+  // Line breaks in header texts cannot start new lines.
+  const Chart broken{.EditName = "", .KrunTitle = "a\r\n#001:F", .KrunComment = "x\ny"};
+  EXPECT_EQ(WriteKrunChart(broken, songOf(1), kMay7), "#title a  #001:F\r\n#date 2003/5/7\r\n#comment x y\r\n");
 }
 
-TEST(KrunWrite, OptionalHeaderLinesAreLeftOut) {
+TEST(KrunWrite, RowsShrinkToTheShortestLengthThatHoldsThem) {
   Chart chart;
-  chart.Difficulty = 0x4F;  // no class the format knows
-  chart.PlayStyle = 0;
-  EXPECT_EQ(WriteKrunChart(chart, songOf(1), kMay7), "#title \r\n#date 2003/5/7\r\n");
-  chart.Difficulty = 0x2F;
-  chart.SongIndex = 501;
-  EXPECT_EQ(WriteKrunChart(chart, songOf(1), Date{2010, 10, 1}), "#title \r\n#date 2010/10/1\r\n#another\r\n");
-}
-
-TEST(KrunWrite, LineBreaksInHeaderTextsCannotStartNewLines) {
-  Chart chart;
-  chart.KrunTitle = "a\r\n#001:F";
-  chart.KrunComment = "x\ny";
-  EXPECT_EQ(WriteKrunChart(chart, songOf(1), kMay7), "#title a  #001:F\r\n#date 2003/5/7\r\n#comment x y\r\n");
-}
-
-TEST(KrunWrite, SixteenthRowsShrinkToEightOrFourCharacters) {
-  Chart chart;
-  chart.StepData[0][0] = 1;     // quarter
+  chart.StepData[0][0] = 0x31;  // quarter; the single style never writes the second pad
   chart.StepData[1][6] = 2;     // eighth
   chart.StepData[2][15] = 0xF;  // odd sixteenth
-  chart.StepData[3][1] = 0x10;  // second pad only, single style: nothing
-  EXPECT_EQ(rowsOf(chart, 4), "#001:1000\r\n#002:00020000\r\n#003:000000000000000F\r\n");
-}
-
-TEST(KrunWrite, SingleStyleNeverWritesSecondPadRows) {
-  Chart chart;
-  chart.StepData[0][0] = 0x31;
-  chart.StepData[0][4] = 0xF0;
-  EXPECT_EQ(rowsOf(chart, 1), "#001:1000\r\n");
-}
-
-TEST(KrunWrite, TripletOnlyRowsShrinkToSixOrThree) {
-  Chart chart;
+  chart.StepData[3][4] = 0xF0;  // second pad only: nothing
   // Beat 1 with an empty first note: twelve characters.
-  chart.StepData[0] = {0, 0, 0, 0, 255, 0, 2, 4};
+  chart.StepData[4] = {0, 0, 0, 0, 255, 0, 2, 4};
   // Third note of beat 0 and second of beat 1: six characters.
-  chart.StepData[1] = {255, 0, 0, 1, 255, 0, 8, 0};
+  chart.StepData[5] = {255, 0, 0, 1, 255, 0, 8, 0};
   // Twelfths 4 and 8 only: three characters.
-  chart.StepData[2] = {0, 0, 0, 0, 255, 0, 2, 0, 255, 0, 0, 2};
-  EXPECT_EQ(rowsOf(chart, 3), "#001:000024000000\r\n#002:018000\r\n#003:022\r\n");
-}
-
-TEST(KrunWrite, TripletsBesideSixteenthsGiveMixedRows) {
-  Chart chart;
-  chart.StepData[0] = {255, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8};
-  chart.StepData[1] = {255, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8};
-  // Measure 0: the right arrow on slot 13 is an odd 48th (39), so all 48 characters stay.
-  // Measure 1: the arrow on slot 14 is 48th 42, even, so the row halves once to 24.
-  EXPECT_EQ(rowsOf(chart, 2),
-            "#001:100010001000"
-            "000000000000"
-            "000000000000000"
-            "8"
-            "00000000\r\n"
-            "#002:101010"
-            "000000000000000"
-            "8"
-            "00\r\n");
+  chart.StepData[6] = {0, 0, 0, 0, 255, 0, 2, 0, 255, 0, 0, 2};
+  // Triplets beside sixteenths. Slot 13 is an odd 48th (39), so all 48 characters stay;
+  // slot 14 is 48th 42, even, so the row halves once to 24.
+  chart.StepData[7] = {255, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8};
+  chart.StepData[8] = {255, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8};
+  EXPECT_EQ(rowsOf(chart, 9),
+            "#001:1000\r\n#002:00020000\r\n#003:000000000000000F\r\n"
+            "#005:000024000000\r\n#006:018000\r\n#007:022\r\n"
+            "#008:100010001000000000000000000000000000000800000000\r\n"
+            "#009:101010000000000000000800\r\n");
 }
 
 TEST(KrunWrite, SecondPadFirstTripletNoteGoesOnItsSixteenthRow) {
