@@ -5,31 +5,30 @@
 namespace tarveno {
 namespace {
 
-TEST(CliArguments, OptionsMayStandBeforeOrAfterTheCommand) {
+using Operands = std::vector<std::string>;
+
+TEST(CliArguments, OptionsMayStandAnywhereAndDoubleDashEndsThem) {
   auto p = parseArguments({"--catalogue", "k.dat", "convert", "a.kru", "--song=26", "b.mc", "--title", "-x-"});
   ASSERT_EQ(p.usageError, "");
   EXPECT_EQ(p.arguments.command, "convert");
-  EXPECT_EQ(p.arguments.operands, (std::vector<std::string>{"a.kru", "b.mc"}));
+  EXPECT_EQ(p.arguments.operands, (Operands{"a.kru", "b.mc"}));
   EXPECT_EQ(*p.arguments.option("catalogue"), "k.dat");
   EXPECT_EQ(*p.arguments.option("song"), "26");
   EXPECT_EQ(*p.arguments.option("title"), "-x-");  // a value may look like an option
   EXPECT_EQ(p.arguments.option("style"), nullptr);
-}
 
-TEST(CliArguments, DoubleDashLetsFileNamesStartWithADash) {
-  auto p = parseArguments({"dump", "--", "-odd.kru"});
+  p = parseArguments({"dump", "--", "-odd.kru"});
   ASSERT_EQ(p.usageError, "");
-  EXPECT_EQ(p.arguments.operands, (std::vector<std::string>{"-odd.kru"}));
-  // A lone "-" is an operand, not an option.
-  EXPECT_EQ(parseArguments({"dump", "-"}).arguments.operands, (std::vector<std::string>{"-"}));
+  EXPECT_EQ(p.arguments.operands, Operands{"-odd.kru"});
+  EXPECT_EQ(parseArguments({"dump", "-"}).arguments.operands, Operands{"-"});  // a lone "-" is an operand
 }
 
 TEST(CliArguments, RefusesUnknownRepeatedAndValuelessOptions) {
-  EXPECT_NE(parseArguments({"dump", "a.kru", "--songs", "1"}).usageError, "");
-  EXPECT_NE(parseArguments({"dump", "a.kru", "-s", "1"}).usageError, "");
-  EXPECT_NE(parseArguments({"dump", "a.kru", "--song"}).usageError, "");
-  EXPECT_NE(parseArguments({"dump", "a.kru", "--song", "1", "--song", "2"}).usageError, "");
-  EXPECT_NE(parseArguments({"--help=yes"}).usageError, "");
+  for (Operands args : {Operands{"dump", "a.kru", "--songs", "1"}, Operands{"dump", "a.kru", "-s", "1"},
+                        Operands{"dump", "a.kru", "--song"}, Operands{"dump", "a.kru", "--song", "1", "--song", "2"},
+                        Operands{"--help=yes"}}) {
+    EXPECT_NE(parseArguments(args).usageError, "") << ::testing::PrintToString(args);
+  }
 }
 
 TEST(CliWholeNumber, TakesOnlyPlainDecimalsWithinRange) {

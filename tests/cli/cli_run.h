@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
@@ -24,11 +25,8 @@ struct CliResult {
 inline CliResult runTool(const std::vector<std::string>& args, const std::filesystem::path& programFolder = dataDir()) {
   std::ostringstream out;
   std::ostringstream err;
-  CliResult r;
-  r.status = runCli(args, out, err, programFolder.string());
-  r.out = out.str();
-  r.err = err.str();
-  return r;
+  const int status = runCli(args, out, err, programFolder.string());
+  return {status, out.str(), err.str()};
 }
 
 // Lines joined with CR LF, each line ended, as chart text files are written.
@@ -45,13 +43,7 @@ class ScopedEnv {
     if (const char* old = std::getenv(name)) old_ = old;
     ::setenv(name, value.c_str(), 1);
   }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
+  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
@@ -63,14 +55,11 @@ class ScopedEnv {
 // 2003-05-07 00:00 UTC: KRUN files written under it carry "#date 2003/5/7".
 inline constexpr const char* kMay7th2003 = "1052265600";
 
-// Counts the lines of stderr output that contain the text.
+// Counts the lines of the text that contain the needle ("" counts every line).
 inline int countLinesContaining(const std::string& text, const std::string& needle) {
   std::istringstream in(text);
-  std::string line;
   int n = 0;
-  while (std::getline(in, line)) {
-    if (line.find(needle) != std::string::npos) ++n;
-  }
+  for (std::string line; std::getline(in, line);) n += line.find(needle) != std::string::npos;
   return n;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
+#include <tuple>
 
 #include "cli/cli_run.h"
 #include "core/chart/open.h"
@@ -35,80 +37,59 @@ class CliExamples : public ::testing::TestWithParam<Example> {
     ResetChartData(d.chart);
     auto kind = chartFileKindFromName(path.string());
     auto opened = openChartFile(path, *kind, d, catalogue());
-    EXPECT_TRUE(opened.ok()) << path;
-    if (opened.ok()) {
-      EXPECT_TRUE(opened->empty()) << path << ": the examples raise no notices";
-    }
+    EXPECT_TRUE(opened.ok() && opened->empty()) << path << ": the examples open and raise no notices";
     return d;
   }
 };
 
-TEST_P(CliExamples, KrunFileIsExactlyWhatTheWriterWrites) {
+TEST_P(CliExamples, AreExactlyWhatTheScriptMakesAndHoldTheSameChart) {
   ScopedEnv date("SOURCE_DATE_EPOCH", kExamplesDate);
   TempDir dir;
   CliResult r = runTool({"convert", file(".kru").string(), (dir / "again.kru").string()});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(readAll(dir / "again.kru"), readAll(file(".kru")));
+
+  r = runTool({"convert", file(".kru").string(), (dir / "again.mc").string(), "--song", "1", "--edit-name",
+               GetParam().editName, "--difficulty", std::to_string(GetParam().difficulty)});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(readAll(dir / "again.mc"), readAll(file(".mc")));
+
+  const Chart kru = open(file(".kru")).chart;
+  const Chart card = open(file(".mc")).chart;
+  EXPECT_EQ(card.StepData, kru.StepData);
+  EXPECT_EQ(card.BeatType, kru.BeatType);
+  std::string name = GetParam().editName;
+  name.resize(8, ' ');
+  EXPECT_EQ(std::tie(card.PlayStyle, card.Difficulty, card.SongIndex, card.EditName),
+            std::tuple(GetParam().style, GetParam().difficulty, 0, name));
+  EXPECT_EQ(card.Difficulty >> 4, kru.Difficulty >> 4);  // the KRUN file carries the class only
 }
 
 TEST_P(CliExamples, IsABelievableChartOfTheDefaultSong) {
   const Chart chart = open(file(".kru")).chart;
-  EXPECT_EQ(chart.PlayStyle, GetParam().style);
-  EXPECT_EQ(chart.SongIndex, 0);
+  EXPECT_EQ(std::tie(chart.PlayStyle, chart.SongIndex), std::tuple(GetParam().style, 0));
   EXPECT_NE(chart.KrunTitle.find(std::string("EDIT [") + GetParam().editName + "]"), std::string::npos);
-  EXPECT_EQ(chart.Difficulty & 15, 0);
-  EXPECT_NE(chart.Difficulty >> 4, 0);
 
   const ChartStats stats = ComputeChartStats(chart, catalogue());
   for (int k = 0; k < 4; ++k) EXPECT_GT(stats.noteValues[static_cast<size_t>(k)], 10) << "note value " << k;
   EXPECT_GT(stats.steps, 300);
-  const int measures = catalogue().measures(0);
   int secondPad = 0;
   for (int m = 0; m < kStepMeasures; ++m) {
     for (int s = 0; s < kSlotsPerMeasure; ++s) {
       const uint8_t byte = chart.stepAt(s, m);
       if (byte == 0) continue;
-      EXPECT_GT(m, 0) << "measure 0 takes no arrows";
-      EXPECT_LT(m, measures);
+      // Measure 0 takes no arrows; none lie past the song, or the writer's output would differ.
+      EXPECT_GT(m, 0);
       if (byte == kTripletMark && s % 4 == 0) continue;
       // Nobody steps on more than two panels at once: per pad, or over both in double.
-      if (chart.PlayStyle == 2) {
-        EXPECT_LE(std::popcount(byte), 2) << m << ":" << s;
-      } else {
-        EXPECT_LE(std::popcount(static_cast<unsigned>(byte & 15)), 2) << m << ":" << s;
-        EXPECT_LE(std::popcount(static_cast<unsigned>(byte >> 4)), 2) << m << ":" << s;
-      }
-      if (byte >> 4) ++secondPad;
+      const int pads = chart.PlayStyle == 2
+                           ? std::popcount(byte)
+                           : std::max(std::popcount(byte & 15u), std::popcount(static_cast<unsigned>(byte >> 4)));
+      EXPECT_LE(pads, 2) << m << ":" << s;
+      secondPad += (byte >> 4) != 0;
     }
   }
-  if (chart.PlayStyle == 0) {
-    EXPECT_EQ(secondPad, 0);
-  } else {
-    EXPECT_GT(secondPad, 50);
-  }
-}
-
-TEST_P(CliExamples, CardSaveHoldsTheSameChart) {
-  const Document kru = open(file(".kru"));
-  const Document card = open(file(".mc"));
-  EXPECT_EQ(readAll(file(".mc")).size(), 8320u);
-  EXPECT_EQ(card.chart.StepData, kru.chart.StepData);
-  EXPECT_EQ(card.chart.BeatType, kru.chart.BeatType);
-  EXPECT_EQ(card.chart.PlayStyle, GetParam().style);
-  EXPECT_EQ(card.chart.Difficulty, GetParam().difficulty);
-  EXPECT_EQ(card.chart.Difficulty >> 4, kru.chart.Difficulty >> 4);
-  EXPECT_EQ(card.chart.SongIndex, 0);
-  std::string name = GetParam().editName;
-  name.resize(8, ' ');
-  EXPECT_EQ(card.chart.EditName, name);
-}
-
-TEST_P(CliExamples, CardSaveIsExactlyWhatTheScriptMakes) {
-  TempDir dir;
-  CliResult r = runTool({"convert", file(".kru").string(), (dir / "again.mc").string(), "--song", "1", "--edit-name",
-                         GetParam().editName, "--difficulty", std::to_string(GetParam().difficulty)});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(readAll(dir / "again.mc"), readAll(file(".mc")));
+  EXPECT_TRUE(chart.PlayStyle == 0 ? secondPad == 0 : secondPad > 50) << secondPad;
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundled, CliExamples, ::testing::ValuesIn(kExamples),

@@ -16,11 +16,7 @@ CliResult runExecutable(const std::string& args, const TempDir& dir) {
   const std::string command = std::string("'") + TARVENO_CLI_EXE + "' " + args + " >'" + (dir / "out").string() +
                               "' 2>'" + (dir / "err").string() + "'";
   const int raw = std::system(command.c_str());
-  CliResult r;
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  r.out = readAll(dir / "out");
-  r.err = readAll(dir / "err");
-  return r;
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(dir / "out"), readAll(dir / "err")};
 }
 
 TEST(CliExecutable, ExitStatusesAndDefaultCatalogue) {
@@ -38,7 +34,6 @@ TEST(CliExecutable, ExitStatusesAndDefaultCatalogue) {
   EXPECT_EQ(dump.out.back(), '\n');
 
   EXPECT_EQ(runExecutable("dump", dir).status, 1);
-  EXPECT_EQ(runExecutable("frobnicate", dir).status, 1);
   CliResult bad = runExecutable("dump '" + (dir / "none.kru").string() + "'", dir);
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.out, "");

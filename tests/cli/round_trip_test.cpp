@@ -29,11 +29,10 @@ StepTable randomSteps(std::mt19937& rng, int style) {
     return b;
   };
   StepTable t{};
-  for (int m = 1; m < 64; ++m) {
-    auto& row = t[static_cast<size_t>(m)];
+  for (size_t m = 1; m < 64; ++m) {
+    auto& row = t[m];
     const bool triplets = chance(30);
-    for (int b = 0; b < 4; ++b) {
-      const size_t s0 = static_cast<size_t>(4 * b);
+    for (size_t s0 = 0; s0 < 16; s0 += 4) {
       if (triplets && chance(50)) {
         row[s0] = kTripletMark;
         if (chance(60)) row[s0 + 1] = arrows();
@@ -42,9 +41,7 @@ StepTable randomSteps(std::mt19937& rng, int style) {
         continue;
       }
       if (chance(75)) row[s0] = arrows();
-      if (!triplets) {
-        for (size_t k = 1; k < 4; ++k) row[s0 + k] = chance(25) ? arrows() : 0;
-      }
+      for (size_t k = 1; k < 4 && !triplets; ++k) row[s0 + k] = chance(25) ? arrows() : 0;
     }
   }
   return t;
@@ -58,16 +55,13 @@ std::string asKrun(const StepTable& t, int style) {
   const char* hex = "0123456789ABCDEF";
   for (int m = 0; m < 64; ++m) {
     const auto& row = t[static_cast<size_t>(m)];
-    for (int shift : {0, 4}) {
-      if (shift == 4 && style == 0) continue;
+    for (int shift = 0; shift <= (style == 0 ? 0 : 4); shift += 4) {
+      // Each beat is 12 characters: four notes 3 apart, or three triplet notes 4 apart.
       std::string data(48, '0');
-      for (int b = 0; b < 4; ++b) {
-        const size_t s0 = static_cast<size_t>(4 * b);
-        if (row[s0] == kTripletMark) {
-          for (size_t j = 0; j < 3; ++j)
-            data[static_cast<size_t>(12 * b) + 4 * j] = hex[(row[s0 + 1 + j] >> shift) & 15];
-        } else {
-          for (size_t k = 0; k < 4; ++k) data[static_cast<size_t>(12 * b) + 3 * k] = hex[(row[s0 + k] >> shift) & 15];
+      for (size_t s0 = 0; s0 < 16; s0 += 4) {
+        const bool triplet = row[s0] == kTripletMark;
+        for (size_t k = triplet ? 1 : 0; k < 4; ++k) {
+          data[3 * s0 + (triplet ? 4 * (k - 1) : 3 * k)] = hex[(row[s0 + k] >> shift) & 15];
         }
       }
       char prefix[8];
