@@ -26,14 +26,10 @@ class EditInfoWindowTest : public ::testing::Test {
     EXPECT_NE(label, nullptr) << name.toStdString();
     return label ? label->text() : QString();
   }
-  QStringList allowTexts(EditInfoWindow& w) {
+  // The texts of the labels <prefix>0 .. <prefix><count - 1>.
+  QStringList texts(EditInfoWindow& w, const char* prefix, int count) {
     QStringList out;
-    for (int p = 0; p < 8; ++p) out << text(w, QStringLiteral("lblAllow%1").arg(p));
-    return out;
-  }
-  QStringList divideTexts(EditInfoWindow& w) {
-    QStringList out;
-    for (int k = 0; k < 4; ++k) out << text(w, QStringLiteral("lblDivide%1").arg(k));
+    for (int i = 0; i < count; ++i) out << text(w, QLatin1String(prefix) + QString::number(i));
     return out;
   }
 
@@ -45,22 +41,22 @@ class EditInfoWindowTest : public ::testing::Test {
   QWidget mainWindow;
 };
 
-TEST_F(EditInfoWindowTest, ShowsItsCaptionsAndZeroBeforeTheFirstCount) {
-  document.chart.StepData[1][0] = 1;  // not counted until the window computes
+TEST_F(EditInfoWindowTest, CountsWhenShownAndOnRedrawOnlyWhileOpen) {
+  Chart& c = document.chart;
+  c.StepData[1][0] = 1;  // not counted until the window computes
   EditInfoWindow w(context, &mainWindow);
   EXPECT_EQ(w.objectName(), "frmEditInfo");
   EXPECT_EQ(w.windowTitle(), "譜面情報");
   EXPECT_FALSE(w.isModal());
   EXPECT_EQ(text(w, "lblTotalAllow"), "0");
   EXPECT_EQ(text(w, "lblTotalStep"), "0");
-  EXPECT_EQ(allowTexts(w), QStringList(8, "0"));
-  EXPECT_EQ(divideTexts(w), QStringList(4, "0"));
-
+  EXPECT_EQ(texts(w, "lblAllow", 8), QStringList(8, "0"));
+  EXPECT_EQ(texts(w, "lblDivide", 4), QStringList(4, "0"));
   QStringList captions;
   for (QLabel* l : w.findChildren<QLabel*>()) captions << l->text();
-  for (const char* c : {"総ｵﾌﾞｼﾞｪ数:", "総ｽﾃｯﾌﾟ数:", "1P:", "2P:"})
-    EXPECT_EQ(captions.count(QString::fromUtf8(c)), 1) << c;
-  for (const char* c : {"←", "↓", "↑", "→"}) EXPECT_EQ(captions.count(QString::fromUtf8(c)), 2) << c;
+  for (const char* t : {"総ｵﾌﾞｼﾞｪ数:", "総ｽﾃｯﾌﾟ数:", "1P:", "2P:"})
+    EXPECT_EQ(captions.count(QString::fromUtf8(t)), 1) << t;
+  for (const char* t : {"←", "↓", "↑", "→"}) EXPECT_EQ(captions.count(QString::fromUtf8(t)), 2) << t;
   for (int k = 0; k < 4; ++k) {
     auto* icon = w.findChild<QLabel*>(QStringLiteral("imgOmpu%1").arg(k));
     ASSERT_NE(icon, nullptr) << k;
@@ -69,11 +65,7 @@ TEST_F(EditInfoWindowTest, ShowsItsCaptionsAndZeroBeforeTheFirstCount) {
   auto* close = w.findChild<QPushButton*>(QStringLiteral("Command1"));
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(close->text(), "閉じる");
-}
 
-TEST_F(EditInfoWindowTest, CountsFollowEditsAndReopening) {
-  EditInfoWindow w(context, &mainWindow);
-  Chart& c = document.chart;
   c.PlayStyle = 1;
   c.StepData[1][0] = 1 | 8;         // a jump on the first pad, on the beat
   c.StepData[1][6] = 16;            // second pad, eighth
@@ -86,41 +78,26 @@ TEST_F(EditInfoWindowTest, CountsFollowEditsAndReopening) {
   w.show();               // showing counts
   EXPECT_EQ(text(w, "lblTotalAllow"), "7");
   EXPECT_EQ(text(w, "lblTotalStep"), "6");
-  EXPECT_EQ(allowTexts(w), (QStringList{"1", "2", "1", "1", "1", "0", "0", "1"}));
-  EXPECT_EQ(divideTexts(w), (QStringList{"3", "1", "1", "2"}));
+  EXPECT_EQ(texts(w, "lblAllow", 8), (QStringList{"1", "2", "1", "1", "1", "0", "0", "1"}));
+  EXPECT_EQ(texts(w, "lblDivide", 4), (QStringList{"3", "1", "1", "2"}));
 
   c.StepData[2][13] = 0;
   w.computeChartStats();  // what every redraw does while the window is open
   EXPECT_EQ(text(w, "lblTotalStep"), "5");
   EXPECT_EQ(text(w, "lblDivide2"), "0");
 
-  w.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  close->click();
   EXPECT_FALSE(w.isVisible());
   c.StepData[3][4] = 1;
   EXPECT_EQ(text(w, "lblTotalStep"), "5") << "a closed window does not count by itself";
   w.show();
   EXPECT_EQ(text(w, "lblTotalStep"), "6");
   EXPECT_EQ(text(w, "lblDivide0"), "4");
-}
 
-TEST_F(EditInfoWindowTest, AnEmptyOrSonglessChartCountsNothing) {
-  EditInfoWindow w(context, &mainWindow);
-  document.chart.StepData[1][0] = 1;
-  document.chart.SongIndex = 600;
+  c.SongIndex = 600;  // no such song: nothing to count
   w.computeChartStats();
   EXPECT_EQ(text(w, "lblTotalAllow"), "0");
   EXPECT_EQ(text(w, "lblTotalStep"), "0");
-}
-
-TEST(EditInfoPlacement, BesideTheMainWindowOnTheRightWhenItFits) {
-  const QRect screen(0, 0, 1280, 1024);
-  EXPECT_EQ(editInfoPosition(QRect(100, 50, 600, 700), 300, screen), QPoint(700, 50));
-  // Exactly reaching the screen edge still fits.
-  EXPECT_EQ(editInfoPosition(QRect(380, 50, 600, 700), 300, screen), QPoint(980, 50));
-  EXPECT_EQ(editInfoPosition(QRect(381, 50, 600, 700), 300, screen), QPoint(81, 50));
-  // A screen that does not start at 0 (a second monitor, a panel on the left).
-  EXPECT_EQ(editInfoPosition(QRect(1400, 10, 600, 700), 300, QRect(1280, 0, 1280, 1024)), QPoint(2000, 10));
-  EXPECT_EQ(editInfoPosition(QRect(1900, 10, 600, 700), 300, QRect(1280, 0, 1280, 1024)), QPoint(1600, 10));
 }
 
 TEST_F(EditInfoWindowTest, ShowingPlacesTheWindowBesideTheMainWindow) {
@@ -132,6 +109,14 @@ TEST_F(EditInfoWindowTest, ShowingPlacesTheWindowBesideTheMainWindow) {
   const bool right = w.frameGeometry().left() == mainWindow.frameGeometry().right() + 1;
   const bool left = w.frameGeometry().right() + 1 <= mainWindow.frameGeometry().left();
   EXPECT_TRUE(right || left) << w.frameGeometry().left() << " " << mainWindow.frameGeometry().right();
+
+  // On the right when it fits, exactly reaching the screen edge included; else on the left.
+  const QRect screen(0, 0, 1280, 1024), second(1280, 0, 1280, 1024);
+  EXPECT_EQ(editInfoPosition(QRect(100, 50, 600, 700), 300, screen), QPoint(700, 50));
+  EXPECT_EQ(editInfoPosition(QRect(380, 50, 600, 700), 300, screen), QPoint(980, 50));
+  EXPECT_EQ(editInfoPosition(QRect(381, 50, 600, 700), 300, screen), QPoint(81, 50));
+  EXPECT_EQ(editInfoPosition(QRect(1400, 10, 600, 700), 300, second), QPoint(2000, 10));
+  EXPECT_EQ(editInfoPosition(QRect(1900, 10, 600, 700), 300, second), QPoint(1600, 10));
 }
 
 TEST(EditInfoNoteIcons, FourDistinctDrawnSymbols) {
@@ -140,9 +125,7 @@ TEST(EditInfoNoteIcons, FourDistinctDrawnSymbols) {
     QImage icon = noteValueIcon(static_cast<NoteValue>(k), 24);
     ASSERT_EQ(icon.size(), QSize(24, 24));
     int inked = 0;
-    for (int y = 0; y < 24; ++y) {
-      for (int x = 0; x < 24; ++x) inked += qAlpha(icon.pixel(x, y)) > 128;
-    }
+    for (int i = 0; i < 24 * 24; ++i) inked += qAlpha(icon.pixel(i % 24, i / 24)) > 128;
     EXPECT_GT(inked, 20) << k;
     EXPECT_LT(inked, 24 * 24 / 2) << k;
     EXPECT_EQ(qAlpha(icon.pixel(0, 23)), 0) << "transparent background " << k;

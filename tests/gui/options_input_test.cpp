@@ -20,72 +20,36 @@ Catalogue editionCatalogue() {
   return c;
 }
 
-std::vector<int> list(const SongFilterResult& r) {
-  return r.indices;
-}
-
-TEST(OptionsSongFilter, AllListsEveryValidSongAndKeepsTheNewOnlyState) {
+TEST(OptionsSongFilter, EachEditionEntryListsItsSongs) {
   Catalogue c = editionCatalogue();
-  auto r = FilterSongs(c, 0, true, 3);
-  EXPECT_EQ(list(r), (std::vector<int>{0, 1, 2, 3, 4}));
-  EXPECT_EQ(r.selected, 3);
-  EXPECT_FALSE(r.newOnlyEnabled.has_value());
+  struct Case {
+    int entry;
+    bool newOnly;
+    std::vector<int> songs;
+  };
+  // Gamma Line was already in the first edition, so it is not new in the second; the first
+  // edition has nothing older; console entries ignore "new only".
+  const Case cases[] = {{0, true, {0, 1, 2, 3, 4}}, {3, false, {1, 2}}, {3, true, {1}},
+                        {1, false, {3, 4}},         {1, true, {4}},     {2, false, {0, 2, 3}},
+                        {2, true, {0, 2, 3}},       {9, true, {0}},     {10, true, {1}},
+                        {11, false, {3}},           {6, false, {}},     {12, false, {}}};
+  for (const Case& k : cases) EXPECT_EQ(FilterSongs(c, k.entry, k.newOnly, 0).indices, k.songs) << k.entry;
+
+  EXPECT_FALSE(FilterSongs(c, 0, true, 3).newOnlyEnabled.has_value());
+  EXPECT_EQ(FilterSongs(c, 5, false, 0).newOnlyEnabled, std::optional<bool>(true));
+  EXPECT_EQ(FilterSongs(c, 11, false, 0).newOnlyEnabled, std::optional<bool>(false));
 
   c.SongList[2].Code = 0;  // the catalogue ends here
-  EXPECT_EQ(list(FilterSongs(c, 0, false, 0)), (std::vector<int>{0, 1}));
-}
-
-TEST(OptionsSongFilter, ArcadeEditionsUseSelectAndOlderMasks) {
-  Catalogue c = editionCatalogue();
-  EXPECT_EQ(list(FilterSongs(c, 3, false, 0)), (std::vector<int>{1, 2}));
-  // Gamma Line was already in the first edition, so it is not new in the second.
-  EXPECT_EQ(list(FilterSongs(c, 3, true, 0)), (std::vector<int>{1}));
-  EXPECT_EQ(list(FilterSongs(c, 1, false, 0)), (std::vector<int>{3, 4}));
-  EXPECT_EQ(list(FilterSongs(c, 1, true, 0)), (std::vector<int>{4}));
-  // The first edition has nothing older, so "new only" changes nothing.
-  EXPECT_EQ(list(FilterSongs(c, 2, false, 0)), list(FilterSongs(c, 2, true, 0)));
-  EXPECT_EQ(list(FilterSongs(c, 2, true, 0)), (std::vector<int>{0, 2, 3}));
-  EXPECT_EQ(FilterSongs(c, 5, false, 0).newOnlyEnabled, std::optional<bool>(true));
-}
-
-TEST(OptionsSongFilter, ConsoleEditionsIgnoreNewOnlyAndDisableIt) {
-  Catalogue c = editionCatalogue();
-  EXPECT_EQ(list(FilterSongs(c, 9, true, 0)), (std::vector<int>{0}));
-  EXPECT_EQ(list(FilterSongs(c, 10, true, 0)), (std::vector<int>{1}));
-  EXPECT_EQ(list(FilterSongs(c, 11, false, 0)), (std::vector<int>{3}));
-  EXPECT_EQ(FilterSongs(c, 11, false, 0).newOnlyEnabled, std::optional<bool>(false));
+  EXPECT_EQ(FilterSongs(c, 0, false, 0).indices, (std::vector<int>{0, 1}));
 }
 
 TEST(OptionsSongFilter, PreviousSongStaysSelectedElseTheFirstEntry) {
   Catalogue c = editionCatalogue();
+  EXPECT_EQ(FilterSongs(c, 0, true, 3).selected, 3);
   EXPECT_EQ(FilterSongs(c, 3, false, 2).selected, 1);
   EXPECT_EQ(FilterSongs(c, 3, false, 0).selected, 0);
-  // No song of that edition: nothing to select.
-  auto none = FilterSongs(c, 6, false, 2);
-  EXPECT_TRUE(none.indices.empty());
-  EXPECT_EQ(none.selected, -1);
-  EXPECT_TRUE(FilterSongs(c, 12, false, 0).indices.empty());
-  // A previous song past the catalogue's end falls back to the first entry.
-  EXPECT_EQ(FilterSongs(c, 0, false, 400).selected, 0);
-}
-
-TEST(OptionsSongFilter, EditionTextsAndLabelCaptions) {
-  const auto& f = editionFilters();
-  EXPECT_STREQ(f[0].text, "ALL");
-  for (int i = 1; i <= 8; ++i) EXPECT_EQ(std::string(f[static_cast<size_t>(i)].text).rfind("AC ", 0), 0u) << i;
-  for (int i = 9; i <= 11; ++i) EXPECT_EQ(std::string(f[static_cast<size_t>(i)].text).rfind("CS ", 0), 0u) << i;
-  EXPECT_EQ(arcadeEditionCaptions().size(), 12u);
-  EXPECT_EQ(consoleEditionCaptions().size(), 11u);
-}
-
-TEST(OptionsSongFilter, SongDetailTexts) {
-  EXPECT_EQ(songCodeText(10), "000A");
-  EXPECT_EQ(songCodeText(499), "01F3");
-  EXPECT_EQ(songCodeText(0x7ABC), "7ABC");
-  EXPECT_EQ(songBpmText(-1), "???");
-  EXPECT_EQ(songBpmText(155), "155");
-  EXPECT_EQ(autoKrunTitle("ABC", "XY"), "ABC EDIT [XY]");
-  EXPECT_EQ(autoKrunTitle("ABC", ""), "ABC EDIT []");
+  EXPECT_EQ(FilterSongs(c, 6, false, 2).selected, -1);   // no song of that edition
+  EXPECT_EQ(FilterSongs(c, 0, false, 400).selected, 0);  // past the catalogue's end
 }
 
 Result<OptionsNumbers> check(const std::string& level, const std::string& name = "", const std::string& width = "",
@@ -120,8 +84,7 @@ TEST(OptionsInput, EditNameAllowsSpaceToClosingBraceOnly) {
     ASSERT_FALSE(r) << bad;
     EXPECT_EQ(r.error().message, "EDIT名は半角英数字８文字以内にして下さい。");
   }
-  // The foot level is checked first.
-  EXPECT_EQ(check("99", "~").error().message, kFootLevelMessage);
+  EXPECT_EQ(check("99", "~").error().message, kFootLevelMessage) << "the foot level is checked first";
 }
 
 TEST(OptionsInput, KrunWidthAndHeightMustFitSixteenBits) {
@@ -129,12 +92,11 @@ TEST(OptionsInput, KrunWidthAndHeightMustFitSixteenBits) {
   ASSERT_TRUE(ok);
   EXPECT_EQ(ok->krunWidth, 32767);
   EXPECT_EQ(ok->krunHeight, -32768);
-  auto empty = check("1", "", "", "abc");
-  ASSERT_TRUE(empty);
-  EXPECT_EQ(empty->krunWidth, 0);
-  EXPECT_EQ(empty->krunHeight, 0);
-  EXPECT_EQ(check("1", "", "2.5", "3.5")->krunWidth, 2);
-  EXPECT_EQ(check("1", "", "2.5", "3.5")->krunHeight, 4);
+  auto halves = check("1", "", "2.5", "abc");
+  ASSERT_TRUE(halves);
+  EXPECT_EQ(halves->krunWidth, 2);
+  EXPECT_EQ(halves->krunHeight, 0);
+  EXPECT_EQ(check("1", "", "", "3.5")->krunHeight, 4);
 
   EXPECT_EQ(check("1", "", "32767.5").error().message, kKrunWidthMessage);  // rounds to 32768
   EXPECT_EQ(check("1", "", "", "40000").error().message, kKrunHeightMessage);
