@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
+#include <tuple>
 
 #include "gui/app/main_window.h"
 #include "gui/gui_test_helpers.h"
@@ -22,9 +23,13 @@ class EditorCanvasTest : public ::testing::Test {
   EditorState& st() { return h.window().editorState(); }
   // Frame pixel at canvas point (x, y).
   QRgb px(int x, int y) { return h.frame().pixel(h.canvasPoint(x, y)) | 0xFF000000u; }
+  // Expects each canvas point (x, y) to have its colour.
+  void expectPixels(std::initializer_list<std::tuple<int, int, QRgb>> expected) {
+    for (auto [x, y, color] : expected) EXPECT_EQ(px(x, y), color) << "at " << x << "," << y;
+  }
   // Canvas y of the top line of a row.
   int rowY(int row) { return 32 * (row - st().topRow); }
-  QLabel* label(const char* name) { return h.window().findChild<QLabel*>(QString::fromLatin1(name)); }
+  QLabel* label(const QString& name) { return h.window().findChild<QLabel*>(name); }
   bool shows(int index, int column, int y) {
     return frameShows(h.frame(), h.window().arrowImages().image(index), kArrowMaskColor, h.canvasPoint(32 * column, y));
   }
@@ -37,21 +42,20 @@ TEST_F(EditorCanvasTest, RowsAreTintedByTheirBeatType) {
   setSteps(h.chart(), 1, 1, 8);           // row 4: a sixteenth-level beat
   makeTriplet(h.chart(), 2, 0, 1, 2, 0);  // row 8: a triplet beat
   h.window().redrawCanvas();
-  EXPECT_EQ(px(100, rowY(4) + 1), 0xFF000040u);
-  EXPECT_EQ(px(100, rowY(4) + 31), 0xFF000040u);
-  EXPECT_EQ(px(127, rowY(4) + 20), 0xFF000040u);
-  EXPECT_EQ(px(128, rowY(4) + 20), kBlack);  // single play: 128 pixels wide
-  EXPECT_EQ(px(100, rowY(8) + 20), 0xFF004000u);
-  EXPECT_EQ(px(100, rowY(5) + 20), kBlack);
+  // Tinted dark blue and dark green, 128 pixels wide in single play.
+  expectPixels({{100, rowY(4) + 1, 0xFF000040u},
+                {100, rowY(4) + 31, 0xFF000040u},
+                {127, rowY(4) + 20, 0xFF000040u},
+                {128, rowY(4) + 20, kBlack},
+                {100, rowY(8) + 20, 0xFF004000u},
+                {100, rowY(5) + 20, kBlack}});
 }
 
-TEST_F(EditorCanvasTest, MeasureLinesAreRedAndNumbered) {
-  EXPECT_EQ(px(5, rowY(4)), kRed);
-  EXPECT_EQ(px(5, rowY(5)), kWhite);
-  EXPECT_EQ(px(5, rowY(5) + 8), kBlack);  // division 4: the beat line only
+TEST_F(EditorCanvasTest, MeasureLinesAreRedAndNumberedByTheirBeats) {
+  expectPixels({{5, rowY(4), kRed}, {5, rowY(5), kWhite}});
   const char* captions[] = {"002", "003", "004", "005"};
   for (int i = 0; i < 4; ++i) {
-    QLabel* lbl = label(QStringLiteral("LblNum%1").arg(i).toLatin1().constData());
+    QLabel* lbl = label(QStringLiteral("LblNum%1").arg(i));
     EXPECT_TRUE(lbl->isVisible()) << i;
     EXPECT_EQ(lbl->text(), QString::fromLatin1(captions[i]));
     EXPECT_EQ(lbl->pos(), h.canvasPoint(-40, rowY(4 + 4 * i) - 6));
@@ -59,56 +63,42 @@ TEST_F(EditorCanvasTest, MeasureLinesAreRedAndNumbered) {
   EXPECT_FALSE(label("LblNum4")->isVisible());
 
   scrollTo(4);  // measure starts at offsets 0, 4, 8, 12
-  EXPECT_TRUE(label("LblNum3")->isVisible());
   EXPECT_EQ(label("LblNum0")->pos(), h.canvasPoint(-40, -6));
   scrollTo(5);  // offsets 3, 7, 11
   EXPECT_EQ(label("LblNum0")->text(), QStringLiteral("003"));
   EXPECT_EQ(label("LblNum0")->pos(), h.canvasPoint(-40, 96 - 6));
   EXPECT_TRUE(label("LblNum2")->isVisible());
   EXPECT_FALSE(label("LblNum3")->isVisible());
-  EXPECT_FALSE(label("LblNum4")->isVisible());
-}
 
-TEST_F(EditorCanvasTest, MeterSegmentsNumberMeasuresByTheirBeats) {
+  // A meter table: rows 0..3 are measure 1; from row 4 on every measure has three beats.
+  scrollTo(3);
   h.chart().SongIndex = 1;
   h.document.meterSegs[0] = {1, 4};
   h.document.meterSegs[1] = {2, 3};
   h.document.meterSegs[2] = {kMeterListEnd, 0};
   h.window().layoutEditor();
   h.window().redrawCanvas();
-  // Rows 0..3 are measure 1; from row 4 on every measure has three beats.
-  EXPECT_EQ(px(5, rowY(4)), kRed);
-  EXPECT_EQ(px(5, rowY(7)), kRed);
-  EXPECT_EQ(px(5, rowY(8)), kWhite);
+  expectPixels({{5, rowY(4), kRed}, {5, rowY(7), kRed}, {5, rowY(8), kWhite}});
   EXPECT_EQ(label("LblNum0")->text(), QStringLiteral("002"));
-  EXPECT_EQ(label("LblNum1")->text(), QStringLiteral("003"));
   EXPECT_EQ(label("LblNum4")->text(), QStringLiteral("006"));
   EXPECT_TRUE(label("LblNum4")->isVisible());
 }
 
-TEST_F(EditorCanvasTest, GridLinesFollowTheDivision) {
+TEST_F(EditorCanvasTest, GridLinesFollowTheDivisionFromMenuOrToolbar) {
+  const int y = rowY(5);
   h.button("Divide16")->click();
-  EXPECT_EQ(px(0, rowY(5) + 8), kWhite);
-  EXPECT_EQ(px(1, rowY(5) + 8), kWhite);
-  EXPECT_EQ(px(2, rowY(5) + 8), kBlack);  // dotted
-  EXPECT_EQ(px(0, rowY(5) + 16), kWhite);
-  EXPECT_EQ(px(0, rowY(5) + 24), kWhite);
-  h.button("Divide12")->click();
-  EXPECT_EQ(px(0, rowY(5) + 11), kWhite);  // 10.67 to the nearest pixel
-  EXPECT_EQ(px(0, rowY(5) + 21), kWhite);  // 21.33
-  EXPECT_EQ(px(0, rowY(5) + 8), kBlack);
+  expectPixels({{0, y + 8, kWhite}, {1, y + 8, kWhite}, {2, y + 8, kBlack} /* dotted */, {0, y + 16, kWhite}});
+  h.button("Divide12")->click();  // 10.67 and 21.33 to the nearest pixel
+  expectPixels({{0, y + 11, kWhite}, {0, y + 21, kWhite}, {0, y + 8, kBlack}});
   h.button("Divide8")->click();
-  EXPECT_EQ(px(0, rowY(5) + 16), kWhite);
-  EXPECT_EQ(px(0, rowY(5) + 11), kBlack);
-}
-
-TEST_F(EditorCanvasTest, MenuDivisionShowsAtTheNextRedrawToolbarAtOnce) {
+  expectPixels({{0, y + 16, kWhite}, {0, y + 11, kBlack}});
+  // A menu choice shows at the next redraw, a toolbar click at once.
   h.action("M_Divide16")->trigger();
-  EXPECT_EQ(px(0, rowY(5) + 8), kBlack);
+  EXPECT_EQ(px(0, y + 8), kBlack);
   h.moveTo(h.canvasPoint(100, 100));
-  EXPECT_EQ(px(0, rowY(5) + 8), kWhite);
+  EXPECT_EQ(px(0, y + 8), kWhite);
   h.button("Divide4")->click();
-  EXPECT_EQ(px(0, rowY(5) + 8), kBlack);
+  EXPECT_EQ(px(0, y + 8), kBlack);
 }
 
 TEST_F(EditorCanvasTest, ArrowsTakeTheGroupOfTheirSlot) {
@@ -142,24 +132,23 @@ TEST_F(EditorCanvasTest, PadDividerOnlyWithTwoPads) {
   h.chart().PlayStyle = 1;
   h.window().layoutEditor();
   h.window().redrawCanvas();
-  EXPECT_EQ(px(128, 100), kWhite);
-  EXPECT_EQ(px(128, 450), kWhite);
-  EXPECT_EQ(px(128, 452), kBlack);
-  EXPECT_EQ(px(200, rowY(4)), kRed);  // the grid spans both pads
+  expectPixels({{128, 100, kWhite}, {128, 450, kWhite}, {128, 452, kBlack}, {200, rowY(4), kRed} /* both pads */});
 }
 
 TEST_F(EditorCanvasTest, GhostCursorOnlyWhereAnArrowMayStand) {
-  h.moveTo(h.canvasPoint(32 + 5, rowY(4) + 3));
-  EXPECT_TRUE(shows(ghostImageIndex(0, 1), 1, rowY(4)));
   h.moveTo(h.canvasPoint(32 + 5, rowY(3) + 3));  // measure 0
   EXPECT_FALSE(shows(ghostImageIndex(0, 1), 1, rowY(3)));
   EXPECT_EQ(px(48, rowY(3) + 16), kBlack);
+  h.moveTo(h.canvasPoint(32 + 5, rowY(4) + 3));
+  EXPECT_TRUE(shows(ghostImageIndex(0, 1), 1, rowY(4)));
+  h.button("Divide8")->click();  // a toolbar click hides the cursor
+  EXPECT_FALSE(st().cursorValid);
+  EXPECT_FALSE(shows(ghostImageIndex(0, 1), 1, rowY(4)));
   h.chart().StepData[1][0] = 1 | 4;  // two arrows on the side already
   h.moveTo(h.canvasPoint(32 + 5, rowY(4) + 3));
   EXPECT_FALSE(shows(ghostImageIndex(0, 1), 1, rowY(4)));
-}
 
-TEST_F(EditorCanvasTest, TripletCursorStandsOnTheThirdsOfTheBeat) {
+  h.chart().StepData[1][0] = 0;  // the triplet cursor stands on the thirds of the beat
   h.button("Divide12")->click();
   h.moveTo(h.canvasPoint(5, rowY(4) + 14));  // second note
   EXPECT_TRUE(shows(ghostImageIndex(3, 0), 0, rowY(4) + 11));
@@ -168,72 +157,57 @@ TEST_F(EditorCanvasTest, TripletCursorStandsOnTheThirdsOfTheBeat) {
 }
 
 TEST_F(EditorCanvasTest, StatusPanelsNameTheCellUnderTheCursor) {
-  auto* posX = h.window().findChild<QLabel*>(QStringLiteral("pnlPosX"));
-  auto* posY = h.window().findChild<QLabel*>(QStringLiteral("pnlPosY"));
+  QLabel* posX = label(QStringLiteral("pnlPosX"));
+  QLabel* posY = label(QStringLiteral("pnlPosY"));
   scrollTo(24);
   h.action("M_Divide8")->trigger();
-  // Measure index 6 (shown 007), beat 1, its second eighth: position 6*16 + 4 + 2.
+  // Measure index 6 (shown 007), beat 1, its second eighth.
   h.moveTo(h.canvasPoint(64 + 3, rowY(25) + 20));
-  EXPECT_EQ(st().cursorPos, 102);
   EXPECT_EQ(posX->text(), QStringLiteral("1P Front"));
   EXPECT_EQ(posY->text(), QStringLiteral("007:4/8"));
-  h.chart().PlayStyle = 1;
-  h.window().layoutEditor();
-  h.moveTo(h.canvasPoint(4 * 32 + 3, rowY(25) + 20));
-  EXPECT_EQ(posX->text(), QStringLiteral("2P Left "));
   h.moveTo(h.canvasPoint(-3, rowY(25)));
   EXPECT_TRUE(posX->text().isEmpty());
   EXPECT_TRUE(posY->text().isEmpty());
   EXPECT_FALSE(st().cursorValid);
 }
 
-TEST_F(EditorCanvasTest, SelectionShowsMarkersAndAnInvertedBand) {
-  auto marker = [&](int i) { return h.window().findChild<QLabel*>(QStringLiteral("ImgSel%1").arg(i)); };
+TEST_F(EditorCanvasTest, SelectionShowsMarkersAndAnInvertedBandClippedToTheView) {
+  auto marker = [&](int i) { return label(QStringLiteral("ImgSel%1").arg(i)); };
+  auto shown = [&] {  // the visible markers' numbers
+    QString numbers;
+    for (int i = 0; i < 4; ++i) numbers += marker(i)->isVisible() ? QString::number(i) : QString();
+    return numbers;
+  };
   auto line = [&](int row) { return h.canvasPoint(-10, rowY(row) + 2); };
   h.moveTo(line(4));
-  EXPECT_TRUE(marker(2)->isVisible());
+  EXPECT_EQ(shown(), QStringLiteral("2"));
   EXPECT_EQ(marker(2)->pos(), h.canvasPoint(-20, rowY(4) - 8));
   h.click(line(4));
   h.moveTo(line(6));
-  EXPECT_TRUE(marker(0)->isVisible());
-  EXPECT_TRUE(marker(3)->isVisible());
-  EXPECT_FALSE(marker(2)->isVisible());
+  EXPECT_EQ(shown(), QStringLiteral("03"));
   EXPECT_EQ(marker(3)->pos(), h.canvasPoint(-20, rowY(6) - 8));
   h.click(line(8));
-  EXPECT_TRUE(marker(0)->isVisible());
-  EXPECT_TRUE(marker(1)->isVisible());
-  EXPECT_FALSE(marker(3)->isVisible());
+  EXPECT_EQ(shown(), QStringLiteral("01"));
   EXPECT_EQ(marker(1)->pos(), h.canvasPoint(-20, rowY(8) - 8));
-  EXPECT_EQ(px(5, rowY(4)), kCyan);  // the red measure line, inverted
-  EXPECT_EQ(px(50, rowY(5) + 10), kWhite);
-  EXPECT_EQ(px(127, rowY(8) - 1), kWhite);
-  EXPECT_EQ(px(50, rowY(8) + 10), kBlack);
-  EXPECT_EQ(px(128, rowY(6)), kBlack);
-  EXPECT_EQ(px(5, rowY(8)), kRed);
-}
+  expectPixels({{5, rowY(4), kCyan} /* the red measure line, inverted */,
+                {50, rowY(5) + 10, kWhite},
+                {127, rowY(8) - 1, kWhite},
+                {50, rowY(8) + 10, kBlack},
+                {128, rowY(6), kBlack},
+                {5, rowY(8), kRed}});
 
-TEST_F(EditorCanvasTest, BandIsClippedToTheView) {
+  // The band is clipped to the view.
   st().selStart = 5;
   st().selEnd = 400;
   h.window().redrawCanvas();
   const int bottom = h.frame().height() - 1 - st().canvasTop;
-  EXPECT_EQ(px(50, bottom), kWhite);
-  EXPECT_EQ(px(50, rowY(5) - 1), kBlack);
-  scrollTo(20);  // start above the view: inverted from the canvas top
-  EXPECT_EQ(px(50, 3), kWhite);
-  EXPECT_EQ(px(50, -3), kBlack);  // above the canvas top: not part of the band
+  expectPixels({{50, bottom, kWhite}, {50, rowY(5) - 1, kBlack}});
+  scrollTo(20);  // start above the view: inverted from the canvas top, not above it
+  expectPixels({{50, 3, kWhite}, {50, -3, kBlack}});
   st().selStart = 4;
   st().selEnd = 8;
   h.window().redrawCanvas();  // wholly above the view: nothing
   EXPECT_EQ(px(50, 3), kBlack);
-}
-
-TEST_F(EditorCanvasTest, ToolbarClickHidesTheCursor) {
-  h.moveTo(h.canvasPoint(32 + 5, rowY(4) + 3));
-  ASSERT_TRUE(shows(ghostImageIndex(0, 1), 1, rowY(4)));
-  h.button("Divide8")->click();
-  EXPECT_FALSE(st().cursorValid);
-  EXPECT_FALSE(shows(ghostImageIndex(0, 1), 1, rowY(4)));
 }
 
 }  // namespace

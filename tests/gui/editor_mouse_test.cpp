@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QScrollBar>
 #include <QToolButton>
+#include <vector>
 
 #include "gui/app/main_window.h"
 #include "gui/gui_test_helpers.h"
@@ -9,17 +10,37 @@
 namespace tarveno::testing {
 namespace {
 
+using V = std::vector<int>;
+
+// Canvas y of sixteenth position pos, 2 pixels inside its slot (measure 1 starts at view y 32).
+int posY(int pos) {
+  return 8 * (pos - 12) + 2;
+}
+
 class EditorMouseTest : public ::testing::Test {
  protected:
   void SetUp() override { h.start(); }
 
   uint8_t step(int measure, int slot) { return h.chart().StepData[measure][slot]; }
-  uint8_t freeze(int measure, int slot) { return h.chart().FreezeData[measure][slot]; }
+  // Steps or freeze bits of a measure from slot `from` to slot `to`.
+  V steps(int measure, int from, int to) { return between(h.chart().StepData[measure], from, to); }
+  V freezes(int measure, int from, int to) { return between(h.chart().FreezeData[measure], from, to); }
+  static V between(const MeasureBytes& bytes, int from, int to) {
+    return V(bytes.begin() + from, bytes.begin() + to + 1);
+  }
   uint8_t beatType(int measure, int beat) { return h.chart().BeatType[measure][beat]; }
   EditorState& st() { return h.window().editorState(); }
+  QScrollBar* scrollBar() { return h.window().findChild<QScrollBar*>(QStringLiteral("VScroll1")); }
   // Client point of canvas pixel row y (0 = top of the first visible row), column k.
   QPoint at(int column, int y) { return h.canvasPoint(32 * column + 16, y); }
   void menu(const char* name) { h.action(QString::fromLatin1(name))->trigger(); }
+  // Presses a button at the first point, moves through the others and releases at the last.
+  void drag(Qt::MouseButton button, std::initializer_list<QPoint> path) {
+    h.moveTo(*path.begin());
+    h.press(button);
+    for (auto it = path.begin() + 1; it != path.end(); ++it) h.moveTo(*it);
+    h.release(button);
+  }
 
   MainWindowHarness h;
 };
@@ -45,7 +66,11 @@ TEST_F(EditorMouseTest, SnapsToTheGridOfEachDivision) {
   }
 }
 
-TEST_F(EditorMouseTest, LeftClickPlacesRightClickErases) {
+TEST_F(EditorMouseTest, ClicksPlaceAndEraseOnTheGridButNotInMeasureZero) {
+  h.click(at(0, 3));  // row 3: the last beat of measure 0
+  EXPECT_EQ(step(0, 12), 0);
+  EXPECT_FALSE(h.document.Modified);
+
   h.click(at(1, 32 + 3));
   EXPECT_EQ(step(1, 0), 2);
   EXPECT_TRUE(h.document.Modified);
@@ -53,55 +78,28 @@ TEST_F(EditorMouseTest, LeftClickPlacesRightClickErases) {
   h.click(at(1, 32 + 3), Qt::RightButton);
   EXPECT_EQ(step(1, 0), 0);
   EXPECT_EQ(st().cursorLook, kLookHidden);
-}
 
-TEST_F(EditorMouseTest, MeasureZeroAcceptsNothing) {
-  h.click(at(0, 3));  // row 3: the last beat of measure 0
-  EXPECT_EQ(step(0, 12), 0);
-  EXPECT_FALSE(h.document.Modified);
-}
-
-TEST_F(EditorMouseTest, EightPlacesOnlyOnTheEighths) {
   menu("M_Divide8");
   h.click(at(0, 32 + 27));  // lower half of the beat: the second eighth, slot 2
-  EXPECT_EQ(step(1, 2), 1);
-  EXPECT_EQ(step(1, 3), 0);
+  EXPECT_EQ(steps(1, 2, 3), (V{1, 0}));
   EXPECT_EQ(beatType(1, 0), 1);
 }
 
-TEST_F(EditorMouseTest, DragsPaintAndEraseEveryNewCell) {
+TEST_F(EditorMouseTest, DragsPaintAndEraseEveryNewCellButNotWithBothButtons) {
   h.button(QStringLiteral("Divide16"))->click();
-  h.moveTo(at(0, 32 + 2));
-  h.press(Qt::LeftButton);
-  h.moveTo(at(0, 32 + 10));
-  h.moveTo(at(0, 32 + 18));
-  h.moveTo(at(1, 32 + 18));
-  h.release(Qt::LeftButton);
-  EXPECT_EQ(step(1, 0), 1);
-  EXPECT_EQ(step(1, 1), 1);
-  EXPECT_EQ(step(1, 2), 3);
+  drag(Qt::LeftButton, {at(0, 32 + 2), at(0, 32 + 10), at(0, 32 + 18), at(1, 32 + 18)});
+  EXPECT_EQ(steps(1, 0, 2), (V{1, 1, 3}));
+  drag(Qt::RightButton, {at(0, 32 + 2), at(0, 32 + 10)});
+  EXPECT_EQ(steps(1, 0, 2), (V{0, 0, 3}));
 
-  h.moveTo(at(0, 32 + 2));
-  h.press(Qt::RightButton);
-  h.moveTo(at(0, 32 + 10));
-  h.release(Qt::RightButton);
-  EXPECT_EQ(step(1, 0), 0);
-  EXPECT_EQ(step(1, 1), 0);
-  EXPECT_EQ(step(1, 2), 3);
-}
-
-TEST_F(EditorMouseTest, BothButtonsNeitherPaintNorErase) {
-  h.button(QStringLiteral("Divide16"))->click();
+  h.chart().eraseSteps();
   h.moveTo(at(0, 32 + 2));
   h.press(Qt::LeftButton);
   h.press(Qt::RightButton);
-  EXPECT_EQ(st().mouseButton, 3);
   h.moveTo(at(0, 32 + 10));
   h.moveTo(at(0, 32 + 18));
-  EXPECT_EQ(step(1, 0), 1);  // from the first press only
-  EXPECT_EQ(step(1, 1), 0);
-  EXPECT_EQ(step(1, 2), 0);
-  EXPECT_EQ(st().cursorPos, 18);  // the moves still happened
+  EXPECT_EQ(steps(1, 0, 2), (V{1, 0, 0}));  // from the first press only
+  EXPECT_EQ(st().cursorPos, 18);            // the moves still happened
   h.release(Qt::RightButton);
   h.release(Qt::LeftButton);
   EXPECT_EQ(st().mouseButton, 0);
@@ -124,33 +122,29 @@ TEST_F(EditorMouseTest, TripletsAreMadeAndUndoneThroughTheMouse) {
   EXPECT_EQ(step(2, 0), 1);
   EXPECT_EQ(beatType(2, 0), 0);
   h.click(at(3, 160 + 14));  // second note: the beat becomes a triplet beat
-  EXPECT_EQ(step(2, 0), kTripletMark);
-  EXPECT_EQ(step(2, 1), 1);
-  EXPECT_EQ(step(2, 2), 8);
+  EXPECT_EQ(steps(2, 0, 2), (V{kTripletMark, 1, 8}));
   EXPECT_EQ(beatType(2, 0), 2);
   h.click(at(3, 160 + 14), Qt::RightButton);  // and back, with the arrow on the beat
-  EXPECT_EQ(step(2, 0), 1);
-  EXPECT_EQ(step(2, 1), 0);
-  EXPECT_EQ(step(2, 2), 0);
+  EXPECT_EQ(steps(2, 0, 2), (V{1, 0, 0}));
   EXPECT_EQ(beatType(2, 0), 0);
   h.click(at(0, 160 + 2), Qt::RightButton);  // the first note erases on the beat
   EXPECT_EQ(step(2, 0), 0);
-}
 
-TEST_F(EditorMouseTest, ErasingTheFirstNoteKeepsATripletOfTwo) {
-  makeTriplet(h.chart(), 2, 0, 1, 0, 2);
-  menu("M_Divide12");
+  makeTriplet(h.chart(), 2, 0, 1, 0, 2);  // erasing the first note keeps a triplet of two
   h.click(at(0, 160 + 2), Qt::RightButton);
-  EXPECT_EQ(step(2, 0), kTripletMark);
-  EXPECT_EQ(step(2, 1), 0);
-  EXPECT_EQ(step(2, 3), 2);
+  EXPECT_EQ(steps(2, 0, 3), (V{kTripletMark, 0, 0, 2}));
   EXPECT_EQ(beatType(2, 0), 2);
 }
 
-TEST_F(EditorMouseTest, DivisionFollowsTheBeatUnderTheMouse) {
+TEST_F(EditorMouseTest, DivisionFollowsTheBeatUnderTheMouseExceptOnTheQuarterGrid) {
   makeTriplet(h.chart(), 2, 0, 1, 2, 0);
   setSteps(h.chart(), 3, 1, 1);  // row 12 (view row 9): a sixteenth-level beat
   h.window().redrawCanvas();
+  h.moveTo(at(1, 160 + 20));
+  EXPECT_EQ(st().currentDivide, 4);
+  EXPECT_EQ(st().cursorPos, 33);  // the first triplet note
+  h.click(at(1, 160 + 20));
+  EXPECT_EQ(step(2, 1), 3);
 
   menu("M_Divide16");
   menu("M_FAmode");
@@ -159,7 +153,6 @@ TEST_F(EditorMouseTest, DivisionFollowsTheBeatUnderTheMouse) {
   EXPECT_EQ(st().freezeMode, 0);
   EXPECT_EQ(st().userDivide, 16);
   EXPECT_EQ(st().userFreezeMode, 1);
-  EXPECT_TRUE(h.action("M_Divide12")->isChecked());
   EXPECT_TRUE(h.button("Divide12")->isChecked());
   EXPECT_FALSE(h.button("FAmode")->isChecked());
   EXPECT_EQ(st().cursorPos, 34);  // the second of the three bands: the second note
@@ -167,7 +160,7 @@ TEST_F(EditorMouseTest, DivisionFollowsTheBeatUnderTheMouse) {
   EXPECT_EQ(st().currentDivide, 16);
   EXPECT_EQ(st().freezeMode, 1);
   EXPECT_TRUE(h.button("Divide16")->isChecked());
-  EXPECT_TRUE(h.action("M_FAmode")->isChecked());
+  EXPECT_TRUE(h.button("FAmode")->isChecked());
 
   menu("M_Divide12");
   EXPECT_EQ(st().freezeMode, 0);
@@ -178,165 +171,103 @@ TEST_F(EditorMouseTest, DivisionFollowsTheBeatUnderTheMouse) {
   EXPECT_EQ(st().currentDivide, 12);
 }
 
-TEST_F(EditorMouseTest, QuarterGridIsNeverSwitched) {
-  makeTriplet(h.chart(), 2, 0, 1, 2, 0);
-  h.moveTo(at(1, 160 + 20));
-  EXPECT_EQ(st().currentDivide, 4);
-  EXPECT_EQ(st().cursorPos, 33);  // the first triplet note
-  h.click(at(1, 160 + 20));
-  EXPECT_EQ(step(2, 1), 3);
-}
+TEST_F(EditorMouseTest, FreezeDragsNeedFreeSlotsTheSameColumnAndTheFreezeTable) {
+  h.button("Divide16")->click();
+  h.button("FAmode")->click();
+  // The freeze head at measure 1, slot 4: its arrow and its hold bit.
+  auto head = [&] { return std::pair<int, int>(step(1, 4), h.chart().FreezeData[1][4]); };
+  setSteps(h.chart(), 1, 8, 1);  // an arrow on the column inside the range
+  drag(Qt::LeftButton, {at(0, posY(20)), at(0, posY(26))});
+  EXPECT_EQ(head(), std::pair(0, 0));
+  setSteps(h.chart(), 1, 8, 0);
+  setSteps(h.chart(), 1, 9, 2 | 4);  // two arrows on the player's side
+  drag(Qt::LeftButton, {at(0, posY(20)), at(0, posY(26))});
+  EXPECT_EQ(head(), std::pair(0, 0));
+  EXPECT_FALSE(h.document.Modified);
+  setSteps(h.chart(), 1, 9, 0);
+  drag(Qt::LeftButton, {at(0, posY(20)), at(1, posY(26))});  // released in another column: nothing
+  EXPECT_EQ(head(), std::pair(0, 0));
+  drag(Qt::LeftButton, {at(0, posY(20)), at(0, posY(20))});  // released on the press cell: a normal arrow
+  EXPECT_EQ(head(), std::pair(1, 0));
 
-class EditorFreezeTest : public EditorMouseTest {
- protected:
-  void SetUp() override {
-    EditorMouseTest::SetUp();
-    h.button("Divide16")->click();
-    h.button("FAmode")->click();
-  }
-  // Freeze drag in column 0 between sixteenth positions (measure 1 starts at view y 32).
-  void drag(int fromPos, int toPos, int toColumn = 0) {
-    h.moveTo(at(0, 8 * (fromPos - 12) + 2));
-    h.press(Qt::LeftButton);
-    h.moveTo(at(toColumn, 8 * (toPos - 12) + 2));
-    h.release(Qt::LeftButton);
-  }
-};
-
-TEST_F(EditorFreezeTest, DragDownOrUpPlacesTheSameFreeze) {
-  for (bool upward : {false, true}) {
+  for (bool upward : {false, true}) {  // either way, the same freeze
     h.chart().eraseSteps();
     h.chart().eraseFreeze();
-    if (upward) {
-      drag(26, 20);
-    } else {
-      drag(20, 26);
-    }
-    EXPECT_EQ(step(1, 4), 1) << upward;
-    for (int s = 5; s <= 10; ++s) EXPECT_EQ(step(1, s), 0) << s;
-    for (int s = 4; s <= 10; ++s) EXPECT_EQ(freeze(1, s), 1) << s;
-    EXPECT_EQ(freeze(1, 3), 0);
-    EXPECT_EQ(freeze(1, 11), 0);
+    drag(Qt::LeftButton, {at(0, posY(upward ? 26 : 20)), at(0, posY(upward ? 20 : 26))});
+    EXPECT_EQ(steps(1, 4, 10), (V{1, 0, 0, 0, 0, 0, 0})) << upward;
+    EXPECT_EQ(freezes(1, 3, 11), (V{0, 1, 1, 1, 1, 1, 1, 1, 0}));
     EXPECT_EQ(beatType(1, 1), 1);
     EXPECT_EQ(beatType(1, 2), 1);
     EXPECT_EQ(st().anchorCol, kNoAnchor);
     EXPECT_TRUE(h.document.Modified);
   }
-}
 
-TEST_F(EditorFreezeTest, RefusedWhenAnySlotIsTaken) {
-  setSteps(h.chart(), 1, 8, 1);  // an arrow on the column inside the range
-  drag(20, 26);
-  EXPECT_EQ(step(1, 4), 0);
-  EXPECT_EQ(freeze(1, 4), 0);
-  setSteps(h.chart(), 1, 8, 0);
-  setSteps(h.chart(), 1, 9, 2 | 4);  // two arrows on the player's side
-  drag(20, 26);
-  EXPECT_EQ(step(1, 4), 0);
-  EXPECT_EQ(freeze(1, 4), 0);
-  EXPECT_FALSE(h.document.Modified);
-}
-
-TEST_F(EditorFreezeTest, ReleaseElsewhereOrOnThePressCell) {
-  drag(20, 26, 1);  // another column: nothing
-  EXPECT_EQ(step(1, 4), 0);
-  EXPECT_EQ(freeze(1, 4), 0);
-  drag(20, 20);  // the press cell: a normal arrow
+  h.button("FAmode")->click();  // erasing cuts the hold from there to its end
+  h.click(at(0, posY(23)), Qt::RightButton);
   EXPECT_EQ(step(1, 4), 1);
-  EXPECT_EQ(freeze(1, 4), 0);
-}
-
-TEST_F(EditorFreezeTest, ErasingCutsTheHoldFromThereToItsEnd) {
-  drag(20, 26);
-  h.button("FAmode")->click();
-  h.click(at(0, 8 * (23 - 12) + 2), Qt::RightButton);
-  EXPECT_EQ(step(1, 4), 1);
-  for (int s = 4; s <= 6; ++s) EXPECT_EQ(freeze(1, s), 1) << s;
-  for (int s = 7; s <= 10; ++s) EXPECT_EQ(freeze(1, s), 0) << s;
-  h.click(at(0, 8 * (20 - 12) + 2), Qt::RightButton);
+  EXPECT_EQ(freezes(1, 4, 10), (V{1, 1, 1, 0, 0, 0, 0}));
+  h.click(at(0, posY(20)), Qt::RightButton);
   EXPECT_EQ(step(1, 4), 0);
-  for (int s = 4; s <= 6; ++s) EXPECT_EQ(freeze(1, s), 0) << s;
+  EXPECT_EQ(freezes(1, 4, 6), (V{0, 0, 0}));
   EXPECT_EQ(beatType(1, 1), 0);
-}
 
-TEST_F(EditorFreezeTest, HoldsNeverReachPastTheFreezeTable) {
-  h.chart().SongIndex = 2;  // 300 measures
+  h.button("FAmode")->click();  // holds never reach past the freeze table
+  h.chart().SongIndex = 2;      // 300 measures
   h.window().layoutEditor();
-  h.window().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(4 * 200);
+  scrollBar()->setValue(4 * 200);
   // Row 803 is measure 200, beat 3: the last beat with freeze storage.
   const int from = 16 * 200 + 12;
-  h.moveTo(at(0, 8 * (from - 4 * 800) + 2));
-  h.press(Qt::LeftButton);
-  h.moveTo(at(0, 8 * (from + 6 - 4 * 800) + 2));
-  h.release(Qt::LeftButton);
+  drag(Qt::LeftButton, {at(0, 8 * (from - 4 * 800) + 2), at(0, 8 * (from + 6 - 4 * 800) + 2)});
   EXPECT_EQ(h.chart().StepData[200][12], 0);
   EXPECT_EQ(h.chart().FreezeData[200][12], 0);
 }
 
-TEST_F(EditorMouseTest, MarginClicksSelectInEitherOrder) {
-  auto line = [&](int row) { return h.canvasPoint(-10, 32 * (row - st().topRow) + 3); };
-  h.click(line(8));
-  EXPECT_EQ(st().selStart, 8);
-  EXPECT_EQ(st().selEnd, kUnset);
-  h.click(line(4));
-  EXPECT_EQ(st().selStart, 4);
-  EXPECT_EQ(st().selEnd, 8);
-  h.click(line(6));  // a third click starts over
-  EXPECT_EQ(st().selStart, 6);
-  EXPECT_EQ(st().selEnd, kUnset);
-  h.click(line(6));  // the same line again changes nothing
-  EXPECT_EQ(st().selEnd, kUnset);
-  h.click(line(10));
-  EXPECT_EQ(st().selStart, 6);
-  EXPECT_EQ(st().selEnd, 10);
-  h.click(line(7), Qt::RightButton);
-  EXPECT_EQ(st().selStart, kUnset);
-  EXPECT_EQ(st().selEnd, kUnset);
-}
-
-TEST_F(EditorMouseTest, HoverRowFollowsTheMarginOnly) {
+TEST_F(EditorMouseTest, MarginHoverAndClicksSelectInEitherOrder) {
   h.moveTo(h.canvasPoint(-10, 64 + 3));
   EXPECT_EQ(st().hoverRow, 5);
   h.moveTo(h.canvasPoint(200, 64 + 3));  // right of the canvas: kept
   EXPECT_EQ(st().hoverRow, 5);
   h.moveTo(at(0, 64 + 3));
   EXPECT_EQ(st().hoverRow, kUnset);
+
+  auto line = [&](int row) { return h.canvasPoint(-10, 32 * (row - st().topRow) + 3); };
+  auto selection = [&] { return std::pair(st().selStart, st().selEnd); };
+  h.click(line(8));
+  EXPECT_EQ(selection(), std::pair(8, kUnset));
+  h.click(line(4));
+  EXPECT_EQ(selection(), std::pair(4, 8));
+  h.click(line(6));  // a third click starts over
+  EXPECT_EQ(selection(), std::pair(6, kUnset));
+  h.click(line(6));  // the same line again changes nothing
+  EXPECT_EQ(selection(), std::pair(6, kUnset));
+  h.click(line(10));
+  EXPECT_EQ(selection(), std::pair(6, 10));
+  h.click(line(7), Qt::RightButton);
+  EXPECT_EQ(selection(), std::pair(kUnset, kUnset));
 }
 
-TEST_F(EditorMouseTest, WheelScrollsOneBeatANotchWithinTheEnds) {
-  auto* bar = h.window().findChild<QScrollBar*>(QStringLiteral("VScroll1"));
-  EXPECT_EQ(bar->minimum(), 3);
-  EXPECT_EQ(bar->maximum(), 4 * 120 - 13);
-  h.wheel(120);  // at the top: nothing
-  EXPECT_EQ(st().topRow, 3);
+TEST_F(EditorMouseTest, WheelScrollsOneBeatANotchWithinTheEndsCarryingTheCursor) {
+  QScrollBar* bar = scrollBar();
+  h.moveTo(at(0, 32 + 3));
+  EXPECT_EQ(st().cursorPos, 16);
   h.wheel(-120);
   EXPECT_EQ(st().topRow, 4);
-  h.wheel(30);
-  h.wheel(-30);
-  h.wheel(-60);  // half a notch rounds to the even 0
-  EXPECT_EQ(st().topRow, 4);
-  h.wheel(-180);  // 1.5 rounds to 2
-  EXPECT_EQ(st().topRow, 6);
+  EXPECT_EQ(st().cursorPos, 20);  // the cursor moves with the content
+  EXPECT_EQ(st().cursorSlot, 4);
+  EXPECT_TRUE(st().cursorValid);
+  // Notches are rounded half to even one by one: 0.25 and 0.5 to 0, 1.5 to 2; none scrolls above the top.
+  for (auto [rotation, top] : {std::pair{120, 3}, {120, 3}, {-120, 4}, {30, 4}, {-30, 4}, {-60, 4}, {-180, 6}}) {
+    h.wheel(rotation);
+    EXPECT_EQ(st().topRow, top) << rotation;
+  }
   bar->setValue(bar->maximum() - 1);
   h.wheel(-240);  // would pass the end: no partial scroll
   EXPECT_EQ(st().topRow, bar->maximum() - 1);
   h.wheel(-120);
   EXPECT_EQ(st().topRow, bar->maximum());
-}
 
-TEST_F(EditorMouseTest, ScrollingCarriesTheCursorWithTheContent) {
-  h.moveTo(at(0, 32 + 3));
-  EXPECT_EQ(st().cursorPos, 16);
-  h.wheel(-120);
-  EXPECT_EQ(st().cursorPos, 20);
-  EXPECT_EQ(st().cursorSlot, 4);
-  EXPECT_TRUE(st().cursorValid);
-}
-
-TEST_F(EditorMouseTest, ShortSongNeverScrollsAboveRowThree) {
-  h.chart().SongIndex = 3;
+  h.chart().SongIndex = 3;  // a short song never scrolls above row three
   h.window().layoutEditor();
-  auto* bar = h.window().findChild<QScrollBar*>(QStringLiteral("VScroll1"));
   EXPECT_EQ(bar->minimum(), 3);
   EXPECT_EQ(bar->maximum(), 3);
   h.wheel(-120);

@@ -2,17 +2,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QDragEnterEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
+#include <functional>
+#include <tuple>
 
 #include "gui/app/edit_info_window.h"
 #include "gui/app/main_window.h"
@@ -27,6 +26,18 @@ class MainWindowTest : public ::testing::Test {
   EditorState& st() { return h.window().editorState(); }
   bool enabled(const char* name) { return h.action(QString::fromLatin1(name))->isEnabled(); }
   bool checked(const char* name) { return h.action(QString::fromLatin1(name))->isChecked(); }
+  // Runs a command that opens a modal dialog; returns the dialog's name and whether it was modal.
+  std::pair<QString, bool> modalOpenedBy(const std::function<void()>& command) {
+    std::pair<QString, bool> seen;
+    QTimer::singleShot(0, [&seen] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        seen = {dialog->objectName(), dialog->isModal()};
+        dialog->reject();
+      }
+    });
+    command();
+    return seen;
+  }
 
   MainWindowHarness h;
 };
@@ -35,43 +46,25 @@ TEST_F(MainWindowTest, MenuTreeHasItsCaptionsAndStartStates) {
   struct Item {
     const char* name;
     const char* caption;
-    bool enabled;
-    bool checked;
+    bool enabled = true;
+    bool checked = false;
   };
+  // clang-format off
   const std::vector<std::pair<const char*, std::vector<Item>>> expected = {
-      {"ファイル(&F)",
-       {{"M_New", "新規作成(&N)", true, false},
-        {"M_Open", "開く(&O)", true, false},
-        {"M_Save", "保存(&S)", true, false},
-        {"M_Line1", "-", true, false},
-        {"M_End", "TARVENOの終了(&X)", true, false}}},
-      {"編集(&E)",
-       {{"M_Cut", "切り取り(&T)", false, false},
-        {"M_Copy", "コピー(&C)", false, false},
-        {"M_Paste", "貼り付け(&P)", false, false},
-        {"M_Line4", "-", true, false},
-        {"M_Ins", "小節挿入(&I)", true, false},
-        {"M_Del", "小節削除(&D)", true, false},
-        {"M_Line2", "-", true, false},
-        {"M_MirrorV", "上下反転(&V)", false, false},
-        {"M_MirrorH", "左右反転(&H)", false, false},
-        {"M_TurnLeft", "左90゜回転(&L)", false, false},
-        {"M_TurnRight", "右90゜回転(&R)", false, false},
-        {"M_Mirror", "180゜回転(&M)", false, false},
-        {"M_Line5", "-", true, false},
-        {"M_Divide4", "４分入力(&4)", true, true},
-        {"M_Divide8", "８分入力(&8)", true, false},
-        {"M_Divide16", "１６分入力(&1)", true, false},
-        {"M_Divide12", "３連符入力(&3)", true, false},
-        {"M_FAmode", "フリーズアロー(&F)", true, false},
-        {"M_Line3", "-", true, false},
-        {"M_Setting", "EDIT設定(&S)", true, false}}},
-      {"表示(&V)",
-       {{"M_AllView", "全体ビュー(&A)", true, false},
-        {"M_EditInfo", "譜面情報(&I)", true, false},
-        {"M_Sound", "サウンド再生(&S)", false, false}}},
-      {"ヘルプ(&H)", {{"M_About", "バージョン情報(&A)", true, false}}},
+      {"ファイル(&F)", {{"M_New", "新規作成(&N)"}, {"M_Open", "開く(&O)"}, {"M_Save", "保存(&S)"}, {"M_Line1", "-"},
+                       {"M_End", "TARVENOの終了(&X)"}}},
+      {"編集(&E)", {{"M_Cut", "切り取り(&T)", false}, {"M_Copy", "コピー(&C)", false}, {"M_Paste", "貼り付け(&P)", false},
+                   {"M_Line4", "-"}, {"M_Ins", "小節挿入(&I)"}, {"M_Del", "小節削除(&D)"}, {"M_Line2", "-"},
+                   {"M_MirrorV", "上下反転(&V)", false}, {"M_MirrorH", "左右反転(&H)", false},
+                   {"M_TurnLeft", "左90゜回転(&L)", false}, {"M_TurnRight", "右90゜回転(&R)", false},
+                   {"M_Mirror", "180゜回転(&M)", false}, {"M_Line5", "-"}, {"M_Divide4", "４分入力(&4)", true, true},
+                   {"M_Divide8", "８分入力(&8)"}, {"M_Divide16", "１６分入力(&1)"}, {"M_Divide12", "３連符入力(&3)"},
+                   {"M_FAmode", "フリーズアロー(&F)"}, {"M_Line3", "-"}, {"M_Setting", "EDIT設定(&S)"}}},
+      {"表示(&V)", {{"M_AllView", "全体ビュー(&A)"}, {"M_EditInfo", "譜面情報(&I)"},
+                   {"M_Sound", "サウンド再生(&S)", false}}},
+      {"ヘルプ(&H)", {{"M_About", "バージョン情報(&A)"}}},
   };
+  // clang-format on
   const QList<QAction*> menus = h.window().menuBar()->actions();
   ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
   for (size_t m = 0; m < expected.size(); ++m) {
@@ -94,28 +87,19 @@ TEST_F(MainWindowTest, MenuTreeHasItsCaptionsAndStartStates) {
   }
 }
 
-TEST_F(MainWindowTest, ToolbarButtonsCarryKeysTooltipsAndImages) {
+TEST_F(MainWindowTest, ToolbarButtonsAndStatusPanels) {
   struct Button {
     const char* key;
     const char* tooltip;
     int image;
   };
+  // clang-format off
   const Button expected[] = {
-      {"New", "新規作成", 6},
-      {"Open", "開く", 7},
-      {"Save", "保存", 8},
-      {"Cut", "切り取り", 9},
-      {"Copy", "コピー", 10},
-      {"Paste", "貼り付け", 11},
-      {"Divide4", "４分入力", 2},
-      {"Divide8", "８分入力", 3},
-      {"Divide16", "１６分入力", 4},
-      {"Divide12", "３連符入力", 5},
-      {"FAmode", "フリーズアロー", 19},
-      {"set", "EDIT設定", 16},
-      {"all", "全体ビュー", 17},
-      {"inf", "譜面情報", 18},
-  };
+      {"New", "新規作成", 6}, {"Open", "開く", 7}, {"Save", "保存", 8}, {"Cut", "切り取り", 9},
+      {"Copy", "コピー", 10}, {"Paste", "貼り付け", 11}, {"Divide4", "４分入力", 2}, {"Divide8", "８分入力", 3},
+      {"Divide16", "１６分入力", 4}, {"Divide12", "３連符入力", 5}, {"FAmode", "フリーズアロー", 19},
+      {"set", "EDIT設定", 16}, {"all", "全体ビュー", 17}, {"inf", "譜面情報", 18}};
+  // clang-format on
   auto* toolbar = h.window().findChild<QToolBar*>(QStringLiteral("Toolbar1"));
   ASSERT_NE(toolbar, nullptr);
   std::vector<QToolButton*> buttons;
@@ -135,16 +119,10 @@ TEST_F(MainWindowTest, ToolbarButtonsCarryKeysTooltipsAndImages) {
     EXPECT_EQ(buttons[i]->toolTip(), QString::fromUtf8(expected[i].tooltip));
     EXPECT_EQ(buttons[i]->property("imageIndex").toInt(), expected[i].image);
   }
-  EXPECT_FALSE(h.button("Cut")->isEnabled());
-  EXPECT_FALSE(h.button("Copy")->isEnabled());
-  EXPECT_FALSE(h.button("Paste")->isEnabled());
+  for (const char* key : {"Cut", "Copy", "Paste"}) EXPECT_FALSE(h.button(key)->isEnabled()) << key;
   EXPECT_TRUE(h.button("Divide4")->isChecked());
-  EXPECT_TRUE(h.button("FAmode")->isCheckable());
-  EXPECT_FALSE(h.button("FAmode")->isChecked());
   EXPECT_FALSE(h.button("New")->isCheckable());
-}
 
-TEST_F(MainWindowTest, StatusBarHasThreePanels) {
   auto* bar = h.window().findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
   ASSERT_NE(bar, nullptr);
   for (const char* name : {"StatusPanel1", "pnlPosX", "pnlPosY"}) {
@@ -154,127 +132,88 @@ TEST_F(MainWindowTest, StatusBarHasThreePanels) {
   }
 }
 
-TEST_F(MainWindowTest, DivisionButtonsAndMenuChecksMoveTogether) {
-  h.button("Divide8")->click();
-  EXPECT_EQ(st().currentDivide, 8);
-  EXPECT_EQ(st().userDivide, 8);
-  EXPECT_TRUE(checked("M_Divide8"));
-  EXPECT_FALSE(checked("M_Divide4"));
-  EXPECT_FALSE(h.button("Divide4")->isChecked());
-  h.action("M_Divide16")->trigger();
-  EXPECT_TRUE(h.button("Divide16")->isChecked());
-  EXPECT_FALSE(h.button("Divide8")->isChecked());
-  h.action("M_Divide16")->trigger();  // choosing the checked one keeps it checked
-  EXPECT_TRUE(checked("M_Divide16"));
-}
-
-TEST_F(MainWindowTest, TripletsAndFreezeModeExcludeEachOther) {
-  h.action("M_FAmode")->trigger();
-  EXPECT_EQ(st().freezeMode, 1);
-  EXPECT_TRUE(h.button("FAmode")->isChecked());
-  EXPECT_TRUE(checked("M_FAmode"));
-  h.action("M_Divide12")->trigger();
-  EXPECT_EQ(st().currentDivide, 12);
-  EXPECT_EQ(st().freezeMode, 0);
-  EXPECT_EQ(st().userDivide, 12);
-  EXPECT_EQ(st().userFreezeMode, 0);
-  EXPECT_FALSE(h.button("FAmode")->isChecked());
-  EXPECT_FALSE(checked("M_FAmode"));
-
-  h.button("FAmode")->click();  // freeze mode on the triplet grid moves to sixteenths
-  EXPECT_EQ(st().freezeMode, 1);
-  EXPECT_EQ(st().currentDivide, 16);
-  EXPECT_EQ(st().userDivide, 16);
-  EXPECT_EQ(st().userFreezeMode, 1);
-  EXPECT_TRUE(h.button("Divide16")->isChecked());
-  EXPECT_TRUE(checked("M_Divide16"));
-  EXPECT_FALSE(checked("M_Divide12"));
-}
-
-class EditCommandsTest : public MainWindowTest {
- protected:
-  void select(int start, int end) {
-    st().selStart = start;
-    st().selEnd = end;
-    h.window().updateEditCommands();
+TEST_F(MainWindowTest, DivisionAndFreezeChoicesMoveMenuAndToolbarTogether) {
+  // A toolbar key or a menu name, then the grid and freeze mode in force and chosen; the division
+  // button and menu item of the grid in force carry the check. Choosing the checked grid again
+  // keeps it checked, triplets turn freeze mode off, and freeze mode on the triplet grid moves to
+  // sixteenths.
+  struct Choice {
+    const char* command;
+    int divide, freeze, userDivide, userFreeze;
+  };
+  const Choice choices[] = {{"Divide8", 8, 0, 8, 0},    {"M_Divide16", 16, 0, 16, 0}, {"M_Divide16", 16, 0, 16, 0},
+                            {"M_FAmode", 16, 1, 16, 1}, {"M_Divide12", 12, 0, 12, 0}, {"FAmode", 16, 1, 16, 1}};
+  for (const Choice& c : choices) {
+    SCOPED_TRACE(c.command);
+    const QString command = QString::fromLatin1(c.command);
+    if (command.startsWith(QStringLiteral("M_"))) {
+      h.action(command)->trigger();
+    } else {
+      h.button(command)->click();
+    }
+    EXPECT_EQ(std::tuple(st().currentDivide, st().freezeMode, st().userDivide, st().userFreezeMode),
+              std::tuple(c.divide, c.freeze, c.userDivide, c.userFreeze));
+    for (int d : {4, 8, 16, 12}) {
+      EXPECT_EQ(h.button(QStringLiteral("Divide%1").arg(d))->isChecked(), d == c.divide) << d;
+      EXPECT_EQ(checked(QStringLiteral("M_Divide%1").arg(d).toLatin1().constData()), d == c.divide) << d;
+    }
+    EXPECT_EQ(h.button("FAmode")->isChecked(), c.freeze == 1);
+    EXPECT_EQ(checked("M_FAmode"), c.freeze == 1);
   }
-  void expectEdit(bool cut, bool copy, bool paste, bool mirrors, bool turns) {
-    EXPECT_EQ(enabled("M_Cut"), cut);
-    EXPECT_EQ(enabled("M_Copy"), copy);
-    EXPECT_EQ(enabled("M_Paste"), paste);
-    EXPECT_EQ(enabled("M_MirrorV"), mirrors);
-    EXPECT_EQ(enabled("M_MirrorH"), mirrors);
-    EXPECT_EQ(enabled("M_Mirror"), mirrors);
-    EXPECT_EQ(enabled("M_TurnLeft"), turns);
-    EXPECT_EQ(enabled("M_TurnRight"), turns);
+}
+
+TEST_F(MainWindowTest, EditCommandsFollowSelectionClipboardAndPlayStyle) {
+  int clipBeats = 0;
+  h.window().setClipBeatsSource([&clipBeats] { return clipBeats; });
+  const int keep = -2;  // leaves the selection as the clicks made it
+  auto expectEdit = [&](int start, int end, bool cut, bool copy, bool paste, bool mirrors, bool turns) {
+    if (start != keep) {
+      st().selStart = start;
+      st().selEnd = end;
+      h.window().updateEditCommands();
+    }
+    const std::pair<const char*, bool> actions[] = {
+        {"M_Cut", cut},         {"M_Copy", copy},      {"M_Paste", paste},    {"M_MirrorV", mirrors},
+        {"M_MirrorH", mirrors}, {"M_Mirror", mirrors}, {"M_TurnLeft", turns}, {"M_TurnRight", turns}};
+    for (auto [name, on] : actions) EXPECT_EQ(enabled(name), on) << name << " " << start << ".." << end;
     EXPECT_EQ(h.button("Cut")->isEnabled(), cut);
     EXPECT_EQ(h.button("Copy")->isEnabled(), copy);
     EXPECT_EQ(h.button("Paste")->isEnabled(), paste);
-  }
-  int clipBeats = 0;
-};
-
-TEST_F(EditCommandsTest, FollowTheSelectionState) {
-  h.window().setClipBeatsSource([this] { return clipBeats; });
-  select(4, kUnset);
-  expectEdit(false, false, false, false, false);  // empty clipboard: paste stays off
-  select(4, 8);
-  expectEdit(true, true, false, true, true);
+  };
+  expectEdit(4, kUnset, false, false, false, false, false);  // empty clipboard: paste stays off
+  expectEdit(4, 8, true, true, false, true, true);
   clipBeats = 4;
-  select(6, kUnset);
-  expectEdit(false, false, true, false, false);
-  select(6, 9);  // completing a selection disables paste even with a full clipboard
-  expectEdit(true, true, false, true, true);
-  select(kUnset, kUnset);
-  expectEdit(false, false, false, false, false);
-}
+  expectEdit(6, kUnset, false, false, true, false, false);
+  expectEdit(6, 9, true, true, false, true, true);  // a complete selection disables paste even with a full clipboard
 
-TEST_F(EditCommandsTest, DoublePlayKeepsTheQuarterTurnsOff) {
-  h.chart().PlayStyle = 2;
-  select(4, 8);
-  expectEdit(true, true, false, true, false);
-}
-
-TEST_F(EditCommandsTest, MarginClicksUpdateTheCommands) {
   auto line = [&](int row) { return h.canvasPoint(-10, 32 * (row - st().topRow) + 2); };
   h.click(line(4));
   h.click(line(8));
-  expectEdit(true, true, false, true, true);
+  expectEdit(keep, 0, true, true, false, true, true);
   h.click(line(8), Qt::RightButton);
-  expectEdit(false, false, false, false, false);
+  expectEdit(keep, 0, false, false, false, false, false);
+
+  h.chart().PlayStyle = 2;  // double play keeps the quarter turns off
+  expectEdit(4, 8, true, true, false, true, false);
 }
 
-TEST_F(MainWindowTest, ResetChartEmptiesTheChartButKeepsTheSong) {
+TEST_F(MainWindowTest, ResetChartEmptiesTheChartAndTheViewButKeepsTheSong) {
   Chart& c = h.chart();
   c.SongIndex = 2;
   c.PlayStyle = 1;
-  c.Difficulty = 0x35;
-  c.EditName = "ABC";
-  c.KrunTitle = "T";
-  c.KrunWidth = 7;
-  c.KrunComment = "note";
   c.StepData[5][0] = 1;
-  c.FreezeData[5][0] = 1;
-  c.BeatType[5][0] = 1;
   st().selStart = 4;
   st().selEnd = 8;
+  h.window().updateEditCommands();
   h.window().layoutEditor();
   h.window().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(40);
   h.document.Modified = true;
   h.window().resetChart();
   EXPECT_EQ(c.PlayStyle, 0);
-  EXPECT_EQ(c.Difficulty, 1);
-  EXPECT_TRUE(c.EditName.empty());
-  EXPECT_TRUE(c.KrunTitle.empty());
   EXPECT_EQ(c.SongIndex, 2);
-  EXPECT_EQ(c.KrunWidth, 7);
-  EXPECT_EQ(c.KrunComment, "note");
   EXPECT_EQ(c.StepData[5][0], 0);
-  EXPECT_EQ(c.FreezeData[5][0], 0);
-  EXPECT_EQ(c.BeatType[5][0], 0);
   EXPECT_EQ(st().topRow, 3);
-  EXPECT_EQ(st().selStart, kUnset);
-  EXPECT_EQ(st().selEnd, kUnset);
+  EXPECT_EQ(std::pair(st().selStart, st().selEnd), std::pair(kUnset, kUnset));
   EXPECT_FALSE(enabled("M_Cut"));
   EXPECT_FALSE(h.document.Modified);
 }
@@ -292,67 +231,28 @@ TEST_F(MainWindowTest, DefaultSizeShowsAllRowsAndBothPads) {
   EXPECT_EQ(bar->y() + bar->height(), client->height());
 }
 
-TEST_F(MainWindowTest, StatisticsWindowIsOneAndModeless) {
+TEST_F(MainWindowTest, WindowsAndDialogsTheCommandsOpen) {
   h.action("M_EditInfo")->trigger();
   EditInfoWindow* first = h.window().statisticsWindow();
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->isVisible());
   EXPECT_FALSE(first->isModal());
   h.button("inf")->click();
-  EXPECT_EQ(h.window().statisticsWindow(), first);
+  EXPECT_EQ(h.window().statisticsWindow(), first);  // only one
   h.window().closeStatistics();
   EXPECT_FALSE(first->isVisible());
-}
 
-TEST_F(MainWindowTest, SettingsDialogIsFollowedByLayoutAndRedraw) {
+  EXPECT_EQ(modalOpenedBy([&] { h.action("M_About")->trigger(); }), std::pair(QStringLiteral("frmAbout"), true));
+
+  // The settings dialog is followed by a layout and a redraw.
   h.chart().PlayStyle = 1;  // not laid out yet: the canvas is still single width
   const int singleLeft = st().canvasLeft;
-  QString shown;
-  QTimer::singleShot(0, [&shown] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      shown = dialog->objectName();
-      dialog->reject();
-    }
-  });
-  h.button("set")->click();
-  EXPECT_EQ(shown, QStringLiteral("frmOptions"));
+  EXPECT_EQ(modalOpenedBy([&] { h.button("set")->click(); }).first, QStringLiteral("frmOptions"));
   EXPECT_EQ(st().canvasLeft, singleLeft - 64);
   EXPECT_EQ(h.frame().pixel(h.canvasPoint(128, 100)) | 0xFF000000u, 0xFFFFFFFFu);  // the pad divider
-}
 
-TEST_F(MainWindowTest, AboutBoxIsModal) {
-  QString shown;
-  bool modal = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      shown = dialog->objectName();
-      modal = dialog->isModal();
-      dialog->reject();
-    }
-  });
-  h.action("M_About")->trigger();
-  EXPECT_EQ(shown, QStringLiteral("frmAbout"));
-  EXPECT_TRUE(modal);
-}
-
-TEST_F(MainWindowTest, EndClosesTheWindow) {
   h.action("M_End")->trigger();
   EXPECT_FALSE(h.window().isVisible());
-}
-
-TEST_F(MainWindowTest, FileListsAreAcceptedAsCopyOnly) {
-  QMimeData files;
-  files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.kru"))});
-  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&h.window(), &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
-
-  QMimeData text;
-  text.setText(QStringLiteral("a.kru"));
-  QDragEnterEvent other(QPoint(50, 50), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&h.window(), &other);
-  EXPECT_FALSE(other.isAccepted());
 }
 
 TEST_F(MainWindowTest, ExtraCommandsAttachByMenuName) {
