@@ -17,30 +17,29 @@ Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& title, const Q
   return a;
 }
 
+std::optional<Prompts::FileChoice> ScriptedPrompts::takeFile(std::deque<ScriptedFile>& queue) {
+  if (queue.empty()) {
+    ++unexpected;
+    return std::nullopt;
+  }
+  ScriptedFile next = queue.front();
+  queue.pop_front();
+  if (!next.chosen) return std::nullopt;
+  return next.choice;
+}
+
 std::optional<Prompts::FileChoice> ScriptedPrompts::openFile(QWidget*, const QString& filter,
                                                              const QString& initialPath, int) {
   fileFilters.push_back(filter);
   fileInitials.push_back(initialPath);
-  if (opens_.empty()) {
-    ++unexpected;
-    return std::nullopt;
-  }
-  auto c = opens_.front();
-  opens_.pop_front();
-  return c;
+  return takeFile(opens_);
 }
 
 std::optional<Prompts::FileChoice> ScriptedPrompts::saveFile(QWidget*, const QString& filter,
                                                              const QString& initialPath, int) {
   fileFilters.push_back(filter);
   fileInitials.push_back(initialPath);
-  if (saves_.empty()) {
-    ++unexpected;
-    return std::nullopt;
-  }
-  auto c = saves_.front();
-  saves_.pop_front();
-  return c;
+  return takeFile(saves_);
 }
 
 std::optional<QColor> ScriptedPrompts::color(QWidget*, const QColor&) {

@@ -22,8 +22,8 @@ class ScriptedPrompts : public Prompts {
 
   // Queue answers, consumed in order by the matching kind of dialog.
   void answerMessage(Answer a) { messages_.push_back(a); }
-  void answerOpen(std::optional<FileChoice> c) { opens_.push_back(std::move(c)); }
-  void answerSave(std::optional<FileChoice> c) { saves_.push_back(std::move(c)); }
+  void answerOpen(std::optional<FileChoice> c) { opens_.push_back({c.has_value(), c.value_or(FileChoice{})}); }
+  void answerSave(std::optional<FileChoice> c) { saves_.push_back({c.has_value(), c.value_or(FileChoice{})}); }
   void answerColor(std::optional<QColor> c) { colors_.push_back(std::move(c)); }
   void answerFont(std::optional<QFont> f) { fonts_.push_back(std::move(f)); }
   // Runs instead of a queued answer when set (e.g. to drive a nested modal dialog).
@@ -48,8 +48,16 @@ class ScriptedPrompts : public Prompts {
 
  private:
   std::deque<Answer> messages_;
-  std::deque<std::optional<FileChoice>> opens_;
-  std::deque<std::optional<FileChoice>> saves_;
+  // Kept without std::optional: copying a disengaged optional QString trips GCC's
+  // maybe-uninitialized warning in optimised builds.
+  struct ScriptedFile {
+    bool chosen;
+    FileChoice choice;
+  };
+  std::optional<FileChoice> takeFile(std::deque<ScriptedFile>& queue);
+
+  std::deque<ScriptedFile> opens_;
+  std::deque<ScriptedFile> saves_;
   std::deque<std::optional<QColor>> colors_;
   std::deque<std::optional<QFont>> fonts_;
 };
