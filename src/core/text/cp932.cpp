@@ -26,7 +26,7 @@ class IconvHandle {
 // and skips `skip(in)` bytes, so one bad byte never loses the rest of the text.
 template <class SkipFn>
 std::string convert(const char* to, const char* from, std::string_view input, std::string_view replacement,
-                    SkipFn skip) {
+                    SkipFn skip, bool* replaced = nullptr) {
   IconvHandle cd(to, from);
   std::string out;
   if (!cd.valid()) return out;
@@ -42,6 +42,7 @@ std::string convert(const char* to, const char* from, std::string_view input, st
     if (rc == static_cast<size_t>(-1)) {
       if (errno == E2BIG) continue;
       // EILSEQ or EINVAL (truncated sequence at the end): replace and move on.
+      if (replaced) *replaced = true;
       out.append(replacement);
       size_t n = skip(std::string_view(in, inLeft));
       if (n == 0 || n > inLeft) n = 1;
@@ -74,17 +75,9 @@ std::string utf8ToCp932(std::string_view utf8) {
 }
 
 bool isCp932Encodable(std::string_view utf8) {
-  IconvHandle cd("CP932", "UTF-8");
-  if (!cd.valid()) return false;
-  char* in = const_cast<char*>(utf8.data());
-  size_t inLeft = utf8.size();
-  char buffer[1024];
-  while (inLeft > 0) {
-    char* outPtr = buffer;
-    size_t outLeft = sizeof buffer;
-    if (iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) && errno != E2BIG) return false;
-  }
-  return true;
+  bool replaced = false;
+  convert("CP932", "UTF-8", utf8, "?", [](std::string_view) { return size_t{1}; }, &replaced);
+  return !replaced;
 }
 
 std::u32string utf8ToUtf32(std::string_view utf8) {

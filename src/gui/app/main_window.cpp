@@ -243,15 +243,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls() && (event->possibleActions() & Qt::CopyAction)) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
+// Only a file list can be dropped, and only as a copy.
 void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
   if (event->mimeData()->hasUrls() && (event->possibleActions() & Qt::CopyAction)) {
     event->setDropAction(Qt::CopyAction);
