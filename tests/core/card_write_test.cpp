@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/test_catalogue.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <set>
@@ -15,15 +17,9 @@
 namespace tarveno {
 namespace {
 
-Catalogue oneSong(int16_t code, int16_t measures) {
-  Catalogue c;
-  c.SongList[0] = SongRecord{"Paper Lanterns", code, 140, measures, 1, 1, 0};
-  return c;
-}
-
 // The file written for a chart the writer must accept.
 std::string cardOf(const Chart& chart, int16_t code, int16_t measures) {
-  return WriteCardSave(chart, oneSong(code, measures)).value();
+  return WriteCardSave(chart, testing::oneSongCatalogue(measures, code)).value();
 }
 
 uint8_t byteAt(const std::string& file, size_t off) {
@@ -55,7 +51,7 @@ TEST(CardWrite, CoupleChartWithFreezeMatchesTheHandBuiltImage) {
   chart.FreezeData[1] = {0x01, 0x01};
   chart.StepData[5][0] = 0x01;  // beyond the song's 3 measures: never written
 
-  auto written = WriteCardSave(chart, oneSong(26, 3));
+  auto written = WriteCardSave(chart, testing::oneSongCatalogue(3, 26));
   ASSERT_TRUE(written.ok()) << written.error().message;
 
   std::string expected(8320, '\0');
@@ -207,7 +203,7 @@ TEST(CardWrite, LongSongsClipToTheStepTable) {
 }
 
 TEST(CardWrite, RefusesAChartWithoutAStorableSong) {
-  Catalogue catalogue = oneSong(26, 3);
+  Catalogue catalogue = testing::oneSongCatalogue(3, 26);
   catalogue.SongList[2] = SongRecord{"Hidden", 27, 120, 3, 0, 0, 0};  // behind the end record at index 1
   Chart chart;
   for (int16_t index : {-1, 1, 2, 500, 501}) {
@@ -228,12 +224,12 @@ TEST(CardWrite, FileIsReplacedOnlyBySuccessfulWrites) {
   testing::writeAll(path, "old content");
   Chart chart;
   chart.SongIndex = 7;  // no song there
-  EXPECT_FALSE(WriteCardSaveFile(path, chart, oneSong(26, 3)).ok());
+  EXPECT_FALSE(WriteCardSaveFile(path, chart, testing::oneSongCatalogue(3, 26)).ok());
   EXPECT_EQ(testing::readAll(path), "old content");
 
   chart.SongIndex = 0;
-  ASSERT_TRUE(WriteCardSaveFile(path, chart, oneSong(26, 3)).ok());
-  EXPECT_EQ(testing::readAll(path), *WriteCardSave(chart, oneSong(26, 3)));
+  ASSERT_TRUE(WriteCardSaveFile(path, chart, testing::oneSongCatalogue(3, 26)).ok());
+  EXPECT_EQ(testing::readAll(path), *WriteCardSave(chart, testing::oneSongCatalogue(3, 26)));
 }
 
 }  // namespace

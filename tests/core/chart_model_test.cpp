@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/chart/chart.h"
+#include "support/test_catalogue.h"
 
 namespace tarveno {
 namespace {
-
-Catalogue catalogueWithSong(int16_t measures) {
-  Catalogue c;
-  c.SongList[0] = SongRecord{"Song", 1, 120, measures, 1, 1, 0};
-  return c;
-}
 
 TEST(ChartModel, TableLayoutIsMeasureAfterMeasure) {
   Chart chart;
@@ -99,7 +94,7 @@ TEST(ChartModel, RecalcAllCoversTheSongOnly) {
   chart.StepData[1][4] = kTripletMark;
   chart.StepData[1][6] = 1;
   chart.StepData[3][1] = 1;  // beyond a 3-measure song
-  Catalogue catalogue = catalogueWithSong(3);
+  Catalogue catalogue = testing::oneSongCatalogue(3);
   RecalcAllBeatTypes(chart, catalogue);
   EXPECT_EQ(chart.BeatType[1][1], 2);
   EXPECT_EQ(chart.BeatType[3][0], 0);
@@ -109,7 +104,7 @@ TEST(ChartModel, RecalcAllCoversTheSongOnly) {
   RecalcAllBeatTypes(chart, catalogue);
   EXPECT_EQ(chart.BeatType[1][1], 0);
 
-  Catalogue longSong = catalogueWithSong(600);
+  Catalogue longSong = testing::oneSongCatalogue(600);
   chart.SongIndex = 0;
   RecalcAllBeatTypes(chart, longSong);
   EXPECT_EQ(chart.BeatType[1][1], 2);

@@ -5,17 +5,12 @@
 
 #include "core/chart/chart.h"
 #include "core/chart/krun.h"
+#include "support/test_catalogue.h"
 
 namespace tarveno {
 namespace {
 
 constexpr Date kDate{2004, 2, 29};
-
-Catalogue songOf(int measures) {
-  Catalogue catalogue;
-  catalogue.SongList[0] = SongRecord{"", 1, 0, static_cast<int16_t>(measures), 0, 0, 0};
-  return catalogue;
-}
 
 // One slot's panels: each pad empty, a single arrow or a jump, so that a byte never reaches
 // 255 and poses as a triplet marker.
@@ -49,7 +44,7 @@ Chart randomChart(uint8_t style, std::mt19937& rng) {
 
 TEST(KrunRoundTrip, RandomChartsOfEveryStyle) {
   // The single style keeps only the first pad; couple and double charts come back exactly.
-  const Catalogue catalogue = songOf(kStepMeasures);
+  const Catalogue catalogue = testing::oneSongCatalogue(kStepMeasures);
   for (uint8_t style = 0; style <= 2; ++style) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
       std::mt19937 rng(10 * style + seed);
@@ -87,7 +82,7 @@ TEST(KrunRoundTrip, FirstTripletNoteOnAllEightPanelsSurvives) {
   Chart chart;
   chart.PlayStyle = 2;
   chart.StepData[0] = {255, 0xFF, 0x10, 0x20};
-  const std::string text = WriteKrunChart(chart, songOf(1), kDate);
+  const std::string text = WriteKrunChart(chart, testing::oneSongCatalogue(1), kDate);
   EXPECT_EQ(text.substr(text.find("#001:")), "#001:F000\r\n$001:F01020000000000000000000\r\n");
   Chart back;
   ReadKrunChart(text, back);

@@ -4,22 +4,17 @@
 
 #include "core/chart/chart.h"
 #include "core/chart/krun.h"
+#include "support/test_catalogue.h"
 
 namespace tarveno {
 namespace {
 
 const Date kMay7{2003, 5, 7};
 
-Catalogue songOf(int measures) {
-  Catalogue catalogue;
-  catalogue.SongList[0] = SongRecord{"", 1, 0, static_cast<int16_t>(measures), 0, 0, 0};
-  return catalogue;
-}
-
 // The rows of a written chart: everything after the header a test sets up.
 std::string rowsOf(const Chart& chart, int measures) {
   const std::string head = "#title \r\n#date 2003/5/7\r\n";
-  const std::string text = WriteKrunChart(chart, songOf(measures), kMay7);
+  const std::string text = WriteKrunChart(chart, testing::oneSongCatalogue(measures), kMay7);
   EXPECT_EQ(text.substr(0, head.size()), head);
   return text.substr(head.size());
 }
@@ -34,7 +29,7 @@ TEST(KrunWrite, ExampleCoupleChart) {
   // stays at 24 characters instead of shrinking to "111000200000": twelve characters would be
   // read as triplets, turning beat 2 into a triplet beat that would swallow any second-pad
   // eighths of that beat.
-  EXPECT_EQ(WriteKrunChart(chart, songOf(3), kMay7),
+  EXPECT_EQ(WriteKrunChart(chart, testing::oneSongCatalogue(3), kMay7),
             "#title Example\r\n"
             "#date 2003/5/7\r\n"
             "#twoplay\r\n"
@@ -56,21 +51,23 @@ TEST(KrunWrite, HeaderLines) {
               .KrunHeight = 300,
               .KrunComment = "メモ"};
   chart.StepData[0][0] = 1;
-  EXPECT_EQ(WriteKrunChart(chart, songOf(4), Date{1999, 12, 31}),
+  EXPECT_EQ(WriteKrunChart(chart, testing::oneSongCatalogue(4), Date{1999, 12, 31}),
             "#title \x83\x65\x83\x58\x83\x67\x8B\xC8\r\n#width -5\r\n#height 300\r\n#date 1999/12/31\r\n"
             "#comment \x83\x81\x83\x82\r\n#double\r\n#maniac\r\n");
 
   // Optional lines are left out; 0x4F has no class the format knows.
   Chart plain;
   plain.Difficulty = 0x4F;
-  EXPECT_EQ(WriteKrunChart(plain, songOf(1), kMay7), "#title \r\n#date 2003/5/7\r\n");
+  EXPECT_EQ(WriteKrunChart(plain, testing::oneSongCatalogue(1), kMay7), "#title \r\n#date 2003/5/7\r\n");
   plain.Difficulty = 0x2F;
   plain.SongIndex = 501;
-  EXPECT_EQ(WriteKrunChart(plain, songOf(1), Date{2010, 10, 1}), "#title \r\n#date 2010/10/1\r\n#another\r\n");
+  EXPECT_EQ(WriteKrunChart(plain, testing::oneSongCatalogue(1), Date{2010, 10, 1}),
+            "#title \r\n#date 2010/10/1\r\n#another\r\n");
 
   // Line breaks in header texts cannot start new lines.
   const Chart broken{.EditName = "", .KrunTitle = "a\r\n#001:F", .KrunComment = "x\ny"};
-  EXPECT_EQ(WriteKrunChart(broken, songOf(1), kMay7), "#title a  #001:F\r\n#date 2003/5/7\r\n#comment x y\r\n");
+  EXPECT_EQ(WriteKrunChart(broken, testing::oneSongCatalogue(1), kMay7),
+            "#title a  #001:F\r\n#date 2003/5/7\r\n#comment x y\r\n");
 }
 
 TEST(KrunWrite, RowsShrinkToTheShortestLengthThatHoldsThem) {
@@ -100,7 +97,7 @@ TEST(KrunWrite, SecondPadFirstTripletNoteGoesOnItsSixteenthRow) {
   Chart chart;
   chart.PlayStyle = 1;
   chart.StepData[0] = {255, 0x10, 0x01, 0x01};
-  const std::string text = WriteKrunChart(chart, songOf(1), kMay7);
+  const std::string text = WriteKrunChart(chart, testing::oneSongCatalogue(1), kMay7);
   EXPECT_EQ(text, "#title \r\n#date 2003/5/7\r\n#twoplay\r\n#001:011000000000\r\n$001:1000\r\n");
   Chart back;
   ReadKrunChart(text, back);

@@ -1,19 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "support/test_catalogue.h"
+
 #include "core/chart/stats.h"
 
 namespace tarveno {
 namespace {
 
-Catalogue songOf(int16_t measures) {
-  Catalogue c;
-  c.SongList[0] = SongRecord{"Tin Meadow", 30, 150, measures, 1, 1, 0};
-  return c;
-}
-
 void expectStats(const Chart& chart, int16_t measures, int16_t objects, int16_t steps, std::array<int16_t, 8> panels,
                  std::array<int16_t, 4> noteValues) {
-  const ChartStats got = ComputeChartStats(chart, songOf(measures));
+  const ChartStats got = ComputeChartStats(chart, testing::oneSongCatalogue(measures));
   EXPECT_EQ(got.objects, objects);
   EXPECT_EQ(got.steps, steps);
   EXPECT_EQ(got.panels, panels);
@@ -59,9 +55,9 @@ TEST(StatsCount, OnlyTheSongsMeasuresCount) {
   chart.StepData[3][0] = 0x04;  // past a 3-measure song
   chart.StepData[470][0] = 0x04;
   expectStats(chart, 3, 2, 2, {1, 0, 0, 0, 1, 0, 0, 0}, {1, 0, 1, 0});
-  EXPECT_EQ(ComputeChartStats(chart, songOf(0)).objects, 0);
-  EXPECT_EQ(ComputeChartStats(chart, songOf(-4)).objects, 0);
-  EXPECT_EQ(ComputeChartStats(chart, songOf(30000)).objects, 4);  // clipped to the table
+  EXPECT_EQ(ComputeChartStats(chart, testing::oneSongCatalogue(0)).objects, 0);
+  EXPECT_EQ(ComputeChartStats(chart, testing::oneSongCatalogue(-4)).objects, 0);
+  EXPECT_EQ(ComputeChartStats(chart, testing::oneSongCatalogue(30000)).objects, 4);  // clipped to the table
   // A song index outside the catalogue counts nothing.
   for (int16_t index : {-1, 501, 32767}) {
     chart.SongIndex = index;
@@ -73,7 +69,7 @@ TEST(StatsCount, CountsSaturateInsteadOfOverflowing) {
   Chart chart;
   chart.PlayStyle = 2;
   for (auto& measure : chart.StepData) measure.fill(0xFE);  // never a marker, seven arrows each
-  const ChartStats stats = ComputeChartStats(chart, songOf(471));
+  const ChartStats stats = ComputeChartStats(chart, testing::oneSongCatalogue(471));
   EXPECT_EQ(stats.objects, 32767);  // 52752 arrows
   EXPECT_EQ(stats.steps, 7536);
   EXPECT_EQ(stats.panels, (std::array<int16_t, 8>{0, 7536, 7536, 7536, 7536, 7536, 7536, 7536}));
