@@ -139,7 +139,7 @@ TEST_P(DocumentUnsavedCheck, GoesOnOnlyAfterNoOrACompletedSave) {
     EXPECT_EQ(resets + finishes + settings + statisticsClosed, 0);
     EXPECT_FALSE(closeAllowed);
     // Only the save dialog may have been shown, never the open dialog.
-    EXPECT_EQ(prompts.fileFilters.size(), outcome == Outcome::YesButSaveCancelled ? 1u : 0u);
+    EXPECT_EQ(prompts.fileDialogs.size(), outcome == Outcome::YesButSaveCancelled ? 1u : 0u);
   } else if (command == Command::New) {
     EXPECT_EQ(resets, 1);
     EXPECT_EQ(settings, 1);
@@ -234,9 +234,13 @@ TEST_F(DocumentCommandsTest, TheFilterEntryNotTheNameDecidesTheKindAndDialogsSha
   saveAs(dir / "z.mc", 1);
   prompts.answerOpen(std::nullopt);
   commands.open();  // cancelled: changes nothing
-  EXPECT_EQ(prompts.fileInitials, (std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "x.kru"),
-                                                        q(dir / "y.mc"), q(dir / "z.mc")}));
-  for (const QString& f : prompts.fileFilters) EXPECT_EQ(f, "memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru");
+  std::vector<QString> initials;
+  for (const auto& d : prompts.fileDialogs) {
+    initials.push_back(d.initialPath);
+    EXPECT_EQ(d.filter, "memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru");
+  }
+  EXPECT_EQ(initials, (std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "x.kru"), q(dir / "y.mc"),
+                                            q(dir / "z.mc")}));
   EXPECT_EQ(document.chart.KrunTitle, "Work title");
   EXPECT_EQ(finishes, 2);
   EXPECT_EQ(prompts.unexpected, 0);

@@ -28,17 +28,13 @@ std::optional<Prompts::FileChoice> ScriptedPrompts::takeFile(std::deque<Scripted
   return next.choice;
 }
 
-std::optional<Prompts::FileChoice> ScriptedPrompts::openFile(QWidget*, const QString& filter,
-                                                             const QString& initialPath, int) {
-  fileFilters.push_back(filter);
-  fileInitials.push_back(initialPath);
+std::optional<Prompts::FileChoice> ScriptedPrompts::openFile(QWidget*, const FileDialog& dialog) {
+  fileDialogs.push_back(dialog);
   return takeFile(opens_);
 }
 
-std::optional<Prompts::FileChoice> ScriptedPrompts::saveFile(QWidget*, const QString& filter,
-                                                             const QString& initialPath, int) {
-  fileFilters.push_back(filter);
-  fileInitials.push_back(initialPath);
+std::optional<Prompts::FileChoice> ScriptedPrompts::saveFile(QWidget*, const FileDialog& dialog) {
+  fileDialogs.push_back(dialog);
   return takeFile(saves_);
 }
 

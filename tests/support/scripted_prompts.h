@@ -30,17 +30,14 @@ class ScriptedPrompts : public Prompts {
   std::function<Answer(const Shown&)> onMessage;
 
   Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons, Icon icon) override;
-  std::optional<FileChoice> openFile(QWidget* parent, const QString& filter, const QString& initialPath,
-                                     int initialFilterIndex) override;
-  std::optional<FileChoice> saveFile(QWidget* parent, const QString& filter, const QString& initialPath,
-                                     int initialFilterIndex) override;
+  std::optional<FileChoice> openFile(QWidget* parent, const FileDialog& dialog) override;
+  std::optional<FileChoice> saveFile(QWidget* parent, const FileDialog& dialog) override;
   std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
   std::optional<QFont> font(QWidget* parent, const QFont& initial) override;
 
-  std::vector<Shown> shown;            // every message box, in order
-  std::vector<QString> fileFilters;    // filter passed to each file dialog
-  std::vector<QString> fileInitials;   // initial path passed to each file dialog
-  int unexpected = 0;                  // dialogs that had no scripted answer
+  std::vector<Shown> shown;             // every message box, in order
+  std::vector<FileDialog> fileDialogs;  // every file dialog asked for, in order
+  int unexpected = 0;                   // dialogs that had no scripted answer
 
   bool allAnswersUsed() const {
     return messages_.empty() && opens_.empty() && saves_.empty() && colors_.empty() && fonts_.empty();

@@ -71,8 +71,8 @@ void DocumentCommands::newChart() {
 
 void DocumentCommands::open() {
   if (!confirmDiscard()) return;
-  auto choice =
-      context_.prompts.openFile(host_.dialogParent(), QString::fromUtf8(kFileFilter), lastPath_, lastFilterIndex_);
+  auto choice = context_.prompts.openFile(host_.dialogParent(),
+                                          {QString::fromUtf8(kFileFilter), lastPath_, lastFilterIndex_, QString()});
   if (!choice) return;
   lastPath_ = choice->path;
   lastFilterIndex_ = choice->filterIndex;
@@ -81,8 +81,8 @@ void DocumentCommands::open() {
 
 void DocumentCommands::save() {
   saveDone = false;
-  auto choice =
-      context_.prompts.saveFile(host_.dialogParent(), QString::fromUtf8(kFileFilter), lastPath_, lastFilterIndex_);
+  auto choice = context_.prompts.saveFile(host_.dialogParent(),
+                                          {QString::fromUtf8(kFileFilter), lastPath_, lastFilterIndex_, QString()});
   if (!choice) return;
   lastPath_ = choice->path;
   lastFilterIndex_ = choice->filterIndex;

@@ -21,16 +21,22 @@ class Prompts {
     int filterIndex = 1;  // 1-based entry of the filter that was selected
   };
 
+  // A file dialog: filter uses "text|pattern|text|pattern"; initialPath is the name last
+  // chosen; an empty title leaves the platform's own.
+  struct FileDialog {
+    QString filter;
+    QString initialPath;
+    int initialFilterIndex = 1;
+    QString title;
+  };
+
   virtual ~Prompts() = default;
 
-  virtual Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
-                         Icon icon) = 0;
-  // filter uses "text|pattern|text|pattern"; initialPath is the name last chosen.
-  virtual std::optional<FileChoice> openFile(QWidget* parent, const QString& filter, const QString& initialPath,
-                                             int initialFilterIndex) = 0;
-  // Asks before overwriting an existing file.
-  virtual std::optional<FileChoice> saveFile(QWidget* parent, const QString& filter, const QString& initialPath,
-                                             int initialFilterIndex) = 0;
+  virtual Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons, Icon icon) = 0;
+  virtual std::optional<FileChoice> openFile(QWidget* parent, const FileDialog& dialog) = 0;
+  // Asks before overwriting an existing file. A name typed without an extension gets the one
+  // of the selected type, so the file can be opened again by its name.
+  virtual std::optional<FileChoice> saveFile(QWidget* parent, const FileDialog& dialog) = 0;
   virtual std::optional<QColor> color(QWidget* parent, const QColor& initial) = 0;
   virtual std::optional<QFont> font(QWidget* parent, const QFont& initial) = 0;
 };

@@ -25,40 +25,78 @@ Prompts::Answer QtPrompts::message(QWidget* parent, const QString& title, const 
   box.setWindowTitle(title);
   box.setText(text);
   switch (icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case Icon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case Icon::Exclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case Icon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case Icon::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
   }
   switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
   switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return buttons == Buttons::YesNoCancel ? Answer::Cancel : (buttons == Buttons::YesNo ? Answer::No : Answer::Ok);
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    default:
+      return buttons == Buttons::YesNoCancel ? Answer::Cancel : (buttons == Buttons::YesNo ? Answer::No : Answer::Ok);
   }
+}
+
+QString defaultSuffixOf(const QString& windowsFilter, int filterIndex) {
+  const QStringList parts = windowsFilter.split(QLatin1Char('|'));
+  const qsizetype at = 2 * (filterIndex - 1) + 1;
+  if (filterIndex < 1 || at >= parts.size()) return {};
+  const QString first = parts[at].split(QLatin1Char(';')).first().trimmed();
+  if (!first.startsWith(QLatin1String("*."))) return {};
+  const QString suffix = first.mid(2);
+  if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?'))) return {};
+  return suffix;
 }
 
 namespace {
 
-std::optional<Prompts::FileChoice> runFileDialog(QWidget* parent, const QString& filter, const QString& initialPath,
-                                                 int initialFilterIndex, bool save) {
+std::optional<Prompts::FileChoice> runFileDialog(QWidget* parent, const Prompts::FileDialog& spec, bool save) {
   QFileDialog dialog(parent);
+  if (!spec.title.isEmpty()) dialog.setWindowTitle(spec.title);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  const QStringList filters = qtNameFilters(filter);
+  const QStringList filters = qtNameFilters(spec.filter);
   dialog.setNameFilters(filters);
-  if (initialFilterIndex >= 1 && initialFilterIndex <= filters.size()) {
-    dialog.selectNameFilter(filters[initialFilterIndex - 1]);
+  if (spec.initialFilterIndex >= 1 && spec.initialFilterIndex <= filters.size()) {
+    dialog.selectNameFilter(filters[spec.initialFilterIndex - 1]);
   }
-  if (!initialPath.isEmpty()) dialog.selectFile(initialPath);
+  if (save) {
+    // The type decides the format; a bare name must end like that type, or it could not be
+    // opened again by its name.
+    auto follow = [&dialog, &spec, filters](const QString& selected) {
+      dialog.setDefaultSuffix(defaultSuffixOf(spec.filter, static_cast<int>(filters.indexOf(selected)) + 1));
+    };
+    follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+  }
+  if (!spec.initialPath.isEmpty()) dialog.selectFile(spec.initialPath);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   Prompts::FileChoice choice;
   choice.path = dialog.selectedFiles().first();
@@ -69,14 +107,12 @@ std::optional<Prompts::FileChoice> runFileDialog(QWidget* parent, const QString&
 
 }  // namespace
 
-std::optional<Prompts::FileChoice> QtPrompts::openFile(QWidget* parent, const QString& filter,
-                                                       const QString& initialPath, int initialFilterIndex) {
-  return runFileDialog(parent, filter, initialPath, initialFilterIndex, false);
+std::optional<Prompts::FileChoice> QtPrompts::openFile(QWidget* parent, const FileDialog& dialog) {
+  return runFileDialog(parent, dialog, false);
 }
 
-std::optional<Prompts::FileChoice> QtPrompts::saveFile(QWidget* parent, const QString& filter,
-                                                       const QString& initialPath, int initialFilterIndex) {
-  return runFileDialog(parent, filter, initialPath, initialFilterIndex, true);
+std::optional<Prompts::FileChoice> QtPrompts::saveFile(QWidget* parent, const FileDialog& dialog) {
+  return runFileDialog(parent, dialog, true);
 }
 
 std::optional<QColor> QtPrompts::color(QWidget* parent, const QColor& initial) {

@@ -8,15 +8,17 @@ namespace tarveno {
 class QtPrompts : public Prompts {
  public:
   Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons, Icon icon) override;
-  std::optional<FileChoice> openFile(QWidget* parent, const QString& filter, const QString& initialPath,
-                                     int initialFilterIndex) override;
-  std::optional<FileChoice> saveFile(QWidget* parent, const QString& filter, const QString& initialPath,
-                                     int initialFilterIndex) override;
+  std::optional<FileChoice> openFile(QWidget* parent, const FileDialog& dialog) override;
+  std::optional<FileChoice> saveFile(QWidget* parent, const FileDialog& dialog) override;
   std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
   std::optional<QFont> font(QWidget* parent, const QFont& initial) override;
 };
 
 // "a|*.x|b|*.y" -> Qt's "a (*.x);;b (*.y)" name filters, in order.
 QStringList qtNameFilters(const QString& windowsFilter);
+
+// The extension a name saved under a filter entry gets: the first pattern's ("*.jpg;*.jpeg" -> "jpg").
+// Entries are 1-based; empty when the entry has no plain "*.ext" pattern.
+QString defaultSuffixOf(const QString& windowsFilter, int filterIndex);
 
 }  // namespace tarveno
