@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,11 +12,11 @@ namespace tarveno {
 // Why a core operation failed. The message is Japanese and ready to show to the user;
 // the code lets callers (the CLI's exit status, tests) tell failures apart.
 enum class ErrorCode {
-  FileOpen,      // the file could not be opened or read
-  FileWrite,     // the file could not be written or replaced
-  BadData,       // the content is not what the format needs
-  Unsupported,   // a file kind or value the program cannot handle
-  OutOfRange,    // a value does not fit where it has to go
+  FileOpen,     // the file could not be opened or read
+  FileWrite,    // the file could not be written or replaced
+  BadData,      // the content is not what the format needs
+  Unsupported,  // a file kind or value the program cannot handle
+  OutOfRange,   // a value does not fit where it has to go
 };
 
 struct Error {
@@ -22,24 +24,41 @@ struct Error {
   std::string message;
 };
 
+// Asking a Result for the side it does not hold is a programming error: stop at once with a
+// message rather than throw into code that never expects an exception.
+inline void requireResultSide(bool holds, const char* asked) {
+  if (holds) return;
+  std::fprintf(stderr, "tarveno: Result::%s() called on the other alternative\n", asked);
+  std::abort();
+}
+
 // A value or an error: core readers hand this back instead of throwing or showing UI.
 template <class T>
 class Result {
  public:
-  Result(T value) : data_(std::move(value)) {}  // NOLINT: implicit on purpose
+  Result(T value) : data_(std::move(value)) {}      // NOLINT: implicit on purpose
   Result(Error error) : data_(std::move(error)) {}  // NOLINT
 
   bool ok() const { return std::holds_alternative<T>(data_); }
   explicit operator bool() const { return ok(); }
 
-  T& value() { return std::get<T>(data_); }
-  const T& value() const { return std::get<T>(data_); }
+  T& value() {
+    requireResultSide(ok(), "value");
+    return *std::get_if<T>(&data_);
+  }
+  const T& value() const {
+    requireResultSide(ok(), "value");
+    return *std::get_if<T>(&data_);
+  }
   T& operator*() { return value(); }
   const T& operator*() const { return value(); }
   T* operator->() { return &value(); }
   const T* operator->() const { return &value(); }
 
-  const Error& error() const { return std::get<Error>(data_); }
+  const Error& error() const {
+    requireResultSide(!ok(), "error");
+    return *std::get_if<Error>(&data_);
+  }
 
  private:
   std::variant<T, Error> data_;
@@ -53,7 +72,10 @@ class Status {
 
   bool ok() const { return !error_.has_value(); }
   explicit operator bool() const { return ok(); }
-  const Error& error() const { return *error_; }
+  const Error& error() const {
+    requireResultSide(!ok(), "error");
+    return *error_;
+  }
 
  private:
   std::optional<Error> error_;

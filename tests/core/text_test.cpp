@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include "core/text/cp932.h"
 #include "core/text/number.h"
 
@@ -17,6 +20,15 @@ TEST(LeadingNumber, ReadsTheLongestNumericPrefixAndRoundsHalvesToEven) {
   EXPECT_EQ(leadingNumber("+7x"), 7);
   EXPECT_EQ(leadingNumber(".5"), 0);
   EXPECT_EQ(leadingNumber("1.5.9"), 2);
+}
+
+// The GUI toolkit sets the C library locale from the environment; numbers must not follow it.
+TEST(LeadingNumber, IgnoresADecimalCommaLocale) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  const double value = leadingValue("14.6");
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_DOUBLE_EQ(value, 14.6);
 }
 
 TEST(LeadingNumber, NoNumberGivesZero) {
@@ -51,7 +63,7 @@ TEST(ToInt16, ReportsOutOfRangeInsteadOfWrapping) {
 TEST(Cp932, RoundTripsFullWidthAndHalfWidthKatakana) {
   const std::string text = "総ｵﾌﾞｼﾞｪ数：テスト～①\\ABC";
   const std::string bytes = utf8ToCp932(text);
-  EXPECT_EQ(bytes.substr(0, 2), "\x91\x8D");  // 総
+  EXPECT_EQ(bytes.substr(0, 2), "\x91\x8D");              // 総
   EXPECT_EQ(static_cast<unsigned char>(bytes[2]), 0xB5);  // ｵ is one byte
   EXPECT_EQ(cp932ToUtf8(bytes), text);
 }
@@ -66,7 +78,9 @@ TEST(Cp932, InvalidBytesAreReplacedWithoutLosingTheRest) {
 }
 
 TEST(Cp932, UnencodableCharactersBecomeQuestionMarks) {
-  EXPECT_EQ(utf8ToCp932("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji has no CP932 form
+  EXPECT_EQ(utf8ToCp932("a\xF0\x9F\x98\x80"
+                        "b"),
+            "a?b");  // an emoji has no CP932 form
   EXPECT_FALSE(isCp932Encodable("\xF0\x9F\x98\x80"));
   EXPECT_TRUE(isCp932Encodable("設定"));
   EXPECT_EQ(utf8Length("ＡＢc"), 3u);

@@ -1,8 +1,8 @@
 #include "core/text/number.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -10,7 +10,9 @@ namespace tarveno {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 double radixValue(std::string_view digits, int radix) {
   // Radix numbers are 16-bit (or 32-bit with more digits) two's-complement words, so
@@ -19,10 +21,14 @@ double radixValue(std::string_view digits, int radix) {
   size_t n = 0;
   for (char c : digits) {
     int d;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else break;
+    if (c >= '0' && c <= '9')
+      d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
+    else
+      break;
     if (d >= radix) break;
     v = v * static_cast<uint64_t>(radix) + static_cast<uint64_t>(d);
     if (v > 0xFFFFFFFFull) return 0;  // overflow: not a number we can take
@@ -49,7 +55,8 @@ double leadingValue(std::string_view text) {
   // Longest prefix: [sign] digits [. digits] [(e|E|d|D) [sign] digits]
   size_t j = 0;
   std::string number;
-  if (j < rest.size() && (rest[j] == '+' || rest[j] == '-')) number.push_back(rest[j++]);
+  bool negative = false;
+  if (j < rest.size() && (rest[j] == '+' || rest[j] == '-')) negative = rest[j++] == '-';
   size_t mantissaDigits = 0;
   while (j < rest.size() && std::isdigit(static_cast<unsigned char>(rest[j]))) {
     number.push_back(rest[j++]);
@@ -74,9 +81,12 @@ double leadingValue(std::string_view text) {
     }
     if (expDigits > 0) number += exponent;
   }
-  double v = std::strtod(number.c_str(), nullptr);
-  if (!std::isfinite(v)) return 0;
-  return v;
+  // from_chars never looks at the C locale, which the GUI toolkit sets from the environment:
+  // under a decimal-comma locale strtod would stop at the point.
+  double v = 0;
+  const std::from_chars_result parsed = std::from_chars(number.data(), number.data() + number.size(), v);
+  if (parsed.ec != std::errc() || !std::isfinite(v)) return 0;
+  return negative ? -v : v;
 }
 
 int64_t roundHalfEven(double value) {
@@ -87,7 +97,9 @@ int64_t roundHalfEven(double value) {
   return static_cast<int64_t>(std::nearbyint(value));  // default rounding mode: to nearest, ties to even
 }
 
-int64_t leadingNumber(std::string_view text) { return roundHalfEven(leadingValue(text)); }
+int64_t leadingNumber(std::string_view text) {
+  return roundHalfEven(leadingValue(text));
+}
 
 std::optional<int16_t> toInt16(int64_t value) {
   if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) return std::nullopt;
