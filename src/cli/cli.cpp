@@ -8,6 +8,7 @@
 #include "cli/diagnostics.h"
 #include "cli/request.h"
 #include "core/songs/catalogue.h"
+#include "core/text/cp932.h"
 #include "tarveno_version.h"
 
 namespace tarveno {
@@ -58,6 +59,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   auto request = parseRequest(arguments, diagnostics);
   if (!request) return kExitUsage;
+  if (!cp932ConvertersAvailable()) {
+    diagnostics.error(kCp932UnavailableText);
+    return kExitBadInput;
+  }
 
   const std::string* cataloguePath = arguments.option("catalogue");
   const std::filesystem::path kruidDat =

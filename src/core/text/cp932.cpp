@@ -1,7 +1,7 @@
 #include "core/text/cp932.h"
 
-#include <cerrno>
 #include <iconv.h>
+#include <cerrno>
 
 namespace tarveno {
 
@@ -22,14 +22,25 @@ class IconvHandle {
   iconv_t cd_;
 };
 
+enum class Direction { ToUtf8, ToCp932 };
+
+// One converter per direction, opened on first use and kept: the card writer converts a name
+// character by character, and opening a converter costs far more than using one.
+const IconvHandle& converter(Direction direction) {
+  thread_local const IconvHandle toUtf8("UTF-8", "CP932");
+  thread_local const IconvHandle toCp932("CP932", "UTF-8");
+  return direction == Direction::ToUtf8 ? toUtf8 : toCp932;
+}
+
 // Converts as much as possible; on a byte sequence iconv rejects, appends the replacement
 // and skips `skip(in)` bytes, so one bad byte never loses the rest of the text.
 template <class SkipFn>
-std::string convert(const char* to, const char* from, std::string_view input, std::string_view replacement,
-                    SkipFn skip, bool* replaced = nullptr) {
-  IconvHandle cd(to, from);
+std::string convert(Direction direction, std::string_view input, std::string_view replacement, SkipFn skip,
+                    bool* replaced = nullptr) {
+  const IconvHandle& cd = converter(direction);
   std::string out;
   if (!cd.valid()) return out;
+  iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);  // a fresh shift state for every text
   out.reserve(input.size() * 2);
   char* in = const_cast<char*>(input.data());
   size_t inLeft = input.size();
@@ -64,19 +75,23 @@ size_t utf8SequenceLength(unsigned char lead) {
 
 }  // namespace
 
+bool cp932ConvertersAvailable() {
+  return converter(Direction::ToUtf8).valid() && converter(Direction::ToCp932).valid();
+}
+
 std::string cp932ToUtf8(std::string_view cp932) {
-  return convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD", [](std::string_view) { return size_t{1}; });
+  return convert(Direction::ToUtf8, cp932, "\xEF\xBF\xBD", [](std::string_view) { return size_t{1}; });
 }
 
 std::string utf8ToCp932(std::string_view utf8) {
-  return convert("CP932", "UTF-8", utf8, "?", [](std::string_view rest) {
-    return utf8SequenceLength(static_cast<unsigned char>(rest[0]));
-  });
+  return convert(Direction::ToCp932, utf8, "?",
+                 [](std::string_view rest) { return utf8SequenceLength(static_cast<unsigned char>(rest[0])); });
 }
 
 bool isCp932Encodable(std::string_view utf8) {
   bool replaced = false;
-  convert("CP932", "UTF-8", utf8, "?", [](std::string_view) { return size_t{1}; }, &replaced);
+  convert(
+      Direction::ToCp932, utf8, "?", [](std::string_view) { return size_t{1}; }, &replaced);
   return !replaced;
 }
 
@@ -117,6 +132,8 @@ std::string utf32ToUtf8(std::u32string_view text) {
   return out;
 }
 
-size_t utf8Length(std::string_view utf8) { return utf8ToUtf32(utf8).size(); }
+size_t utf8Length(std::string_view utf8) {
+  return utf8ToUtf32(utf8).size();
+}
 
 }  // namespace tarveno

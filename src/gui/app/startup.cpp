@@ -6,6 +6,7 @@
 
 #include "core/chart/chart.h"
 #include "core/sheet/view_settings.h"
+#include "core/text/cp932.h"
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
@@ -46,6 +47,12 @@ int StartUp(QApplication& app) {
   const std::filesystem::path folder(QFile::encodeName(programFolder).toStdString());
 
   QtPrompts prompts;
+  if (!cp932ConvertersAvailable()) {
+    // Without the conversion every title and name would silently vanish from the files.
+    prompts.message(nullptr, QStringLiteral("Error"), QString::fromUtf8(kCp932UnavailableText), Prompts::Buttons::Ok,
+                    Prompts::Icon::Critical);
+    return 1;
+  }
   Document document;
   const Catalogue catalogue = loadCatalogueAtStartUp(folder / "kruid.dat", prompts, nullptr);
   ViewSettings viewSettings = LoadViewSettings(folder / "view.dat");
