@@ -48,5 +48,24 @@ TEST(Files, AtomicWriteReplacesOnlyOnSuccess) {
   EXPECT_EQ(entries, 2);
 }
 
+TEST(Files, SavingThroughALinkReplacesItsTargetAndKeepsTheLink) {
+  TempDir dir;
+  writeAll(dir / "real.mc", "old");
+  std::filesystem::create_symlink("real.mc", dir / "link.mc");
+  ASSERT_TRUE(writeFileAtomically(dir / "link.mc", "new").ok());
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.mc"));
+  EXPECT_EQ(readAll(dir / "real.mc"), "new");
+}
+
+TEST(Files, AReadOnlyFileIsRefusedAndKept) {
+  TempDir dir;
+  writeAll(dir / "kept.kru", "old");
+  std::filesystem::permissions(dir / "kept.kru", std::filesystem::perms::owner_read);
+  Status written = writeFileAtomically(dir / "kept.kru", "new");
+  ASSERT_FALSE(written.ok());
+  EXPECT_NE(written.error().message.find("kept.kru"), std::string::npos);
+  EXPECT_EQ(readAll(dir / "kept.kru"), "old");
+}
+
 }  // namespace
 }  // namespace tarveno

@@ -17,19 +17,27 @@ namespace {
 
 std::string reasonFromErrno(int err) {
   switch (err) {
-    case ENOENT: return "ファイルまたはフォルダが見つかりません";
+    case ENOENT:
+      return "ファイルまたはフォルダが見つかりません";
     case EACCES:
-    case EPERM: return "アクセスが拒否されました";
-    case EISDIR: return "フォルダです";
-    case ENOSPC: return "ディスクの空き容量が不足しています";
-    case EROFS: return "読み取り専用の場所です";
-    default: return std::string("システムエラー: ") + std::strerror(err);
+    case EPERM:
+      return "アクセスが拒否されました";
+    case EISDIR:
+      return "フォルダです";
+    case ENOSPC:
+      return "ディスクの空き容量が不足しています";
+    case EROFS:
+      return "読み取り専用の場所です";
+    default:
+      return std::string("システムエラー: ") + std::strerror(err);
   }
 }
 
 }  // namespace
 
-std::string displayName(const std::filesystem::path& path) { return path.string(); }
+std::string displayName(const std::filesystem::path& path) {
+  return path.string();
+}
 
 Result<std::string> readFileBytes(const std::filesystem::path& path) {
   std::error_code ec;
@@ -60,21 +68,60 @@ Result<std::string> readFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
-Status writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  auto fail = [&](int err) {
-    return Error{ErrorCode::FileWrite,
-                 "ファイルを保存できません: " + displayName(path) + "（" + reasonFromErrno(err) + "）"};
-  };
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return fail(EISDIR);
+namespace {
 
-  std::filesystem::path folder = path.parent_path();
+// The file a save really replaces: a symbolic link is followed (also when it dangles), so the
+// link stays a link and the file it names gets the new content.
+std::filesystem::path resolveLinks(std::filesystem::path path, std::error_code& ec) {
+  for (int hops = 0; hops < 40; ++hops) {
+    const auto status = std::filesystem::symlink_status(path, ec);
+    if (ec || !std::filesystem::is_symlink(status)) {
+      if (ec == std::errc::no_such_file_or_directory) ec.clear();
+      return path;
+    }
+    std::filesystem::path next = std::filesystem::read_symlink(path, ec);
+    if (ec) return path;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+  return path;
+}
+
+// A file without write permission is the user's way of saying "keep this one". The rename
+// would replace it all the same (only the folder's permission counts), and root passes every
+// access() check, so the permission bits themselves decide.
+bool userMayReplace(const std::filesystem::path& path, const struct stat& st) {
+  if (::geteuid() == 0) return (st.st_mode & 0222) != 0;
+  return ::access(path.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+Status writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  auto failWith = [&](const std::string& reason) {
+    return Error{ErrorCode::FileWrite, "ファイルを保存できません: " + displayName(path) + "（" + reason + "）"};
+  };
+  auto fail = [&](int err) { return failWith(reasonFromErrno(err)); };
+
+  std::error_code ec;
+  const std::filesystem::path target = resolveLinks(path, ec);
+  if (ec) return fail(ec.value());
+  if (std::filesystem::is_directory(target, ec)) return fail(EISDIR);
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && !userMayReplace(target, st)) return failWith("書き込みが許可されていないファイルです");
+
+  std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   std::random_device rd;
   std::filesystem::path temp;
   int fd = -1;
   for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    temp = folder / ("." + path.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".tmp";
+    name += std::to_string(rd() % 1000000);
+    temp = folder / name;
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0 && errno != EEXIST) return fail(errno);
   }
@@ -98,9 +145,8 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view b
     return fail(err);
   }
   // Keep the permissions of a file we replace.
-  struct stat st{};
-  if (::stat(path.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
+  if (exists) ::chmod(temp.c_str(), st.st_mode & 07777);
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
     int err = errno;
     ::unlink(temp.c_str());
     return fail(err);
