@@ -260,6 +260,12 @@ TEST_F(EditorMouseTest, WheelScrollsOneBeatANotchWithinTheEndsCarryingTheCursor)
     h.wheel(rotation);
     EXPECT_EQ(st().topRow, top) << rotation;
   }
+  // A touchpad sends small parts of a notch: they add up to one beat per whole notch.
+  h.wheel(-120);  // a whole notch starts the count afresh
+  for (int i = 1; i <= 10; ++i) {
+    h.wheel(-24);
+    EXPECT_EQ(st().topRow, 7 + i / 5) << i;
+  }
   bar->setValue(bar->maximum() - 1);
   h.wheel(-240);  // would pass the end: no partial scroll
   EXPECT_EQ(st().topRow, bar->maximum() - 1);

@@ -143,6 +143,16 @@ void MouseEditor::selectionClick(int button) {
 }
 
 void MouseEditor::wheel(int rotation) {
+  if (rotation % 120 == 0) {
+    // Whole notches, as a plain wheel sends them: one beat each, straight away.
+    wheelRest_ = 0;
+  } else {
+    // Parts of a notch add up; turning the other way starts a new count.
+    if ((wheelRest_ < 0) != (rotation < 0)) wheelRest_ = 0;
+    wheelRest_ += rotation;
+    rotation = wheelRest_ - wheelRest_ % 120;
+    wheelRest_ %= 120;
+  }
   const int steps = static_cast<int>(roundHalfEven(-rotation / 120.0));
   if (steps == 0) return;
   const int value = host_.scrollValue() + steps;

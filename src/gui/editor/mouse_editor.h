@@ -32,7 +32,8 @@ class MouseEditor {
   void mouseMove(int x, int y);
   void mouseDown(int button);
   void mouseUp(int button);
-  // rotation: 120 per notch, positive toward the start of the chart.
+  // rotation: 120 per notch, positive toward the start of the chart. Touchpads and fine
+  // wheels send parts of a notch; they add up until a whole notch scrolls one beat.
   void wheel(int rotation);
   // VScroll1's change (and thumb-drag) event with its new value.
   void scrollChanged(int value);
@@ -55,6 +56,7 @@ class MouseEditor {
   EditorState& state_;
   GridModes& modes_;
   EditorHost& host_;
+  int wheelRest_ = 0;  // rotation not yet scrolled, under one notch
 };
 
 }  // namespace tarveno
