@@ -3,49 +3,10 @@
 #include "gui/editor/canvas_renderer.h"
 #include "gui/editor/edit_command_state.h"
 #include "gui/editor/editor_geometry.h"
-#include "gui/editor/row_to_measure.h"
 #include "gui/gui_test_helpers.h"
 
 namespace tarveno::testing {
 namespace {
-
-TEST(EditorRowToMeasureTest, RowsWalkTheMeterSegmentsOrFourBeatsAMeasure) {
-  const Catalogue catalogue = testCatalogue();
-  auto at = [&](int row, int song, const MeterSegs& segs) {
-    const MeasurePos m = RowToMeasure(row, catalogue, song, segs);
-    return std::pair{m.Measure, m.Beat};
-  };
-  const MeterSegs none{};
-  EXPECT_EQ(at(3, 0, none), std::pair(1, 3));
-  EXPECT_EQ(at(25, 0, none), std::pair(7, 1));
-  EXPECT_EQ(at(25, 700, none).first, 7);  // no song at all
-
-  MeterSegs segs{};
-  segs[0] = {1, 4};  // rows 0..7: measures 1, 2
-  segs[1] = {3, 3};  // rows 8..13: measures 3, 4
-  segs[2] = {5, 2};  // from row 14: measures 5, 6, ...
-  segs[3] = {kMeterListEnd, 0};
-  EXPECT_EQ(at(0, 1, segs), std::pair(1, 0));
-  EXPECT_EQ(at(7, 1, segs), std::pair(2, 3));
-  EXPECT_EQ(at(8, 1, segs), std::pair(3, 0));  // a row on a boundary starts the next segment
-  EXPECT_EQ(at(13, 1, segs), std::pair(4, 2));
-  EXPECT_EQ(at(14, 1, segs), std::pair(5, 0));
-  EXPECT_EQ(at(17, 1, segs), std::pair(6, 1));
-  EXPECT_EQ(at(17, 0, segs).first, 5);  // the list is ignored for a song without the flag
-
-  // Damaged lists fall back to four beats a measure.
-  MeterSegs zeroBeats{};
-  zeroBeats[0] = {1, 0};
-  zeroBeats[1] = {kMeterListEnd, 0};
-  EXPECT_EQ(at(9, 1, zeroBeats).first, 3);
-  MeterSegs noEnd{};
-  for (auto& s : noEnd) s = {1, 4};  // no end marker, no growth: never contains the row
-  EXPECT_EQ(at(9, 1, noEnd).first, 3);
-
-  EXPECT_EQ(measureCaption(7), QStringLiteral("007"));
-  EXPECT_EQ(measureCaption(123), QStringLiteral("123"));
-  EXPECT_EQ(measureCaption(1234), QStringLiteral("234"));
-}
 
 TEST(EditorGeometryTest, CanvasIsCentredLeftOfTheScrollBarWhichStopsAtTheTables) {
   EditorLayout single = computeEditorLayout(400, 520, 30, 20, 16, 0, 120);

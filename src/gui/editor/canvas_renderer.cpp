@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/chart/measure_numbers.h"
 #include "core/text/number.h"
-#include "gui/editor/row_to_measure.h"
 #include "render/arrow_images.h"
 
 namespace tarveno {
@@ -106,7 +106,7 @@ void drawRows(Frame& f, Pixels& px, CanvasOutput& out) {
         px.hline(f.left, f.left + f.width - 1, ly, kRed, false);
         // Only five labels exist; a sixth measure start keeps its line but gets no number.
         if (n < geometry::kLabelCount) {
-          out.labels[static_cast<size_t>(n)] = {true, measureCaption(m.Measure),
+          out.labels[static_cast<size_t>(n)] = {true, QString::fromStdString(measureCaption(m.Measure)),
                                                 QPoint(f.left + geometry::kLabelLeft, y + geometry::kLabelTop)};
         }
         ++n;
@@ -244,7 +244,7 @@ QString positionText(const CanvasScene& scene) {
   const int d = st.currentDivide;
   const int g = d == 12 ? (st.cursorPos % 4) - 1 : (st.cursorPos % 4) * d / 16;
   const int n = (d / 4) * m.Beat + g + 1;
-  return QStringLiteral("%1:%2/%3").arg(measureCaption(m.Measure)).arg(n).arg(d);
+  return QStringLiteral("%1:%2/%3").arg(QString::fromStdString(measureCaption(m.Measure))).arg(n).arg(d);
 }
 
 }  // namespace tarveno

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "core/chart/measure_numbers.h"
+#include "support/test_catalogue.h"
+#include "support/test_paths.h"
+
+namespace tarveno {
+namespace {
+
+TEST(MeasureNumbers, RowsWalkTheMeterSegmentsOrFourBeatsAMeasure) {
+  Catalogue catalogue = testing::oneSongCatalogue(120);
+  catalogue.SongList[1] = SongRecord{"Odd Steps", 2, 120, 60, 1, 1, 1};
+  auto at = [&](int row, int song, const MeterSegs& segs) {
+    const MeasurePos m = RowToMeasure(row, catalogue, song, segs);
+    return std::pair{m.Measure, m.Beat};
+  };
+  const MeterSegs none{};
+  EXPECT_EQ(at(3, 0, none), std::pair(1, 3));
+  EXPECT_EQ(at(25, 0, none), std::pair(7, 1));
+  EXPECT_EQ(at(25, 700, none).first, 7);  // no song at all
+
+  MeterSegs segs{};
+  segs[0] = {1, 4};  // rows 0..7: measures 1, 2
+  segs[1] = {3, 3};  // rows 8..13: measures 3, 4
+  segs[2] = {5, 2};  // from row 14: measures 5, 6, ...
+  segs[3] = {kMeterListEnd, 0};
+  EXPECT_EQ(at(0, 1, segs), std::pair(1, 0));
+  EXPECT_EQ(at(7, 1, segs), std::pair(2, 3));
+  EXPECT_EQ(at(8, 1, segs), std::pair(3, 0));  // a row on a boundary starts the next segment
+  EXPECT_EQ(at(13, 1, segs), std::pair(4, 2));
+  EXPECT_EQ(at(14, 1, segs), std::pair(5, 0));
+  EXPECT_EQ(at(17, 1, segs), std::pair(6, 1));
+  EXPECT_EQ(at(17, 0, segs).first, 5);  // the list is ignored for a song without the flag
+
+  // Damaged lists fall back to four beats a measure.
+  MeterSegs zeroBeats{};
+  zeroBeats[0] = {1, 0};
+  zeroBeats[1] = {kMeterListEnd, 0};
+  EXPECT_EQ(at(9, 1, zeroBeats).first, 3);
+  MeterSegs noEnd{};
+  for (auto& s : noEnd) s = {1, 4};  // no end marker, no growth: never contains the row
+  EXPECT_EQ(at(9, 1, noEnd).first, 3);
+
+  EXPECT_EQ(measureCaption(7), "007");
+  EXPECT_EQ(measureCaption(123), "123");
+  EXPECT_EQ(measureCaption(1234), "234");
+}
+
+// The bundled meter songs number their measures like every other song: the first measure of
+// the chart is measure 1, the fifth row starts measure 2.
+TEST(MeasureNumbers, BundledMeterSongsStartAtMeasureOneLikePlainSongs) {
+  auto loaded = LoadSongList(testing::dataDir() / "kruid.dat");
+  ASSERT_TRUE(loaded.ok());
+  const Catalogue& catalogue = loaded->catalogue;
+  int meterSongs = 0;
+  for (int i = 0; i < catalogue.validCount(); ++i) {
+    if (catalogue.SongList[static_cast<size_t>(i)].MeterFlag == 0) continue;
+    ++meterSongs;
+    MeterSegs segs{};
+    ASSERT_TRUE(LoadMeterSegs(catalogue, i, segs).ok()) << i;
+    for (int row : {0, 4, 7}) {
+      const MeasurePos plain = RowToMeasure(row, catalogue, 0, segs);
+      const MeasurePos meter = RowToMeasure(row, catalogue, i, segs);
+      EXPECT_EQ(std::pair(meter.Measure, meter.Beat), std::pair(plain.Measure, plain.Beat)) << i << " row " << row;
+    }
+  }
+  EXPECT_GT(meterSongs, 0);
+}
+
+}  // namespace
+}  // namespace tarveno
