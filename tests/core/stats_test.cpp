@@ -7,8 +7,8 @@
 namespace tarveno {
 namespace {
 
-void expectStats(const Chart& chart, int16_t measures, int16_t objects, int16_t steps, std::array<int16_t, 8> panels,
-                 std::array<int16_t, 4> noteValues) {
+void expectStats(const Chart& chart, int16_t measures, int objects, int steps, std::array<int, 8> panels,
+                 std::array<int, 4> noteValues) {
   const ChartStats got = ComputeChartStats(chart, testing::oneSongCatalogue(measures));
   EXPECT_EQ(got.objects, objects);
   EXPECT_EQ(got.steps, steps);
@@ -65,15 +65,15 @@ TEST(StatsCount, OnlyTheSongsMeasuresCount) {
   }
 }
 
-TEST(StatsCount, CountsSaturateInsteadOfOverflowing) {
+TEST(StatsCount, ADenseLongChartIsCountedInFull) {
   Chart chart;
   chart.PlayStyle = 2;
   for (auto& measure : chart.StepData) measure.fill(0xFE);  // never a marker, seven arrows each
   const ChartStats stats = ComputeChartStats(chart, testing::oneSongCatalogue(471));
-  EXPECT_EQ(stats.objects, 32767);  // 52752 arrows
+  EXPECT_EQ(stats.objects, 52752);  // 7536 slots of seven arrows
   EXPECT_EQ(stats.steps, 7536);
-  EXPECT_EQ(stats.panels, (std::array<int16_t, 8>{0, 7536, 7536, 7536, 7536, 7536, 7536, 7536}));
-  EXPECT_EQ(stats.noteValues, (std::array<int16_t, 4>{13188, 13188, 26376, 0}));
+  EXPECT_EQ(stats.panels, (std::array<int, 8>{0, 7536, 7536, 7536, 7536, 7536, 7536, 7536}));
+  EXPECT_EQ(stats.noteValues, (std::array<int, 4>{13188, 13188, 26376, 0}));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "core/chart/stats.h"
 
 #include <algorithm>
-#include <limits>
 #include <string_view>
 
 namespace tarveno {
@@ -12,19 +11,15 @@ namespace {
 constexpr std::string_view kPlainValues = "0212";
 constexpr std::string_view kTripletValues = "033";
 
-void bump(int16_t& count) {
-  if (count < std::numeric_limits<int16_t>::max()) ++count;
-}
-
 void countByte(ChartStats& stats, uint8_t arrows, char noteValue) {
   if (arrows == 0) return;
-  bump(stats.steps);
+  ++stats.steps;
   const auto value = static_cast<size_t>(noteValue - '0');
   for (size_t panel = 0; panel < stats.panels.size(); ++panel) {
     if ((arrows >> panel) & 1) {
-      bump(stats.objects);
-      bump(stats.panels[panel]);
-      bump(stats.noteValues[value]);
+      ++stats.objects;
+      ++stats.panels[panel];
+      ++stats.noteValues[value];
     }
   }
 }
