@@ -159,5 +159,17 @@ TEST(CliDump, CatalogueProblems) {
   EXPECT_NE(warned.out.find("\"songCode\":1"), std::string::npos);
 }
 
+// A cut-off memory-card save opens with what it holds, and the user is told.
+TEST(CliDump, ATruncatedCardOpensWithAWarning) {
+  TempDir dir;
+  writeAll(dir / "cut.mc", readAll(dataDir() / "examples" / "single.mc").substr(0, 5000));
+  CliResult r = runTool({"dump", (dir / "cut.mc").string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(countLinesContaining(r.err, "5000 バイト"), 1) << r.err;
+  EXPECT_NE(r.err.find("cut.mc"), std::string::npos);
+  EXPECT_NE(r.out.find("\"editName\":\"TIDE1"), std::string::npos);
+  EXPECT_EQ(runTool({"dump", (dataDir() / "examples" / "single.mc").string()}).err, "");
+}
+
 }  // namespace
 }  // namespace tarveno::testing

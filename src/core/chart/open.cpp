@@ -6,6 +6,20 @@
 
 namespace tarveno {
 
+namespace {
+
+// A cut-off save still opens (what is missing reads as empty), but the user must learn that
+// arrows may be missing before saving over anything.
+Notice shortCardNotice(const std::filesystem::path& path, size_t size) {
+  return Notice{0, "警告",
+                "メモリーカードイメージ（" + std::to_string(kCardFileSize) + " バイト）より短いファイルです（" +
+                    std::to_string(size) +
+                    " バイト）。\nファイルにある部分だけを読み込み、足りない部分は空として扱いました。\n" +
+                    displayName(path)};
+}
+
+}  // namespace
+
 std::optional<ChartFileKind> chartFileKindFromName(const std::string& name) {
   auto endsWith = [&](std::string_view tail) {
     return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
@@ -30,6 +44,7 @@ Result<std::vector<Notice>> openChartFile(const std::filesystem::path& path, Cha
     if (!read) return Error{read.error().code, read.error().message + "\n" + displayName(path)};
     notices = std::move(*read);
     document.chart = std::move(next);
+    if (bytes->size() < kCardFileSize && notices.empty()) notices.push_back(shortCardNotice(path, bytes->size()));
   } else {
     document.chart.eraseSteps();
     document.chart.eraseFreeze();
