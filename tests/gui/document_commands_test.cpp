@@ -6,6 +6,7 @@
 #include "core/sheet/view_settings.h"
 #include "gui/app/app_context.h"
 #include "gui/app/document_commands.h"
+#include "gui/app/qt_prompts.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
 
@@ -361,6 +362,16 @@ TEST_F(DocumentCommandsTest, CommandLineFilesAreReportedByNameAndTheOpeningFinis
   commands.openCommandLine(q(kruFile));
   EXPECT_EQ(document.chart.KrunTitle, "From file");
   EXPECT_EQ(finishes, 3);
+}
+
+// A name typed without an extension is saved under the chosen type's extension, so it can be
+// opened again by its name.
+TEST(FileDialogs, ABareNameGetsTheExtensionOfTheChosenType) {
+  const QString charts = QString::fromUtf8(DocumentCommands::kFileFilter);
+  EXPECT_EQ(defaultSuffixOf(charts, 1), "mc");
+  EXPECT_EQ(defaultSuffixOf(charts, 2), "kru");
+  EXPECT_EQ(defaultSuffixOf(QStringLiteral("JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg"), 1), "jpg");
+  EXPECT_EQ(defaultSuffixOf(charts, 3), "");
 }
 
 }  // namespace
