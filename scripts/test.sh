@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
-# Builds and runs every test: once as a normal build, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. GUI tests run on Qt's offscreen platform.
+# Builds and runs every test: a development build (warnings are errors), the GUI suite once
+# more under a decimal-comma locale, the suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# a Release build, and a short run of every fuzz target. GUI tests run on Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh locales clang libclang-rt-14-dev
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$jobs"
-(cd build && ctest --output-on-failure -j "$jobs")
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVENO_SANITIZE=ON -DTARVENO_BUILD_BENCH=OFF >/dev/null
-cmake --build build-asan -j "$jobs"
+# The toolkit sets the C library locale from the environment; numbers typed into the dialogs
+# must read the same under a locale whose decimal mark is a comma.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
+LC_ALL=de_DE.UTF-8 build/bin/tarveno_gui_tests --gtest_brief=1
+LC_ALL=de_DE.UTF-8 build/bin/tarveno_core_tests --gtest_brief=1 --gtest_filter='LeadingNumber.*'
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
 export ASAN_OPTIONS=detect_stack_use_after_return=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0
-(cd build-asan && ctest --output-on-failure -j "$jobs")
+ctest --preset asan -j "$jobs"
+
+# Optimisers warn about other things; no build type may break.
+cmake --preset release -DTARVENO_WERROR=ON >/dev/null
+cmake --build --preset release -j "$jobs"
+
+bash scripts/fuzz.sh 20

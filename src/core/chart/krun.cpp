@@ -191,11 +191,17 @@ std::string WriteKrunChart(const Chart& chart, const Catalogue& catalogue, const
     // The chart stays as it is: the triplets are split in a copy of the measure.
     MeasureBytes work = chart.StepData[static_cast<size_t>(m)];
     const TwelfthBytes triplets = splitKrunTriplets(work);
-    const std::string first = encodeKrunRow(work, triplets, KrunPad::First);
-    if (!first.empty()) writeLine("#" + measureNumber(m) + ":" + first);
+    const auto writeRow = [&](char prefix, const std::string& data) {
+      if (data.empty()) return;
+      std::string line(1, prefix);
+      line += measureNumber(m);
+      line += ':';
+      line += data;
+      writeLine(line);
+    };
+    writeRow('#', encodeKrunRow(work, triplets, KrunPad::First));
     if (chart.PlayStyle == 0) continue;
-    const std::string second = encodeKrunRow(work, triplets, KrunPad::Second);
-    if (!second.empty()) writeLine("$" + measureNumber(m) + ":" + second);
+    writeRow('$', encodeKrunRow(work, triplets, KrunPad::Second));
   }
   return utf8ToCp932(out);
 }
