@@ -1,0 +1,53 @@
+#include "core/edit/clipboard.h"
+
+#include <algorithm>
+
+#include "core/edit/beats.h"
+
+namespace tarveno {
+
+namespace {
+
+bool validRange(int selStart, int selEnd) {
+  return selStart >= 0 && selStart <= selEnd && selEnd <= kStepBeats;
+}
+
+}  // namespace
+
+void CopyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
+  if (!validRange(selStart, selEnd)) return;
+  static constexpr uint8_t kNoFreeze[4] = {};
+  for (int g = selStart; g < selEnd; ++g) {
+    const int i = g - selStart;
+    std::copy_n(beatBytes(chart.StepData, g), 4, beatBytes(clipboard.ClipSteps, i));
+    if (i >= kFreezeBeats) continue;
+    const uint8_t* freeze = g < kFreezeBeats ? beatBytes(chart.FreezeData, g) : kNoFreeze;
+    std::copy_n(freeze, 4, beatBytes(clipboard.ClipFreeze, i));
+  }
+  clipboard.ClipBeats = selEnd - selStart;
+}
+
+void CutBeats(Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
+  if (!validRange(selStart, selEnd)) return;
+  CopyBeats(chart, selStart, selEnd, clipboard);
+  for (int g = selStart; g < selEnd; ++g) {
+    std::fill_n(beatBytes(chart.StepData, g), 4, uint8_t{0});
+    if (g < kFreezeBeats) std::fill_n(beatBytes(chart.FreezeData, g), 4, uint8_t{0});
+    recalcBeat(chart, g);
+  }
+}
+
+void PasteBeats(Chart& chart, int selStart, const Clipboard& clipboard) {
+  if (selStart < 0 || selStart >= kStepBeats) return;
+  const int beats = std::min(clipboard.ClipBeats, kStepBeats - selStart);
+  for (int i = 0; i < beats; ++i) {
+    const int g = selStart + i;
+    std::copy_n(beatBytes(clipboard.ClipSteps, i), 4, beatBytes(chart.StepData, g));
+    // i <= g, so a beat with freeze storage always has a clipboard beat with freeze bits; the
+    // clipboard beats past 803 land above measure 200, where nothing is written.
+    if (g < kFreezeBeats) std::copy_n(beatBytes(clipboard.ClipFreeze, i), 4, beatBytes(chart.FreezeData, g));
+    recalcBeat(chart, g);
+  }
+}
+
+}  // namespace tarveno

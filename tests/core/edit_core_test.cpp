@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/edit/clipboard.h"
+#include "core/edit/measures.h"
+#include "core/edit/operation.h"
+#include "core/edit/transforms.h"
+
+namespace tarveno {
+
+TEST(EditClipboard, PastedBeatsShiftAcrossMeasuresAndAreRecomputed) {
+  Chart chart;
+  chart.StepData[1] = {1, 0, 0, 0, 2, 0, 4, 0, kTripletMark, 1, 2, 0, kTripletMark, 4};
+  chart.FreezeData[1][5] = 8;
+  Clipboard clip;
+  CopyBeats(chart, 4, 8, clip);
+  PasteBeats(chart, 22, clip);  // from the third beat of measure 5 on
+  EXPECT_EQ(chart.StepData[5], (MeasureBytes{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 4, 0}));
+  // The second triplet beat had one note and became a plain beat.
+  EXPECT_TRUE(chart.StepData[6] == MeasureBytes({kTripletMark, 1, 2, 0, 4}) && chart.BeatType[6][0] == 2);
+  EXPECT_TRUE(chart.FreezeData[5][13] == 8 && chart.BeatType[5] == BeatTable::value_type({0, 0, 0, 1}));
+  CutBeats(chart, 22, 26, clip);  // the same beats, taken out again
+  EXPECT_TRUE(chart.StepData[6] == MeasureBytes{} && chart.BeatType[6][0] == 0);
+  PasteBeats(chart, 4 * 200 + 2, clip);  // freeze bits end with measure 200
+  EXPECT_TRUE(chart.FreezeData[200][13] == 8 && chart.StepData[201][0] == kTripletMark);
+  PasteBeats(chart, 4 * 470 + 3, clip);  // only the first beat fits
+  EXPECT_EQ(chart.StepData[470][12], 1);
+}
+
+// Player 1 left and player 2 down (0x21) in both tables, turned by each Transform in order;
+// in double play the two mirrors across the eight-panel row also swap the pads.
+TEST(EditTransforms, WorkedBytesAndAlgebraOverRandomCharts) {
+  const uint8_t want[2][5] = {{0x48, 0x28, 0x41, 0x82, 0x14}, {0x84, 0x82, 0x41}};
+  std::mt19937 rng(7);
+  for (uint8_t style : {1, 2}) {
+    Chart original;
+    original.PlayStyle = style;
+    for (auto& row : original.StepData) std::generate(row.begin(), row.end(), rng);
+    for (auto& row : original.FreezeData) std::generate(row.begin(), row.end(), rng);
+    for (int t = 0; t < 5 && transformAllowed(Transform(t), style); ++t) {
+      Chart chart = original;
+      chart.StepData[3][6] = chart.FreezeData[3][6] = 0x21;
+      TransformBeats(chart, 13, 14, Transform(t));
+      const uint8_t w = want[style - 1][t];
+      EXPECT_TRUE(chart.StepData[3][6] == w && chart.FreezeData[3][6] == w &&
+                  chart.StepData[4] == original.StepData[4]);
+    }
+    const auto apply = [&](std::initializer_list<Transform> steps) {
+      Chart c = original;
+      for (Transform t : steps) TransformBeats(c, 5, 1884, t);
+      return std::pair{c.StepData, c.FreezeData};
+    };
+    using enum Transform;
+    for (Transform t : {Mirror, MirrorH, MirrorV}) EXPECT_EQ(apply({t, t}), apply({}));
+    EXPECT_EQ(apply({MirrorH, MirrorV}), apply({Mirror}));
+    if (style == 2) continue;
+    EXPECT_EQ(apply({TurnLeft, TurnLeft, TurnLeft, TurnLeft}), apply({}));
+    EXPECT_EQ(apply({TurnLeft, TurnRight}), apply({}));
+  }
+}
+
+// Row r of a full table holds its own number (and, up to row 200, freeze bits) in beat r mod 4.
+// After the edit, row r must hold the original row rows[r], or nothing when that is -1.
+static void expectRows(const char* word, const std::vector<int>& rows) {
+  Chart original, empty, got;
+  for (int r = 0; r < kStepMeasures; ++r) {
+    original.StepData[r][4 * (r % 4) + 1] = uint8_t(r % 256);
+    original.StepData[r][4 * (r % 4) + 2] = uint8_t(r / 256 + 1);
+    if (r < kFreezeMeasures) original.FreezeData[r][4 * (r % 4) + 3] = uint8_t(r + 1);
+    RecalcBeatType(original, r % 4, r);
+  }
+  Clipboard clip;
+  ASSERT_TRUE(applyEditOperation(got = original, clip, *parseEditOperation(word)).ok());
+  for (int r = 0; r < kStepMeasures; ++r) {
+    const Chart& from = rows[r] < 0 ? empty : original;
+    const int s = std::max(rows[r], 0);
+    const bool freezeOk = r > 200 || got.FreezeData[r] == (s <= 200 ? from.FreezeData[s] : MeasureBytes{});
+    ASSERT_TRUE(got.StepData[r] == from.StepData[s] && got.BeatType[r] == from.BeatType[s] && freezeOk) << word << r;
+  }
+}
+
+TEST(EditMeasures, NothingInTheMiddleIsLostAndNothingRepeats) {
+  std::vector<int> inserted(kStepMeasures);
+  for (int r = 0; r < kStepMeasures; ++r) inserted[r] = r;
+  std::vector<int> closed = inserted, open = inserted;
+  inserted.insert(inserted.begin() + 198, 5, -1);  // freeze bits move up to row 200 and drop beyond
+  inserted.resize(kStepMeasures);
+  expectRows("insert=199:5", inserted);
+  closed.erase(closed.begin() + 149, closed.begin() + 250);  // rows above 200 come down without freeze bits
+  closed.resize(kStepMeasures, -1);
+  expectRows("delete-close=150:250", closed);
+  std::fill(open.begin() + 2, open.begin() + 4, -1);
+  expectRows("delete=3:4", open);
+}
+
+TEST(EditOperation, MalformedAndRefusedWords) {
+  // clang-format off
+  const std::vector<std::string> refused = {"turn-left=1:2", "paste=0", "insert=0:1", "insert=1:471", "insert=-3:4",
+      "delete=4:3", "delete-close=1:472", "insert=4294967301:1", "delete=99999999999999999999:1"};
+  const std::vector<std::string> malformed = {"paste=1884", "paste=-1", "paste=1:2", "copy=4:4", "copy=-1:3",
+      "cut=0:1885", "copy=1", "copy=1:2:3", "copy=+1:2", "copy=1.0:2", "copy= 1:2", "insert=5", "mirrorh=1:2", ""};
+  using enum Transform;
+  const std::pair<const char*, Transform> names[] = {{"mirror=4:9", Mirror}, {"mirror-h=4:9", MirrorH},
+      {"mirror-v=4:9", MirrorV}, {"turn-left=4:9", TurnLeft}, {"turn-right=4:9", TurnRight}};
+  // clang-format on
+  Chart original;
+  original.PlayStyle = 2;  // no quarter turns
+  original.StepData[1].fill(0x13);
+  for (const std::string& word : refused) {
+    Chart chart = original;
+    Clipboard clip;
+    const Status status = applyEditOperation(chart, clip, parseEditOperation(word).value());
+    EXPECT_TRUE(!status.ok() && !status.error().message.empty() && chart.StepData == original.StepData) << word;
+  }
+  for (const std::string& word : malformed) EXPECT_FALSE(parseEditOperation(word)) << word;
+  for (auto [word, t] : names) EXPECT_EQ(parseEditOperation(word), (EditOperation{EditVerb::Transform, t, 4, 9}));
+}
+
+}  // namespace tarveno
