@@ -2,6 +2,7 @@
 // so one RedrawCanvas has to stay far below a display frame (16.7 ms at 60 Hz).
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QMouseEvent>
 
 #include <chrono>
 #include <cstdio>
@@ -45,7 +46,7 @@ void fillDenseCouple(Chart& chart, const Catalogue& catalogue) {
 }
 
 struct Editor {
-  Editor() : context{document, catalogue, viewSettings, prompts}, window(nullptr) {}
+  Editor() : context{document, catalogue, viewSettings, prompts, clipboard, history, {}}, window(nullptr) {}
 
   void start() {
     SongRecord& song = catalogue.SongList[0];
@@ -68,6 +69,8 @@ struct Editor {
   Catalogue catalogue;
   ViewSettings viewSettings;
   QtPrompts prompts;
+  Clipboard clipboard;
+  History history;
   AppContext context;
   std::unique_ptr<MainWindow> window;
 };
@@ -124,7 +127,10 @@ void BM_MouseMoveToNewCell(benchmark::State& state) {
   for (auto _ : state) {
     flip ^= 1;
     const auto start = std::chrono::steady_clock::now();
-    e.window->mouseEditor().mouseMove(x, y0 + 32 * flip);
+    const QPointF at(x, y0 + 32 * flip);
+    QMouseEvent move(QEvent::MouseMove, at, e.window->canvas()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(e.window->canvas(), &move);
     total += std::chrono::steady_clock::now() - start;
   }
   reportFrame(state, total);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/chart_json.h"
+#include "core/chart/header_input.h"
 #include "core/chart/open.h"
 #include "core/chart/stats.h"
 #include "core/text/cp932.h"
@@ -11,8 +12,6 @@
 namespace tarveno {
 
 namespace {
-
-constexpr const char* kEditNameRuleText = "EDIT名は半角英数字８文字以内にして下さい。";
 
 std::string unknownSongText(int code) {
   return "曲コード " + std::to_string(code) + " は曲データにありません。";
@@ -82,8 +81,8 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
   const ChartFileKind outKind = *chartFileKindFromName(request.output);
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
-  if (request.editName && !isAcceptableEditName(*request.editName)) {
-    diagnostics.error(kEditNameRuleText);
+  if (request.editName && !isValidEditName(*request.editName)) {
+    diagnostics.error(kEditNameMessage);
     return kExitBadInput;
   }
   if (request.title && !isAcceptableKrunTitle(*request.title)) {
@@ -103,9 +102,8 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
   // one-note triplet normalised before anything is written.
   RecalcAllBeatTypes(chart, catalogue);
 
-  CheckMessages messages;
-  if (!FormCheck(chart, outKind == ChartFileKind::Card ? kFileTypeCard : kFileTypeKrun, messages)) {
-    diagnostics.error(messages[0]);
+  if (auto missing = FormCheck(chart, outKind)) {
+    diagnostics.error(*missing);
     return kExitBadInput;
   }
   Status saved = saveChartFile(request.output, outKind, chart, catalogue);
@@ -117,25 +115,6 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
 }
 
 }  // namespace
-
-std::optional<int16_t> findSongByCode(const Catalogue& catalogue, int code) {
-  std::optional<int16_t> found;
-  for (int i = 0; i < kSongListSize && catalogue.SongList[static_cast<size_t>(i)].Code > 0; ++i) {
-    if (catalogue.SongList[static_cast<size_t>(i)].Code == code) found = static_cast<int16_t>(i);
-  }
-  return found;
-}
-
-bool isAcceptableEditName(std::string_view utf8) {
-  // Every allowed character is ASCII, so checking bytes is the same as checking characters
-  // and needs no trust in the text being valid UTF-8.
-  if (utf8.size() > 8) return false;
-  for (char c : utf8) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u > 0x7D) return false;
-  }
-  return true;
-}
 
 bool isAcceptableKrunTitle(std::string_view utf8) {
   for (char c : utf8) {

@@ -14,13 +14,6 @@ namespace tarveno {
 // Runs a checked request against the loaded catalogue; returns the exit status.
 int runRequest(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics);
 
-// The index of the song with that code, found the way the memory-card reader finds it:
-// walk the valid run from index 0, a later record with the same code wins.
-std::optional<int16_t> findSongByCode(const Catalogue& catalogue, int code);
-
-// The properties dialog's edit-name rule, plus its eight-character box limit.
-bool isAcceptableEditName(std::string_view utf8);
-
 // A KRUN title must stay on its line and survive the trip to Shift-JIS: a line break would
 // end the "#title" line early and let the rest be read as further keyword or row lines,
 // and a character without a CP932 form would be written as "?".

@@ -6,14 +6,6 @@
 namespace tarveno {
 namespace {
 
-TEST(ChartModel, TableLayoutIsMeasureAfterMeasure) {
-  Chart chart;
-  chart.StepData[2][5] = 7;
-  const auto* base = reinterpret_cast<const uint8_t*>(&chart.StepData);
-  EXPECT_EQ(base[2 * 16 + 5], 7);
-  EXPECT_EQ(sizeof(chart.FreezeData), 201u * 16u);
-}
-
 TEST(ChartModel, RecalcBeatTypeClassifiesBeats) {
   Chart chart;
   chart.StepData[3][4] = 1;  // on-beat only
@@ -139,17 +131,12 @@ TEST(ChartModel, ResetKeepsSongAndKrunSizeFields) {
 
 TEST(ChartModel, FormCheckNamesTheMissingField) {
   Chart chart;
-  CheckMessages messages;
-  EXPECT_FALSE(FormCheck(chart, kFileTypeKrun, messages));
-  EXPECT_EQ(messages[0], "KRUNタイトルが未記入です。");
-  EXPECT_FALSE(FormCheck(chart, kFileTypeCard, messages));
-  EXPECT_EQ(messages[0], "EDIT名が未記入です。");
+  EXPECT_EQ(FormCheck(chart, ChartFileKind::Krun), "KRUNタイトルが未記入です。");
+  EXPECT_EQ(FormCheck(chart, ChartFileKind::Card), "EDIT名が未記入です。");
   chart.EditName = "A";
-  EXPECT_TRUE(FormCheck(chart, kFileTypeCard, messages));
-  EXPECT_TRUE(messages[0].empty());
-  EXPECT_FALSE(FormCheck(chart, kFileTypeKrun, messages)) << "a card save needs no title, a KRUN file does";
+  EXPECT_EQ(FormCheck(chart, ChartFileKind::Card), std::nullopt) << "a card save needs no title";
   chart.KrunTitle = "T";
-  EXPECT_TRUE(FormCheck(chart, kFileTypeKrun, messages));
+  EXPECT_EQ(FormCheck(chart, ChartFileKind::Krun), std::nullopt);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/document_commands.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/gui_test_helpers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
 
@@ -26,7 +27,7 @@ QString q(const std::filesystem::path& p) {
 
 // The fixture stands in for the main window: ResetChart and FinishOpening as the real window
 // does them to the document, the properties dialog replaced by a scripted action.
-class DocumentCommandsTest : public ::testing::Test, public DocumentHost {
+class DocumentCommandsTest : public ::testing::Test, public testing::AppParts, public DocumentHost {
  protected:
   DocumentCommandsTest() {
     catalogue.SongList[0] = {"Doc Song", 5, 120, 8, 1, 0, 0};
@@ -89,11 +90,6 @@ class DocumentCommandsTest : public ::testing::Test, public DocumentHost {
   }
 
   TempDir dir;
-  Catalogue catalogue;
-  Document document;
-  ViewSettings view;
-  ScriptedPrompts prompts;
-  AppContext context{document, catalogue, view, prompts};
   DocumentCommands commands{context, *this};
   std::function<void()> onSettings;
   int resets = 0, finishes = 0, settings = 0, statisticsClosed = 0;

@@ -77,7 +77,7 @@ TEST_F(DocumentMainWindowTest, DroppingAFileOpensIt) {
 }
 
 TEST_F(DocumentMainWindowTest, StatisticsFollowEditsWhileOpenAndClosingAsksFirst) {
-  h.window().toolbarButtonClick(QStringLiteral("inf"));
+  h.button("inf")->click();
   ASSERT_NE(h.window().statisticsWindow(), nullptr);
   EXPECT_TRUE(h.window().statisticsWindow()->isVisible());
   EXPECT_EQ(statistic("lblTotalAllow"), "0");
@@ -90,7 +90,7 @@ TEST_F(DocumentMainWindowTest, StatisticsFollowEditsWhileOpenAndClosingAsksFirst
   h.click(h.canvasPoint(32 * 3 + 16, 32 + 3), Qt::RightButton);
   EXPECT_EQ(h.chart().StepData[1][0], 1);
   EXPECT_EQ(statistic("lblTotalAllow"), "2") << "closed: not recounted";
-  h.window().runMenuCommand(QStringLiteral("M_EditInfo"));
+  h.action("M_EditInfo")->trigger();
   EXPECT_EQ(statistic("lblTotalAllow"), "1");
 
   // Closing the window with unsaved changes asks first; the statistics go with it.
@@ -117,7 +117,7 @@ TEST_F(DocumentMainWindowTest, NewOpensThePropertiesDialogAndOkMarksTheChart) {
     dialog->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("FRESH"));
     dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
   });
-  h.window().runMenuCommand(QStringLiteral("M_New"));
+  h.action("M_New")->trigger();
   EXPECT_TRUE(dialogSeen);
   EXPECT_EQ(h.chart().EditName, "FRESH");
   EXPECT_TRUE(h.document.Modified);
@@ -125,11 +125,11 @@ TEST_F(DocumentMainWindowTest, NewOpensThePropertiesDialogAndOkMarksTheChart) {
   // Saved from the toolbar, then reopened from the menu: the same chart comes back.
   const auto file = dir / "fresh.mc";
   h.prompts.answerSave(Prompts::FileChoice{QString::fromStdString(file.string()), 1});
-  h.window().toolbarButtonClick(QStringLiteral("Save"));
+  h.button("Save")->click();
   EXPECT_FALSE(h.document.Modified);
   h.chart().EditName = "CHANGED";
   h.prompts.answerOpen(Prompts::FileChoice{QString::fromStdString(file.string()), 1});
-  h.window().runMenuCommand(QStringLiteral("M_Open"));
+  h.action("M_Open")->trigger();
   EXPECT_EQ(h.chart().EditName.substr(0, 5), "FRESH");
   EXPECT_EQ(h.prompts.unexpected, 0);
 }

@@ -6,6 +6,7 @@
 #include "core/sheet/view_settings.h"
 #include "gui/app/app_context.h"
 #include "gui/app/edit_info_window.h"
+#include "gui/gui_test_helpers.h"
 #include "render/note_icons.h"
 #include "support/scripted_prompts.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 using testing::ScriptedPrompts;
 
-class EditInfoWindowTest : public ::testing::Test {
+class EditInfoWindowTest : public ::testing::Test, public testing::AppParts {
  protected:
   EditInfoWindowTest() {
     catalogue.SongList[0] = {"Counted Song", 1, 120, 4, 1, 0, 0};
@@ -33,11 +34,6 @@ class EditInfoWindowTest : public ::testing::Test {
     return out;
   }
 
-  Catalogue catalogue;
-  Document document;
-  ViewSettings view;
-  ScriptedPrompts prompts;
-  AppContext context{document, catalogue, view, prompts};
   QWidget mainWindow;
 };
 

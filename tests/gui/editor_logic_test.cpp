@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "gui/editor/canvas_renderer.h"
-#include "gui/editor/edit_command_state.h"
 #include "gui/editor/editor_geometry.h"
 #include "gui/gui_test_helpers.h"
 
@@ -20,22 +19,6 @@ TEST(EditorGeometryTest, CanvasIsCentredLeftOfTheScrollBarWhichStopsAtTheTables)
        {std::pair{0, 3}, {4, 3}, {5, 7}, {120, 4 * 120 - 13}, {471, 4 * 471 - 13}, {30000, 4 * 471 - 13}}) {
     EXPECT_EQ(computeEditorLayout(400, 520, 30, 20, 16, 0, measures).scrollMaximum, maximum) << measures;
   }
-}
-
-TEST(EditorCommandStateTest, RulesLeaveSomeStatesAsTheyWere) {
-  EditCommandStates all{true, true, true, true, true, true, true, true};
-  EXPECT_EQ(updatedEditCommands(all, kUnset, kUnset, 5, 0), EditCommandStates{});
-  // A start line with an empty clipboard leaves paste as it was.
-  EXPECT_TRUE(updatedEditCommands(all, 3, kUnset, 0, 0).paste);
-  EXPECT_FALSE(updatedEditCommands(EditCommandStates{}, 3, kUnset, 0, 0).paste);
-  EXPECT_TRUE(updatedEditCommands(EditCommandStates{}, 3, kUnset, 2, 0).paste);
-  const EditCommandStates doubles = updatedEditCommands(all, 3, 7, 0, 2);
-  EXPECT_TRUE(doubles.turnLeft);  // kept from before
-  EXPECT_FALSE(doubles.paste);
-  const EditCommandStates doublesOff = updatedEditCommands(EditCommandStates{}, 3, 7, 0, 2);
-  EXPECT_FALSE(doublesOff.turnRight);
-  EXPECT_TRUE(doublesOff.mirror);
-  EXPECT_TRUE(doublesOff.cut);
 }
 
 TEST(EditorStatusTextTest, ColumnNamesAndTheGridLineWithinTheMeasure) {

@@ -32,9 +32,7 @@ Catalogue testCatalogue() {
 }
 
 MainWindowHarness::MainWindowHarness(Catalogue cat)
-    : catalogue(std::move(cat)),
-      context{document, catalogue, viewSettings, prompts},
-      window_(std::make_unique<MainWindow>(context)) {}
+    : AppParts(std::move(cat)), window_(std::make_unique<MainWindow>(context)) {}
 
 MainWindowHarness::~MainWindowHarness() = default;
 

@@ -28,9 +28,24 @@ namespace tarveno::testing {
 //   3 "Short Song"  code 4,   2 measures (shorter than one view)
 Catalogue testCatalogue();
 
-// Everything a MainWindow needs, owned together, plus the window itself (shown on the
-// offscreen platform and loaded by start()).
-class MainWindowHarness {
+// Everything the application owns, as the windows under test get it.
+struct AppParts {
+  explicit AppParts(Catalogue songs = testCatalogue()) : catalogue(std::move(songs)) {}
+  AppParts(const AppParts&) = delete;
+  AppParts& operator=(const AppParts&) = delete;
+
+  Document document;
+  Catalogue catalogue;
+  ViewSettings viewSettings;
+  ScriptedPrompts prompts;
+  Clipboard clipboard;
+  History history;
+  AppContext context{document, catalogue, viewSettings, prompts, clipboard, history, {}};
+};
+
+// The application's parts plus a MainWindow on them (shown on the offscreen platform and
+// loaded by start()).
+class MainWindowHarness : public AppParts {
  public:
   explicit MainWindowHarness(Catalogue catalogue = testCatalogue());
   ~MainWindowHarness();
@@ -57,12 +72,6 @@ class MainWindowHarness {
   void wheel(int rotation);
 
   const QImage& frame() const;
-
-  Document document;
-  Catalogue catalogue;
-  ViewSettings viewSettings;
-  ScriptedPrompts prompts;
-  AppContext context;
 
  private:
   QPoint lastPoint_;

@@ -163,8 +163,6 @@ TEST_F(MainWindowTest, DivisionAndFreezeChoicesMoveMenuAndToolbarTogether) {
 }
 
 TEST_F(MainWindowTest, EditCommandsFollowSelectionClipboardAndPlayStyle) {
-  int clipBeats = 0;
-  h.window().setClipBeatsSource([&clipBeats] { return clipBeats; });
   const int keep = -2;  // leaves the selection as the clicks made it
   auto expectEdit = [&](int start, int end, bool cut, bool copy, bool paste, bool mirrors, bool turns) {
     if (start != keep) {
@@ -182,7 +180,7 @@ TEST_F(MainWindowTest, EditCommandsFollowSelectionClipboardAndPlayStyle) {
   };
   expectEdit(4, kUnset, false, false, false, false, false);  // empty clipboard: paste stays off
   expectEdit(4, 8, true, true, false, true, true);
-  clipBeats = 4;
+  h.clipboard.ClipBeats = 4;
   expectEdit(6, kUnset, false, false, true, false, false);
   expectEdit(6, 9, true, true, false, true, true);  // a complete selection disables paste even with a full clipboard
 
@@ -253,15 +251,6 @@ TEST_F(MainWindowTest, WindowsAndDialogsTheCommandsOpen) {
 
   h.action("M_End")->trigger();
   EXPECT_FALSE(h.window().isVisible());
-}
-
-TEST_F(MainWindowTest, ExtraCommandsAttachByMenuName) {
-  int copies = 0;
-  h.window().setCommandHandler(QStringLiteral("M_Copy"), [&] { ++copies; });
-  h.window().runMenuCommand(QStringLiteral("M_Copy"));
-  h.window().toolbarButtonClick(QStringLiteral("Copy"));
-  h.window().toolbarButtonClick(QStringLiteral("copy"));  // keys are case-sensitive
-  EXPECT_EQ(copies, 2);
 }
 
 }  // namespace

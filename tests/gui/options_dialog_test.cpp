@@ -9,6 +9,7 @@
 
 #include "core/sheet/view_settings.h"
 #include "gui/app/app_context.h"
+#include "gui/gui_test_helpers.h"
 #include "gui/songs/options_dialog.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
@@ -19,7 +20,7 @@ namespace {
 using testing::ScriptedPrompts;
 using testing::TempDir;
 
-class OptionsDialogTest : public ::testing::Test {
+class OptionsDialogTest : public ::testing::Test, public testing::AppParts {
  protected:
   OptionsDialogTest() {
     auto& s = catalogue.SongList;
@@ -57,11 +58,6 @@ class OptionsDialogTest : public ::testing::Test {
   void clickOk(OptionsDialog& d) { child<QPushButton>(d, "cmdOK")->click(); }
 
   TempDir folder;
-  Catalogue catalogue;
-  Document document;
-  ViewSettings view;
-  ScriptedPrompts prompts;
-  AppContext context{document, catalogue, view, prompts};
 };
 
 TEST_F(OptionsDialogTest, OpensWithNamedCaptionedControlsShowingTheHeader) {

@@ -188,15 +188,12 @@ Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, c
   const int freezeLength = file.i16(kOffFreezeLength);
   const int16_t code = file.i16(kOffCode);
 
-  // The catalogue ends at the first code below 1; a later record with the same code wins.
-  int found = -1;
-  for (int i = 0; i < kSongListSize && catalogue.SongList[static_cast<size_t>(i)].Code > 0; ++i) {
-    if (catalogue.SongList[static_cast<size_t>(i)].Code == code) found = i;
-  }
-  if (found < 0) {
+  const std::optional<int16_t> index = findSongByCode(catalogue, code);
+  if (!index) {
     notices.push_back(readError(102));
     return notices;
   }
+  const int found = *index;
   chart.SongIndex = static_cast<int16_t>(found);
   if (catalogue.SongList[static_cast<size_t>(found)].MeterFlag != 0) {
     Status loaded = LoadMeterSegs(catalogue, found, meterSegs);

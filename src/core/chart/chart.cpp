@@ -33,8 +33,10 @@ bool CanPlaceArrow(const Chart& chart, int column, int slot, int measure) {
   if (measure <= 0 || measure >= kStepMeasures || column < 0 || column > 7 || slot < 0 || slot > 15) return false;
   const unsigned occupied = static_cast<unsigned>(chart.stepAt(slot, measure) | chart.freezeAt(slot, measure));
   unsigned panels;
-  if (chart.PlayStyle == 2) panels = 0xFF;
-  else panels = column < 4 ? 0x0F : 0xF0;
+  if (chart.PlayStyle == 2)
+    panels = 0xFF;
+  else
+    panels = column < 4 ? 0x0F : 0xF0;
   const int count = std::popcount(occupied & panels);
   const bool own = (occupied >> column) & 1u;
   return !own && count <= 1;
@@ -55,17 +57,10 @@ void ResetChartData(Chart& chart) {
   chart.KrunTitle.clear();
 }
 
-bool FormCheck(const Chart& chart, uint8_t filetype, CheckMessages& checkMessages) {
-  checkMessages = {};
-  if (chart.KrunTitle.empty() && filetype == kFileTypeKrun) {
-    checkMessages[0] = "KRUNタイトルが未記入です。";
-    return false;
-  }
-  if (chart.EditName.empty() && filetype == kFileTypeCard) {
-    checkMessages[0] = "EDIT名が未記入です。";
-    return false;
-  }
-  return true;
+std::optional<std::string> FormCheck(const Chart& chart, ChartFileKind kind) {
+  if (chart.KrunTitle.empty() && kind == ChartFileKind::Krun) return "KRUNタイトルが未記入です。";
+  if (chart.EditName.empty() && kind == ChartFileKind::Card) return "EDIT名が未記入です。";
+  return std::nullopt;
 }
 
 }  // namespace tarveno

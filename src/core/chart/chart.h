@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/songs/catalogue.h"
@@ -43,8 +44,9 @@ struct Chart {
 
   // Freeze bits beyond measure 200 read as zero; measures outside the tables too.
   uint8_t freezeAt(int slot, int measure) const {
-    return measure >= 0 && measure < kFreezeMeasures ? FreezeData[static_cast<size_t>(measure)][static_cast<size_t>(slot)]
-                                                     : 0;
+    return measure >= 0 && measure < kFreezeMeasures
+               ? FreezeData[static_cast<size_t>(measure)][static_cast<size_t>(slot)]
+               : 0;
   }
   uint8_t stepAt(int slot, int measure) const {
     return measure >= 0 && measure < kStepMeasures ? StepData[static_cast<size_t>(measure)][static_cast<size_t>(slot)]
@@ -83,13 +85,11 @@ void RecalcAllBeatTypes(Chart& chart, const Catalogue& catalogue);
 // KrunWidth, KrunHeight and KrunComment keep their values.
 void ResetChartData(Chart& chart);
 
-inline constexpr uint8_t kFileTypeCard = 1;
-inline constexpr uint8_t kFileTypeKrun = 2;
-inline constexpr size_t kCheckMessageCount = 6;
-using CheckMessages = std::array<std::string, kCheckMessageCount>;
+// The two chart file kinds: the memory-card save (.mc) and the KRUN chart text (.kru).
+enum class ChartFileKind { Card, Krun };
 
-// The check before a save: true when the chart may be saved in that kind; otherwise the
-// reason stands in checkMessages[0].
-bool FormCheck(const Chart& chart, uint8_t filetype, CheckMessages& checkMessages);
+// The check before a save: nothing when the chart may be saved in that kind, otherwise the
+// reason, ready to show ("KRUNタイトルが未記入です。").
+std::optional<std::string> FormCheck(const Chart& chart, ChartFileKind kind);
 
 }  // namespace tarveno

@@ -10,8 +10,6 @@
 
 namespace tarveno {
 
-enum class ChartFileKind { Card, Krun };
-
 // Kind by the end of the name, compared case-sensitively (".mc", ".kru"); nullopt otherwise.
 std::optional<ChartFileKind> chartFileKindFromName(const std::string& name);
 

@@ -66,7 +66,9 @@ class FieldReader {
   size_t pos_ = 0;
 };
 
-int64_t clampTo(int64_t v, int64_t lo, int64_t hi) { return std::clamp(v, lo, hi); }
+int64_t clampTo(int64_t v, int64_t lo, int64_t hi) {
+  return std::clamp(v, lo, hi);
+}
 
 }  // namespace
 
@@ -74,6 +76,14 @@ int Catalogue::validCount() const {
   int n = 0;
   while (n < kSongListSize && SongList[static_cast<size_t>(n)].Code >= 1) ++n;
   return n;
+}
+
+std::optional<int16_t> findSongByCode(const Catalogue& catalogue, int code) {
+  std::optional<int16_t> found;
+  for (int i = 0; i < catalogue.validCount(); ++i) {
+    if (catalogue.SongList[static_cast<size_t>(i)].Code == code) found = static_cast<int16_t>(i);
+  }
+  return found;
 }
 
 const SongRecord* Catalogue::song(int songIndex) const {
@@ -172,8 +182,9 @@ Status LoadMeterSegs(const Catalogue& catalogue, int songIndex, MeterSegs& segs)
   auto bytes = readFileBytes(file);
   if (!bytes) return Error{bytes.error().code, "拍子データを読み込めません。\n" + bytes.error().message};
   Status parsed = parseMeterSegs(*bytes, segs);
-  if (!parsed) return Error{ErrorCode::BadData, "拍子データ（" + file.filename().string() + "）が壊れています。\n" +
-                                                    parsed.error().message};
+  if (!parsed)
+    return Error{ErrorCode::BadData,
+                 "拍子データ（" + file.filename().string() + "）が壊れています。\n" + parsed.error().message};
   return {};
 }
 

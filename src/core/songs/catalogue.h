@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ struct Catalogue {
   // Measures of the song, or 0 when songIndex is outside 0..500.
   int measures(int songIndex) const;
 };
+
+// The index of the song with that code in the valid run, as the memory-card reader finds it:
+// a later record with the same code wins. Nothing when no record has the code.
+std::optional<int16_t> findSongByCode(const Catalogue& catalogue, int code);
 
 struct CatalogueLoad {
   Catalogue catalogue;

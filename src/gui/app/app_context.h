@@ -1,6 +1,10 @@
 #pragma once
 
+#include <filesystem>
+
 #include "core/chart/chart.h"
+#include "core/edit/clipboard.h"
+#include "core/edit/history.h"
 #include "core/sheet/view_settings.h"
 #include "core/songs/catalogue.h"
 
@@ -14,6 +18,11 @@ struct AppContext {
   const Catalogue& catalogue;
   ViewSettings& viewSettings;
   Prompts& prompts;
+  // The beat clipboard lives for the whole run, across New and Open.
+  Clipboard& clipboard;
+  History& history;
+  // Where an accepted view settings dialog writes view.dat.
+  std::filesystem::path viewSettingsFile;
   // AutoDivide: automatic division switching while the mouse moves; on from start-up.
   bool AutoDivide = true;
 };

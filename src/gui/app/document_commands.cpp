@@ -87,14 +87,8 @@ void DocumentCommands::save() {
   lastPath_ = choice->path;
   lastFilterIndex_ = choice->filterIndex;
   const ChartFileKind kind = kindFromFilter(choice->filterIndex);
-  const uint8_t filetype = kind == ChartFileKind::Krun ? kFileTypeKrun : kFileTypeCard;
-
-  while (!FormCheck(context_.document.chart, filetype, checkMessages)) {
-    QString prompt;
-    for (const std::string& m : checkMessages) {
-      if (!m.empty()) prompt += QStringLiteral("・") + fromUtf8(m) + QStringLiteral("\r");
-    }
-    prompt += QStringLiteral("\r今すぐ修正しますか？");
+  while (auto missing = FormCheck(context_.document.chart, kind)) {
+    const QString prompt = QStringLiteral("・") + fromUtf8(*missing) + QStringLiteral("\r\r今すぐ修正しますか？");
     const Prompts::Answer answer =
         context_.prompts.message(host_.dialogParent(), QStringLiteral("設定に不備があります"), prompt,
                                  Prompts::Buttons::YesNo, Prompts::Icon::None);

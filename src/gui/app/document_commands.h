@@ -53,7 +53,6 @@ class DocumentCommands {
   bool confirmDiscard();
 
   bool saveDone = false;
-  CheckMessages checkMessages{};
 
  private:
   // Reads the file into the chart and finishes the opening; a file that cannot be read is

@@ -15,9 +15,9 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include "core/edit/edit_commands.h"
 #include "gui/app/app_context.h"
 #include "gui/app/edit_info_window.h"
-#include "gui/editor/edit_command_state.h"
 #include "gui/songs/options_dialog.h"
 #include "render/masked_image.h"
 
@@ -36,7 +36,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
   canvas_ = new CanvasWidget(this);
   setCentralWidget(canvas_);
-  buildMenus();
+  buildCommands();
   buildCanvasChildren();
   buildToolbar();
   buildStatusBar();
@@ -188,23 +188,17 @@ void MainWindow::applyOutput() {
 }
 
 void MainWindow::updateEditCommands() {
-  auto enabled = [this](const char* name) { return actions_.value(QLatin1String(name))->isEnabled(); };
-  EditCommandStates states{enabled("M_Cut"),     enabled("M_Copy"),     enabled("M_Paste"),     enabled("M_MirrorV"),
-                           enabled("M_MirrorH"), enabled("M_TurnLeft"), enabled("M_TurnRight"), enabled("M_Mirror")};
-  const int clipBeats = clipBeats_ ? clipBeats_() : 0;
-  states = updatedEditCommands(states, state_.selStart, state_.selEnd, clipBeats, context_.document.chart.PlayStyle);
-  auto set = [this](const char* name, bool on) { actions_.value(QLatin1String(name))->setEnabled(on); };
-  set("M_Cut", states.cut);
-  set("M_Copy", states.copy);
-  set("M_Paste", states.paste);
-  set("M_MirrorV", states.mirrorV);
-  set("M_MirrorH", states.mirrorH);
-  set("M_TurnLeft", states.turnLeft);
-  set("M_TurnRight", states.turnRight);
-  set("M_Mirror", states.mirror);
-  buttons_.value(QStringLiteral("Cut"))->setEnabled(states.cut);
-  buttons_.value(QStringLiteral("Copy"))->setEnabled(states.copy);
-  buttons_.value(QStringLiteral("Paste"))->setEnabled(states.paste);
+  const char* names[] = {"M_Cut",     "M_Copy",     "M_Paste",     "M_MirrorV",
+                         "M_MirrorH", "M_TurnLeft", "M_TurnRight", "M_Mirror"};
+  auto enabled = [this](const char* name) { return action(QLatin1String(name))->isEnabled(); };
+  EditCommandEnables states{enabled(names[0]), enabled(names[1]), enabled(names[2]), enabled(names[3]),
+                            enabled(names[4]), enabled(names[5]), enabled(names[6]), enabled(names[7])};
+  states = nextEditCommands(states, state_.selStart, state_.selEnd, context_.clipboard.ClipBeats,
+                            context_.document.chart.PlayStyle);
+  const bool next[] = {states.cut,     states.copy,     states.paste,     states.mirrorV,
+                       states.mirrorH, states.turnLeft, states.turnRight, states.mirror};
+  // The toolbar's Cut, Copy and Paste buttons show their actions, so they follow by themselves.
+  for (size_t i = 0; i < std::size(names); ++i) action(QLatin1String(names[i]))->setEnabled(next[i]);
 }
 
 void MainWindow::clearPositionTexts() {
@@ -243,7 +237,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  dragMoveEvent(event);
+}
 
 // Only a file list can be dropped, and only as a copy.
 void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
@@ -278,11 +274,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::M_EditInfo_Click() {
-  if (!editInfo_) editInfo_ = new EditInfoWindow(context_, this);
-  if (!editInfo_->isVisible()) editInfo_->show();
 }
 
 }  // namespace tarveno

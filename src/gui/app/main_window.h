@@ -4,8 +4,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <functional>
-#include <map>
 
 #include "gui/app/document_commands.h"
 #include "gui/app/edit_info_window.h"
@@ -17,21 +15,22 @@
 #include "render/arrow_images.h"
 #include "render/toolbar_images.h"
 
+class QAction;
 class QLabel;
 class QScrollBar;
 class QToolBar;
-class QToolButton;
 
 namespace tarveno {
 
 struct AppContext;
 
 // Form1: the main window with the editor canvas, its menus, toolbar and status bar.
-// Controls carry their names as objectName: the menu items ("M_New", separators "M_Line1"),
-// the submenus ("M_File"), "Toolbar1" with buttons named by their keys ("New", "Divide4",
-// "FAmode", ...), "VScroll1", "StatusBar1" with the panels "StatusPanel1", "pnlPosX" and
-// "pnlPosY", the client area "ClientArea", the measure numbers "LblNum0".."LblNum4" and the
-// selection markers "ImgSel0".."ImgSel3" (the indexed control sets, index appended).
+// Every command is one QAction shared by the menu and the toolbar, named after its menu item
+// ("M_New"; separators "M_Line1", submenus "M_File"). "Toolbar1" shows the actions as buttons
+// named by their keys ("New", "Divide4", "FAmode", ...). Further children: "VScroll1",
+// "StatusBar1" with the panels "StatusPanel1", "pnlPosX" and "pnlPosY", the client area
+// "ClientArea", the measure numbers "LblNum0".."LblNum4" and the selection markers
+// "ImgSel0".."ImgSel3" (the indexed control sets, index appended).
 class MainWindow : public QMainWindow,
                    public DocumentHost,
                    private EditorHost,
@@ -58,6 +57,9 @@ class MainWindow : public QMainWindow,
   void redrawCanvas() override;
   void updateEditCommands() override;
 
+  // The command of a menu item, by its name ("M_Copy").
+  QAction* action(const QString& name) const { return actions_.value(name); }
+
   EditorState& editorState() { return state_; }
   const EditorState& editorState() const { return state_; }
   CanvasWidget* canvas() const { return canvas_; }
@@ -66,19 +68,6 @@ class MainWindow : public QMainWindow,
   EditInfoWindow* statisticsWindow() const { return editInfo_; }
   const ArrowImages& arrowImages() const { return arrows_; }
   const ToolbarImages& toolbarImages() const { return toolbarImages_; }
-  MouseEditor& mouseEditor() { return editor_; }
-  GridModes& gridModes() { return modes_; }
-
-  // ClipBeats, the number of beats on the clipboard; 0 until a clipboard is attached.
-  void setClipBeatsSource(std::function<int()> source) { clipBeats_ = std::move(source); }
-  // Attaches the handler of a menu command (by item name, e.g. "M_Copy") that this window
-  // does not carry itself; the toolbar reaches it too.
-  void setCommandHandler(const QString& menuName, std::function<void()> handler);
-
-  // Runs a menu command by item name, as a click on the item does.
-  void runMenuCommand(const QString& menuName);
-  // Toolbar1's button click, by key.
-  void toolbarButtonClick(const QString& key);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -89,7 +78,7 @@ class MainWindow : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildMenus();
+  void buildCommands();
   void buildToolbar();
   void buildStatusBar();
   void buildCanvasChildren();
@@ -97,14 +86,30 @@ class MainWindow : public QMainWindow,
   QSize defaultClientSize() const;
   void applyOutput();
 
-  // Command handlers.
+  // Command handlers, one per menu item.
+  void M_New_Click();
+  void M_Open_Click();
+  void M_Save_Click();
   void M_End_Click();
+  void M_Cut_Click();
+  void M_Copy_Click();
+  void M_Paste_Click();
+  void M_Ins_Click();
+  void M_Del_Click();
+  void M_MirrorV_Click();
+  void M_MirrorH_Click();
+  void M_TurnLeft_Click();
+  void M_TurnRight_Click();
+  void M_Mirror_Click();
   void M_Divide4_Click() { modes_.divide(4); }
   void M_Divide8_Click() { modes_.divide(8); }
   void M_Divide16_Click() { modes_.divide(16); }
   void M_Divide12_Click() { modes_.divide(12); }
   void M_FAmode_Click() { modes_.toggleFreezeMode(); }
+  void M_Setting_Click() { openSettingsDialog(); }
+  void M_AllView_Click();
   void M_EditInfo_Click();
+  void M_Sound_Click() {}
   void M_About_Click();
 
   // EditorHost
@@ -143,11 +148,7 @@ class MainWindow : public QMainWindow,
   std::array<QLabel*, geometry::kLabelCount> lblNum_{};
   std::array<QLabel*, geometry::kMarkerCount> imgSel_{};
   QHash<QString, QAction*> actions_;
-  QHash<QString, QToolButton*> buttons_;
   QPointer<EditInfoWindow> editInfo_;
-
-  std::function<int()> clipBeats_;
-  std::map<QString, std::function<void()>> handlers_;
 };
 
 }  // namespace tarveno

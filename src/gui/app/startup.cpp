@@ -56,7 +56,9 @@ int StartUp(QApplication& app) {
   Document document;
   const Catalogue catalogue = loadCatalogueAtStartUp(folder / "kruid.dat", prompts, nullptr);
   ViewSettings viewSettings = LoadViewSettings(folder / "view.dat");
-  AppContext context{document, catalogue, viewSettings, prompts};
+  Clipboard clipboard;
+  History history;
+  AppContext context{document, catalogue, viewSettings, prompts, clipboard, history, folder / "view.dat"};
   context.AutoDivide = true;
 
   MainWindow window(context);

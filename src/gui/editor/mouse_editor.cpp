@@ -1,20 +1,10 @@
 #include "gui/editor/mouse_editor.h"
 
+#include "core/chart/editing.h"
 #include "core/text/number.h"
 #include "gui/editor/editor_geometry.h"
 
 namespace tarveno {
-
-namespace {
-
-uint8_t& stepCell(Chart& chart, int pos) {
-  return chart.StepData[static_cast<size_t>(pos / 16)][static_cast<size_t>(pos & 15)];
-}
-uint8_t& freezeCell(Chart& chart, int pos) {
-  return chart.FreezeData[static_cast<size_t>(pos / 16)][static_cast<size_t>(pos & 15)];
-}
-
-}  // namespace
 
 void MouseEditor::mouseMove(int clientX, int clientY) {
   const int x = clientX - state_.canvasLeft;
@@ -172,81 +162,27 @@ void MouseEditor::scrollChanged(int value) {
 }
 
 void MouseEditor::placeArrow() {
-  const int slot = state_.cursorSlot;
-  const int measure = state_.cursorMeasure;
-  if (!CanPlaceArrow(chart(), state_.cursorCol, slot, measure)) return;
-  const uint8_t bit = static_cast<uint8_t>(1u << state_.cursorCol);
-  const int b = slot / 4;
-  auto& steps = chart().StepData[static_cast<size_t>(measure)];
-  const size_t s0 = static_cast<size_t>(4 * b);
-  if (steps[s0] == kTripletMark || state_.currentDivide != 12) {
-    steps[static_cast<size_t>(slot)] |= bit;
-  } else if (slot % 4 == 1) {
-    steps[s0] |= bit;  // the first triplet note falls on the beat: the beat stays plain
-  } else {
-    // A later triplet note: the on-beat notes become the first triplet note.
-    steps[static_cast<size_t>(slot)] |= bit;
-    steps[s0 + 1] = steps[s0];
-    steps[s0] = kTripletMark;
-  }
-  RecalcBeatType(chart(), b, measure);
+  if (!PlaceArrow(chart(), state_.cursorCol, state_.cursorPos, state_.currentDivide)) return;
   state_.cursorLook = kLookSolid;
   edited();
 }
 
 void MouseEditor::eraseArrow() {
-  const int slot = state_.cursorSlot;
-  const int measure = state_.cursorMeasure;
-  if (measure < 0 || measure >= kStepMeasures) return;  // never edit beyond the tables
-  const uint8_t keep = static_cast<uint8_t>(~(1u << state_.cursorCol));
-  const int b = slot / 4;
-  auto& steps = chart().StepData[static_cast<size_t>(measure)];
-  const size_t s0 = static_cast<size_t>(4 * b);
-  if (steps[s0] == kTripletMark) {
-    // The marker slot itself holds no arrows; clearing a bit there would turn it into seven.
-    if (static_cast<size_t>(slot) != s0) {
-      steps[static_cast<size_t>(slot)] &= keep;
-      if (slot % 4 >= 2 && steps[s0 + 2] == 0 && steps[s0 + 3] == 0) {
-        steps[s0] = steps[s0 + 1];
-        steps[s0 + 1] = 0;
-      }
-    }
-  } else if (state_.currentDivide == 12 && slot % 4 == 1) {
-    steps[s0] &= keep;
-  } else {
-    steps[static_cast<size_t>(slot)] &= keep;
-  }
-  // Erasing inside a freeze arrow cuts it from here to its end.
-  const uint8_t bit = static_cast<uint8_t>(~keep);
-  for (int p = state_.cursorPos; p / 16 < kFreezeMeasures && (freezeCell(chart(), p) & bit); ++p) {
-    freezeCell(chart(), p) &= keep;
-    RecalcBeatType(chart(), (p & 15) / 4, p / 16);
-  }
-  RecalcBeatType(chart(), b, measure);
+  if (state_.cursorPos < 0 || state_.cursorMeasure >= kStepMeasures) return;  // never edit beyond the tables
+  // Even on an empty cell an erase counts as an edit.
+  EraseArrow(chart(), state_.cursorCol, state_.cursorPos, state_.currentDivide);
   state_.cursorLook = kLookHidden;
   edited();
 }
 
 void MouseEditor::placeFreeze() {
   if (state_.anchorPos > state_.cursorPos) {
+    // A drag upward lays the same hold as one downward.
     const int anchor = state_.anchorPos;
     state_.anchorPos = state_.cursorPos;
     state_.setCursorPos(anchor);
   }
-  const int from = state_.anchorPos;
-  const int to = state_.cursorPos;
-  const int column = state_.cursorCol;
-  // All or nothing; a hold cannot reach past the freeze table.
-  for (int p = from; p <= to; ++p) {
-    if (p / 16 >= kFreezeMeasures || !CanPlaceArrow(chart(), column, p & 15, p / 16)) return;
-  }
-  const uint8_t bit = static_cast<uint8_t>(1u << column);
-  for (int p = from; p <= to; ++p) {
-    freezeCell(chart(), p) |= bit;
-    if (stepCell(chart(), p) != kTripletMark) stepCell(chart(), p) &= static_cast<uint8_t>(~bit);
-  }
-  stepCell(chart(), from) |= bit;  // the head is a normal step
-  for (int row = from / 4; row <= to / 4; ++row) RecalcBeatType(chart(), row % 4, row / 4);
+  if (!PlaceFreeze(chart(), state_.cursorCol, state_.anchorPos, state_.cursorPos)) return;
   document_.Modified = true;
   state_.anchorCol = kNoAnchor;
   host_.redrawCanvas();

@@ -17,8 +17,8 @@
 #include "core/songs/catalogue.h"
 #include "gui/app/app_context.h"
 #include "gui/app/prompts.h"
-#include "gui/songs/options_input.h"
-#include "gui/songs/song_filter.h"
+#include "core/chart/header_input.h"
+#include "core/songs/song_filter.h"
 
 namespace tarveno {
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/result.h"
 
@@ -32,8 +33,8 @@ inline constexpr const char* kKrunHeightMessage = "高さは-32768～32767の範
 // their 16-bit fields once rounded. The error message is the one to show.
 Result<OptionsNumbers> checkOptionsInput(const OptionsInput& input);
 
-// True when every character lies between space and "}" (so no "~", no control or
-// non-ASCII character). Works on UTF-8: any byte of a multi-byte character fails.
-bool isValidEditName(const std::string& name);
+// The edit-name rule: at most 8 characters, each between space and "}" (so no "~", no control
+// or non-ASCII character). Works on UTF-8: any byte of a multi-byte character fails.
+bool isValidEditName(std::string_view name);
 
 }  // namespace tarveno

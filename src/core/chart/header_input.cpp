@@ -1,10 +1,11 @@
-#include "gui/songs/options_input.h"
+#include "core/chart/header_input.h"
 
 #include "core/text/number.h"
 
 namespace tarveno {
 
-bool isValidEditName(const std::string& name) {
+bool isValidEditName(std::string_view name) {
+  if (name.size() > 8) return false;  // only single-byte characters pass, so bytes are characters
   for (char c : name) {
     const auto u = static_cast<unsigned char>(c);
     if (u < 0x20 || u > 0x7D) return false;

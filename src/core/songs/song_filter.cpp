@@ -1,4 +1,4 @@
-#include "gui/songs/song_filter.h"
+#include "core/songs/song_filter.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/songs/catalogue.h"
-#include "gui/songs/options_input.h"
-#include "gui/songs/song_filter.h"
+#include "core/chart/header_input.h"
+#include "core/songs/song_filter.h"
 
 namespace tarveno {
 namespace {

@@ -1,0 +1,220 @@
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <vector>
+
+#include "gui/app/about_dialog.h"
+#include "gui/app/main_window.h"
+
+namespace tarveno {
+
+namespace {
+
+using Handler = void (MainWindow::*)();
+
+enum class Kind { Plain, Check, Division, Separator };
+
+struct MenuItem {
+  const char* name;
+  const char* caption;  // "&" marks the access key; no item has a keyboard shortcut
+  Handler handler = nullptr;
+  Kind kind = Kind::Plain;
+  bool enabled = true;
+  bool checked = false;
+  bool visible = true;
+};
+
+struct Menu {
+  const char* name;
+  const char* caption;
+  std::vector<MenuItem> items;
+};
+
+MenuItem separator(const char* name) {
+  return {name, "-", nullptr, Kind::Separator};
+}
+
+struct ToolButton {
+  const char* key;  // empty for a separator
+  const char* tooltip;
+  int image;
+  const char* command;
+};
+
+const ToolButton kToolButtons[] = {
+    {"New", "新規作成", kImgNewPage, "M_New"},
+    {"Open", "開く", kImgOpenFolder, "M_Open"},
+    {"Save", "保存", kImgDisk, "M_Save"},
+    {"", "", 0, ""},
+    {"Cut", "切り取り", kImgScissors, "M_Cut"},
+    {"Copy", "コピー", kImgCopy, "M_Copy"},
+    {"Paste", "貼り付け", kImgPaste, "M_Paste"},
+    {"", "", 0, ""},
+    {"Divide4", "４分入力", kImgQuarter, "M_Divide4"},
+    {"Divide8", "８分入力", kImgEighth, "M_Divide8"},
+    {"Divide16", "１６分入力", kImgSixteenth, "M_Divide16"},
+    {"Divide12", "３連符入力", kImgTriplet, "M_Divide12"},
+    {"FAmode", "フリーズアロー", kImgFreeze, "M_FAmode"},
+    {"", "", 0, ""},
+    {"set", "EDIT設定", kImgCharSet, "M_Setting"},
+    {"", "", 0, ""},
+    {"all", "全体ビュー", kImgCharAll, "M_AllView"},
+    {"inf", "譜面情報", kImgCharInfo, "M_EditInfo"},
+};
+
+}  // namespace
+
+void MainWindow::buildCommands() {
+  using W = MainWindow;
+  const std::vector<Menu> menus = {
+      {"M_File",
+       "ファイル(&F)",
+       {{"M_New", "新規作成(&N)", &W::M_New_Click},
+        {"M_Open", "開く(&O)", &W::M_Open_Click},
+        {"M_Save", "保存(&S)", &W::M_Save_Click},
+        separator("M_Line1"),
+        {"M_End", "TARVENOの終了(&X)", &W::M_End_Click}}},
+      {"M_Edit",
+       "編集(&E)",
+       {{"M_Cut", "切り取り(&T)", &W::M_Cut_Click, Kind::Plain, false},
+        {"M_Copy", "コピー(&C)", &W::M_Copy_Click, Kind::Plain, false},
+        {"M_Paste", "貼り付け(&P)", &W::M_Paste_Click, Kind::Plain, false},
+        separator("M_Line4"),
+        {"M_Ins", "小節挿入(&I)", &W::M_Ins_Click},
+        {"M_Del", "小節削除(&D)", &W::M_Del_Click},
+        separator("M_Line2"),
+        {"M_MirrorV", "上下反転(&V)", &W::M_MirrorV_Click, Kind::Plain, false},
+        {"M_MirrorH", "左右反転(&H)", &W::M_MirrorH_Click, Kind::Plain, false},
+        {"M_TurnLeft", "左90゜回転(&L)", &W::M_TurnLeft_Click, Kind::Plain, false},
+        {"M_TurnRight", "右90゜回転(&R)", &W::M_TurnRight_Click, Kind::Plain, false},
+        {"M_Mirror", "180゜回転(&M)", &W::M_Mirror_Click, Kind::Plain, false},
+        separator("M_Line5"),
+        {"M_Divide4", "４分入力(&4)", &W::M_Divide4_Click, Kind::Division, true, true},
+        {"M_Divide8", "８分入力(&8)", &W::M_Divide8_Click, Kind::Division},
+        {"M_Divide16", "１６分入力(&1)", &W::M_Divide16_Click, Kind::Division},
+        {"M_Divide12", "３連符入力(&3)", &W::M_Divide12_Click, Kind::Division},
+        {"M_FAmode", "フリーズアロー(&F)", &W::M_FAmode_Click, Kind::Check},
+        separator("M_Line3"),
+        {"M_Setting", "EDIT設定(&S)", &W::M_Setting_Click}}},
+      {"M_View",
+       "表示(&V)",
+       {{"M_AllView", "全体ビュー(&A)", &W::M_AllView_Click},
+        {"M_EditInfo", "譜面情報(&I)", &W::M_EditInfo_Click},
+        {"M_Sound", "サウンド再生(&S)", &W::M_Sound_Click, Kind::Plain, false, false, false}}},
+      {"M_Help", "ヘルプ(&H)", {{"M_About", "バージョン情報(&A)", &W::M_About_Click}}},
+  };
+
+  auto* divisions = new QActionGroup(this);
+  divisions->setExclusive(true);
+  for (const Menu& menu : menus) {
+    QMenu* submenu = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+    submenu->setObjectName(QString::fromUtf8(menu.name));
+    submenu->menuAction()->setObjectName(QString::fromUtf8(menu.name));
+    for (const MenuItem& item : menu.items) {
+      const QString name = QString::fromUtf8(item.name);
+      QAction* action =
+          item.kind == Kind::Separator ? submenu->addSeparator() : submenu->addAction(QString::fromUtf8(item.caption));
+      action->setObjectName(name);
+      actions_.insert(name, action);
+      if (item.kind == Kind::Separator) continue;
+      action->setCheckable(item.kind == Kind::Check || item.kind == Kind::Division);
+      if (item.kind == Kind::Division) divisions->addAction(action);
+      action->setChecked(item.checked);
+      action->setEnabled(item.enabled);
+      action->setVisible(item.visible);
+      action->setIconVisibleInMenu(false);
+      connect(action, &QAction::triggered, this, item.handler);
+    }
+  }
+}
+
+void MainWindow::buildToolbar() {
+  toolbar_ = new QToolBar(canvas_);
+  toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+  toolbar_->setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
+  toolbar_->setMovable(false);
+  toolbar_->setFloatable(false);
+  toolbar_->setAutoFillBackground(true);
+  for (const ToolButton& entry : kToolButtons) {
+    if (*entry.key == '\0') {
+      toolbar_->addSeparator();
+      continue;
+    }
+    QAction* action = actions_.value(QString::fromUtf8(entry.command));
+    action->setIcon(QIcon(QPixmap::fromImage(toolbarImages_.transparent(entry.image))));
+    action->setToolTip(QString::fromUtf8(entry.tooltip));
+    toolbar_->addAction(action);
+    auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(action));
+    button->setObjectName(QString::fromUtf8(entry.key));
+    button->setProperty("imageIndex", entry.image);
+    // A click on a button, unlike the same command from the menu, shows its effect at once
+    // and leaves no cursor on the canvas. The action's handler has run by now.
+    connect(button, &QToolButton::clicked, this, [this] {
+      state_.cursorValid = false;
+      redrawCanvas();
+    });
+  }
+  placeToolbar();
+  toolbar_->raise();
+  vscroll_->raise();
+}
+
+void MainWindow::buildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(false);
+  auto panel = [bar](const QString& name, int stretch, int minimumWidth) {
+    auto* label = new QLabel(bar);
+    label->setObjectName(name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(minimumWidth);
+    bar->addWidget(label, stretch);
+    return label;
+  };
+  panel1_ = panel(QStringLiteral("StatusPanel1"), 1, 40);
+  pnlPosX_ = panel(QStringLiteral("pnlPosX"), 0, 90);
+  pnlPosY_ = panel(QStringLiteral("pnlPosY"), 0, 90);
+}
+
+void MainWindow::showDivide(int divide) {
+  if (QAction* a = action(QStringLiteral("M_Divide%1").arg(divide))) a->setChecked(true);
+}
+
+void MainWindow::showFreezeMode(bool on) {
+  action(QStringLiteral("M_FAmode"))->setChecked(on);
+}
+
+void MainWindow::M_New_Click() {
+  commands_.newChart();
+}
+
+void MainWindow::M_Open_Click() {
+  commands_.open();
+}
+
+void MainWindow::M_Save_Click() {
+  commands_.saveDone = false;
+  commands_.save();
+}
+
+void MainWindow::M_End_Click() {
+  close();
+}
+
+void MainWindow::M_EditInfo_Click() {
+  if (!editInfo_) editInfo_ = new EditInfoWindow(context_, this);
+  if (!editInfo_->isVisible()) editInfo_->show();
+}
+
+void MainWindow::M_About_Click() {
+  AboutDialog about(this);
+  about.exec();
+}
+
+}  // namespace tarveno
