@@ -126,6 +126,7 @@ void SheetView::formResize() {
   const int menuHeight = std::max(menuBar_->heightForWidth(width()), menuBar_->sizeHint().height());
   menuBar_->setGeometry(0, 0, width(), menuHeight);
   client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+  if (sheet_.isNull()) return;  // nothing rendered yet
 
   const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
   const ScrollLayout l = layoutScrollBars(client_->size(), sheet_.size(), extent, extent);
@@ -156,7 +157,8 @@ void SheetView::formResize() {
   scrolled();
 
   // Fit the window to the sheet in the unscrolled direction. A size the window system refused
-  // once is not asked for again, so the two cannot argue forever.
+  // is not asked for again, so the two cannot argue forever; one it granted may be asked again.
+  if (client_->size() == requestedClient_) requestedClient_ = QSize();
   if (l.client != client_->size() && l.client != requestedClient_) {
     requestedClient_ = l.client;
     resize(l.client.width(), l.client.height() + menuHeight);
