@@ -1,0 +1,98 @@
+// Cost of the sheet view: opening it renders the whole chart, and the export encodes that
+// picture. Measured on the largest sheet a song can give (471 measures of a dense double
+// chart, 32 to a column), beside a bare fill of an image of the same size as the floor.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "core/chart/chart.h"
+#include "core/sheet/view_settings.h"
+#include "render/image_export.h"
+#include "render/sheet_images.h"
+#include "render/sheet_renderer.h"
+
+namespace tarveno {
+namespace {
+
+struct DenseSheet {
+  DenseSheet() {
+    catalogue.SongList[0] = SongRecord{"Bench Sheet", 1, 150, kStepMeasures, 1, 1, 0};
+    settings.SheetBlocks = 32;
+    settings.ShowNum = 1;
+    chart.PlayStyle = 2;
+    std::mt19937 random(20240502);
+    const int pairs[6] = {0x3, 0x5, 0x9, 0x6, 0xA, 0xC};
+    for (int m = 0; m < kStepMeasures; ++m) {
+      for (int s = 0; s < 16; ++s) {
+        chart.StepData[m][s] = static_cast<uint8_t>(pairs[random() % 6] | (pairs[random() % 6] << 4));
+      }
+      for (int b = 0; b < 4; ++b) {
+        if ((4 * m + b) % 3 == 0) chart.StepData[m][4 * b] = kTripletMark;
+      }
+      if (m < kFreezeMeasures) {
+        for (int s = 1; s <= 7; ++s) chart.FreezeData[m][s] = 0x11;
+      }
+    }
+    RecalcAllBeatTypes(chart, catalogue);
+  }
+
+  Catalogue catalogue;
+  Chart chart;
+  ViewSettings settings;
+  SheetImages images;
+};
+
+const DenseSheet& dense() {
+  static const DenseSheet sheet;
+  return sheet;
+}
+
+void BM_RenderSheet(benchmark::State& state) {
+  const DenseSheet& d = dense();
+  for (auto _ : state) {
+    Result<QImage> sheet = renderChartSheet(d.chart, d.catalogue, d.settings, kHeadlessTwipsPerPixel, d.images);
+    if (!sheet) {
+      state.SkipWithError(sheet.error().message.c_str());
+      break;
+    }
+    benchmark::DoNotOptimize(sheet->constBits());
+    state.counters["width"] = sheet->width();
+    state.counters["height"] = sheet->height();
+  }
+}
+BENCHMARK(BM_RenderSheet)->Unit(benchmark::kMillisecond);
+
+// The floor: allocating and clearing an image as large as the sheet.
+void BM_FillSheetSizedImage(benchmark::State& state) {
+  const DenseSheet& d = dense();
+  const QSize size = renderChartSheet(d.chart, d.catalogue, d.settings, kHeadlessTwipsPerPixel, d.images)->size();
+  for (auto _ : state) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_FillSheetSizedImage)->Unit(benchmark::kMillisecond);
+
+// Export to a file with each PNG option (0 standard, 1 speed, 2 smallest).
+void BM_ExportSheetPng(benchmark::State& state) {
+  const DenseSheet& d = dense();
+  const QImage sheet = *renderChartSheet(d.chart, d.catalogue, d.settings, kHeadlessTwipsPerPixel, d.images);
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "tarveno_sheet_bench.png";
+  ImageExportOptions options;
+  options.png = static_cast<PngOption>(state.range(0));
+  for (auto _ : state) {
+    if (Status saved = saveImage(sheet, path, options); !saved) {
+      state.SkipWithError(saved.error().message.c_str());
+      break;
+    }
+  }
+  std::error_code ec;
+  state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path, ec));
+  std::filesystem::remove(path, ec);
+}
+BENCHMARK(BM_ExportSheetPng)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tarveno

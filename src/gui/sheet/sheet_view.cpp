@@ -1,0 +1,206 @@
+#include "gui/sheet/sheet_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "gui/app/app_context.h"
+#include "gui/sheet/scroll_layout.h"
+#include "gui/sheet/sheet_export.h"
+#include "gui/sheet/view_setting_dialog.h"
+#include "render/sheet_renderer.h"
+
+namespace tarveno {
+
+// picView: the rendered sheet at its full size; the window moves it to scroll.
+class SheetPicture : public QWidget {
+ public:
+  explicit SheetPicture(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+  void setImage(const QImage* image) {
+    image_ = image;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (!image_) return;
+    QPainter painter(this);
+    painter.drawImage(event->rect(), *image_, event->rect());
+  }
+
+ private:
+  const QImage* image_ = nullptr;
+};
+
+namespace {
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+SheetView::SheetView(AppContext& context, std::filesystem::path viewDat, QWidget* parent)
+    : QDialog(parent), context_(context), viewDat_(std::move(viewDat)) {
+  setObjectName(QStringLiteral("frmView"));
+  setWindowTitle(QStringLiteral("全体ビュー"));
+  setModal(true);
+
+  menuBar_ = new QMenuBar(this);
+  QMenu* output = menuBar_->addMenu(QStringLiteral("出力(&O)"));
+  output->setObjectName(QStringLiteral("M_Output"));
+  output->menuAction()->setObjectName(QStringLiteral("M_Output"));
+  QAction* imageOut = output->addAction(QStringLiteral("ファイルに出力(&F)"));
+  imageOut->setObjectName(QStringLiteral("M_ImageOut"));
+  // Printing was never offered; the item stays hidden and does nothing.
+  QAction* printOut = output->addAction(QStringLiteral("印刷(&P)"));
+  printOut->setObjectName(QStringLiteral("M_PrintOut"));
+  printOut->setVisible(false);
+  QAction* property = menuBar_->addAction(QStringLiteral("設定(&P)"));
+  property->setObjectName(QStringLiteral("M_Property"));
+  connect(imageOut, &QAction::triggered, this, [this] { M_ImageOut_Click(); });
+  connect(property, &QAction::triggered, this, [this] { M_Property_Click(); });
+
+  client_ = new QWidget(this);
+  picView_ = new SheetPicture(client_);
+  picView_->setObjectName(QStringLiteral("picView"));
+  picView_->setImage(&sheet_);
+  hScroll1_ = new QScrollBar(Qt::Horizontal, client_);
+  hScroll1_->setObjectName(QStringLiteral("HScroll1"));
+  vScroll1_ = new QScrollBar(Qt::Vertical, client_);
+  vScroll1_->setObjectName(QStringLiteral("VScroll1"));
+  picBlind_ = new QWidget(client_);
+  picBlind_->setObjectName(QStringLiteral("picBlind"));
+  picBlind_->setAutoFillBackground(true);
+  for (QScrollBar* bar : {hScroll1_, vScroll1_}) {
+    bar->setMinimum(0);
+    bar->setSingleStep(16);  // one beat
+    bar->hide();
+    connect(bar, &QScrollBar::valueChanged, this, [this] { scrolled(); });
+  }
+  picBlind_->hide();
+}
+
+SheetView::~SheetView() = default;
+
+double SheetView::twipsPerPixel() const {
+  return twipsPerPixelFromDpi(logicalDpiX());
+}
+
+Status SheetView::renderSheet() {
+  Result<QImage> rendered =
+      renderChartSheet(context_.document.chart, context_.catalogue, context_.viewSettings, twipsPerPixel(), images_);
+  if (!rendered) return rendered.error();
+  sheet_ = std::move(*rendered);
+  hScroll1_->setValue(0);
+  vScroll1_->setValue(0);
+  picView_->setGeometry(0, 0, sheet_.width(), sheet_.height());
+  picView_->update();
+
+  // The whole screen width and the screen height less 1000 twips, frame included.
+  const QScreen* screen = this->screen();
+  const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+  const int spare = static_cast<int>(std::lround(1000.0 / twipsPerPixel()));
+  requestedClient_ = QSize();
+  move(area.topLeft());
+  resize(area.width() - frame.width(), area.height() - spare - frame.height());
+  formResize();
+  return {};
+}
+
+void SheetView::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  formResize();
+}
+
+void SheetView::formResize() {
+  const int menuHeight = std::max(menuBar_->heightForWidth(width()), menuBar_->sizeHint().height());
+  menuBar_->setGeometry(0, 0, width(), menuHeight);
+  client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+  if (sheet_.isNull()) return;  // nothing rendered yet
+
+  const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const ScrollLayout l = layoutScrollBars(client_->size(), sheet_.size(), extent, extent);
+  scrollState_ = l.state;
+  const bool horizontal = l.state == 1 || l.state == 3;
+  const bool vertical = l.state == 2 || l.state == 3;
+  hScroll1_->setVisible(horizontal);
+  vScroll1_->setVisible(vertical);
+  picBlind_->setVisible(l.state == 3);
+  if (horizontal) {
+    hScroll1_->setGeometry(l.hBar);
+    hScroll1_->setMaximum(l.hMax);
+    hScroll1_->setPageStep(l.hPage);
+  } else {
+    hScroll1_->setValue(0);  // an unscrolled direction shows the sheet from its edge
+  }
+  if (vertical) {
+    vScroll1_->setGeometry(l.vBar);
+    vScroll1_->setMaximum(l.vMax);
+    vScroll1_->setPageStep(l.vPage);
+  } else {
+    vScroll1_->setValue(0);
+  }
+  if (l.state == 3) picBlind_->setGeometry(l.blind);
+  hScroll1_->raise();
+  vScroll1_->raise();
+  picBlind_->raise();
+  scrolled();
+
+  // Fit the window to the sheet in the unscrolled direction. A size the window system refused
+  // is not asked for again, so the two cannot argue forever; one it granted may be asked again.
+  if (client_->size() == requestedClient_) requestedClient_ = QSize();
+  if (l.client != client_->size() && l.client != requestedClient_) {
+    requestedClient_ = l.client;
+    resize(l.client.width(), l.client.height() + menuHeight);
+  }
+}
+
+void SheetView::scrolled() {
+  picView_->move(-hScroll1_->value(), -vScroll1_->value());
+}
+
+void SheetView::wheelEvent(QWheelEvent* event) {
+  QScrollBar* bar = vScroll1_->isVisible() ? vScroll1_ : hScroll1_->isVisible() ? hScroll1_ : nullptr;
+  if (bar) {
+    QApplication::sendEvent(bar, event);
+  } else {
+    QDialog::wheelEvent(event);
+  }
+}
+
+void SheetView::M_ImageOut_Click() {
+  exportSheetImage(this, context_.prompts, sheet_, lastExport_);
+}
+
+void SheetView::M_Property_Click() {
+  ViewSettingDialog dialog(context_, viewDat_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (Status rendered = renderSheet(); !rendered) {
+    // The settings are stored; this chart's sheet cannot take them, so the last picture stays.
+    context_.prompts.message(this, QStringLiteral("Error"), fromUtf8(rendered.error().message), Prompts::Buttons::Ok,
+                             Prompts::Icon::Exclamation);
+  }
+}
+
+bool showSheetView(AppContext& context, QWidget* parent, const std::filesystem::path& viewDat) {
+  SheetView view(context, viewDat, parent);
+  if (Status rendered = view.renderSheet(); !rendered) {
+    context.prompts.message(parent, QStringLiteral("Error"), fromUtf8(rendered.error().message), Prompts::Buttons::Ok,
+                            Prompts::Icon::Exclamation);
+    return false;
+  }
+  view.exec();
+  return true;
+}
+
+}  // namespace tarveno

@@ -1,0 +1,255 @@
+#include "gui/sheet/view_setting_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "core/text/number.h"
+#include "gui/app/app_context.h"
+#include "gui/app/prompts.h"
+#include "gui/sheet/color_swatch.h"
+#include "render/qt_color.h"
+#include "render/sheet_paint.h"
+
+namespace tarveno {
+
+namespace {
+
+// picColor (0) .. (8) and cmbLineStyle (0) .. (3), in the settings they edit.
+constexpr int32_t ViewSettings::*kSwatchColors[9] = {
+    &ViewSettings::SheetBackColor, &ViewSettings::Beat13Color,      &ViewSettings::Beat24Color,
+    &ViewSettings::FrameColor,     &ViewSettings::MeasureLineColor, &ViewSettings::BeatLineColor,
+    &ViewSettings::HeaderColor,    &ViewSettings::PlayerLineColor,  &ViewSettings::NumberColor};
+constexpr LineStyle ViewSettings::*kLineStyles[4] = {&ViewSettings::FrameStyle, &ViewSettings::MeasureLineStyle,
+                                                     &ViewSettings::BeatLineStyle, &ViewSettings::PlayerLineStyle};
+
+const QString kSampleText = QStringLiteral("abcABC123");
+
+template <class W>
+W* named(W* widget, const QString& name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The template keeps CR LF line breaks; the text box works with LF.
+QString templateForEditing(const std::string& headerStyle) {
+  return fromUtf8(headerStyle).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+std::string templateFromEditing(const QString& text) {
+  return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+}
+
+}  // namespace
+
+ViewSettingDialog::ViewSettingDialog(AppContext& context, std::filesystem::path viewDat, QWidget* parent)
+    : QDialog(parent), context_(context), viewDat_(std::move(viewDat)) {
+  setObjectName(QStringLiteral("frmViewSetting"));
+  setWindowTitle(QStringLiteral("設定"));
+  setModal(true);
+
+  auto numberBox = [this](const char* name) {
+    auto* box = named(new QLineEdit(this), QString::fromLatin1(name));
+    box->setFixedWidth(56);
+    return box;
+  };
+  txtBlocks_ = numberBox("txtBlocks");
+  txtMarginV_ = numberBox("txtMarginV");
+  txtMarginH_ = numberBox("txtMarginH");
+  txtMarginC_ = numberBox("txtMarginC");
+  for (size_t i = 0; i < picColor_.size(); ++i) {
+    picColor_[i] = named(new ColorSwatch(this), QStringLiteral("picColor%1").arg(i));
+    picColor_[i]->onClick = [this, i] { chooseColor(i); };
+  }
+  for (size_t i = 0; i < cmbLineStyle_.size(); ++i) {
+    cmbLineStyle_[i] = named(new QComboBox(this), QStringLiteral("cmbLineStyle%1").arg(i));
+    cmbLineStyle_[i]->addItems({QStringLiteral("実線"), QStringLiteral("鎖線"), QStringLiteral("点線"),
+                                QStringLiteral("一点鎖線"), QStringLiteral("二点鎖線"), QStringLiteral("なし")});
+  }
+
+  auto* sheet = new QGridLayout;
+  auto addRow = [this, sheet](int row, const QString& label, QWidget* field, QWidget* extra = nullptr) {
+    sheet->addWidget(new QLabel(label, this), row, 0);
+    sheet->addWidget(field, row, 1, Qt::AlignLeft);
+    if (extra) sheet->addWidget(extra, row, 2, Qt::AlignLeft);
+  };
+  addRow(0, QStringLiteral("１行の小節数:"), txtBlocks_);
+  addRow(1, QStringLiteral("上下余白:"), txtMarginV_);
+  addRow(2, QStringLiteral("左右余白:"), txtMarginH_);
+  addRow(3, QStringLiteral("列間隔:"), txtMarginC_);
+  addRow(4, QStringLiteral("背景色:"), picColor_[0]);
+  addRow(5, QStringLiteral("1,3拍目:"), picColor_[1]);
+  addRow(6, QStringLiteral("2,4拍目:"), picColor_[2]);
+  addRow(7, QStringLiteral("枠線:"), picColor_[3], cmbLineStyle_[0]);
+  addRow(8, QStringLiteral("小節区切り:"), picColor_[4], cmbLineStyle_[1]);
+  addRow(9, QStringLiteral("拍区切り:"), picColor_[5], cmbLineStyle_[2]);
+  addRow(10, QStringLiteral("1P2P区切り:"), picColor_[7], cmbLineStyle_[3]);
+  sheet->setColumnStretch(3, 1);
+
+  for (size_t i = 0; i < 2; ++i) {
+    cmdHeaderFont_[i] =
+        named(new QPushButton(QStringLiteral("フォント"), this), QStringLiteral("cmdHeaderFont%1").arg(i));
+    lblSample_[i] = named(new QLabel(kSampleText, this), QStringLiteral("lblSample%1").arg(i));
+    connect(cmdHeaderFont_[i], &QPushButton::clicked, this, [this, i] { chooseFont(i); });
+  }
+
+  auto* header = new QGroupBox(QStringLiteral("ヘッダ"), this);
+  txtHeaderStyle_ = named(new QPlainTextEdit(header), QStringLiteral("txtHeaderStyle"));
+  txtHeaderStyle_->setFixedHeight(txtHeaderStyle_->fontMetrics().lineSpacing() * 4 + 10);
+  txtHeaderStyle_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtHeaderMargin_ = numberBox("txtHeaderMargin");
+  auto* headerGrid = new QGridLayout(header);
+  headerGrid->addWidget(new QLabel(QStringLiteral("書式:"), header), 0, 0, Qt::AlignTop);
+  headerGrid->addWidget(txtHeaderStyle_, 0, 1, 1, 2);
+  headerGrid->addWidget(new QLabel(QStringLiteral("%T:曲タイトル　%E:EDIT名　%M:プレイモード　%L/%l:難易度"), header),
+                        1, 1, 1, 2);
+  headerGrid->addWidget(new QLabel(QStringLiteral("改行幅:"), header), 2, 0);
+  headerGrid->addWidget(txtHeaderMargin_, 2, 1, Qt::AlignLeft);
+  headerGrid->addWidget(new QLabel(QStringLiteral("文字属性:"), header), 3, 0);
+  auto* headerFont = new QHBoxLayout;
+  headerFont->addWidget(picColor_[6]);
+  headerFont->addWidget(cmdHeaderFont_[0]);
+  headerFont->addStretch(1);
+  headerGrid->addLayout(headerFont, 3, 1, 1, 2);
+  headerGrid->addWidget(new QLabel(QStringLiteral("サンプル:"), header), 4, 0);
+  headerGrid->addWidget(lblSample_[0], 4, 1, 1, 2);
+
+  auto* numbers = new QGroupBox(QStringLiteral("小節番号"), this);
+  chkShowNum_ = named(new QCheckBox(QStringLiteral("表示する"), numbers), QStringLiteral("chkShowNum"));
+  sldNumPos_ = named(new QSlider(Qt::Horizontal, numbers), QStringLiteral("sldNumPos"));
+  sldNumPos_->setRange(0, kNumPosMax);
+  sldNumPos_->setSingleStep(1);
+  sldNumPos_->setPageStep(5);
+  lblNumPos_ = named(new QLabel(numbers), QStringLiteral("lblNumPos"));
+  lblNumPos_->setMinimumWidth(lblNumPos_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+  connect(sldNumPos_, &QSlider::valueChanged, lblNumPos_, [this](int value) { lblNumPos_->setNum(value); });
+  auto* numberGrid = new QGridLayout(numbers);
+  numberGrid->addWidget(chkShowNum_, 0, 0, 1, 3);
+  numberGrid->addWidget(new QLabel(QStringLiteral("表示位置:"), numbers), 1, 0);
+  numberGrid->addWidget(sldNumPos_, 1, 1);
+  numberGrid->addWidget(lblNumPos_, 1, 2);
+  numberGrid->addWidget(new QLabel(QStringLiteral("文字属性:"), numbers), 2, 0);
+  auto* numberFont = new QHBoxLayout;
+  numberFont->addWidget(picColor_[8]);
+  numberFont->addWidget(cmdHeaderFont_[1]);
+  numberFont->addStretch(1);
+  numberGrid->addLayout(numberFont, 2, 1, 1, 2);
+  numberGrid->addWidget(new QLabel(QStringLiteral("サンプル:"), numbers), 3, 0);
+  numberGrid->addWidget(lblSample_[1], 3, 1, 1, 2);
+
+  cmdOK_ = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
+  cmdOK_->setDefault(true);
+  cmdCancel_ = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("cmdCancel"));
+  connect(cmdOK_, &QPushButton::clicked, this, [this] {
+    if (applyViewSettings()) accept();
+  });
+  connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(cmdOK_);
+  buttons->addWidget(cmdCancel_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(sheet);
+  layout->addWidget(header);
+  layout->addWidget(numbers);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  loadSettings();
+}
+
+void ViewSettingDialog::loadSettings() {
+  const ViewSettings& s = context_.viewSettings;
+  txtMarginV_->setText(QString::number(s.SheetMarginV));
+  txtMarginH_->setText(QString::number(s.SheetMarginH));
+  txtBlocks_->setText(QString::number(s.SheetBlocks));
+  txtMarginC_->setText(QString::number(s.SheetMarginC));
+  txtHeaderMargin_->setText(QString::number(s.HeaderMargin));
+  for (size_t i = 0; i < picColor_.size(); ++i) picColor_[i]->setColor(s.*kSwatchColors[i]);
+  for (size_t i = 0; i < cmbLineStyle_.size(); ++i)
+    cmbLineStyle_[i]->setCurrentIndex(static_cast<int>(s.*kLineStyles[i]));
+  fonts_ = {s.HeaderFont, s.NumberFont};
+  showSample(0);
+  showSample(1);
+  txtHeaderStyle_->setPlainText(templateForEditing(s.HeaderStyle));
+  chkShowNum_->setChecked(s.ShowNum == 1);
+  sldNumPos_->setValue(s.NumPos);
+  lblNumPos_->setNum(sldNumPos_->value());
+}
+
+bool ViewSettingDialog::applyViewSettings() {
+  if (leadingValue(txtBlocks_->text().toStdString()) < 1) {
+    // Nothing is stored; the dialog still closes as accepted and the sheet is drawn as it was.
+    context_.prompts.message(this, QStringLiteral("TARVENO"), QStringLiteral("１行の小節数は1以上にしてください。"),
+                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    return true;
+  }
+  auto refuse = [this](const QString& text) {
+    context_.prompts.message(this, QStringLiteral("設定に不備があります"), text, Prompts::Buttons::Ok,
+                             Prompts::Icon::Exclamation);
+    return false;
+  };
+
+  ViewSettings s = context_.viewSettings;
+  struct NumberField {
+    QLineEdit* box;
+    int16_t* setting;
+    const char* label;
+  };
+  for (const NumberField& f :
+       {NumberField{txtMarginV_, &s.SheetMarginV, "上下余白"}, NumberField{txtMarginH_, &s.SheetMarginH, "左右余白"},
+        NumberField{txtBlocks_, &s.SheetBlocks, "１行の小節数"}, NumberField{txtMarginC_, &s.SheetMarginC, "列間隔"},
+        NumberField{txtHeaderMargin_, &s.HeaderMargin, "改行幅"}}) {
+    const std::optional<int16_t> value = toInt16(leadingNumber(f.box->text().toStdString()));
+    if (!value) return refuse(QString::fromUtf8(f.label) + QStringLiteral("は -32768～32767 にしてください。"));
+    *f.setting = *value;
+  }
+  for (size_t i = 0; i < picColor_.size(); ++i) s.*kSwatchColors[i] = picColor_[i]->color();
+  for (size_t i = 0; i < cmbLineStyle_.size(); ++i)
+    s.*kLineStyles[i] = static_cast<LineStyle>(cmbLineStyle_[i]->currentIndex());
+  s.HeaderFont = fonts_[0];
+  s.NumberFont = fonts_[1];
+  s.HeaderStyle = templateFromEditing(txtHeaderStyle_->toPlainText());
+  s.ShowNum = chkShowNum_->isChecked() ? 1 : 0;
+  s.NumPos = static_cast<int16_t>(sldNumPos_->value());
+
+  // Checked before the file is touched, so a refused value leaves both file and memory as they were.
+  if (Status valid = validateViewSettings(s); !valid) return refuse(fromUtf8(valid.error().message));
+  if (Status saved = SaveViewSettings(viewDat_, s); !saved) {
+    context_.prompts.message(this, QStringLiteral("Error"), fromUtf8(saved.error().message), Prompts::Buttons::Ok,
+                             Prompts::Icon::Exclamation);
+    return false;
+  }
+  context_.viewSettings = s;
+  return true;
+}
+
+void ViewSettingDialog::chooseColor(size_t index) {
+  const std::optional<QColor> chosen = context_.prompts.color(this, toQColor(picColor_[index]->color()));
+  if (chosen) picColor_[index]->setColor(fromQColor(*chosen));
+}
+
+void ViewSettingDialog::chooseFont(size_t index) {
+  const std::optional<QFont> chosen = context_.prompts.font(this, toQFont(fonts_[index]));
+  if (!chosen) return;
+  fonts_[index] = fromQFont(*chosen);
+  showSample(index);
+}
+
+void ViewSettingDialog::showSample(size_t index) {
+  lblSample_[index]->setFont(toQFont(fonts_[index]));
+}
+
+}  // namespace tarveno

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <filesystem>
+
+#include "core/sheet/view_settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+
+namespace tarveno {
+
+struct AppContext;
+class ColorSwatch;
+
+// frmViewSetting, "設定": edits the view settings. exec() it; Accepted (DlgCancel false) means
+// the sheet is to be rendered again. The fonts are edited on copies, so Cancel (or the frame)
+// discards every change.
+class ViewSettingDialog : public QDialog {
+ public:
+  // viewDat: the file an accepted dialog writes.
+  ViewSettingDialog(AppContext& context, std::filesystem::path viewDat, QWidget* parent);
+
+  // Form_Load: the settings into the controls.
+  void loadSettings();
+  // ApplyViewSettings: validates, writes view.dat and only then stores the settings. False
+  // when the dialog has to stay open (a value refused, the file not written), after a message.
+  bool applyViewSettings();
+
+ private:
+  void chooseColor(size_t index);
+  void chooseFont(size_t index);
+  void showSample(size_t index);
+
+  AppContext& context_;
+  std::filesystem::path viewDat_;
+  std::array<FontSpec, 2> fonts_;  // header and number font as the samples show them
+
+  QLineEdit* txtBlocks_ = nullptr;
+  QLineEdit* txtMarginV_ = nullptr;
+  QLineEdit* txtMarginH_ = nullptr;
+  QLineEdit* txtMarginC_ = nullptr;
+  QLineEdit* txtHeaderMargin_ = nullptr;
+  QPlainTextEdit* txtHeaderStyle_ = nullptr;
+  std::array<ColorSwatch*, 9> picColor_{};
+  std::array<QComboBox*, 4> cmbLineStyle_{};
+  std::array<QPushButton*, 2> cmdHeaderFont_{};
+  std::array<QLabel*, 2> lblSample_{};
+  QCheckBox* chkShowNum_ = nullptr;
+  QSlider* sldNumPos_ = nullptr;
+  QLabel* lblNumPos_ = nullptr;
+  QPushButton* cmdOK_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+};
+
+}  // namespace tarveno

@@ -1,0 +1,58 @@
+#include "render/sheet_paint.h"
+
+#include <QList>
+
+#include "render/qt_color.h"
+
+namespace tarveno {
+
+QFont toQFont(const FontSpec& spec) {
+  QFont font(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
+  font.setPointSizeF(spec.size);
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  font.setStrikeOut(spec.strikethrough);
+  return font;
+}
+
+FontSpec fromQFont(const QFont& font) {
+  FontSpec spec;
+  spec.name = font.family().toStdString();
+  // A font given in pixels has no point size (-1); take its size at 96 dpi rather than store a
+  // size the settings file refuses.
+  spec.size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+  spec.bold = font.bold();
+  spec.italic = font.italic();
+  spec.underline = font.underline();
+  spec.strikethrough = font.strikeOut();
+  return spec;
+}
+
+QPen sheetPen(int32_t color, LineStyle style) {
+  if (style == LineStyle::None) return QPen(Qt::NoPen);
+  QPen pen(toQColor(color));
+  pen.setWidth(1);
+  pen.setCosmetic(true);
+  pen.setCapStyle(Qt::FlatCap);
+  switch (style) {
+    case LineStyle::Dash:
+      pen.setDashPattern({18, 6});
+      break;
+    case LineStyle::Dot:
+      pen.setDashPattern({3, 3});
+      break;
+    case LineStyle::DashDot:
+      pen.setDashPattern({9, 6, 3, 6});
+      break;
+    case LineStyle::DashDotDot:
+      pen.setDashPattern({9, 3, 3, 3, 3, 3});
+      break;
+    default:
+      pen.setStyle(Qt::SolidLine);
+      break;
+  }
+  return pen;
+}
+
+}  // namespace tarveno

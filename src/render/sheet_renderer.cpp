@@ -1,0 +1,165 @@
+#include "render/sheet_renderer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "render/qt_color.h"
+#include "render/sheet_images.h"
+#include "render/sheet_paint.h"
+
+namespace tarveno {
+
+namespace {
+
+constexpr int kFreezeClass = 3;
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void fillRows(QImage& image, int y0, int y1, QRgb color) {
+  for (int y = y0; y <= y1 && y < image.height(); ++y) {
+    QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    std::fill(line, line + image.width(), color);
+  }
+}
+
+// Steps 1 to 5 of drawing a measure (clear, bands, measure line, beat lines, player line) give
+// the same pixels for every measure, so they are drawn once and each measure starts from a copy.
+QImage blankMeasure(const SheetLayout& layout, const ViewSettings& settings) {
+  QImage buffer(layout.bufferWidth, layout.bufferHeight, QImage::Format_RGB32);
+  if (buffer.isNull()) return buffer;
+  const int b = layout.beatHeight;
+  const int top = layout.bufferTopLine;
+  const int w = layout.bufferWidth;
+  buffer.fill(toQColor(settings.SheetBackColor));
+  for (int k = 0; k < kBeatsPerMeasure; ++k) {
+    const int32_t color = k % 2 == 0 ? settings.Beat13Color : settings.Beat24Color;
+    fillRows(buffer, top + b * k, top + b * (k + 1) - 1, toQColor(color).rgb());
+  }
+  QPainter painter(&buffer);
+  painter.setPen(sheetPen(settings.MeasureLineColor, settings.MeasureLineStyle));
+  painter.drawLine(0, top, w, top);
+  painter.setPen(sheetPen(settings.BeatLineColor, settings.BeatLineStyle));
+  for (int k = 1; k < kBeatsPerMeasure; ++k) painter.drawLine(0, top + b * k, w, top + b * k);
+  if (layout.playerLine) {
+    painter.setPen(sheetPen(settings.PlayerLineColor, settings.PlayerLineStyle));
+    painter.drawLine(layout.playerLineX, top + 1, layout.playerLineX, layout.bufferHeight - 1);
+  }
+  return buffer;
+}
+
+// Step 6: the arrows of the measure's four beats and of the beat before it, the lowest beat
+// first so that rows nearer the top cover the rows below them.
+void drawMeasureArrows(QImage& buffer, const SheetLayout& layout, const Chart& chart, int m,
+                       const SheetImages& images) {
+  static constexpr int kRowClass[4] = {0, 2, 1, 2};   // on the beat, sixteenth, eighth, sixteenth
+  static constexpr int kTripletClass[3] = {0, 3, 3};  // first note red, the others green
+  const int b = layout.beatHeight;
+  const int slotHeight = b / 4;
+  for (int g = 4 * m + 3; g >= 4 * m - 1 && g >= 0; --g) {
+    const int measure = g / 4;
+    const int k = g % 4;
+    const int yb = b * (g - 4 * m + 1) + 1;
+    if (chart.stepAt(4 * k, measure) != kTripletMark) {
+      for (int j = 3; j >= 0; --j) {
+        const uint8_t steps = chart.stepAt(4 * k + j, measure);
+        const uint8_t freeze = chart.freezeAt(4 * k + j, measure);
+        for (int p = 0; p < 8; ++p) {
+          const int x = layout.cellWidth * p;
+          const int y = yb + slotHeight * j;
+          if (steps & (1u << p)) images.draw(buffer, sheetImageIndex(kRowClass[j], p % 4), x, y);
+          if (freeze & (1u << p)) images.draw(buffer, sheetImageIndex(kFreezeClass, p % 4), x, y);
+        }
+      }
+    } else {
+      for (int j = 2; j >= 0; --j) {
+        const uint8_t steps = chart.stepAt(4 * k + 1 + j, measure);
+        // Thirds of a beat fall between pixels: 0, 5 1/3, 10 2/3 go to the nearest row.
+        const int y = yb + static_cast<int>(std::lround(b * j / 3.0));
+        for (int p = 0; p < 8; ++p) {
+          if (steps & (1u << p)) images.draw(buffer, sheetImageIndex(kTripletClass[j], p % 4), layout.cellWidth * p, y);
+        }
+      }
+    }
+  }
+}
+
+QFont crispFont(const FontSpec& spec) {
+  QFont font = toQFont(spec);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+// Text at the top-left of its cell, as the screen draws a text line; transparent background.
+void drawTextLine(QPainter& painter, int x, int y, const QString& text) {
+  painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
+}
+
+// "m + 1" right-aligned in a field of 2 or 3 characters. The field is measured in digits, so a
+// proportional substitute for the monospaced default font still lines the numbers up.
+void drawMeasureNumber(QPainter& painter, const MeasurePlacement& place) {
+  const QString text = fromUtf8(place.numberText);
+  const QString digits = text.trimmed();
+  const QFontMetrics metrics = painter.fontMetrics();
+  const int field = metrics.horizontalAdvance(QString(text.size(), QLatin1Char('0')));
+  drawTextLine(painter, place.numberX + field - metrics.horizontalAdvance(digits), place.numberY, digits);
+}
+
+}  // namespace
+
+Result<QImage> renderSheet(const SheetLayout& layout, const Chart& chart, const ViewSettings& settings,
+                           double twipsPerPixel, const SheetImages& images) {
+  QImage sheet(layout.sheetWidth, layout.sheetHeight, QImage::Format_RGB32);
+  const QImage blank = blankMeasure(layout, settings);
+  if (sheet.isNull() || blank.isNull()) {
+    return Error{ErrorCode::OutOfRange, "全体ビュー（" + std::to_string(layout.sheetWidth) + "×" +
+                                            std::to_string(layout.sheetHeight) +
+                                            "ピクセル）を描くためのメモリが足りません。"};
+  }
+  // Font sizes in points become pixels at the screen's resolution, as on the window.
+  const int dotsPerMeter = static_cast<int>(std::lround(1440.0 / twipsPerPixel / 0.0254));
+  sheet.setDotsPerMeterX(dotsPerMeter);
+  sheet.setDotsPerMeterY(dotsPerMeter);
+  sheet.fill(toQColor(settings.SheetBackColor));
+
+  QPainter painter(&sheet);
+  // Crisp text like the lines: the sheet is a handful of flat colours, which also lets the
+  // smallest PNG option store it with a palette.
+  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.setFont(crispFont(settings.HeaderFont));
+  painter.setPen(toQColor(settings.HeaderColor));
+  for (const HeaderLine& line : layout.header) drawTextLine(painter, line.x, line.y, fromUtf8(line.text));
+
+  const QFont numberFont = crispFont(settings.NumberFont);
+  const QColor numberColor = toQColor(settings.NumberColor);
+  QImage buffer = blank;
+  for (auto place = layout.measures.rbegin(); place != layout.measures.rend(); ++place) {
+    buffer = blank;  // a copy of the shared pixels; detached on the first draw
+    drawMeasureArrows(buffer, layout, chart, place->measure, images);
+    painter.drawImage(QPoint(place->copyX, place->copyY), buffer,
+                      QRect(0, place->bufferY, place->copyWidth, place->copyHeight));
+    if (layout.showNumbers) {
+      painter.setFont(numberFont);
+      painter.setPen(numberColor);
+      drawMeasureNumber(painter, *place);
+    }
+  }
+
+  painter.setPen(sheetPen(settings.FrameColor, settings.FrameStyle));
+  painter.setBrush(Qt::NoBrush);
+  for (const ColumnFrame& frame : layout.frames) painter.drawRect(QRect(frame.x, frame.top, frame.width, frame.height));
+  painter.end();
+  return sheet;
+}
+
+Result<QImage> renderChartSheet(const Chart& chart, const Catalogue& catalogue, const ViewSettings& settings,
+                                double twipsPerPixel, const SheetImages& images) {
+  Result<SheetLayout> layout = layoutSheet(chart, catalogue, settings, twipsPerPixel);
+  if (!layout) return layout.error();
+  return renderSheet(*layout, chart, settings, twipsPerPixel, images);
+}
+
+}  // namespace tarveno

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <QPainter>
+
+#include "render/image_export.h"
+#include "support/test_paths.h"
+
+namespace tarveno {
+namespace {
+
+using testing::readAll;
+using testing::TempDir;
+using testing::writeAll;
+
+// A sheet-like picture: bands and boxes in a couple of hundred flat colours.
+QImage samplePicture() {
+  QImage image(400, 300, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  for (int y = 0; y < 300; y += 32) painter.fillRect(0, y, 400, 16, QColor(0, 255, 255));
+  for (int i = 0; i < 300; ++i) painter.fillRect((i * 37) % 390, (i * 91) % 290, 9, 9, QColor((i * 53) % 200, 0, 200));
+  painter.end();
+  return image;
+}
+
+bool hasMarker(const QByteArray& bytes, uchar second) {
+  return bytes.contains(QByteArray("\xFF", 1) + char(second));
+}
+
+TEST(SheetImageExportTest, PngOptionsDifferInSizeButNotInPixels) {
+  const QImage image = samplePicture();
+  qsizetype sizes[3] = {};
+  for (int option = 0; option < 3; ++option) {
+    Result<QByteArray> bytes = encodeImage(image, {ImageType::Png, static_cast<PngOption>(option)});
+    ASSERT_TRUE(bytes.ok());
+    sizes[option] = bytes->size();
+    EXPECT_EQ(QImage::fromData(*bytes, "PNG").convertToFormat(QImage::Format_RGB32), image) << option;
+  }
+  // Smallest < Standard < Speed, each by a clear margin.
+  EXPECT_LT(sizes[2] * 5 / 4, sizes[0]);
+  EXPECT_LT(sizes[0] * 21 / 20, sizes[1]);
+}
+
+TEST(SheetImageExportTest, JpegIsProgressiveOnlyWhenAsked) {
+  const QImage image = samplePicture();
+  Result<QByteArray> baseline = encodeImage(image, {ImageType::Jpeg, PngOption::Standard, 80, false});
+  Result<QByteArray> progressive = encodeImage(image, {ImageType::Jpeg, PngOption::Standard, 80, true});
+  ASSERT_TRUE(baseline.ok() && progressive.ok());
+  EXPECT_TRUE(hasMarker(*baseline, 0xC0) && !hasMarker(*baseline, 0xC2));
+  EXPECT_TRUE(hasMarker(*progressive, 0xC2));
+  Result<QByteArray> low = encodeImage(image, {ImageType::Jpeg, PngOption::Standard, 10, false});
+  EXPECT_LT(low->size(), baseline->size());
+}
+
+TEST(SheetImageExportTest, WritesThroughLinksAndRefusesReadOnlyFiles) {
+  TempDir dir;
+  const QImage image = samplePicture();
+  // A link stays a link; the file it points at is rewritten.
+  writeAll(dir / "real.bmp", "old");
+  std::filesystem::create_symlink("real.bmp", dir / "link.bmp");
+  ASSERT_TRUE(saveImage(image, dir / "link.bmp", {ImageType::Bmp}).ok());
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.bmp"));
+  EXPECT_EQ(readAll(dir / "real.bmp").substr(0, 2), "BM");
+
+  // A read-only file is refused (root may write anything) and keeps its content.
+  writeAll(dir / "locked.png", "keep");
+  ::chmod((dir / "locked.png").c_str(), 0444);
+  if (::geteuid() != 0) {
+    EXPECT_FALSE(saveImage(image, dir / "locked.png", {}).ok());
+    EXPECT_EQ(readAll(dir / "locked.png"), "keep");
+  }
+}
+
+}  // namespace
+}  // namespace tarveno
