@@ -12,6 +12,7 @@
 #include "gui/sheet/scroll_layout.h"
 #include "gui/sheet/sheet_view.h"
 #include "gui/sheet/view_setting_dialog.h"
+#include "gui/gui_test_helpers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_catalogue.h"
 #include "support/test_paths.h"
@@ -41,9 +42,9 @@ void click(QObject& parent, const char* name) {
   QTest::mouseClick(child<QWidget>(parent, QString::fromLatin1(name)), Qt::LeftButton);
 }
 
-class SheetViewTest : public ::testing::Test {
+class SheetViewTest : public ::testing::Test, public testing::AppParts {
  protected:
-  SheetViewTest() : catalogue(testing::oneSongCatalogue(40)) {}
+  SheetViewTest() : AppParts(testing::oneSongCatalogue(40)) {}
 
   void type(QDialog& d, const char* name, const char* text) {
     child<QLineEdit>(d, QString::fromLatin1(name))->setText(QString::fromUtf8(text));
@@ -51,11 +52,6 @@ class SheetViewTest : public ::testing::Test {
 
   TempDir dir;
   std::filesystem::path viewDat = dir / "view.dat";
-  Catalogue catalogue;
-  Document document;
-  ViewSettings settings;
-  ScriptedPrompts prompts;
-  AppContext context{document, catalogue, settings, prompts};
 };
 
 TEST_F(SheetViewTest, SettingsDialogRefusesBlocksBelowOneAndCancelDiscardsEverything) {
@@ -80,7 +76,7 @@ TEST_F(SheetViewTest, SettingsDialogRefusesBlocksBelowOneAndCancelDiscardsEveryt
     click(d, "cmdCancel");
     EXPECT_EQ(d.result(), QDialog::Rejected);
   }
-  EXPECT_EQ(settings, ViewSettings{});
+  EXPECT_EQ(viewSettings, ViewSettings{});
   EXPECT_FALSE(std::filesystem::exists(viewDat));
   EXPECT_TRUE(prompts.allAnswersUsed());
   EXPECT_EQ(prompts.unexpected, 0);
@@ -102,13 +98,13 @@ TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten)
     click(d, "cmdOK");
   };
   {
-    // The folder does not exist: the failure is told and memory keeps the old settings.
+    // The folder does not exist: the failure is told and memory keeps the old viewSettings.
     ViewSettingDialog d(context, dir / "missing" / "view.dat", nullptr);
     fill(d);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_NE(prompts.shown[0].text.indexOf(QStringLiteral("view.dat")), -1);
     EXPECT_NE(d.result(), QDialog::Accepted);
-    EXPECT_EQ(settings, ViewSettings{});
+    EXPECT_EQ(viewSettings, ViewSettings{});
   }
   ViewSettingDialog d(context, viewDat, nullptr);
   fill(d);
@@ -118,7 +114,7 @@ TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten)
       std::make_tuple(4, 2, 0, 7);
   expected.NumberColor = rgb(10, 20, 30);
   expected.NumberFont = FontSpec{"IPAGothic", 20, false, false, true, false};
-  EXPECT_EQ(settings, expected);
+  EXPECT_EQ(viewSettings, expected);
   expected.NumberFont.underline = false;  // the file keeps name, size, bold and italic only
   EXPECT_EQ(LoadViewSettings(viewDat), expected);
 }
@@ -178,7 +174,7 @@ TEST_F(SheetViewTest, PropertyRendersAgainAndARefusedLayoutNeverOpensTheWindow) 
   child<QAction>(view, QStringLiteral("M_Property"))->trigger();
   EXPECT_EQ(view.sheet().height(), height - 4 * 64);
 
-  settings.SheetBlocks = 0;  // as a damaged file could leave it: told instead of opening
+  viewSettings.SheetBlocks = 0;  // as a damaged file could leave it: told instead of opening
   EXPECT_FALSE(showSheetView(context, nullptr, viewDat));
   ASSERT_EQ(prompts.shown.size(), 1u);
   EXPECT_NE(prompts.shown[0].text.indexOf(QStringLiteral("１行の小節数")), -1);

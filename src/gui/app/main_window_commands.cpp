@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "gui/app/about_dialog.h"
+#include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
+#include "gui/sheet/sheet_view.h"
 
 namespace tarveno {
 
@@ -205,6 +207,10 @@ void MainWindow::M_Save_Click() {
 
 void MainWindow::M_End_Click() {
   close();
+}
+
+void MainWindow::M_AllView_Click() {
+  showSheetView(context_, this, context_.viewSettingsFile);
 }
 
 void MainWindow::M_EditInfo_Click() {

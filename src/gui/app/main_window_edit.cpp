@@ -12,6 +12,5 @@ void MainWindow::M_MirrorH_Click() {}
 void MainWindow::M_TurnLeft_Click() {}
 void MainWindow::M_TurnRight_Click() {}
 void MainWindow::M_Mirror_Click() {}
-void MainWindow::M_AllView_Click() {}
 
 }  // namespace tarveno
