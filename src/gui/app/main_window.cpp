@@ -40,6 +40,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
   buildCanvasChildren();
   buildToolbar();
   buildStatusBar();
+  buildShortcuts();
   canvas_->setInput(this);
   connect(canvas_, &CanvasWidget::resized, this, [this] {
     placeToolbar();
@@ -114,6 +115,7 @@ void MainWindow::load(const QString& commandLine) {
 }
 
 void MainWindow::resetChart() {
+  context_.history.clear();  // a new chart starts a new history
   state_.selStart = state_.selEnd = state_.hoverRow = kUnset;
   vscroll_->setValue(geometry::kScrollMinimum);
   updateEditCommands();
@@ -124,6 +126,7 @@ void MainWindow::resetChart() {
 }
 
 void MainWindow::finishOpening() {
+  context_.history.clear();  // no way back into the chart that was replaced
   // The reader's caller has already recomputed every beat type of the song.
   layoutEditor();
   redrawCanvas();
@@ -131,8 +134,9 @@ void MainWindow::finishOpening() {
 }
 
 void MainWindow::openSettingsDialog() {
+  const Snapshot before = snapshot();
   OptionsDialog dialog(context_, this);
-  dialog.exec();
+  if (dialog.exec() == QDialog::Accepted) commitStep(before);
   layoutEditor();
   redrawCanvas();
 }

@@ -4,7 +4,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 
+#include "core/edit/history.h"
+#include "core/edit/transforms.h"
 #include "gui/app/document_commands.h"
 #include "gui/app/edit_info_window.h"
 #include "gui/editor/canvas_renderer.h"
@@ -60,6 +63,10 @@ class MainWindow : public QMainWindow,
   // The command of a menu item, by its name ("M_Copy").
   QAction* action(const QString& name) const { return actions_.value(name); }
 
+  // Undo and redo of the last chart edit (Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z).
+  void undo();
+  void redo();
+
   EditorState& editorState() { return state_; }
   const EditorState& editorState() const { return state_; }
   CanvasWidget* canvas() const { return canvas_; }
@@ -85,6 +92,14 @@ class MainWindow : public QMainWindow,
   void placeToolbar();
   QSize defaultClientSize() const;
   void applyOutput();
+  void buildShortcuts();
+
+  // One undo step per user action: the chart as it was before, recorded when it changed.
+  Snapshot snapshot() const;
+  void commitStep(const Snapshot& before);
+  void restore(const Snapshot& state);
+  void transformSelection(Transform transform);
+  void editMeasures(bool insert);
 
   // Command handlers, one per menu item.
   void M_New_Click();
@@ -125,8 +140,8 @@ class MainWindow : public QMainWindow,
 
   // CanvasInput
   void canvasMouseMove(int x, int y) override { editor_.mouseMove(x, y); }
-  void canvasMouseDown(int button) override { editor_.mouseDown(button); }
-  void canvasMouseUp(int button) override { editor_.mouseUp(button); }
+  void canvasMouseDown(int button) override;
+  void canvasMouseUp(int button) override;
   void canvasWheel(int rotation) override { editor_.wheel(rotation); }
   void canvasLeft() override;
 
@@ -149,6 +164,8 @@ class MainWindow : public QMainWindow,
   std::array<QLabel*, geometry::kMarkerCount> imgSel_{};
   QHash<QString, QAction*> actions_;
   QPointer<EditInfoWindow> editInfo_;
+  // The chart when the buttons went down: a whole gesture is one undo step.
+  std::optional<Snapshot> gestureStart_;
 };
 
 }  // namespace tarveno

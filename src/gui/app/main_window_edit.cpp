@@ -1,16 +1,145 @@
+#include <QAction>
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "core/edit/clipboard.h"
+#include "core/edit/measures.h"
+#include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
+#include "gui/edit/measure_dialogs.h"
 
 namespace tarveno {
 
-void MainWindow::M_Cut_Click() {}
-void MainWindow::M_Copy_Click() {}
-void MainWindow::M_Paste_Click() {}
-void MainWindow::M_Ins_Click() {}
-void MainWindow::M_Del_Click() {}
-void MainWindow::M_MirrorV_Click() {}
-void MainWindow::M_MirrorH_Click() {}
-void MainWindow::M_TurnLeft_Click() {}
-void MainWindow::M_TurnRight_Click() {}
-void MainWindow::M_Mirror_Click() {}
+void MainWindow::M_Copy_Click() {
+  // The chart is only read: not modified, not redrawn.
+  CopyBeats(context_.document.chart, state_.selStart, state_.selEnd, context_.clipboard);
+}
+
+void MainWindow::M_Cut_Click() {
+  const Snapshot before = snapshot();
+  CutBeats(context_.document.chart, state_.selStart, state_.selEnd, context_.clipboard);
+  context_.document.Modified = true;
+  commitStep(before);
+  redrawCanvas();
+}
+
+void MainWindow::M_Paste_Click() {
+  const Snapshot before = snapshot();
+  PasteBeats(context_.document.chart, state_.selStart, context_.clipboard);
+  context_.document.Modified = true;
+  commitStep(before);
+  redrawCanvas();
+}
+
+void MainWindow::editMeasures(bool insert) {
+  const auto request = MeasureDialog::ask(insert ? MeasureDialog::Kind::Insert : MeasureDialog::Kind::Delete, this);
+  if (!request) return;
+  const Snapshot before = snapshot();
+  Chart& chart = context_.document.chart;
+  if (insert) {
+    InsertMeasures(chart, request->first, request->second);
+  } else {
+    DeleteMeasures(chart, request->first, request->second, request->closeGap);
+  }
+  context_.document.Modified = true;
+  commitStep(before);
+  redrawCanvas();
+}
+
+void MainWindow::M_Ins_Click() {
+  editMeasures(true);
+}
+
+void MainWindow::M_Del_Click() {
+  editMeasures(false);
+}
+
+void MainWindow::transformSelection(Transform transform) {
+  const Snapshot before = snapshot();
+  TransformBeats(context_.document.chart, state_.selStart, state_.selEnd, transform);
+  context_.document.Modified = true;
+  commitStep(before);
+  // No redraw: the turned arrows show at the next mouse move over the canvas.
+}
+
+void MainWindow::M_MirrorV_Click() {
+  transformSelection(Transform::MirrorV);
+}
+void MainWindow::M_MirrorH_Click() {
+  transformSelection(Transform::MirrorH);
+}
+void MainWindow::M_TurnLeft_Click() {
+  transformSelection(Transform::TurnLeft);
+}
+void MainWindow::M_TurnRight_Click() {
+  transformSelection(Transform::TurnRight);
+}
+void MainWindow::M_Mirror_Click() {
+  transformSelection(Transform::Mirror);
+}
+
+// ---- undo history ----
+
+Snapshot MainWindow::snapshot() const {
+  return Snapshot{context_.document.chart, context_.document.meterSegs};
+}
+
+void MainWindow::commitStep(const Snapshot& before) {
+  context_.history.commit(before, snapshot());
+}
+
+void MainWindow::canvasMouseDown(int button) {
+  if (state_.mouseButton == 0) gestureStart_ = snapshot();
+  editor_.mouseDown(button);
+}
+
+void MainWindow::canvasMouseUp(int button) {
+  editor_.mouseUp(button);
+  if (state_.mouseButton == 0 && gestureStart_) {
+    commitStep(*gestureStart_);
+    gestureStart_.reset();
+  }
+}
+
+void MainWindow::restore(const Snapshot& state) {
+  const Chart& now = context_.document.chart;
+  const bool relayout = now.PlayStyle != state.chart.PlayStyle || now.SongIndex != state.chart.SongIndex;
+  context_.document.chart = state.chart;
+  context_.document.meterSegs = state.meterSegs;
+  context_.document.Modified = true;
+  if (relayout) layoutEditor();  // the scroll bar clamps the view to the new range
+  redrawCanvas();
+}
+
+void MainWindow::undo() {
+  if (auto previous = context_.history.undo(snapshot())) restore(*previous);
+}
+
+void MainWindow::redo() {
+  if (auto next = context_.history.redo(snapshot())) restore(*next);
+}
+
+void MainWindow::buildShortcuts() {
+  // Window shortcuts, not menu ones: the menus carry no shortcut, and a modal dialog blocks
+  // them because it is a window of its own.
+  auto bind = [this](const QKeySequence& keys, auto run) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, run);
+  };
+  bind(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undo(); });
+  bind(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
+  bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
+  // The clipboard keys run the edit commands, and only while those are enabled.
+  const std::pair<QKeySequence, const char*> keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_X), "M_Cut"},
+                                                       {QKeySequence(Qt::CTRL | Qt::Key_C), "M_Copy"},
+                                                       {QKeySequence(Qt::CTRL | Qt::Key_V), "M_Paste"}};
+  for (const auto& [sequence, name] : keys) {
+    QAction* command = action(QLatin1String(name));
+    bind(sequence, [command] {
+      if (command->isEnabled()) command->trigger();
+    });
+  }
+}
 
 }  // namespace tarveno
