@@ -1,9 +1,7 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -29,13 +27,6 @@ inline CliResult runTool(const std::vector<std::string>& args, const std::filesy
   return {status, out.str(), err.str()};
 }
 
-// Lines joined with CR LF, each line ended, as chart text files are written.
-inline std::string crlfLines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
-
 // Sets an environment variable for the lifetime of the object and restores it afterwards.
 class ScopedEnv {
  public:
@@ -51,16 +42,5 @@ class ScopedEnv {
   const char* name_;
   std::optional<std::string> old_;
 };
-
-// 2003-05-07 00:00 UTC: KRUN files written under it carry "#date 2003/5/7".
-inline constexpr const char* kMay7th2003 = "1052265600";
-
-// Counts the lines of the text that contain the needle ("" counts every line).
-inline int countLinesContaining(const std::string& text, const std::string& needle) {
-  std::istringstream in(text);
-  int n = 0;
-  for (std::string line; std::getline(in, line);) n += line.find(needle) != std::string::npos;
-  return n;
-}
 
 }  // namespace tarveno::testing

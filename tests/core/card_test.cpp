@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "core/chart/card.h"
+#include "core/chart/card_edition.h"
+#include "core/chart/card_name.h"
+#include "support/test_catalogue.h"
+#include "support/test_paths.h"
+
+namespace tarveno {
+namespace {
+
+// The card's bytes are exercised through the batch tool by the fixtures; what they cannot see
+// is the reader working over an open chart, as the editor opens files, and what the state left
+// behind by errors 102 and 103 is.
+struct Opened {
+  std::vector<Notice> notices;
+  Chart chart;
+  MeterSegs segs;
+};
+
+Opened readOverOpenChart(const std::string& bytes, const Catalogue& catalogue) {
+  Opened o{{},
+           Chart{.PlayStyle = 2,
+                 .Difficulty = 0x35,
+                 .SongIndex = 0,
+                 .EditName = "OLD",
+                 .KrunTitle = "Lanterns",
+                 .KrunWidth = 3,
+                 .KrunHeight = 4,
+                 .KrunComment = "kept"},
+           {}};
+  o.chart.FreezeData[2][3] = 0x11;
+  o.segs.fill(MeterSeg{123, 7});
+  auto read = ReadCardSave(bytes, o.chart, catalogue, o.segs);
+  EXPECT_TRUE(read.ok());
+  if (read.ok()) o.notices = *read;
+  return o;
+}
+
+auto header(const Chart& c) {
+  return std::make_tuple(c.EditName, c.SongIndex, c.PlayStyle, c.Difficulty, c.KrunTitle, c.KrunWidth, c.KrunHeight,
+                         c.KrunComment, c.FreezeData == FreezeTable{});
+}
+
+TEST(CardRead, ReadsOverTheOpenChartAndStopsAtErrors102And103) {
+  const Catalogue catalogue = LoadSongList(testing::dataDir() / "kruid.dat").value().catalogue;
+  Chart written;  // song code 26, which has a meter file
+  std::tie(written.PlayStyle, written.Difficulty, written.SongIndex, written.EditName) =
+      std::make_tuple(1, 0x23, 3, "NEW");
+  written.StepData[1][0] = 0x11;
+  const std::string card = WriteCardSave(written, catalogue).value();
+
+  const Opened ok = readOverOpenChart(card, catalogue);
+  EXPECT_TRUE(ok.notices.empty());
+  EXPECT_EQ(header(ok.chart), std::make_tuple("NEW     ", 3, 1, 0x23, "Lanterns", 3, 4, "kept", true));
+  EXPECT_EQ(std::make_tuple(ok.segs[1].FirstMeasure, ok.segs[1].BeatsPerMeasure), std::make_tuple(17, 3));
+
+  // 102 takes only the name and erases the freeze table; 103 also takes the song and its meters.
+  std::string unknownSong = card;
+  unknownSong[708] = 99;
+  const Opened e102 = readOverOpenChart(unknownSong, catalogue);
+  ASSERT_EQ(e102.notices.size(), 1u);
+  EXPECT_EQ(e102.notices[0].code, 102);
+  EXPECT_EQ(header(e102.chart), std::make_tuple("NEW     ", 0, 2, 0x35, "Lanterns", 3, 4, "kept", true));
+  EXPECT_EQ(e102.segs[1].FirstMeasure, 123);
+  std::string badStyle = card;
+  badStyle[710] = 3;
+  const Opened e103 = readOverOpenChart(badStyle, catalogue);
+  ASSERT_EQ(e103.notices.size(), 1u);
+  EXPECT_EQ(e103.notices[0].code, 103);
+  EXPECT_EQ(header(e103.chart), std::make_tuple("NEW     ", 3, 2, 0x35, "Lanterns", 3, 4, "kept", true));
+  EXPECT_EQ(e103.segs[1].FirstMeasure, 17);
+  EXPECT_TRUE(e102.chart.StepData == StepTable{} && e103.chart.StepData == StepTable{});
+
+  // A file too short for the header is refused before anything changes.
+  Chart untouched;
+  untouched.EditName = "OLD";
+  MeterSegs segs{};
+  EXPECT_FALSE(ReadCardSave(card.substr(0, 783), untouched, catalogue, segs).ok());
+  EXPECT_EQ(untouched.EditName, "OLD");
+}
+
+TEST(CardWrite, RefusesWhatItCannotStoreAndNeverSplitsACharacter) {
+  const Catalogue catalogue = testing::oneSongCatalogue(3, 26);
+  Chart chart;
+  for (int16_t index : {-1, 1, 501}) {  // no song, the end record, past the table
+    chart.SongIndex = index;
+    EXPECT_FALSE(WriteCardSave(chart, catalogue).ok()) << index;
+  }
+  chart.SongIndex = 0;
+  chart.PlayStyle = 3;
+  EXPECT_FALSE(WriteCardSave(chart, catalogue).ok());
+
+  // The name field is cut to 8 bytes and never ends in half a double-byte character.
+  EXPECT_EQ(cardEditNameBytes("ABCDEFGHIJ"), "ABCDEFGH");
+  EXPECT_EQ(cardEditNameBytes("ABCDEFGあ"), "ABCDEFG ");
+  EXPECT_EQ(cardEditNameBytes("Aあいうえ"), "A\x82\xA0\x82\xA2\x82\xA4 ");
+  // Whatever the name, the save title is 32 double-byte characters.
+  for (std::string_view name : {"", "ｱｲｳｴｵｶｷｸ", "あいうえ", "\x01\x7f"}) {
+    const std::string title = cardSaveTitle(cardTitleLabel(7), cardEditNameBytes(name));
+    ASSERT_EQ(title.size(), 64u) << name;
+    for (size_t i = 0; i < title.size(); i += 2) {
+      const auto lead = static_cast<unsigned char>(title[i]);
+      EXPECT_TRUE((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC)) << name << " at " << i;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarveno
