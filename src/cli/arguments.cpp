@@ -1,77 +1,65 @@
 #include "cli/arguments.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
 #include <array>
 
 namespace tarveno {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kValueOptions = {"catalogue", "song",  "edit-name",
-                                                           "title",     "style", "difficulty"};
+constexpr std::array<std::string_view, 10> kValueOptions = {"catalogue",    "song",         "edit-name", "title",
+                                                            "style",        "difficulty",   "output",    "png-option",
+                                                            "jpeg-quality", "view-settings"};
+constexpr std::array<std::string_view, 1> kFlagOptions = {"progressive"};
 
-bool takesValue(std::string_view name) {
-  for (auto known : kValueOptions) {
-    if (known == name) return true;
-  }
-  return false;
+QString q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string s(const QString& text) {
+  return text.toStdString();
 }
 
 }  // namespace
 
 ParsedArguments parseArguments(const std::vector<std::string>& args) {
+  QCommandLineParser parser;
+  // Long options only, with one or two dashes; a value may follow after "=" or as the next
+  // argument, even when it looks like an option itself. "--" ends the options.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringLiteral("version"));
+  parser.addOption(help);
+  parser.addOption(version);
+  for (auto name : kValueOptions) parser.addOption(QCommandLineOption(q(name), QString(), QStringLiteral("value")));
+  for (auto name : kFlagOptions) parser.addOption(QCommandLineOption(q(name)));
+
+  QStringList arguments{QStringLiteral("tarveno-cli")};
+  for (const std::string& arg : args) arguments << q(arg);
   ParsedArguments parsed;
-  Arguments& a = parsed.arguments;
-  std::vector<std::string> positionals;
-  bool optionsEnded = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool looksLikeOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
-    if (!looksLikeOption) {
-      positionals.push_back(arg);
-      continue;
-    }
-    if (arg == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    if (arg == "--help" || arg == "-h") {
-      a.help = true;
-      continue;
-    }
-    if (arg == "--version") {
-      a.version = true;
-      continue;
-    }
-    if (arg.rfind("--", 0) != 0) {
-      parsed.usageError = "unknown option: " + arg;
-      return parsed;
-    }
-    std::string name = arg.substr(2);
-    std::optional<std::string> value;
-    if (size_t eq = name.find('='); eq != std::string::npos) {
-      value = name.substr(eq + 1);
-      name.resize(eq);
-    }
-    if (!takesValue(name)) {
-      parsed.usageError = "unknown option: --" + name;
-      return parsed;
-    }
-    if (!value) {
-      if (i + 1 >= args.size()) {
-        parsed.usageError = "option --" + name + " needs a value";
-        return parsed;
-      }
-      value = args[++i];
-    }
-    // Given twice, one of the two would silently lose; better to say so.
-    if (!a.options.emplace(name, *value).second) {
-      parsed.usageError = "option --" + name + " given more than once";
-      return parsed;
-    }
+  if (!parser.parse(arguments)) {
+    parsed.usageError = s(parser.errorText());
+    return parsed;
   }
-  if (!positionals.empty()) {
-    a.command = positionals.front();
-    a.operands.assign(positionals.begin() + 1, positionals.end());
+  Arguments& a = parsed.arguments;
+  a.help = parser.isSet(help);
+  a.version = parser.isSet(version);
+  for (const QString& name : parser.optionNames()) {
+    const std::string key = name == QLatin1String("h") ? "help" : s(name);
+    if (key == "help" || key == "version") continue;
+    const QStringList values = parser.values(name);
+    // Given twice, one of the two would silently lose; better to say so.
+    if (a.options.count(key) || values.size() > 1) {
+      parsed.usageError = "option --" + key + " given more than once";
+      return parsed;
+    }
+    a.options.emplace(key, values.isEmpty() ? std::string() : s(values.front()));
+  }
+  const QStringList positionals = parser.positionalArguments();
+  if (!positionals.isEmpty()) {
+    a.command = s(positionals.front());
+    for (qsizetype i = 1; i < positionals.size(); ++i) a.operands.push_back(s(positionals[i]));
   }
   return parsed;
 }

@@ -20,6 +20,9 @@ constexpr const char* kUsage =
     "       tarveno-cli [--catalogue PATH] stats FILE [--song CODE]\n"
     "       tarveno-cli [--catalogue PATH] convert IN OUT [--song CODE] [--edit-name NAME]\n"
     "                   [--title TEXT] [--style N] [--difficulty N]\n"
+    "       tarveno-cli [--catalogue PATH] edit FILE [--song CODE] [--output OUT] OP...\n"
+    "       tarveno-cli [--catalogue PATH] render FILE OUT [--song CODE] [--view-settings PATH]\n"
+    "                   [--png-option 0|1|2] [--jpeg-quality N] [--progressive]\n"
     "       tarveno-cli --help | --version\n"
     "\n"
     "FILE, IN and OUT end in \".mc\" (memory-card save) or \".kru\" (KRUN chart text).\n"
@@ -27,6 +30,9 @@ constexpr const char* kUsage =
     "  dump     print the chart as opened by the editor, as one line of JSON\n"
     "  stats    print the chart's arrow and step counts, as one line of JSON\n"
     "  convert  read IN, apply the options, check and write OUT in the kind of its name\n"
+    "  edit     apply the edit words in order (one clipboard for the run) and print the chart\n"
+    "           as dump does, or with --output check and write OUT in the kind of its name\n"
+    "  render   draw the chart's sheet at 96 dpi into OUT, a .png, .jpg/.jpeg or .bmp picture\n"
     "\n"
     "  --catalogue PATH   song catalogue kruid.dat (default: beside this program);\n"
     "                     the meter files are read from its folder\n"
@@ -35,8 +41,20 @@ constexpr const char* kUsage =
     "  --title TEXT       KRUN title\n"
     "  --style N          0 single, 1 couple, 2 double\n"
     "  --difficulty N     difficulty byte 0..255: class * 16 + foot level\n"
+    "  --output OUT       edit: write OUT (.mc or .kru) instead of printing\n"
+    "  --view-settings PATH  render: sheet settings from this view.dat (default: the one\n"
+    "                     beside this program, else the built-in settings)\n"
+    "  --png-option N     render: 0 standard, 1 fastest, 2 smallest file (default 0)\n"
+    "  --jpeg-quality N   render: JPEG quality 1..100 (default 95)\n"
+    "  --progressive      render: write a progressive JPEG\n"
     "\n"
-    "Exit status: 0 ok, 1 usage error, 2 bad input or failed check.\n";
+    "Edit words (S, E: global beats, measure * 4 + beat, S included, E excluded, 0 <= S < E <= 1884;\n"
+    "N, K, A, B: measure numbers from 1 and counts, as the editor's dialogs take them):\n"
+    "  copy=S:E  cut=S:E  paste=S  insert=N:K  delete=A:B  delete-close=A:B\n"
+    "  mirror=S:E (180° turn)  mirror-h=S:E (left-right)  mirror-v=S:E (up-down)\n"
+    "  turn-left=S:E  turn-right=S:E\n"
+    "\n"
+    "Exit status: 0 ok, 1 usage error, 2 bad input, failed check or refused edit.\n";
 
 }  // namespace
 
@@ -76,7 +94,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (loaded->catalogue.validCount() == 0) {
     diagnostics.warning("曲データ（" + kruidDat.filename().string() + "）に有効な曲がありません。");
   }
-  return runRequest(*request, loaded->catalogue, out, diagnostics);
+  return runRequest(*request, loaded->catalogue, out, diagnostics, programFolder);
 }
 
 }  // namespace tarveno

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/chart_input.h"
 #include "cli/chart_json.h"
 #include "core/chart/header_input.h"
 #include "core/chart/open.h"
@@ -12,49 +13,6 @@
 namespace tarveno {
 
 namespace {
-
-std::string unknownSongText(int code) {
-  return "曲コード " + std::to_string(code) + " は曲データにありません。";
-}
-
-// The chart as the editor holds it after opening the file at start-up: an empty chart of
-// the given song, then the reader of the file's kind and the recompute of the beat types.
-// Reports and returns nullopt when the file cannot be used.
-std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex, const Catalogue& catalogue,
-                                     Diagnostics& diagnostics) {
-  auto kind = chartFileKindFromName(path);
-  if (!kind) {
-    diagnostics.error(path + ": " + kUnsupportedFormatText);
-    return std::nullopt;
-  }
-  Document document;
-  ResetChartData(document.chart);
-  document.chart.SongIndex = songIndex;
-  auto opened = openChartFile(path, *kind, document, catalogue);
-  if (!opened) {
-    diagnostics.error(opened.error().message);
-    return std::nullopt;
-  }
-  for (const Notice& notice : *opened) {
-    // Errors 102/103 leave an empty chart under the previous header: never something to
-    // print or convert as if the file had been read.
-    if (notice.code == 102 || notice.code == 103) {
-      diagnostics.error(path + ": " + notice.title + " " + notice.text);
-      return std::nullopt;
-    }
-    diagnostics.warning(path + ": " + notice.text);
-  }
-  return document;
-}
-
-// The song index a --song option selects (record 0 without one); nullopt after reporting an
-// unknown code.
-std::optional<int16_t> selectedSong(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics) {
-  if (!request.songCode) return int16_t{0};
-  auto index = findSongByCode(catalogue, *request.songCode);
-  if (!index) diagnostics.error(unknownSongText(*request.songCode));
-  return index;
-}
 
 int runDumpOrStats(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics) {
   auto song = selectedSong(request, catalogue, diagnostics);
@@ -78,7 +36,6 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
       return kExitBadInput;
     }
   }
-  const ChartFileKind outKind = *chartFileKindFromName(request.output);
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
   if (request.editName && !isValidEditName(*request.editName)) {
@@ -98,20 +55,7 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
   if (request.title) chart.KrunTitle = *request.title;
   if (request.style) chart.PlayStyle = *request.style;
   if (request.difficulty) chart.Difficulty = *request.difficulty;
-  // A longer song brings measures the opening did not recompute; keep every beat type and
-  // one-note triplet normalised before anything is written.
-  RecalcAllBeatTypes(chart, catalogue);
-
-  if (auto missing = FormCheck(chart, outKind)) {
-    diagnostics.error(*missing);
-    return kExitBadInput;
-  }
-  Status saved = saveChartFile(request.output, outKind, chart, catalogue);
-  if (!saved) {
-    diagnostics.error(saved.error().message);
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return saveChecked(chart, request.output, catalogue, diagnostics);
 }
 
 }  // namespace
@@ -124,9 +68,18 @@ bool isAcceptableKrunTitle(std::string_view utf8) {
   return isCp932Encodable(utf8);
 }
 
-int runRequest(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics) {
-  if (request.kind == Request::Kind::Convert) return runConvert(request, catalogue, diagnostics);
-  return runDumpOrStats(request, catalogue, out, diagnostics);
+int runRequest(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics,
+               const std::string& programFolder) {
+  switch (request.kind) {
+    case Request::Kind::Convert:
+      return runConvert(request, catalogue, diagnostics);
+    case Request::Kind::Edit:
+      return runEdit(request, catalogue, out, diagnostics);
+    case Request::Kind::Render:
+      return runRender(request, catalogue, diagnostics, programFolder);
+    default:
+      return runDumpOrStats(request, catalogue, out, diagnostics);
+  }
 }
 
 }  // namespace tarveno

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "cli/diagnostics.h"
@@ -12,7 +13,9 @@
 namespace tarveno {
 
 // Runs a checked request against the loaded catalogue; returns the exit status.
-int runRequest(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics);
+// programFolder: the executable's folder, where render looks for a view.dat.
+int runRequest(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics,
+               const std::string& programFolder);
 
 // A KRUN title must stay on its line and survive the trip to Shift-JIS: a line break would
 // end the "#title" line early and let the rest be read as further keyword or row lines,

@@ -3,6 +3,10 @@
 #include <initializer_list>
 #include <string_view>
 
+#ifdef TARVENO_WITH_RENDER
+#include "render/image_export.h"
+#endif
+
 namespace tarveno {
 
 namespace {
@@ -10,7 +14,7 @@ namespace {
 struct CommandShape {
   std::string_view name;
   Request::Kind kind;
-  size_t operands;
+  size_t operands;  // the least number; edit takes any number of words after its file
   std::initializer_list<std::string_view> options;
 };
 
@@ -18,6 +22,10 @@ const CommandShape kShapes[] = {
     {"dump", Request::Kind::Dump, 1, {"song"}},
     {"stats", Request::Kind::Stats, 1, {"song"}},
     {"convert", Request::Kind::Convert, 2, {"song", "edit-name", "title", "style", "difficulty"}},
+    {"edit", Request::Kind::Edit, 1, {"song", "output"}},
+#ifdef TARVENO_WITH_RENDER
+    {"render", Request::Kind::Render, 2, {"song", "view-settings", "png-option", "jpeg-quality", "progressive"}},
+#endif
 };
 
 bool allows(const CommandShape& shape, const std::string& option) {
@@ -44,6 +52,13 @@ bool numberOption(const Arguments& a, const std::string& name, int low, int high
   return true;
 }
 
+std::string operandCountText(const CommandShape& shape, size_t given) {
+  const std::string takes = shape.kind == Request::Kind::Edit ? " takes a file and its edit words"
+                            : shape.operands == 1             ? " takes one file"
+                                                              : " takes an input and an output file";
+  return std::string(shape.name) + takes + ", " + std::to_string(given) + " given";
+}
+
 }  // namespace
 
 std::optional<Request> parseRequest(const Arguments& a, Diagnostics& diagnostics) {
@@ -65,21 +80,50 @@ std::optional<Request> parseRequest(const Arguments& a, Diagnostics& diagnostics
       return std::nullopt;
     }
   }
-  if (a.operands.size() != shape->operands) {
-    diagnostics.usage(a.command + (shape->operands == 1 ? " takes one file" : " takes an input and an output file") +
-                      ", " + std::to_string(a.operands.size()) + " given");
+  const bool exact = shape->kind != Request::Kind::Edit;
+  if (a.operands.size() < shape->operands || (exact && a.operands.size() != shape->operands)) {
+    diagnostics.usage(operandCountText(*shape, a.operands.size()));
     return std::nullopt;
   }
 
   Request r;
   r.kind = shape->kind;
   r.input = a.operands[0];
-  if (shape->operands > 1) r.output = a.operands[1];
+  if (r.kind == Request::Kind::Edit) {
+    for (size_t i = 1; i < a.operands.size(); ++i) {
+      auto op = parseEditOperation(a.operands[i]);
+      if (!op) {
+        diagnostics.usage("not an edit word: " + a.operands[i]);
+        return std::nullopt;
+      }
+      r.words.push_back(a.operands[i]);
+      r.operations.push_back(*op);
+    }
+    if (const std::string* out = a.option("output")) r.output = *out;
+  } else if (shape->operands > 1) {
+    r.output = a.operands[1];
+  }
   if (!numberOption(a, "song", -32768, 32767, r.songCode, diagnostics)) return std::nullopt;
   if (!numberOption(a, "style", 0, 2, r.style, diagnostics)) return std::nullopt;
   if (!numberOption(a, "difficulty", 0, 255, r.difficulty, diagnostics)) return std::nullopt;
   if (const std::string* v = a.option("edit-name")) r.editName = *v;
   if (const std::string* v = a.option("title")) r.title = *v;
+
+  if (r.kind == Request::Kind::Render) {
+#ifdef TARVENO_WITH_RENDER
+    if (!imageTypeFromName(r.output)) {
+      diagnostics.usage(r.output + ": the picture's name must end in .png, .jpg, .jpeg or .bmp");
+      return std::nullopt;
+    }
+#endif
+    std::optional<int> png, quality;
+    if (!numberOption(a, "png-option", 0, 2, png, diagnostics)) return std::nullopt;
+    if (!numberOption(a, "jpeg-quality", 1, 100, quality, diagnostics)) return std::nullopt;
+    r.pngOption = png.value_or(0);
+    r.jpegQuality = quality.value_or(95);
+    r.progressive = a.option("progressive") != nullptr;
+    if (const std::string* v = a.option("view-settings")) r.viewSettings = *v;
+  }
   return r;
 }
 

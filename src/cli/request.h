@@ -3,24 +3,35 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/diagnostics.h"
+#include "core/edit/operation.h"
 
 namespace tarveno {
 
 // One command with its command line checked: operands counted, options allowed for the
-// command, numbers in range. What needs the catalogue or the files is checked when it runs.
+// command, numbers in range, edit words well formed. What needs the catalogue or the files
+// is checked when it runs.
 struct Request {
-  enum class Kind { Dump, Stats, Convert };
+  enum class Kind { Dump, Stats, Convert, Edit, Render };
   Kind kind = Kind::Dump;
   std::string input;
-  std::string output;  // convert only
+  std::string output;  // convert and render; edit with --output
   std::optional<int16_t> songCode;
   std::optional<std::string> editName;
   std::optional<std::string> title;
   std::optional<uint8_t> style;
   std::optional<uint8_t> difficulty;
+  // edit: the words as given and what they ask for, in order
+  std::vector<std::string> words;
+  std::vector<EditOperation> operations;
+  // render
+  std::optional<std::string> viewSettings;
+  int pngOption = 0;
+  int jpegQuality = 95;
+  bool progressive = false;
 };
 
 // nullopt after reporting the usage error (exit status 1).

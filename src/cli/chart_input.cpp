@@ -1,0 +1,66 @@
+#include "cli/chart_input.h"
+
+#include "core/chart/open.h"
+
+namespace tarveno {
+
+namespace {
+
+std::string unknownSongText(int code) {
+  return "曲コード " + std::to_string(code) + " は曲データにありません。";
+}
+
+}  // namespace
+
+std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex, const Catalogue& catalogue,
+                                     Diagnostics& diagnostics) {
+  auto kind = chartFileKindFromName(path);
+  if (!kind) {
+    diagnostics.error(path + ": " + kUnsupportedFormatText);
+    return std::nullopt;
+  }
+  Document document;
+  ResetChartData(document.chart);
+  document.chart.SongIndex = songIndex;
+  auto opened = openChartFile(path, *kind, document, catalogue);
+  if (!opened) {
+    diagnostics.error(opened.error().message);
+    return std::nullopt;
+  }
+  for (const Notice& notice : *opened) {
+    // Errors 102/103 leave an empty chart under the previous header: never something to
+    // print or convert as if the file had been read.
+    if (notice.code == 102 || notice.code == 103) {
+      diagnostics.error(path + ": " + notice.title + " " + notice.text);
+      return std::nullopt;
+    }
+    diagnostics.warning(path + ": " + notice.text);
+  }
+  return document;
+}
+
+std::optional<int16_t> selectedSong(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics) {
+  if (!request.songCode) return int16_t{0};
+  auto index = findSongByCode(catalogue, *request.songCode);
+  if (!index) diagnostics.error(unknownSongText(*request.songCode));
+  return index;
+}
+
+int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalogue, Diagnostics& diagnostics) {
+  // A longer song brings measures the opening did not recompute; keep every beat type and
+  // one-note triplet normalised before anything is written.
+  RecalcAllBeatTypes(chart, catalogue);
+  const ChartFileKind kind = *chartFileKindFromName(output);
+  if (auto missing = FormCheck(chart, kind)) {
+    diagnostics.error(*missing);
+    return kExitBadInput;
+  }
+  Status saved = saveChartFile(output, kind, chart, catalogue);
+  if (!saved) {
+    diagnostics.error(saved.error().message);
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+}  // namespace tarveno

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/diagnostics.h"
+#include "cli/request.h"
+#include "core/chart/chart.h"
+#include "core/songs/catalogue.h"
+
+namespace tarveno {
+
+// The chart as the editor holds it after opening the file at start-up: an empty chart of
+// the given song, then the reader of the file's kind and the recompute of the beat types.
+// Reports and returns nullopt when the file cannot be used.
+std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex, const Catalogue& catalogue,
+                                     Diagnostics& diagnostics);
+
+// The song index a --song option selects (record 0 without one); nullopt after reporting an
+// unknown code.
+std::optional<int16_t> selectedSong(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics);
+
+// Writes the chart in the kind of the output's name after the check every save makes (the
+// name's kind is checked by the caller before anything is read). Returns the exit status.
+int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalogue, Diagnostics& diagnostics);
+
+// edit: the words applied in order with one clipboard, then the dump line or a saved file.
+int runEdit(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics);
+
+// render: the chart's sheet at 96 dpi written as a picture.
+int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics,
+              const std::string& programFolder);
+
+}  // namespace tarveno

@@ -1,0 +1,94 @@
+#include "cli/chart_input.h"
+
+#ifdef TARVENO_WITH_RENDER
+#include <QGuiApplication>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "core/io/files.h"
+#include "core/sheet/view_settings.h"
+#include "render/image_export.h"
+#include "render/sheet_images.h"
+#include "render/sheet_renderer.h"
+#endif
+
+namespace tarveno {
+
+#ifdef TARVENO_WITH_RENDER
+
+namespace {
+
+// Text on the sheet needs the toolkit's font database, which lives in a GUI application
+// object; no window is ever shown, so the offscreen platform serves on any machine.
+std::unique_ptr<QGuiApplication> guiForDrawing() {
+  if (QCoreApplication::instance()) return nullptr;
+  // The tool's stderr carries its own one-line messages only; the toolkit's notes about the
+  // session it runs in (no runtime folder, no display) are not the user's business.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "tarveno-cli: %s\n", qPrintable(message));
+  });
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tarveno-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// --view-settings names a view.dat that must be readable; without it the one beside the
+// program is used when there is one. Damaged content gives the defaults, as at start-up.
+std::optional<ViewSettings> viewSettingsFor(const Request& request, const std::string& programFolder,
+                                            Diagnostics& diagnostics) {
+  if (!request.viewSettings) return LoadViewSettings(std::filesystem::path(programFolder) / "view.dat");
+  auto bytes = readFileBytes(*request.viewSettings);
+  if (!bytes) {
+    diagnostics.error(bytes.error().message);
+    return std::nullopt;
+  }
+  auto decoded = decodeViewSettings(*bytes);
+  if (decoded) return *decoded;
+  diagnostics.warning(*request.viewSettings + ": " + decoded.error().message + " 既定の設定で描きます。");
+  return ViewSettings{};
+}
+
+}  // namespace
+
+int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics,
+              const std::string& programFolder) {
+  auto song = selectedSong(request, catalogue, diagnostics);
+  if (!song) return kExitBadInput;
+  auto document = openAsEditor(request.input, *song, catalogue, diagnostics);
+  if (!document) return kExitBadInput;
+  const auto settings = viewSettingsFor(request, programFolder, diagnostics);
+  if (!settings) return kExitBadInput;
+
+  const auto app = guiForDrawing();
+  const SheetImages images;
+  auto sheet = renderChartSheet(document->chart, catalogue, *settings, kHeadlessTwipsPerPixel, images);
+  if (!sheet) {
+    diagnostics.error(sheet.error().message);
+    return kExitBadInput;
+  }
+  ImageExportOptions options;
+  options.type = *imageTypeFromName(request.output);
+  options.png = static_cast<PngOption>(request.pngOption);
+  options.jpegQuality = request.jpegQuality;
+  options.progressive = request.progressive;
+  Status saved = saveImage(*sheet, request.output, options);
+  if (!saved) {
+    diagnostics.error(saved.error().message);
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+#else
+
+int runRender(const Request&, const Catalogue&, Diagnostics& diagnostics, const std::string&) {
+  diagnostics.error("この tarveno-cli は描画なしで作られています。");
+  return kExitBadInput;
+}
+
+#endif
+
+}  // namespace tarveno
