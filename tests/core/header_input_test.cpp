@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/songs/catalogue.h"
 #include "core/chart/header_input.h"
+#include "core/songs/catalogue.h"
 #include "core/songs/song_filter.h"
 
 namespace tarveno {
@@ -50,6 +50,14 @@ TEST(OptionsSongFilter, PreviousSongStaysSelectedElseTheFirstEntry) {
   EXPECT_EQ(FilterSongs(c, 3, false, 0).selected, 0);
   EXPECT_EQ(FilterSongs(c, 6, false, 2).selected, -1);   // no song of that edition
   EXPECT_EQ(FilterSongs(c, 0, false, 400).selected, 0);  // past the catalogue's end
+}
+
+TEST(OptionsSongDetails, CodeTempoAndTheComposedTitle) {
+  EXPECT_EQ(songCodeText(10), "000A");
+  EXPECT_EQ(songCodeText(499), "01F3");
+  EXPECT_EQ(songBpmText(-1), "???");
+  EXPECT_EQ(songBpmText(150), "150");
+  EXPECT_EQ(autoKrunTitle("ABC", "XY"), "ABC EDIT [XY]");
 }
 
 Result<OptionsNumbers> check(const std::string& level, const std::string& name = "", const std::string& width = "",
