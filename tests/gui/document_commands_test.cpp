@@ -72,10 +72,11 @@ TEST_F(DocumentCommandsTest, UnsavedChangesCheckGoesOnOnlyAfterNoOrACompletedSav
   EXPECT_TRUE(commands.confirmDiscard()) << "an unchanged chart needs no question";
   EXPECT_TRUE(prompts.shown.empty());
   // The answer, whether the save dialog then chooses a file, and whether the command goes on.
-  for (auto [answer, saved, goesOn] : {std::tuple{Answer::Cancel, false, false},
-                                       {Answer::Yes, false, false},
-                                       {Answer::No, false, true},
-                                       {Answer::Yes, true, true}}) {
+  const std::tuple<Answer, bool, bool> cases[] = {{Answer::Cancel, false, false},
+                                                  {Answer::Yes, false, false},
+                                                  {Answer::No, false, true},
+                                                  {Answer::Yes, true, true}};
+  for (auto [answer, saved, goesOn] : cases) {
     editSomething();
     prompts.shown.clear();
     prompts.answerMessage(answer);

@@ -35,10 +35,10 @@ TEST(EditorLayoutTest, StatusTextsNameTheColumnAndTheGridLineWithinTheMeasure) {
   const MeterSegs segs{};
   EditorState st;
   // Division and position, then the text: measure 7 starts at position 96.
-  for (auto [divide, pos, text] : {std::tuple{8, 96 + 6, "007:4/8"},
-                                   {16, 96 + 15, "007:16/16"},
-                                   {12, 96 + 4 + 3, "007:6/12"},
-                                   {12, 96 + 1, "007:1/12"}}) {
+  // clang-format off
+  for (auto [divide, pos, text] : {std::tuple{8, 96 + 6, "007:4/8"}, {16, 96 + 15, "007:16/16"},
+                                   {12, 96 + 4 + 3, "007:6/12"}, {12, 96 + 1, "007:1/12"}}) {
+    // clang-format on
     st.currentDivide = divide;
     st.setCursorPos(pos);
     EXPECT_EQ(positionText({chart, catalogue, segs, st}), QString::fromLatin1(text));
@@ -49,9 +49,12 @@ class EditorTest : public ::testing::Test {
  protected:
   void SetUp() override { h.start(); }
 
-  V steps(int measure, int from, int to) { return between(h.chart().StepData[measure], from, to); }
-  V freezes(int measure, int from, int to) { return between(h.chart().FreezeData[measure], from, to); }
-  static V between(const MeasureBytes& bytes, int from, int to) { return V(&bytes[from], &bytes[to] + 1); }
+  V steps(int measure, int from, int to) {
+    return V(&h.chart().StepData[measure][from], &h.chart().StepData[measure][to] + 1);
+  }
+  V freezes(int measure, int from, int to) {
+    return V(&h.chart().FreezeData[measure][from], &h.chart().FreezeData[measure][to] + 1);
+  }
   // Client point of column k at canvas pixel row y (0 = top of row 3; measure 1 starts at y 32).
   QPoint at(int column, int y) { return h.canvasPoint(32 * column + 16, y); }
   void menu(const char* name) { h.action(name)->trigger(); }
@@ -62,7 +65,8 @@ class EditorTest : public ::testing::Test {
     for (auto it = path.begin() + 1; it != path.end(); ++it) h.moveTo(*it);
     h.release(button);
   }
-  void expectPixels(std::initializer_list<std::tuple<int, int, QRgb>> expected) {
+  template <size_t n>
+  void expectPixels(const std::tuple<int, int, QRgb> (&expected)[n]) {
     for (auto [x, y, color] : expected) EXPECT_EQ(h.pixel(x, y), color) << "at " << x << "," << y;
   }
   QLabel* label(const QString& name) { return h.window().findChild<QLabel*>(name); }
@@ -87,33 +91,30 @@ TEST_F(EditorTest, SnapsToTheGridOfEachDivision) {
   }
 }
 
-TEST_F(EditorTest, LeftPlacesRightErasesOnTheCellUnderTheMouse) {
+TEST_F(EditorTest, LeftPlacesRightErasesOnEveryNewCellButNotWithBothButtons) {
   h.click(at(1, 32 + 3));
   EXPECT_EQ(std::tuple(steps(1, 0, 0), h.document.Modified, st.cursorLook), std::tuple(V{2}, true, kLookSolid));
   h.click(at(1, 32 + 3), Qt::RightButton);
   EXPECT_EQ(std::tuple(steps(1, 0, 0), st.cursorLook), std::tuple(V{0}, kLookHidden));
-  menu("M_Divide12");  // the grid in force reaches the edit: a second note makes a triplet beat
-  h.click(at(3, 32 + 14));
-  EXPECT_EQ(steps(1, 0, 2), (V{kTripletMark, 0, 8}));
-}
 
-TEST_F(EditorTest, DragsPaintAndEraseEveryNewCellButNotWithBothButtons) {
   h.button("Divide16")->click();
   drag(Qt::LeftButton, {at(0, 32 + 2), at(0, 32 + 10), at(0, 32 + 18), at(1, 32 + 18)});
   EXPECT_EQ(steps(1, 0, 2), (V{1, 1, 3}));
   drag(Qt::RightButton, {at(0, 32 + 2), at(0, 32 + 10)});
   EXPECT_EQ(steps(1, 0, 2), (V{0, 0, 3}));
-
-  h.chart().eraseSteps();
-  h.moveTo(at(0, 32 + 2));
+  h.moveTo(at(0, 64 + 2));
   h.press(Qt::LeftButton);
   h.press(Qt::RightButton);
-  h.moveTo(at(0, 32 + 10));
-  h.moveTo(at(0, 32 + 18));
-  EXPECT_EQ(std::pair(steps(1, 0, 2), st.cursorPos), std::pair(V{1, 0, 0}, 18));  // moved, but only pressed once
+  h.moveTo(at(0, 64 + 10));
+  h.moveTo(at(0, 64 + 18));
+  EXPECT_EQ(std::pair(steps(1, 4, 6), st.cursorPos), std::pair(V{1, 0, 0}, 22));  // moved, but only pressed once
   h.release(Qt::RightButton);
   h.release(Qt::LeftButton);
   EXPECT_EQ(st.mouseButton, 0);
+
+  menu("M_Divide12");  // the grid in force reaches the edit: a second note makes a triplet beat
+  h.click(at(3, 160 + 14));
+  EXPECT_EQ(steps(2, 0, 2), (V{kTripletMark, 0, 8}));
 }
 
 TEST_F(EditorTest, DivisionFollowsTheBeatUnderTheMouseAndTheUsersChoiceComesBack) {
@@ -127,9 +128,8 @@ TEST_F(EditorTest, DivisionFollowsTheBeatUnderTheMouseAndTheUsersChoiceComesBack
   h.moveTo(at(0, 160 + 20));  // on the triplet grid, the second of the three bands
   EXPECT_EQ(std::tuple(st.currentDivide, st.freezeMode, st.userDivide, st.userFreezeMode, st.cursorPos),
             std::tuple(12, 0, 16, 1, 34));
-  EXPECT_EQ(std::pair(h.button("Divide12")->isChecked(), h.button("FAmode")->isChecked()), std::pair(true, false));
   h.moveTo(at(0, 192 + 5));  // a plain beat
-  EXPECT_EQ(std::tuple(st.currentDivide, st.freezeMode, h.button("FAmode")->isChecked()), std::tuple(16, 1, true));
+  EXPECT_EQ(std::tuple(st.currentDivide, st.freezeMode), std::tuple(16, 1));
 
   menu("M_Divide12");
   h.moveTo(at(0, 288 + 5));  // a sixteenth-level beat cannot be edited on the triplet grid
@@ -202,33 +202,48 @@ TEST_F(EditorTest, WheelScrollsOneBeatANotchWithinTheEndsCarryingTheCursor) {
   EXPECT_EQ(st.topRow, last);
 }
 
-TEST_F(EditorTest, RowTintsGridLinesAndThePadDivider) {
+TEST_F(EditorTest, RowsGridArrowsAndHolds) {
   setSteps(h.chart(), 1, 1, 8);           // row 4: a sixteenth-level beat
-  makeTriplet(h.chart(), 2, 0, 1, 2, 0);  // row 8: a triplet beat
+  makeTriplet(h.chart(), 2, 0, 1, 2, 4);  // row 8: a triplet beat
+  h.chart().StepData[3] = {1, 2, 4, 8};   // row 12: one arrow in each slot, each its own column
+  h.chart().StepData[3][4] = 1;           // a hold in column 0 from row 13, slot 0, to slot 6
+  for (int s = 4; s <= 10; ++s) h.chart().FreezeData[3][s] = 1;
+  RecalcAllBeatTypes(h.chart(), h.catalogue);
   h.window().redrawCanvas();
-  const int y4 = h.rowY(4), y5 = h.rowY(5), y8 = h.rowY(8);
-  // Tinted below the beat line, 128 pixels wide in single play; measure lines red, beat lines white.
-  expectPixels({{100, y4 + 1, 0xFF000040u},
-                {127, y4 + 31, 0xFF000040u},
-                {128, y4 + 20, kBlack},
-                {100, y8 + 20, 0xFF004000u},
-                {100, y5 + 20, kBlack},
-                {5, y4, kRed},
-                {5, y5, kWhite}});
+  const int y4 = h.rowY(4), y5 = h.rowY(5), y8 = h.rowY(8), y12 = h.rowY(12), y13 = h.rowY(13);
+  // clang-format off
+  const std::tuple<int, int, QRgb> rows[] = {  // tinted below the beat line, 128 pixels wide; measure lines red
+      {100, y4 + 1, 0xFF000040u}, {60, y4 + 31, 0xFF000040u}, {128, y4 + 20, kBlack}, {100, y8 + 20, 0xFF004000u},
+      {100, y5 + 20, kBlack}, {5, y4, kRed}, {5, y5, kWhite}, {128, 100, kBlack}};
+  // clang-format on
+  expectPixels(rows);
+  // Arrow colours follow the slot, triplet notes stand a third of a beat apart, a hold's head
+  // covers its body.
+  const std::tuple<int, int, int> drawn[] = {
+      {arrowImageIndex(0, 0), 0, y12},      {arrowImageIndex(2, 1), 1, y12 + 8}, {arrowImageIndex(1, 2), 2, y12 + 16},
+      {arrowImageIndex(2, 3), 3, y12 + 24}, {arrowImageIndex(0, 0), 0, y8},      {arrowImageIndex(3, 1), 1, y8 + 11},
+      {arrowImageIndex(3, 2), 2, y8 + 22},  {freezeHeadIndex(0), 0, y13},        {freezeBodyIndex(0), 0, y13 + 48}};
+  for (const auto& [index, column, y] : drawn) EXPECT_TRUE(shows(index, column, y)) << index << " at " << y;
+  EXPECT_FALSE(shows(arrowImageIndex(0, 0), 0, y13));
+
   h.button("Divide16")->click();  // a toolbar click redraws at once: dotted lines between
-  expectPixels({{0, y5 + 8, kWhite}, {1, y5 + 8, kWhite}, {2, y5 + 8, kBlack}, {0, y5 + 16, kWhite}});
+  const std::tuple<int, int, QRgb> sixteenths[] = {
+      {0, y5 + 8, kWhite}, {1, y5 + 8, kWhite}, {2, y5 + 8, kBlack}, {0, y5 + 16, kWhite}};
+  expectPixels(sixteenths);
   h.button("Divide12")->click();  // 10.67 and 21.33 to the nearest pixel
-  expectPixels({{0, y5 + 11, kWhite}, {0, y5 + 21, kWhite}, {0, y5 + 8, kBlack}});
+  const std::tuple<int, int, QRgb> triplets[] = {{0, y5 + 11, kWhite}, {0, y5 + 21, kWhite}, {0, y5 + 8, kBlack}};
+  expectPixels(triplets);
   menu("M_Divide16");  // the menu leaves the old grid to the next redraw
   EXPECT_EQ(h.pixel(0, y5 + 8), kBlack);
   h.moveTo(h.canvasPoint(100, 100));
   EXPECT_EQ(h.pixel(0, y5 + 8), kWhite);
 
-  EXPECT_EQ(h.pixel(128, 100), kBlack);
   h.chart().PlayStyle = 1;
   h.window().layoutEditor();
   h.window().redrawCanvas();
-  expectPixels({{128, 100, kWhite}, {128, 450, kWhite}, {128, 452, kBlack}, {200, y4, kRed} /* both pads */});
+  const std::tuple<int, int, QRgb> pads[] = {
+      {128, 100, kWhite}, {128, 450, kWhite}, {128, 452, kBlack}, {200, y4, kRed}};
+  expectPixels(pads);
 }
 
 TEST_F(EditorTest, MeasureNumbersStandAtTheMeasureLines) {
@@ -255,22 +270,6 @@ TEST_F(EditorTest, MeasureNumbersStandAtTheMeasureLines) {
   h.window().redrawCanvas();
   expectPixels({{5, h.rowY(4), kRed}, {5, h.rowY(7), kRed}, {5, h.rowY(8), kWhite}});
   EXPECT_EQ(std::tuple(caption(0), caption(4)), std::tuple(QStringLiteral("002"), QStringLiteral("006")));
-}
-
-TEST_F(EditorTest, ArrowsTakeTheColourOfTheirSlotAndFreezeHeadsCoverTheirBodies) {
-  h.chart().StepData[1] = {1, 2, 4, 8};  // one arrow in each slot of row 4, each its own column
-  makeTriplet(h.chart(), 2, 0, 1, 2, 4);
-  h.chart().StepData[3][4] = 2;  // a hold in column 1 from row 13, slot 0, to slot 6
-  for (int s = 4; s <= 10; ++s) h.chart().FreezeData[3][s] = 2;
-  RecalcAllBeatTypes(h.chart(), h.catalogue);
-  h.window().redrawCanvas();
-  const int y4 = h.rowY(4), y8 = h.rowY(8), y13 = h.rowY(13);
-  const std::tuple<int, int, int> drawn[] = {
-      {arrowImageIndex(0, 0), 0, y4},      {arrowImageIndex(2, 1), 1, y4 + 8}, {arrowImageIndex(1, 2), 2, y4 + 16},
-      {arrowImageIndex(2, 3), 3, y4 + 24}, {arrowImageIndex(0, 0), 0, y8},     {arrowImageIndex(3, 1), 1, y8 + 11},
-      {arrowImageIndex(3, 2), 2, y8 + 22}, {freezeHeadIndex(1), 1, y13},       {freezeBodyIndex(1), 1, y13 + 48}};
-  for (const auto& [index, column, y] : drawn) EXPECT_TRUE(shows(index, column, y)) << index << " at " << y;
-  EXPECT_FALSE(shows(arrowImageIndex(0, 1), 1, y13));
 }
 
 TEST_F(EditorTest, GhostCursorOnlyWhereAnArrowMayStand) {
@@ -304,37 +303,37 @@ TEST_F(EditorTest, StatusPanelsNameTheCellUnderTheCursorUntilItLeaves) {
 }
 
 TEST_F(EditorTest, SelectionShowsMarkersAndAnInvertedBandClippedToTheView) {
-  auto shown = [&] {  // the visible markers' numbers and the position of the last
-    std::pair<QString, QPoint> markers;
+  auto markers = [&] {  // the visible markers, each with the row whose top line it is centred on
+    QString shown;
     for (int i = 0; i < 4; ++i) {
-      QLabel* marker = label(QStringLiteral("ImgSel%1").arg(i));
-      if (marker->isVisible()) markers = {markers.first + QString::number(i), marker->pos()};
+      QLabel* m = label(QStringLiteral("ImgSel%1").arg(i));
+      const QPoint p = m->pos() - h.canvasPoint(-20, -8);
+      if (m->isVisible())
+        shown += QStringLiteral(" %1@%2").arg(i).arg(p.x() || p.y() % 32 ? -1 : p.y() / 32 + st.topRow);
     }
-    return markers;
-  };
-  auto marker = [&](const char* numbers, int row) {
-    return std::pair(QString::fromLatin1(numbers), h.canvasPoint(-20, h.rowY(row) - 8));
+    return shown.trimmed();
   };
   auto line = [&](int row) { return h.canvasPoint(-10, h.rowY(row) + 2); };
   h.moveTo(line(4));
-  EXPECT_EQ(shown(), marker("2", 4));
+  EXPECT_EQ(markers(), "2@4");
   h.click(line(4));
   h.moveTo(line(6));
-  EXPECT_EQ(shown(), marker("03", 6));
+  EXPECT_EQ(markers(), "0@4 3@6");
   h.click(line(8));
-  EXPECT_EQ(shown(), marker("01", 8));
-  expectPixels({{5, h.rowY(4), 0xFF00FFFFu} /* the red measure line, inverted */,
-                {50, h.rowY(5) + 10, kWhite},
-                {127, h.rowY(8) - 1, kWhite},
-                {50, h.rowY(8) + 10, kBlack},
-                {128, h.rowY(6), kBlack},
-                {5, h.rowY(8), kRed}});
+  EXPECT_EQ(markers(), "0@4 1@8");
+  // clang-format off
+  const std::tuple<int, int, QRgb> band[] = {  // the red measure line inverted; nothing beside or below
+      {5, h.rowY(4), 0xFF00FFFFu}, {50, h.rowY(5) + 10, kWhite}, {127, h.rowY(8) - 1, kWhite},
+      {50, h.rowY(8) + 10, kBlack}, {128, h.rowY(6), kBlack}, {5, h.rowY(8), kRed}};
+  // clang-format on
+  expectPixels(band);
 
   std::tie(st.selStart, st.selEnd) = std::pair(5, 400);  // ends below the view: inverted to the client's bottom
   h.window().redrawCanvas();
-  expectPixels({{50, h.frame().height() - 1 - st.canvasTop, kWhite}, {50, h.rowY(5) - 1, kBlack}});
+  EXPECT_EQ(std::pair(h.pixel(50, h.frame().height() - 1 - st.canvasTop), h.pixel(50, h.rowY(5) - 1)),
+            std::pair(kWhite, kBlack));
   h.scrollTo(20);  // starts above the view: inverted from the canvas top, not above it
-  expectPixels({{50, 3, kWhite}, {50, -3, kBlack}});
+  EXPECT_EQ(std::pair(h.pixel(50, 3), h.pixel(50, -3)), std::pair(kWhite, kBlack));
   std::tie(st.selStart, st.selEnd) = std::pair(4, 8);
   h.window().redrawCanvas();  // wholly above the view: nothing
   EXPECT_EQ(h.pixel(50, 3), kBlack);

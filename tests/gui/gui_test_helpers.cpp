@@ -2,28 +2,20 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
-#include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
-#include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 #include <QWheelEvent>
 
-#include "gui/app/main_window.h"
 #include "support/test_paths.h"
 
 namespace tarveno::testing {
@@ -45,14 +37,6 @@ void MainWindowHarness::moveTo(QPoint client) {
   QMouseEvent event(QEvent::MouseMove, QPointF(client), QPointF(canvas->mapToGlobal(client)), Qt::NoButton,
                     QApplication::mouseButtons(), Qt::NoModifier);
   QApplication::sendEvent(canvas, &event);
-}
-
-void MainWindowHarness::press(Qt::MouseButton button) {
-  QTest::mousePress(window_->canvas(), button, Qt::NoModifier, lastPoint_);
-}
-
-void MainWindowHarness::release(Qt::MouseButton button) {
-  QTest::mouseRelease(window_->canvas(), button, Qt::NoModifier, lastPoint_);
 }
 
 void MainWindowHarness::click(QPoint client, Qt::MouseButton button) {

@@ -6,6 +6,7 @@
 #include <QRgb>
 #include <QScrollBar>
 #include <QString>
+#include <QTest>
 #include <QToolButton>
 #include <memory>
 
@@ -78,8 +79,8 @@ class MainWindowHarness : public AppParts {
 
   // Real widget input on the client area.
   void moveTo(QPoint client);
-  void press(Qt::MouseButton button);
-  void release(Qt::MouseButton button);
+  void press(Qt::MouseButton button) { QTest::mousePress(window_->canvas(), button, Qt::NoModifier, lastPoint_); }
+  void release(Qt::MouseButton button) { QTest::mouseRelease(window_->canvas(), button, Qt::NoModifier, lastPoint_); }
   void click(QPoint client, Qt::MouseButton button = Qt::LeftButton);
   void wheel(int rotation);
 
