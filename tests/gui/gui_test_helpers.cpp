@@ -1,62 +1,32 @@
 #include "gui/gui_test_helpers.h"
 
-#include <QAction>
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QActionGroup>
 #include <QApplication>
-#include <QImage>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
-#include <QTest>
-#include <QToolButton>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
 #include <QWheelEvent>
 
-#include "gui/app/main_window.h"
+#include "support/test_paths.h"
 
 namespace tarveno::testing {
 
 Catalogue testCatalogue() {
   Catalogue catalogue;
-  auto set = [&](int index, const char* title, int16_t code, int16_t measures, uint8_t meter) {
-    SongRecord& r = catalogue.SongList[static_cast<size_t>(index)];
-    r.Title = title;
-    r.Code = code;
-    r.Bpm = 150;
-    r.Measures = measures;
-    r.AcMask = 1;
-    r.CsMask = 1;
-    r.MeterFlag = meter;
-  };
-  set(0, "Test Song", 1, 120, 0);
-  set(1, "Meter Song", 2, 60, 1);
-  set(2, "Long Song", 3, 300, 0);
-  set(3, "Short Song", 4, 2, 0);
+  catalogue.SongList[0] = {"Test Song", 1, 150, 120, 1, 1, 0};
+  catalogue.SongList[1] = {"Meter Song", 2, 150, 60, 1, 1, 1};
+  catalogue.SongList[2] = {"Long Song", 3, 150, 300, 1, 1, 0};
+  catalogue.SongList[3] = {"Short Song", 4, 150, 2, 1, 1, 0};
   return catalogue;
-}
-
-MainWindowHarness::MainWindowHarness(Catalogue cat)
-    : AppParts(std::move(cat)), window_(std::make_unique<MainWindow>(context)) {}
-
-MainWindowHarness::~MainWindowHarness() = default;
-
-void MainWindowHarness::start(const QString& commandLine) {
-  window_->show();
-  window_->load(commandLine);
-}
-
-QAction* MainWindowHarness::action(const QString& name) const {
-  return window_->findChild<QAction*>(name);
-}
-
-QToolButton* MainWindowHarness::button(const QString& key) const {
-  return window_->findChild<QToolButton*>(key);
-}
-
-QPoint MainWindowHarness::canvasPoint(int x, int y) const {
-  const EditorState& st = window_->editorState();
-  return {st.canvasLeft + x, st.canvasTop + y};
-}
-
-QPoint MainWindowHarness::slotPoint(int column, int pos) const {
-  const EditorState& st = window_->editorState();
-  return canvasPoint(32 * column + 16, 8 * (pos - 4 * st.topRow) + 2);
 }
 
 void MainWindowHarness::moveTo(QPoint client) {
@@ -67,14 +37,6 @@ void MainWindowHarness::moveTo(QPoint client) {
   QMouseEvent event(QEvent::MouseMove, QPointF(client), QPointF(canvas->mapToGlobal(client)), Qt::NoButton,
                     QApplication::mouseButtons(), Qt::NoModifier);
   QApplication::sendEvent(canvas, &event);
-}
-
-void MainWindowHarness::press(Qt::MouseButton button) {
-  QTest::mousePress(window_->canvas(), button, Qt::NoModifier, lastPoint_);
-}
-
-void MainWindowHarness::release(Qt::MouseButton button) {
-  QTest::mouseRelease(window_->canvas(), button, Qt::NoModifier, lastPoint_);
 }
 
 void MainWindowHarness::click(QPoint client, Qt::MouseButton button) {
@@ -89,10 +51,6 @@ void MainWindowHarness::wheel(int rotation) {
   QWheelEvent event(pos, canvas->mapToGlobal(pos), QPoint(), QPoint(0, rotation), Qt::NoButton, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
   QApplication::sendEvent(canvas, &event);
-}
-
-const QImage& MainWindowHarness::frame() const {
-  return window_->frame();
 }
 
 bool frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at) {
@@ -122,6 +80,97 @@ void makeTriplet(Chart& chart, int measure, int beat, uint8_t first, uint8_t sec
   steps[s0 + 2] = second;
   steps[s0 + 3] = third;
   RecalcBeatType(chart, beat, measure);
+}
+
+namespace {
+
+QString quoted(const QString& text) {
+  return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// One indented line of a description: the parts that are not empty, separated by blanks.
+QString line(QStringList parts) {
+  parts.removeAll(QString());
+  return QStringLiteral("  ") + parts.join(QLatin1Char(' '));
+}
+
+QString actionLine(const QString& name, const QString& caption, const QAction& a) {
+  auto on = [](bool set, const char* word) { return set ? QString::fromLatin1(word) : QString(); };
+  return line({name, quoted(caption), on(!a.isEnabled(), "disabled"), on(!a.isVisible(), "hidden"),
+               on(a.isCheckable(), a.isChecked() ? "checked" : "unchecked"),
+               on(a.actionGroup() && a.actionGroup()->isExclusive(), "exclusive"),
+               a.shortcut().isEmpty() ? QString() : QStringLiteral("key ") + a.shortcut().toString()});
+}
+
+}  // namespace
+
+QString describeCommands(MainWindow& window) {
+  QStringList out;
+  for (QAction* menu : window.menuBar()->actions()) {
+    out << QStringLiteral("menu %1 %2").arg(menu->objectName(), quoted(menu->text()));
+    for (QAction* a : menu->menu()->actions()) {
+      out << (a->isSeparator() ? line({a->objectName(), QStringLiteral("-")})
+                               : actionLine(a->objectName(), a->text(), *a));
+    }
+  }
+  out << QStringLiteral("toolbar Toolbar1");
+  auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+  for (QAction* a : toolbar->actions()) {
+    auto* b = qobject_cast<QToolButton*>(toolbar->widgetForAction(a));
+    out << (a->isSeparator() ? QStringLiteral("  |")
+                             : actionLine(QStringLiteral("%1 image %2 -> %3")
+                                              .arg(b->objectName())
+                                              .arg(b->property("imageIndex").toInt())
+                                              .arg(a->objectName()),
+                                          b->toolTip(), *a));
+  }
+  out << QStringLiteral("status StatusBar1");
+  for (auto* panel : window.statusBar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    out << line({panel->objectName(), quoted(panel->text())});
+  }
+  return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString describeControls(const QWidget& dialog) {
+  QStringList out{QStringLiteral("%1 %2").arg(dialog.objectName(), quoted(dialog.windowTitle()))};
+  for (QWidget* w : dialog.findChildren<QWidget*>()) {
+    bool qtsOwn = false;  // the insides of combo boxes and tab bars
+    for (QWidget* p = w->parentWidget(); p != &dialog; p = p->parentWidget()) {
+      qtsOwn = qtsOwn || qobject_cast<QComboBox*>(p) || qobject_cast<QTabBar*>(p);
+    }
+    if (qtsOwn) continue;
+    QStringList parts{QString::fromLatin1(w->metaObject()->className()),
+                      w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName()};
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      parts << quoted(label->text()) << (label->pixmap().isNull() ? QString() : QStringLiteral("picture"));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      auto* push = qobject_cast<QPushButton*>(w);
+      parts << quoted(button->text()) << (push && push->isDefault() ? QStringLiteral("default") : QString());
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      parts << quoted(edit->text()) << (edit->isReadOnly() ? QStringLiteral("read-only") : QString())
+            << (edit->maxLength() != 32767 ? QStringLiteral("max %1").arg(edit->maxLength()) : QString());
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+      for (int i = 0; i < combo->count(); ++i) parts << quoted(combo->itemText(i));
+      parts << QStringLiteral("selected %1").arg(combo->currentIndex());
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+      for (int i = 0; i < tabs->count(); ++i) parts << quoted(tabs->tabText(i));
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+      parts << quoted(group->title());
+    } else if (w->objectName().isEmpty()) {
+      continue;
+    }
+    out << line(parts << (w->isEnabled() ? QString() : QStringLiteral("disabled")));
+  }
+  return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void expectFixture(const QString& text, const char* name) {
+  const std::filesystem::path path = dataDir().parent_path() / "tests" / "fixtures" / "gui" / name;
+  if (qEnvironmentVariableIsSet("TARVENO_UPDATE_FIXTURES")) {
+    writeAll(path, text.toStdString());
+    return;
+  }
+  EXPECT_EQ(text.toStdString(), readAll(path)) << name;
 }
 
 }  // namespace tarveno::testing

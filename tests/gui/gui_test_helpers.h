@@ -1,23 +1,24 @@
 #pragma once
 
+#include <QAction>
+#include <QLabel>
 #include <QPoint>
 #include <QRgb>
+#include <QScrollBar>
 #include <QString>
+#include <QTest>
+#include <QToolButton>
 #include <memory>
 
 #include "core/chart/chart.h"
 #include "core/sheet/view_settings.h"
 #include "core/songs/catalogue.h"
 #include "gui/app/app_context.h"
+#include "gui/app/main_window.h"
 #include "support/scripted_prompts.h"
 
-class QAction;
 class QImage;
-class QToolButton;
-
-namespace tarveno {
-class MainWindow;
-}
+class QWidget;
 
 namespace tarveno::testing {
 
@@ -47,31 +48,45 @@ struct AppParts {
 // loaded by start()).
 class MainWindowHarness : public AppParts {
  public:
-  explicit MainWindowHarness(Catalogue catalogue = testCatalogue());
-  ~MainWindowHarness();
+  explicit MainWindowHarness(Catalogue catalogue = testCatalogue())
+      : AppParts(std::move(catalogue)), window_(std::make_unique<MainWindow>(context)) {}
 
   // Shows the window and runs its load with the given command line.
-  void start(const QString& commandLine = {});
+  void start(const QString& commandLine = {}) {
+    window_->show();
+    window_->load(commandLine);
+  }
 
   MainWindow& window() { return *window_; }
+  EditorState& state() { return window_->editorState(); }
   Chart& chart() { return document.chart; }
-  QAction* action(const QString& name) const;
-  QToolButton* button(const QString& key) const;
+  QAction* action(const QString& name) const { return window_->findChild<QAction*>(name); }
+  QToolButton* button(const QString& key) const { return window_->findChild<QToolButton*>(key); }
 
   // Client point at the top-left corner of a cell plus an offset, from the current layout:
   // column 0..7 and a pixel row y inside the canvas.
-  QPoint canvasPoint(int x, int y) const;
+  QPoint canvasPoint(int x, int y) const {
+    return {window_->editorState().canvasLeft + x, window_->editorState().canvasTop + y};
+  }
   // Client point for (column, sixteenth position) on a plain beat, 2 pixels inside its slot.
-  QPoint slotPoint(int column, int pos) const;
+  QPoint slotPoint(int column, int pos) const {
+    return canvasPoint(32 * column + 16, 8 * (pos - 4 * window_->editorState().topRow) + 2);
+  }
+  // Canvas y of the top line of a beat row in the current view.
+  int rowY(int row) const { return 32 * (row - window_->editorState().topRow); }
+  // Moves the scroll bar, as the user would.
+  void scrollTo(int row) { window_->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(row); }
 
   // Real widget input on the client area.
   void moveTo(QPoint client);
-  void press(Qt::MouseButton button);
-  void release(Qt::MouseButton button);
+  void press(Qt::MouseButton button) { QTest::mousePress(window_->canvas(), button, Qt::NoModifier, lastPoint_); }
+  void release(Qt::MouseButton button) { QTest::mouseRelease(window_->canvas(), button, Qt::NoModifier, lastPoint_); }
   void click(QPoint client, Qt::MouseButton button = Qt::LeftButton);
   void wheel(int rotation);
 
-  const QImage& frame() const;
+  const QImage& frame() const { return window_->frame(); }
+  // The frame's colour at canvas point (x, y), opaque.
+  QRgb pixel(int x, int y) const { return frame().pixel(canvasPoint(x, y)) | 0xFF000000u; }
 
  private:
   QPoint lastPoint_;
@@ -86,5 +101,14 @@ void setSteps(Chart& chart, int measure, int slot, uint8_t bits);
 
 // Makes beat b of a measure a triplet beat with the three notes given.
 void makeTriplet(Chart& chart, int measure, int beat, uint8_t first, uint8_t second, uint8_t third);
+
+// The program's texts as lines, for comparing with fixture files: the main window's menu tree,
+// toolbar and status panels (name, caption or tooltip, states, image, command) ...
+QString describeCommands(MainWindow& window);
+// ... and a dialog's title and controls (class, name, caption or contents, states).
+QString describeControls(const QWidget& dialog);
+// Expects text to equal tests/fixtures/gui/<name>; with TARVENO_UPDATE_FIXTURES set in the
+// environment the file is rewritten instead (then review the difference before committing).
+void expectFixture(const QString& text, const char* name);
 
 }  // namespace tarveno::testing

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+#include <QPushButton>
+
+#include "core/chart/stats.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/edit_info_window.h"
+#include "gui/gui_test_helpers.h"
+#include "gui/songs/options_dialog.h"
+#include "tarveno_version.h"
+
+namespace tarveno::testing {
+namespace {
+
+// The captions, tooltips, names and start states the user sees, each window against its
+// fixture file (regenerate with TARVENO_UPDATE_FIXTURES=1 and review the difference).
+TEST(WindowTexts, MatchTheirFixtures) {
+  MainWindowHarness h;
+  h.start();
+  expectFixture(describeCommands(h.window()), "main_window_commands.txt");
+  EditInfoWindow info(h.context, &h.window());
+  expectFixture(describeControls(info), "edit_info_window.txt");
+  Chart& c = h.chart();  // the properties dialog opens on the header
+  std::tie(c.SongIndex, c.PlayStyle, c.Difficulty, c.EditName, c.KrunTitle, c.KrunWidth, c.KrunHeight, c.KrunComment) =
+      std::make_tuple(1, 1, 0x27, "ABC", "My title", 0, 12, "note");
+  OptionsDialog options(h.context, nullptr);
+  expectFixture(describeControls(options), "options_dialog.txt");
+  AboutDialog about;  // the version of this build stands in the fixture as <version>
+  expectFixture(describeControls(about).replace(versionText(kVersionMajor, kVersionMinor), "<version>"),
+                "about_dialog.txt");
+}
+
+TEST(AboutDialogTest, VersionTextAndOk) {
+  EXPECT_EQ(versionText(2, 0), QStringLiteral("version 2.00"));
+  EXPECT_EQ(versionText(1, 38), QStringLiteral("version 1.38"));
+  EXPECT_EQ(versionText(3, 123), QStringLiteral("version 3.23"));  // the last two digits of the minor
+  AboutDialog about;
+  about.show();
+  about.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  EXPECT_FALSE(about.isVisible());
+}
+
+// The counting itself is the core's; here each figure has to reach its own label.
+TEST(EditInfoWindowTest, EachLabelShowsItsFigureWhenShown) {
+  AppParts app;
+  Chart& c = app.document.chart;
+  c.PlayStyle = 1;
+  for (int m = 1; m <= 3; ++m) {
+    for (int s = 0; s < 16; ++s) c.StepData[m][s] = static_cast<uint8_t>((m * 16 + s) * 73 % 251);
+  }
+  makeTriplet(c, 4, 1, 1, 2, 12);
+  RecalcAllBeatTypes(c, app.catalogue);
+  const ChartStats s = ComputeChartStats(c, app.catalogue);
+  QStringList want{QString::number(s.objects), QString::number(s.steps)}, names{"lblTotalAllow", "lblTotalStep"};
+  for (int p = 0; p < 8; ++p) want << QString::number(s.panels[p]), names << QStringLiteral("lblAllow%1").arg(p);
+  for (int k = 0; k < 4; ++k) want << QString::number(s.noteValues[k]), names << QStringLiteral("lblDivide%1").arg(k);
+
+  QWidget mainWindow;
+  EditInfoWindow w(app.context, &mainWindow);
+  auto shown = [&] {
+    QStringList texts;
+    for (const QString& name : names) texts << w.findChild<QLabel*>(name)->text();
+    return texts;
+  };
+  w.show();
+  EXPECT_EQ(shown(), want);
+}
+
+TEST(EditInfoWindowTest, StandsBesideTheMainWindow) {
+  // On the right when it fits, exactly reaching the screen edge included; else on the left.
+  const QRect screen(0, 0, 1280, 1024), second(1280, 0, 1280, 1024);
+  EXPECT_EQ(editInfoPosition(QRect(380, 50, 600, 700), 300, screen), QPoint(980, 50));
+  EXPECT_EQ(editInfoPosition(QRect(381, 50, 600, 700), 300, screen), QPoint(81, 50));
+  EXPECT_EQ(editInfoPosition(QRect(1400, 10, 600, 700), 300, second), QPoint(2000, 10));
+  EXPECT_EQ(editInfoPosition(QRect(1900, 10, 600, 700), 300, second), QPoint(1600, 10));
+
+  AppParts app;
+  QWidget mainWindow;
+  mainWindow.setGeometry(10, 40, 300, 200);
+  mainWindow.show();
+  EditInfoWindow w(app.context, &mainWindow);
+  w.show();
+  EXPECT_EQ(w.frameGeometry().topLeft(),
+            QPoint(mainWindow.frameGeometry().right() + 1, mainWindow.frameGeometry().top()));
+}
+
+}  // namespace
+}  // namespace tarveno::testing
