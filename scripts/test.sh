@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Builds and runs every test: a development build (warnings are errors), the GUI suite once
-# more under a decimal-comma locale, the suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a Release build, and a short run of every fuzz target. GUI tests run on Qt's offscreen platform.
+# Builds and runs every test: the formatting check, a development build (warnings are errors),
+# the GUI suite once more under a decimal-comma locale, the suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the Release build as an installed Debian package, and a short run
+# of every fuzz target. GUI tests run on Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh locales clang libclang-rt-14-dev
+bash scripts/deps.sh locales clang libclang-rt-14-dev clang-format
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+
+# Every C++ file follows .clang-format.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
@@ -27,8 +31,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0
 ctest --preset asan -j "$jobs"
 
-# Optimisers warn about other things; no build type may break.
-cmake --preset release -DTARVENO_WERROR=ON >/dev/null
-cmake --build --preset release -j "$jobs"
+# The Release build, packaged, installed into a scratch root and started from there.
+bash scripts/package-test.sh
 
 bash scripts/fuzz.sh 20

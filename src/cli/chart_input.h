@@ -6,6 +6,7 @@
 #include "cli/diagnostics.h"
 #include "cli/request.h"
 #include "core/chart/chart.h"
+#include "core/io/app_paths.h"
 #include "core/songs/catalogue.h"
 
 namespace tarveno {
@@ -28,7 +29,6 @@ int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalo
 int runEdit(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics);
 
 // render: the chart's sheet at 96 dpi written as a picture.
-int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics,
-              const std::string& programFolder);
+int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics, const AppPaths& paths);
 
 }  // namespace tarveno

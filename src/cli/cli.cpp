@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <QStandardPaths>
 #include <filesystem>
 #include <ostream>
 
@@ -7,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/diagnostics.h"
 #include "cli/request.h"
+#include "core/io/app_paths.h"
 #include "core/songs/catalogue.h"
 #include "core/text/cp932.h"
 #include "tarveno_version.h"
@@ -34,7 +36,8 @@ constexpr const char* kUsage =
     "           as dump does, or with --output check and write OUT in the kind of its name\n"
     "  render   draw the chart's sheet at 96 dpi into OUT, a .png, .jpg/.jpeg or .bmp picture\n"
     "\n"
-    "  --catalogue PATH   song catalogue kruid.dat (default: beside this program);\n"
+    "  --catalogue PATH   song catalogue kruid.dat (default: beside this program, or the\n"
+    "                     installed one in share/tarveno);\n"
     "                     the meter files are read from its folder\n"
     "  --song CODE        song by its decimal song code (default: the first song)\n"
     "  --edit-name NAME   edit name, at most 8 characters from space to \"}\"\n"
@@ -42,8 +45,8 @@ constexpr const char* kUsage =
     "  --style N          0 single, 1 couple, 2 double\n"
     "  --difficulty N     difficulty byte 0..255: class * 16 + foot level\n"
     "  --output OUT       edit: write OUT (.mc or .kru) instead of printing\n"
-    "  --view-settings PATH  render: sheet settings from this view.dat (default: the one\n"
-    "                     beside this program, else the built-in settings)\n"
+    "  --view-settings PATH  render: sheet settings from this view.dat (default: the editor's\n"
+    "                     own view.dat when there is one, else the built-in settings)\n"
     "  --png-option N     render: 0 standard, 1 fastest, 2 smallest file (default 0)\n"
     "  --jpeg-quality N   render: JPEG quality 1..100 (default 95)\n"
     "  --progressive      render: write a progressive JPEG\n"
@@ -83,8 +86,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
 
   const std::string* cataloguePath = arguments.option("catalogue");
-  const std::filesystem::path kruidDat =
-      cataloguePath ? std::filesystem::path(*cataloguePath) : std::filesystem::path(programFolder) / "kruid.dat";
+  const AppPaths paths =
+      resolveAppPaths(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+  const std::filesystem::path kruidDat = cataloguePath ? std::filesystem::path(*cataloguePath) : paths.catalogueFile();
   auto loaded = LoadSongList(kruidDat);
   if (!loaded) {
     diagnostics.error(loaded.error().message);
@@ -94,7 +98,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (loaded->catalogue.validCount() == 0) {
     diagnostics.warning("曲データ（" + kruidDat.filename().string() + "）に有効な曲がありません。");
   }
-  return runRequest(*request, loaded->catalogue, out, diagnostics, programFolder);
+  return runRequest(*request, loaded->catalogue, out, diagnostics, paths);
 }
 
 }  // namespace tarveno

@@ -69,14 +69,14 @@ bool isAcceptableKrunTitle(std::string_view utf8) {
 }
 
 int runRequest(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics,
-               const std::string& programFolder) {
+               const AppPaths& paths) {
   switch (request.kind) {
     case Request::Kind::Convert:
       return runConvert(request, catalogue, diagnostics);
     case Request::Kind::Edit:
       return runEdit(request, catalogue, out, diagnostics);
     case Request::Kind::Render:
-      return runRender(request, catalogue, diagnostics, programFolder);
+      return runRender(request, catalogue, diagnostics, paths);
     default:
       return runDumpOrStats(request, catalogue, out, diagnostics);
   }

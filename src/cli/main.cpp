@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -6,6 +7,8 @@
 #include "cli/cli.h"
 
 int main(int argc, char** argv) {
+  // The name picks the configuration folder the editor keeps its view.dat in.
+  QCoreApplication::setApplicationName(QStringLiteral("tarveno"));
   std::vector<std::string> args(argv + 1, argv + argc);
   std::error_code ec;
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);

@@ -35,11 +35,10 @@ std::unique_ptr<QGuiApplication> guiForDrawing() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// --view-settings names a view.dat that must be readable; without it the one beside the
-// program is used when there is one. Damaged content gives the defaults, as at start-up.
-std::optional<ViewSettings> viewSettingsFor(const Request& request, const std::string& programFolder,
-                                            Diagnostics& diagnostics) {
-  if (!request.viewSettings) return LoadViewSettings(std::filesystem::path(programFolder) / "view.dat");
+// --view-settings names a view.dat that must be readable; without it the editor's own is used
+// when there is one. Damaged content gives the defaults, as at start-up.
+std::optional<ViewSettings> viewSettingsFor(const Request& request, const AppPaths& paths, Diagnostics& diagnostics) {
+  if (!request.viewSettings) return LoadViewSettings(paths.viewSettingsFile);
   auto bytes = readFileBytes(*request.viewSettings);
   if (!bytes) {
     diagnostics.error(bytes.error().message);
@@ -53,13 +52,12 @@ std::optional<ViewSettings> viewSettingsFor(const Request& request, const std::s
 
 }  // namespace
 
-int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics,
-              const std::string& programFolder) {
+int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics, const AppPaths& paths) {
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
   auto document = openAsEditor(request.input, *song, catalogue, diagnostics);
   if (!document) return kExitBadInput;
-  const auto settings = viewSettingsFor(request, programFolder, diagnostics);
+  const auto settings = viewSettingsFor(request, paths, diagnostics);
   if (!settings) return kExitBadInput;
 
   const auto app = guiForDrawing();
@@ -84,7 +82,7 @@ int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& d
 
 #else
 
-int runRender(const Request&, const Catalogue&, Diagnostics& diagnostics, const std::string&) {
+int runRender(const Request&, const Catalogue&, Diagnostics& diagnostics, const AppPaths&) {
   diagnostics.error("この tarveno-cli は描画なしで作られています。");
   return kExitBadInput;
 }

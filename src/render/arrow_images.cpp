@@ -43,10 +43,11 @@ void turn(QPainter& painter, int direction) {
   painter.translate(-16, -16);
 }
 
-QImage paintArrow(int direction, const QBrush& body, const QColor& edge, double edgeWidth) {
-  QImage canvas = transparentCanvas(kArrowImageSize, kArrowImageSize);
+QImage paintArrow(int scale, int direction, const QBrush& body, const QColor& edge, double edgeWidth) {
+  QImage canvas = transparentCanvas(kArrowImageSize * scale, kArrowImageSize * scale);
   QPainter painter(&canvas);
   painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(scale, scale);
   turn(painter, direction);
   QPen pen(edge, edgeWidth);
   pen.setJoinStyle(Qt::RoundJoin);
@@ -67,9 +68,10 @@ QBrush shadedBrush(const QColor& color) {
 
 // A hold bar in the middle of the column, an 8-pixel piece from 16 pixels down. Drawn every
 // 8 pixels, the pieces join into one bar without seams, whichever order they are drawn in.
-QImage paintBody(const QColor& color) {
-  QImage canvas = transparentCanvas(kArrowImageSize, kArrowImageSize);
+QImage paintBody(int scale, const QColor& color) {
+  QImage canvas = transparentCanvas(kArrowImageSize * scale, kArrowImageSize * scale);
   QPainter painter(&canvas);
+  painter.scale(scale, scale);
   painter.fillRect(10, 16, 12, 8, color.darker(160));
   painter.fillRect(11, 16, 10, 8, color);
   painter.fillRect(13, 16, 3, 8, color.lighter(140));
@@ -79,19 +81,21 @@ QImage paintBody(const QColor& color) {
 
 }  // namespace
 
-ArrowImages::ArrowImages() {
+ArrowImages::ArrowImages(int scale) : scale_(std::max(scale, 1)) {
   for (int group = 0; group < 4; ++group) {
     const QColor color = kGroupColors[group];
     for (int d = 0; d < 4; ++d) {
       images_[static_cast<size_t>(arrowImageIndex(group, d) - 1)] =
-          paintArrow(d, shadedBrush(color), color.darker(260), 2);
-      images_[static_cast<size_t>(ghostImageIndex(group, d) - 1)] = paintArrow(d, QBrush(Qt::white), color, 2.5);
+          paintArrow(scale_, d, shadedBrush(color), color.darker(260), 2);
+      images_[static_cast<size_t>(ghostImageIndex(group, d) - 1)] =
+          paintArrow(scale_, d, QBrush(Qt::white), color, 2.5);
     }
   }
-  const QImage previewBody = paintBody(kPreviewBodyColor);
-  const QImage placedBody = paintBody(kFreezeBodyColor);
+  const QImage previewBody = paintBody(scale_, kPreviewBodyColor);
+  const QImage placedBody = paintBody(scale_, kFreezeBodyColor);
   for (int d = 0; d < 4; ++d) {
-    images_[static_cast<size_t>(freezeHeadIndex(d) - 1)] = paintArrow(d, shadedBrush(kFreezeHeadColor), Qt::white, 2.5);
+    images_[static_cast<size_t>(freezeHeadIndex(d) - 1)] =
+        paintArrow(scale_, d, shadedBrush(kFreezeHeadColor), Qt::white, 2.5);
     images_[static_cast<size_t>(freezePreviewIndex(d) - 1)] = previewBody;
     images_[static_cast<size_t>(freezeBodyIndex(d) - 1)] = placedBody;
   }
@@ -116,7 +120,10 @@ void ArrowImages::draw(QImage& target, int index, int x, int y) const {
   const QImage& source = image(index);
   const int width = target.width();
   const int height = target.height();
-  if (x >= width || y >= height || x + kArrowImageSize <= 0 || y + kArrowImageSize <= 0) return;
+  const int size = kArrowImageSize * scale_;
+  x *= scale_;
+  y *= scale_;
+  if (x >= width || y >= height || x + size <= 0 || y + size <= 0) return;
   for (const Run& run : runs_[static_cast<size_t>(index - 1)]) {
     const int ty = y + run.y;
     if (ty < 0 || ty >= height) continue;

@@ -35,14 +35,18 @@ constexpr int freezeBodyIndex(int direction) {
 }
 
 // Drawn once at start-up; the owner hands it to whoever draws arrows (editor, sheet).
+// `scale` device pixels stand for one pixel of the 32x32 design, so arrows stay sharp on a
+// screen of that device pixel ratio; positions are always given in design pixels.
 class ArrowImages {
  public:
-  ArrowImages();
+  explicit ArrowImages(int scale = 1);
 
-  // Format_RGB32 with kArrowMaskColor where the picture is transparent.
+  int scale() const { return scale_; }
+  // Format_RGB32 with kArrowMaskColor where the picture is transparent, 32 * scale() wide.
   const QImage& image(int index) const { return images_.at(static_cast<size_t>(index - 1)); }
 
-  // Transparent draw of image `index` into an RGB32 target at (x, y), clipped.
+  // Transparent draw of image `index` into an RGB32 target of the same scale at (x, y) in
+  // design pixels, clipped.
   void draw(QImage& target, int index, int x, int y) const;
 
  private:
@@ -53,6 +57,7 @@ class ArrowImages {
     int x0;
     int x1;  // exclusive
   };
+  int scale_;
   std::array<QImage, kArrowImageCount> images_;
   std::array<std::vector<Run>, kArrowImageCount> runs_;
 };

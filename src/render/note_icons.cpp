@@ -3,11 +3,14 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace tarveno {
 
-QImage noteValueIcon(NoteValue value, int size, QColor ink) {
-  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+QImage noteValueIcon(NoteValue value, int size, QColor ink, qreal devicePixelRatio) {
+  const int pixels = static_cast<int>(std::ceil(size * devicePixelRatio));
+  QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);

@@ -24,7 +24,7 @@ fs::path fixturesDir() {
 std::vector<std::string> fixtureNames() {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(fixturesDir())) {
-    if (entry.is_directory()) names.push_back(entry.path().filename().string());
+    if (entry.is_directory() && fs::exists(entry.path() / "args")) names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());
   return names;

@@ -206,7 +206,10 @@ TEST(ViewSettingsFile, LoadGivesDefaultsWhenMissingAndSaveKeepsTheFileWhenRefuse
   EXPECT_FALSE(SaveViewSettings(path, bad).ok());
   EXPECT_EQ(testing::readAll(path), before);
 
-  Status noFolder = SaveViewSettings(dir / "missing" / "view.dat", ViewSettings{});
+  // A configuration folder that does not exist yet is made; one that cannot be is reported.
+  EXPECT_TRUE(SaveViewSettings(dir / "new" / "view.dat", ViewSettings{}).ok());
+  testing::writeAll(dir / "file", "");
+  Status noFolder = SaveViewSettings(dir / "file" / "view.dat", ViewSettings{});
   ASSERT_FALSE(noFolder.ok());
   EXPECT_EQ(noFolder.error().code, ErrorCode::FileWrite);
 }

@@ -99,7 +99,8 @@ TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten)
   };
   {
     // The folder does not exist: the failure is told and memory keeps the old viewSettings.
-    ViewSettingDialog d(context, dir / "missing" / "view.dat", nullptr);
+    testing::writeAll(dir / "file", "");  // a folder that cannot be made
+    ViewSettingDialog d(context, dir / "file" / "view.dat", nullptr);
     fill(d);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_NE(prompts.shown[0].text.indexOf(QStringLiteral("view.dat")), -1);

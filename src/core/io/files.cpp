@@ -87,15 +87,15 @@ std::filesystem::path resolveLinks(std::filesystem::path path, std::error_code& 
   return path;
 }
 
-// A file without write permission is the user's way of saying "keep this one". The rename
-// would replace it all the same (only the folder's permission counts), and root passes every
-// access() check, so the permission bits themselves decide.
-bool userMayReplace(const std::filesystem::path& path, const struct stat& st) {
-  if (::geteuid() == 0) return (st.st_mode & 0222) != 0;
-  return ::access(path.c_str(), W_OK) == 0;
-}
-
 }  // namespace
+
+bool userMayWrite(const std::filesystem::path& path) {
+  // Root passes every access() check, yet a file or folder without write permission is the
+  // owner's way of saying "keep this one": for root the permission bits themselves decide.
+  if (::geteuid() != 0) return ::access(path.c_str(), W_OK) == 0;
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) != 0;
+}
 
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   auto failWith = [&](const std::string& reason) {
@@ -109,7 +109,8 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view b
   if (std::filesystem::is_directory(target, ec)) return fail(EISDIR);
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
-  if (exists && !userMayReplace(target, st)) return failWith("書き込みが許可されていないファイルです");
+  // The rename would replace a read-only file all the same: only the folder's permission counts.
+  if (exists && !userMayWrite(target)) return failWith("書き込みが許可されていないファイルです");
 
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";

@@ -16,6 +16,9 @@ Result<std::string> readFileBytes(const std::filesystem::path& path);
 // so a failure never leaves a half-written file in place of the old one.
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// Whether the user may write the file or folder (root included: see the definition).
+bool userMayWrite(const std::filesystem::path& path);
+
 // The file name as the user should see it in a message (UTF-8).
 std::string displayName(const std::filesystem::path& path);
 

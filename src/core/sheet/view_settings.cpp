@@ -330,6 +330,10 @@ Result<std::string> serializeViewSettings(const ViewSettings& s) {
 Status SaveViewSettings(const std::filesystem::path& viewDat, const ViewSettings& settings) {
   Result<std::string> bytes = serializeViewSettings(settings);
   if (!bytes) return bytes.error();
+  // The user's configuration folder may not exist before the first save; the writer then
+  // reports a failure to create it like any other.
+  std::error_code ec;
+  if (viewDat.has_parent_path()) std::filesystem::create_directories(viewDat.parent_path(), ec);
   return writeFileAtomically(viewDat, *bytes);
 }
 

@@ -65,7 +65,8 @@ EditInfoWindow::EditInfoWindow(AppContext& context, QWidget* mainWindow)
   for (size_t k = 0; k < imgOmpu_.size(); ++k) {
     imgOmpu_[k] = new QLabel(this);
     imgOmpu_[k]->setObjectName(QStringLiteral("imgOmpu%1").arg(k));
-    imgOmpu_[k]->setPixmap(QPixmap::fromImage(noteValueIcon(static_cast<NoteValue>(k))));
+    imgOmpu_[k]->setPixmap(
+        QPixmap::fromImage(noteValueIcon(static_cast<NoteValue>(k), 24, Qt::black, devicePixelRatioF())));
     lblDivide_[k] = countLabel(QStringLiteral("lblDivide%1").arg(k), this);
     notes->addWidget(imgOmpu_[k]);
     notes->addWidget(lblDivide_[k]);

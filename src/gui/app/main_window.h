@@ -91,6 +91,7 @@ class MainWindow : public QMainWindow,
   void buildCanvasChildren();
   void placeToolbar();
   QSize defaultClientSize() const;
+  static int deviceScale();
   void applyOutput();
   void buildShortcuts();
 

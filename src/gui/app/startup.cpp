@@ -3,8 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
 
 #include "core/chart/chart.h"
+#include "core/io/app_paths.h"
 #include "core/sheet/view_settings.h"
 #include "core/text/cp932.h"
 #include "gui/app/app_context.h"
@@ -18,8 +23,9 @@ QString commandLineFileName(const QStringList& arguments) {
 }
 
 QString resolveCommandLineFile(const QString& fileName, const QString& launchFolder) {
-  if (fileName.isEmpty() || !QDir::isRelativePath(fileName)) return fileName;
-  return QDir(launchFolder).filePath(fileName);
+  const std::filesystem::path resolved =
+      commandLineFile(QFile::encodeName(fileName).toStdString(), QFile::encodeName(launchFolder).toStdString());
+  return QFile::decodeName(QByteArray::fromStdString(resolved.string()));
 }
 
 Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent) {
@@ -40,11 +46,27 @@ Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts&
   return std::move(loaded->catalogue);
 }
 
+std::filesystem::path localPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+void loadQtTranslations(QApplication& app) {
+  // Qt's own dialogs and buttons (file dialogs, Yes/No/Cancel) in Japanese, like the rest.
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  }
+}
+
 int StartUp(QApplication& app) {
+  // The program stays in the folder it was started in: a relative name on the command line
+  // means a file there.
   const QString commandLine = resolveCommandLineFile(commandLineFileName(app.arguments()), QDir::currentPath());
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  QDir::setCurrent(programFolder);
-  const std::filesystem::path folder(QFile::encodeName(programFolder).toStdString());
+  const AppPaths paths =
+      resolveAppPaths(localPath(QCoreApplication::applicationDirPath()),
+                      localPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+  loadQtTranslations(app);
 
   QtPrompts prompts;
   if (!cp932ConvertersAvailable()) {
@@ -54,11 +76,11 @@ int StartUp(QApplication& app) {
     return 1;
   }
   Document document;
-  const Catalogue catalogue = loadCatalogueAtStartUp(folder / "kruid.dat", prompts, nullptr);
-  ViewSettings viewSettings = LoadViewSettings(folder / "view.dat");
+  const Catalogue catalogue = loadCatalogueAtStartUp(paths.catalogueFile(), prompts, nullptr);
+  ViewSettings viewSettings = LoadViewSettings(paths.viewSettingsFile);
   Clipboard clipboard;
   History history;
-  AppContext context{document, catalogue, viewSettings, prompts, clipboard, history, folder / "view.dat"};
+  AppContext context{document, catalogue, viewSettings, prompts, clipboard, history, paths.viewSettingsFile};
   context.AutoDivide = true;
 
   MainWindow window(context);

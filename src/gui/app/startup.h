@@ -16,8 +16,7 @@ class Prompts;
 // by single blanks (the shell has already taken the quotes away). Empty when there is none.
 QString commandLineFileName(const QStringList& arguments);
 
-// The program makes its own folder the current directory before it opens that file, so a
-// relative name is taken from the folder the program was started in. Nothing else changes:
+// A relative name is taken from the folder the program was started in. Nothing else changes:
 // quotes, blanks and the ending stay as given.
 QString resolveCommandLineFile(const QString& fileName, const QString& launchFolder);
 
@@ -25,8 +24,9 @@ QString resolveCommandLineFile(const QString& fileName, const QString& launchFol
 // and the program goes on with an empty one; records the reader dropped are reported too.
 Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent);
 
-// StartUp: program folder as current directory, automatic division on, catalogue and view
-// settings loaded, main window shown and loaded; then the event loop until the window closes.
+// StartUp: automatic division on, catalogue and view settings loaded from where the program's
+// paths say, Qt's Japanese translations, main window shown and loaded; then the event loop
+// until the window closes.
 int StartUp(QApplication& app);
 
 }  // namespace tarveno

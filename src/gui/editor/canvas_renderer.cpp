@@ -20,42 +20,38 @@ constexpr QRgb kTripletTint = 0xFF004000u;    // RGB(0,64,0)
 constexpr int kSlotGroup[4] = {0, 2, 1, 2};  // "0212"
 constexpr int kTripletGroup[3] = {0, 3, 3};  // "033"
 
-// Direct pixel access to the frame; everything is clipped here so callers may pass any
-// coordinates (rows below the client area, the band past its bottom).
+// Direct pixel access to the frame, in the canvas's own pixels: on a screen of device pixel
+// ratio s every one of them is s x s device pixels. Everything is clipped here so callers may
+// pass any coordinates (rows below the client area, the band past its bottom).
 class Pixels {
  public:
-  explicit Pixels(QImage& frame)
-      : bits_(frame.bits()), stride_(frame.bytesPerLine()), width_(frame.width()), height_(frame.height()) {}
+  Pixels(QImage& frame, int scale)
+      : bits_(frame.bits()),
+        stride_(frame.bytesPerLine()),
+        width_(frame.width()),
+        height_(frame.height()),
+        scale_(scale) {}
 
-  int height() const { return height_; }
+  int height() const { return height_ / scale_; }
 
   void fill(int x0, int y0, int x1, int y1, QRgb color) {  // inclusive corners
-    x0 = std::max(x0, 0);
-    y0 = std::max(y0, 0);
-    x1 = std::min(x1, width_ - 1);
-    y1 = std::min(y1, height_ - 1);
-    for (int y = y0; y <= y1; ++y) std::fill(line(y) + x0, line(y) + x1 + 1, color);
+    fillDevice(x0 * scale_, y0 * scale_, (x1 + 1) * scale_ - 1, (y1 + 1) * scale_ - 1, color);
   }
 
   void hline(int x0, int x1, int y, QRgb color, bool dotted) {
-    if (y < 0 || y >= height_) return;
-    QRgb* row = line(y);
-    for (int x = std::max(x0, 0); x <= std::min(x1, width_ - 1); ++x) {
-      if (!dotted || (x - x0) % 4 < 2) row[x] = color;
+    for (int x = x0; x <= x1; ++x) {
+      if (!dotted || (x - x0) % 4 < 2) fill(x, y, x, y, color);
     }
   }
 
-  void vline(int x, int y0, int y1, QRgb color) {
-    if (x < 0 || x >= width_) return;
-    for (int y = std::max(y0, 0); y <= std::min(y1, height_ - 1); ++y) line(y)[x] = color;
-  }
+  void vline(int x, int y0, int y1, QRgb color) { fill(x, y0, x, y1, color); }
 
   // DSTINVERT: every colour bit flipped, [x0, x1) x [y0, y1).
   void invert(int x0, int y0, int x1, int y1) {
-    x0 = std::max(x0, 0);
-    y0 = std::max(y0, 0);
-    x1 = std::min(x1, width_);
-    y1 = std::min(y1, height_);
+    x0 = std::max(x0 * scale_, 0);
+    y0 = std::max(y0 * scale_, 0);
+    x1 = std::min(x1 * scale_, width_);
+    y1 = std::min(y1 * scale_, height_);
     for (int y = y0; y < y1; ++y) {
       QRgb* row = line(y);
       for (int x = x0; x < x1; ++x) row[x] ^= 0x00FFFFFFu;
@@ -63,12 +59,21 @@ class Pixels {
   }
 
  private:
+  void fillDevice(int x0, int y0, int x1, int y1, QRgb color) {
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, width_ - 1);
+    y1 = std::min(y1, height_ - 1);
+    for (int y = y0; y <= y1; ++y) std::fill(line(y) + x0, line(y) + x1 + 1, color);
+  }
+
   QRgb* line(int y) { return reinterpret_cast<QRgb*>(bits_ + static_cast<ptrdiff_t>(y) * stride_); }
 
   uchar* bits_;
   qsizetype stride_;
   int width_;
   int height_;
+  int scale_;
 };
 
 struct Frame {
@@ -220,7 +225,7 @@ void renderCanvas(QImage& frame, const CanvasScene& scene, const ArrowImages& im
   frame.fill(kBlack);
   const EditorState& st = scene.state;
   Frame f{frame, scene, images, st.canvasLeft, st.canvasTop, canvasWidth(scene.chart.PlayStyle)};
-  Pixels px(frame);
+  Pixels px(frame, images.scale());
   out.hasPositionTexts = false;
   drawRows(f, px, out);
   if (scene.chart.PlayStyle != 0) {

@@ -42,6 +42,7 @@ struct CanvasScene {
 };
 
 // RedrawCanvas's painting: the whole client area into `frame` (Format_RGB32), from scratch.
+// The frame holds images.scale() device pixels per canvas pixel; coordinates stay the canvas's.
 void renderCanvas(QImage& frame, const CanvasScene& scene, const ArrowImages& images, CanvasOutput& out);
 
 // The 8-character panel name of a column ("1P Left ", "2P Front", ...).

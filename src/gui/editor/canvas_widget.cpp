@@ -29,8 +29,9 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
 }
 
 QImage& CanvasWidget::frame() {
-  if (frame_.size() != size()) {
-    frame_ = QImage(size(), QImage::Format_RGB32);
+  if (frame_.size() != size() * scale_) {
+    frame_ = QImage(size() * scale_, QImage::Format_RGB32);
+    frame_.setDevicePixelRatio(scale_);
     frame_.fill(Qt::black);
   }
   return frame_;
@@ -38,8 +39,9 @@ QImage& CanvasWidget::frame() {
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  if (frame_.size() != size()) painter.fillRect(event->rect(), Qt::black);
-  painter.drawImage(event->rect().topLeft(), frame_, event->rect());
+  const QRect area = event->rect();
+  if (frame_.size() != size() * scale_) painter.fillRect(area, Qt::black);
+  painter.drawImage(area, frame_, QRect(area.topLeft() * scale_, area.size() * scale_));
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -26,8 +26,11 @@ class CanvasWidget : public QWidget {
   explicit CanvasWidget(QWidget* parent = nullptr);
 
   void setInput(CanvasInput* input) { input_ = input; }
+  // Device pixels per widget pixel of the frame (the arrows are drawn for the same scale).
+  void setScale(int scale) { scale_ = scale; }
 
-  // The frame to paint into; sized to the widget (black when it had to be made anew).
+  // The frame to paint into; sized to the widget times the scale (black when it had to be
+  // made anew).
   QImage& frame();
   const QImage& currentFrame() const { return frame_; }
 
@@ -46,6 +49,7 @@ class CanvasWidget : public QWidget {
  private:
   QImage frame_;
   CanvasInput* input_ = nullptr;
+  int scale_ = 1;
 };
 
 // Qt's button as the editing code counts it (1 left, 2 right, 4 middle; 0 for others).
