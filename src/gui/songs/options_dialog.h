@@ -8,8 +8,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStackedWidget;
-class QTabBar;
+class QTabWidget;
 class QWidget;
 
 namespace tarveno {
@@ -34,10 +33,8 @@ class OptionsDialog : public QDialog {
   void applySettings();
   void autoTitle();
   // Selects the next tab, wrapping from the last to the first (Ctrl+Tab).
-  void selectNextTab();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -49,8 +46,7 @@ class OptionsDialog : public QDialog {
   bool settingsAccepted_ = false;
   bool centred_ = false;
 
-  QTabBar* tbsOptions_ = nullptr;
-  QStackedWidget* panels_ = nullptr;
+  QTabWidget* tbsOptions_ = nullptr;
   std::array<QWidget*, 2> picOptions_{};
 
   QComboBox* cmbVer_ = nullptr;
