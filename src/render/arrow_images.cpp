@@ -81,59 +81,25 @@ QImage paintBody(int scale, const QColor& color) {
 
 }  // namespace
 
-ArrowImages::ArrowImages(int scale) : scale_(std::max(scale, 1)) {
+ArrowImages::ArrowImages(int scale) {
+  scale = std::max(scale, 1);
+  std::vector<QImage> images(kArrowImageCount);
+  auto at = [&images](int index) -> QImage& { return images[static_cast<size_t>(index - 1)]; };
   for (int group = 0; group < 4; ++group) {
     const QColor color = kGroupColors[group];
     for (int d = 0; d < 4; ++d) {
-      images_[static_cast<size_t>(arrowImageIndex(group, d) - 1)] =
-          paintArrow(scale_, d, shadedBrush(color), color.darker(260), 2);
-      images_[static_cast<size_t>(ghostImageIndex(group, d) - 1)] =
-          paintArrow(scale_, d, QBrush(Qt::white), color, 2.5);
+      at(arrowImageIndex(group, d)) = paintArrow(scale, d, shadedBrush(color), color.darker(260), 2);
+      at(ghostImageIndex(group, d)) = paintArrow(scale, d, QBrush(Qt::white), color, 2.5);
     }
   }
-  const QImage previewBody = paintBody(scale_, kPreviewBodyColor);
-  const QImage placedBody = paintBody(scale_, kFreezeBodyColor);
+  const QImage previewBody = paintBody(scale, kPreviewBodyColor);
+  const QImage placedBody = paintBody(scale, kFreezeBodyColor);
   for (int d = 0; d < 4; ++d) {
-    images_[static_cast<size_t>(freezeHeadIndex(d) - 1)] =
-        paintArrow(scale_, d, shadedBrush(kFreezeHeadColor), Qt::white, 2.5);
-    images_[static_cast<size_t>(freezePreviewIndex(d) - 1)] = previewBody;
-    images_[static_cast<size_t>(freezeBodyIndex(d) - 1)] = placedBody;
+    at(freezeHeadIndex(d)) = paintArrow(scale, d, shadedBrush(kFreezeHeadColor), Qt::white, 2.5);
+    at(freezePreviewIndex(d)) = previewBody;
+    at(freezeBodyIndex(d)) = placedBody;
   }
-  for (size_t i = 0; i < images_.size(); ++i) {
-    const QImage& image = images_[i];
-    for (int y = 0; y < image.height(); ++y) {
-      const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-      for (int x = 0; x < image.width();) {
-        if (line[x] == kArrowMaskColor) {
-          ++x;
-          continue;
-        }
-        const int start = x;
-        while (x < image.width() && line[x] != kArrowMaskColor) ++x;
-        runs_[i].push_back({y, start, x});
-      }
-    }
-  }
-}
-
-void ArrowImages::draw(QImage& target, int index, int x, int y) const {
-  const QImage& source = image(index);
-  const int width = target.width();
-  const int height = target.height();
-  const int size = kArrowImageSize * scale_;
-  x *= scale_;
-  y *= scale_;
-  if (x >= width || y >= height || x + size <= 0 || y + size <= 0) return;
-  for (const Run& run : runs_[static_cast<size_t>(index - 1)]) {
-    const int ty = y + run.y;
-    if (ty < 0 || ty >= height) continue;
-    const int from = std::max(run.x0, -x);
-    const int to = std::min(run.x1, width - x);
-    if (from >= to) continue;
-    const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(run.y));
-    QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(ty)) + x;
-    std::copy(in + from, in + to, out + from);
-  }
+  list_ = ImageList(std::move(images), kArrowMaskColor, scale);
 }
 
 }  // namespace tarveno

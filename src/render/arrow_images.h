@@ -2,8 +2,8 @@
 
 #include <QImage>
 #include <QRgb>
-#include <array>
-#include <vector>
+
+#include "render/image_list.h"
 
 namespace tarveno {
 
@@ -41,25 +41,16 @@ class ArrowImages {
  public:
   explicit ArrowImages(int scale = 1);
 
-  int scale() const { return scale_; }
+  int scale() const { return list_.scale(); }
   // Format_RGB32 with kArrowMaskColor where the picture is transparent, 32 * scale() wide.
-  const QImage& image(int index) const { return images_.at(static_cast<size_t>(index - 1)); }
+  const QImage& image(int index) const { return list_.image(index); }
 
   // Transparent draw of image `index` into an RGB32 target of the same scale at (x, y) in
   // design pixels, clipped.
-  void draw(QImage& target, int index, int x, int y) const;
+  void draw(QImage& target, int index, int x, int y) const { list_.draw(target, index, x, y); }
 
  private:
-  // The opaque pixels of each picture as horizontal runs, so a draw copies spans instead of
-  // testing every pixel; the editor draws a few hundred arrows a frame.
-  struct Run {
-    int y;
-    int x0;
-    int x1;  // exclusive
-  };
-  int scale_;
-  std::array<QImage, kArrowImageCount> images_;
-  std::array<std::vector<Run>, kArrowImageCount> runs_;
+  ImageList list_;
 };
 
 }  // namespace tarveno

@@ -54,42 +54,12 @@ QImage paintArrow(int direction, QRgb fill) {
 }  // namespace
 
 SheetImages::SheetImages() {
+  std::vector<QImage> images(kSheetImageCount);
   for (int cls = 0; cls < 4; ++cls) {
-    for (int d = 0; d < 4; ++d) {
-      const size_t i = static_cast<size_t>(sheetImageIndex(cls, d) - 1);
-      images_[i] = paintArrow(d, kClassFill[cls]);
-      const QImage& image = images_[i];
-      for (int y = 0; y < kSheetImageSize; ++y) {
-        for (int x = 0; x < kSheetImageSize;) {
-          if (image.pixel(x, y) == kSheetMaskColor) {
-            ++x;
-            continue;
-          }
-          const int start = x;
-          while (x < kSheetImageSize && image.pixel(x, y) != kSheetMaskColor) ++x;
-          runs_[i].push_back({y, start, x});
-        }
-      }
-    }
+    for (int d = 0; d < 4; ++d)
+      images[static_cast<size_t>(sheetImageIndex(cls, d) - 1)] = paintArrow(d, kClassFill[cls]);
   }
-}
-
-void SheetImages::draw(QImage& target, int index, int x, int y) const {
-  const int width = target.width();
-  const int height = target.height();
-  if (x >= width || y >= height || x + kSheetImageSize <= 0 || y + kSheetImageSize <= 0) return;
-  const size_t i = static_cast<size_t>(index - 1);
-  const QImage& source = images_.at(i);
-  for (const Run& run : runs_[i]) {
-    const int ty = y + run.y;
-    if (ty < 0 || ty >= height) continue;
-    const int from = std::max(run.x0, -x);
-    const int to = std::min(run.x1, width - x);
-    if (from >= to) continue;
-    const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(run.y));
-    QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(ty)) + x;
-    std::copy(in + from, in + to, out + from);
-  }
+  list_ = ImageList(std::move(images), kSheetMaskColor);
 }
 
 }  // namespace tarveno

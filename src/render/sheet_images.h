@@ -2,8 +2,8 @@
 
 #include <QImage>
 #include <QRgb>
-#include <array>
-#include <vector>
+
+#include "render/image_list.h"
 
 namespace tarveno {
 
@@ -25,20 +25,13 @@ class SheetImages {
   SheetImages();
 
   // Format_RGB32 with kSheetMaskColor where the picture is transparent.
-  const QImage& image(int index) const { return images_.at(static_cast<size_t>(index - 1)); }
+  const QImage& image(int index) const { return list_.image(index); }
 
   // Transparent draw of image `index` into an RGB32 target at (x, y), clipped to the target.
-  void draw(QImage& target, int index, int x, int y) const;
+  void draw(QImage& target, int index, int x, int y) const { list_.draw(target, index, x, y); }
 
  private:
-  // Opaque pixels as horizontal runs: a dense sheet draws tens of thousands of arrows.
-  struct Run {
-    int y;
-    int x0;
-    int x1;  // exclusive
-  };
-  std::array<QImage, kSheetImageCount> images_;
-  std::array<std::vector<Run>, kSheetImageCount> runs_;
+  ImageList list_;
 };
 
 }  // namespace tarveno

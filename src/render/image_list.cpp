@@ -1,0 +1,46 @@
+#include "render/image_list.h"
+
+#include <algorithm>
+
+namespace tarveno {
+
+ImageList::ImageList(std::vector<QImage> images, QRgb mask, int scale)
+    : images_(std::move(images)), runs_(images_.size()), scale_(scale) {
+  for (size_t i = 0; i < images_.size(); ++i) {
+    const QImage& image = images_[i];
+    for (int y = 0; y < image.height(); ++y) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+      for (int x = 0; x < image.width();) {
+        if (line[x] == mask) {
+          ++x;
+          continue;
+        }
+        const int start = x;
+        while (x < image.width() && line[x] != mask) ++x;
+        runs_[i].push_back({y, start, x});
+      }
+    }
+  }
+}
+
+void ImageList::draw(QImage& target, int index, int x, int y) const {
+  const size_t i = static_cast<size_t>(index - 1);
+  const QImage& source = images_.at(i);
+  const int width = target.width();
+  const int height = target.height();
+  x *= scale_;
+  y *= scale_;
+  if (x >= width || y >= height || x + source.width() <= 0 || y + source.height() <= 0) return;
+  for (const Run& run : runs_[i]) {
+    const int ty = y + run.y;
+    if (ty < 0 || ty >= height) continue;
+    const int from = std::max(run.x0, -x);
+    const int to = std::min(run.x1, width - x);
+    if (from >= to) continue;
+    const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(run.y));
+    QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(ty)) + x;
+    std::copy(in + from, in + to, out + from);
+  }
+}
+
+}  // namespace tarveno
