@@ -6,27 +6,27 @@
 
 namespace tarveno {
 
-QFont toQFont(const FontSpec& spec) {
-  QFont font(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-  font.setPointSizeF(spec.size);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  font.setStrikeOut(spec.strikethrough);
+QFont toQFont(const FontSpec& wanted) {
+  QFont font(QString::fromUtf8(wanted.name.data(), static_cast<qsizetype>(wanted.name.size())));
+  font.setPointSizeF(wanted.size);
+  font.setBold(wanted.bold);
+  font.setItalic(wanted.italic);
+  font.setUnderline(wanted.underline);
+  font.setStrikeOut(wanted.strikethrough);
   return font;
 }
 
 FontSpec fromQFont(const QFont& font) {
-  FontSpec spec;
-  spec.name = font.family().toStdString();
+  FontSpec wanted;
+  wanted.name = font.family().toStdString();
   // A font given in pixels has no point size (-1); take its size at 96 dpi rather than store a
   // size the settings file refuses.
-  spec.size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
-  spec.bold = font.bold();
-  spec.italic = font.italic();
-  spec.underline = font.underline();
-  spec.strikethrough = font.strikeOut();
-  return spec;
+  wanted.size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+  wanted.bold = font.bold();
+  wanted.italic = font.italic();
+  wanted.underline = font.underline();
+  wanted.strikethrough = font.strikeOut();
+  return wanted;
 }
 
 QPen sheetPen(int32_t color, LineStyle style) {

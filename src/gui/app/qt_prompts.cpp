@@ -77,26 +77,26 @@ QString defaultSuffixOf(const QString& windowsFilter, int filterIndex) {
 
 namespace {
 
-std::optional<Prompts::FileChoice> runFileDialog(QWidget* parent, const Prompts::FileDialog& spec, bool save) {
+std::optional<Prompts::FileChoice> runFileDialog(QWidget* parent, const Prompts::FileDialog& request, bool save) {
   QFileDialog dialog(parent);
-  if (!spec.title.isEmpty()) dialog.setWindowTitle(spec.title);
+  if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  const QStringList filters = qtNameFilters(spec.filter);
+  const QStringList filters = qtNameFilters(request.filter);
   dialog.setNameFilters(filters);
-  if (spec.initialFilterIndex >= 1 && spec.initialFilterIndex <= filters.size()) {
-    dialog.selectNameFilter(filters[spec.initialFilterIndex - 1]);
+  if (request.initialFilterIndex >= 1 && request.initialFilterIndex <= filters.size()) {
+    dialog.selectNameFilter(filters[request.initialFilterIndex - 1]);
   }
   if (save) {
     // The type decides the format; a bare name must end like that type, or it could not be
     // opened again by its name.
-    auto follow = [&dialog, &spec, filters](const QString& selected) {
-      dialog.setDefaultSuffix(defaultSuffixOf(spec.filter, static_cast<int>(filters.indexOf(selected)) + 1));
+    auto follow = [&dialog, &request, filters](const QString& selected) {
+      dialog.setDefaultSuffix(defaultSuffixOf(request.filter, static_cast<int>(filters.indexOf(selected)) + 1));
     };
     follow(dialog.selectedNameFilter());
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
   }
-  if (!spec.initialPath.isEmpty()) dialog.selectFile(spec.initialPath);
+  if (!request.initialPath.isEmpty()) dialog.selectFile(request.initialPath);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   Prompts::FileChoice choice;
   choice.path = dialog.selectedFiles().first();
