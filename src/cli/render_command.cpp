@@ -37,17 +37,25 @@ std::unique_ptr<QGuiApplication> guiForDrawing() {
 
 // --view-settings names a view.dat that must be readable; without it the editor's own is used
 // when there is one. Damaged content gives the defaults, as at start-up.
-std::optional<ViewSettings> viewSettingsFor(const Request& request, const AppPaths& paths, Diagnostics& diagnostics) {
-  if (!request.viewSettings) return LoadViewSettings(paths.viewSettingsFile);
+// False after reporting a file that cannot be read. (Filled in place: an optional of the
+// settings trips GCC's maybe-uninitialized warning in optimised builds.)
+bool viewSettingsFor(const Request& request, const AppPaths& paths, Diagnostics& diagnostics, ViewSettings& settings) {
+  if (!request.viewSettings) {
+    settings = LoadViewSettings(paths.viewSettingsFile);
+    return true;
+  }
   auto bytes = readFileBytes(*request.viewSettings);
   if (!bytes) {
     diagnostics.error(bytes.error().message);
-    return std::nullopt;
+    return false;
   }
   auto decoded = decodeViewSettings(*bytes);
-  if (decoded) return *decoded;
-  diagnostics.warning(*request.viewSettings + ": " + decoded.error().message + " 既定の設定で描きます。");
-  return ViewSettings{};
+  if (decoded) {
+    settings = *decoded;
+  } else {
+    diagnostics.warning(*request.viewSettings + ": " + decoded.error().message + " 既定の設定で描きます。");
+  }
+  return true;
 }
 
 }  // namespace
@@ -57,12 +65,12 @@ int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& d
   if (!song) return kExitBadInput;
   auto document = openAsEditor(request.input, *song, catalogue, diagnostics);
   if (!document) return kExitBadInput;
-  const auto settings = viewSettingsFor(request, paths, diagnostics);
-  if (!settings) return kExitBadInput;
+  ViewSettings settings;
+  if (!viewSettingsFor(request, paths, diagnostics, settings)) return kExitBadInput;
 
   const auto app = guiForDrawing();
   const SheetImages images;
-  auto sheet = renderChartSheet(document->chart, catalogue, *settings, kHeadlessTwipsPerPixel, images);
+  auto sheet = renderChartSheet(document->chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
   if (!sheet) {
     diagnostics.error(sheet.error().message);
     return kExitBadInput;
