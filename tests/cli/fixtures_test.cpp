@@ -17,10 +17,6 @@ namespace fs = std::filesystem;
 // expected.status (each empty or 0 when absent) are what must come out, and expected.<ext>
 // the bytes of the out.<ext> a convert must write. A kruid.dat in the folder stands in for the
 // bundled catalogue, found the way the tool finds its own: beside the program.
-fs::path fixturesDir() {
-  return dataDir().parent_path() / "tests" / "fixtures";
-}
-
 std::vector<std::string> fixtureNames() {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(fixturesDir())) {

@@ -39,13 +39,13 @@ TEST(OptionsSongFilter, EachEditionEntryListsItsSongs) {
   EXPECT_EQ(FilterSongs(c, 0, false, 0).indices, (std::vector<int>{0, 1}));
 }
 
+// The previous song stays selected, else the first entry; nothing in an empty list.
 TEST(OptionsSongFilter, PreviousSongStaysSelectedElseTheFirstEntry) {
   const Catalogue c = editionCatalogue();
-  EXPECT_EQ(FilterSongs(c, 0, true, 3).selected, 3);
-  EXPECT_EQ(FilterSongs(c, 3, false, 2).selected, 1);
-  EXPECT_EQ(FilterSongs(c, 3, false, 0).selected, 0);
-  EXPECT_EQ(FilterSongs(c, 6, false, 2).selected, -1);   // no song of that edition
-  EXPECT_EQ(FilterSongs(c, 0, false, 400).selected, 0);  // past the catalogue's end
+  EXPECT_EQ(std::tuple(FilterSongs(c, 0, true, 3).selected, FilterSongs(c, 3, false, 2).selected,
+                       FilterSongs(c, 3, false, 0).selected, FilterSongs(c, 6, false, 2).selected,
+                       FilterSongs(c, 0, false, 400).selected),
+            std::tuple(3, 1, 0, -1, 0));
 }
 
 TEST(OptionsSongDetails, CodeTempoAndTheComposedTitle) {
@@ -72,10 +72,16 @@ TEST(OptionsInput, FootLevelIsCheckedBeforeRoundingAndRoundedHalfEven) {
   for (const char* refused : {"15.4", "-0.4", "16", "1e9"}) EXPECT_EQ(verdict(refused), kFootLevelMessage) << refused;
 }
 
-TEST(OptionsInput, EditNameAllowsSpaceToClosingBraceOnly) {
+// At most 8 characters from blank to "}" (an empty one is FormCheck's to refuse); checked after
+// the foot level.
+TEST(OptionsInput, EditNameAllowsEightCharactersFromSpaceToClosingBrace) {
+  for (const char* good : {"", "}", " {A|}z ", "ABCDEFGH", "!\"#$%&'("}) EXPECT_TRUE(isValidEditName(good)) << good;
+  for (const char* bad : {"~", "ABCDEFGHI", "ダンス", "A\tB", "\x7f", "caf\xC3\xA9"}) {
+    EXPECT_FALSE(isValidEditName(bad)) << bad;
+  }
   EXPECT_EQ(verdict("1", "A b}{0|"), "1 0 0");
-  for (const char* bad : {"AB~", "名前", "a\tb", "\x7f", "caf\xC3\xA9"}) EXPECT_EQ(verdict("1", bad), kEditNameMessage);
-  EXPECT_EQ(verdict("99", "~"), kFootLevelMessage) << "the foot level is checked first";
+  EXPECT_EQ(verdict("1", "AB~"), kEditNameMessage);
+  EXPECT_EQ(verdict("99", "~"), kFootLevelMessage);
 }
 
 TEST(OptionsInput, KrunWidthAndHeightMustFitSixteenBits) {

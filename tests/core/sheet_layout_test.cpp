@@ -115,16 +115,14 @@ TEST_F(SheetLayoutTest, CoupleAndDoubleColumnsAreTwiceAsWideWithAPlayerLine) {
 }
 
 TEST_F(SheetLayoutTest, LinePitchFollowsTwipsPerPixelAndRoundsHalvesToEven) {
-  EXPECT_EQ(ok(12).headerPitch, 18);  // 8.4 + 10
-  settings.HeaderFont.size = 10;
-  EXPECT_EQ(ok(15).headerPitch, 18);  // 17.5 goes up to the even 18
-  settings.HeaderFont.size = 12.5;
-  EXPECT_EQ(ok(12).headerPitch, 18);  // 17.5 again, from 12 / 20 x 12.5
-  settings.HeaderFont.size = 17.5;
-  EXPECT_EQ(ok(12).headerPitch, 20);  // 20.5 goes down to 20
-  settings.HeaderMargin = -30;
-  settings.HeaderFont.size = 14;
-  EXPECT_EQ(ok(15).headerPitch, -20);  // -19.5 to the even -20
+  // Twips per pixel, header font size, header margin, and the pitch: 8.4 + 10; 17.5 up to the
+  // even 18, twice (from 12 / 20 x 12.5 too); 20.5 down to 20; -19.5 to the even -20.
+  const std::tuple<double, double, int16_t, int> pitches[] = {
+      {12, 14, 10, 18}, {15, 10, 10, 18}, {12, 12.5, 10, 18}, {12, 17.5, 10, 20}, {15, 14, -30, -20}};
+  for (auto [tpp, size, margin, pitch] : pitches) {
+    std::tie(settings.HeaderFont.size, settings.HeaderMargin) = std::tuple(size, margin);
+    EXPECT_EQ(ok(tpp).headerPitch, pitch) << size;
+  }
 }
 
 TEST_F(SheetLayoutTest, HeaderBandHoldsEveryTemplateLine) {
@@ -143,8 +141,8 @@ TEST_F(SheetLayoutTest, HeaderBandHoldsEveryTemplateLine) {
 }
 
 TEST_F(SheetLayoutTest, MeasureNumbersAreRightAlignedInTwoOrThreeCharacters) {
-  const std::tuple<int16_t, int, const char*> numbers[] = {{k99, 0, " 1"},   {k99, 9, "10"},   {k99, 98, "99"},
-                                                           {k120, 0, "  1"}, {k120, 9, " 10"}, {k120, 119, "120"}};
+  const std::tuple<int16_t, int, const char*> numbers[] = {
+      {k99, 0, " 1"}, {k99, 98, "99"}, {k120, 0, "  1"}, {k120, 9, " 10"}, {k120, 119, "120"}};
   for (const auto& [song, measure, text] : numbers) {
     chart.SongIndex = song;
     EXPECT_EQ(ok().measures[static_cast<size_t>(measure)].numberText, text);

@@ -10,10 +10,7 @@ namespace {
 void expectStats(const Chart& chart, int16_t measures, int objects, int steps, std::array<int, 8> panels,
                  std::array<int, 4> noteValues) {
   const ChartStats got = ComputeChartStats(chart, testing::oneSongCatalogue(measures));
-  EXPECT_EQ(got.objects, objects);
-  EXPECT_EQ(got.steps, steps);
-  EXPECT_EQ(got.panels, panels);
-  EXPECT_EQ(got.noteValues, noteValues);
+  EXPECT_EQ(std::tie(got.objects, got.steps, got.panels, got.noteValues), std::tie(objects, steps, panels, noteValues));
 }
 
 TEST(StatsCount, NoteValuesPanelsAndStepsOfEachStyle) {
@@ -69,11 +66,8 @@ TEST(StatsCount, ADenseLongChartIsCountedInFull) {
   Chart chart;
   chart.PlayStyle = 2;
   for (auto& measure : chart.StepData) measure.fill(0xFE);  // never a marker, seven arrows each
-  const ChartStats stats = ComputeChartStats(chart, testing::oneSongCatalogue(471));
-  EXPECT_EQ(stats.objects, 52752);  // 7536 slots of seven arrows
-  EXPECT_EQ(stats.steps, 7536);
-  EXPECT_EQ(stats.panels, (std::array<int, 8>{0, 7536, 7536, 7536, 7536, 7536, 7536, 7536}));
-  EXPECT_EQ(stats.noteValues, (std::array<int, 4>{13188, 13188, 26376, 0}));
+  const int n = 7536;                                       // slots
+  expectStats(chart, 471, 7 * n, n, {0, n, n, n, n, n, n, n}, {13188, 13188, 26376, 0});
 }
 
 }  // namespace

@@ -165,7 +165,7 @@ QString describeControls(const QWidget& dialog) {
 }
 
 void expectFixture(const QString& text, const char* name) {
-  const std::filesystem::path path = dataDir().parent_path() / "tests" / "fixtures" / "gui" / name;
+  const std::filesystem::path path = fixturesDir() / "gui" / name;
   if (qEnvironmentVariableIsSet("TARVENO_UPDATE_FIXTURES")) {
     writeAll(path, text.toStdString());
     return;

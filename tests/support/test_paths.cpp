@@ -6,7 +6,12 @@
 
 namespace tarveno::testing {
 
-std::filesystem::path dataDir() { return TARVENO_DATA_DIR; }
+std::filesystem::path dataDir() {
+  return TARVENO_DATA_DIR;
+}
+std::filesystem::path fixturesDir() {
+  return dataDir().parent_path() / "tests" / "fixtures";
+}
 
 TempDir::TempDir() {
   std::random_device rd;

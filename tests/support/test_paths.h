@@ -7,6 +7,8 @@ namespace tarveno::testing {
 
 // The bundled data folder of the source tree (kruid.dat, meter files, examples).
 std::filesystem::path dataDir();
+// The fixture files of the source tree (tests/fixtures).
+std::filesystem::path fixturesDir();
 
 // A fresh empty folder for one test, removed when the object goes away.
 class TempDir {
