@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
 
@@ -51,6 +52,37 @@ void MainWindowHarness::wheel(int rotation) {
   QWheelEvent event(pos, canvas->mapToGlobal(pos), QPoint(), QPoint(0, rotation), Qt::NoButton, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
   QApplication::sendEvent(canvas, &event);
+}
+
+void withModal(const std::function<void()>& command, const std::function<void(QDialog&)>& answer) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      seen = true;
+      answer(*dialog);
+    }
+  });
+  command();
+  EXPECT_TRUE(seen);
+}
+
+QString modalOf(const std::function<void()>& command) {
+  QString name;
+  withModal(command, [&](QDialog& d) {
+    name = d.objectName();
+    d.reject();
+  });
+  return name;
+}
+
+void type(const QObject& parent, const char* name, const char* utf8) {
+  child<QLineEdit>(parent, QString::fromLatin1(name))->setText(QString::fromUtf8(utf8));
+}
+
+void click(const QObject& parent, const char* name) {
+  QWidget* w = child(parent, QString::fromLatin1(name));
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->click();
+  QTest::mouseClick(w, Qt::LeftButton);
 }
 
 bool frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at) {
