@@ -40,8 +40,7 @@ TEST(Cp932, RoundTripsReplacesBrokenBytesAndMarksWhatHasNoForm) {
   EXPECT_TRUE(broken.starts_with("AB\xEF\xBF\xBD") && broken.ends_with("ZZ")) << broken;
   EXPECT_EQ(cp932ToUtf8("X\x82"), "X\xEF\xBF\xBD");
   EXPECT_EQ(utf8ToCp932("a\xF0\x9F\x98\x80!"), "a?!");  // an emoji has no CP932 form
-  EXPECT_EQ(std::tuple(isCp932Encodable("\xF0\x9F\x98\x80"), isCp932Encodable("設定"), utf8Length("ＡＢc")),
-            std::tuple(false, true, size_t{3}));
+  EXPECT_TRUE(!isCp932Encodable("\xF0\x9F\x98\x80") && isCp932Encodable("設定"));
 }
 
 }  // namespace

@@ -16,17 +16,17 @@ namespace {
 TEST(WindowTexts, MatchTheirFixtures) {
   MainWindowHarness h;
   h.start();
-  expectFixture(describeCommands(h.window()), "main_window_commands.txt");
+  expectFixture(describeCommands(h.window()).toStdString(), "gui/main_window_commands.txt");
   EditInfoWindow info(h.context, &h.window());
-  expectFixture(describeControls(info), "edit_info_window.txt");
+  expectFixture(describeControls(info).toStdString(), "gui/edit_info_window.txt");
   Chart& c = h.chart();  // the properties dialog opens on the header
   std::tie(c.SongIndex, c.PlayStyle, c.Difficulty, c.EditName, c.KrunTitle, c.KrunWidth, c.KrunHeight, c.KrunComment) =
       std::make_tuple(1, 1, 0x27, "ABC", "My title", 0, 12, "note");
   OptionsDialog options(h.context, nullptr);
-  expectFixture(describeControls(options), "options_dialog.txt");
+  expectFixture(describeControls(options).toStdString(), "gui/options_dialog.txt");
   AboutDialog about;  // the version of this build stands in the fixture as <version>
-  expectFixture(describeControls(about).replace(versionText(kVersionMajor, kVersionMinor), "<version>"),
-                "about_dialog.txt");
+  expectFixture(describeControls(about).replace(versionText(kVersionMajor, kVersionMinor), "<version>").toStdString(),
+                "gui/about_dialog.txt");
 }
 
 TEST(AboutDialogTest, VersionTextAndOk) {

@@ -136,9 +136,9 @@ TEST_F(DocumentCommandsTest, AnIncompleteHeaderAsksUntilFixedOrDeclined) {
 TEST_F(DocumentCommandsTest, TheFilterEntryDecidesTheKindAndBothDialogsStartFromTheLastName) {
   editSomething();
   saveAs(dir / "x.kru", 1);  // a card save under a text name
-  EXPECT_EQ(readAll(dir / "x.kru").size(), kCardFileSize);
   saveAs(dir / "y.mc", 2);
-  EXPECT_NE(readAll(dir / "y.mc").find("Work title"), std::string::npos);
+  EXPECT_EQ(std::pair(readAll(dir / "x.kru").size(), readAll(dir / "y.mc").find("Work title") != std::string::npos),
+            std::pair(kCardFileSize, true));
 
   // Each reader leaves the fields its format does not carry; a text chart has no freeze arrows.
   Chart& c = document.chart;
@@ -152,12 +152,12 @@ TEST_F(DocumentCommandsTest, TheFilterEntryDecidesTheKindAndBothDialogsStartFrom
   EXPECT_EQ(std::tie(c.EditName, c.KrunTitle), std::make_tuple("WORKEDIT", "Kept"));
   prompts.answerOpen(std::nullopt);
   commands.open();  // cancelled: changes nothing
-  EXPECT_EQ(finishes, 2);
 
   std::vector<QString> initials;
   for (const auto& d : prompts.fileDialogs) initials.push_back(d.initialPath);
-  EXPECT_EQ(initials, (std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "y.mc"), q(dir / "x.kru")}));
-  EXPECT_EQ(prompts.fileDialogs[0].filter, "memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru");
+  EXPECT_EQ(std::tuple(initials, prompts.fileDialogs[0].filter, finishes),
+            std::tuple(std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "y.mc"), q(dir / "x.kru")},
+                       QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru"), 2));
 }
 
 TEST_F(DocumentCommandsTest, FailedWritesAndReadsAreReportedByNameAndChangeNothing) {
@@ -171,8 +171,7 @@ TEST_F(DocumentCommandsTest, FailedWritesAndReadsAreReportedByNameAndChangeNothi
   prompts.answerOpen(Choice{q(dir / "missing.kru"), 2});
   commands.open();
   expectFileError(2, dir / "missing.kru");
-  EXPECT_TRUE(stillTheEditedChart());
-  EXPECT_EQ(finishes, 0);
+  EXPECT_TRUE(stillTheEditedChart() && finishes == 0);
 }
 
 TEST_F(DocumentCommandsTest, ReaderNoticesAreShownAndTheOpeningStillFinishes) {
@@ -187,8 +186,7 @@ TEST_F(DocumentCommandsTest, ReaderNoticesAreShownAndTheOpeningStillFinishes) {
 TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
   commands.dropFiles({});
   commands.dropFiles({q(kruFile), q(dir / "not-there.mc")});
-  EXPECT_EQ(finishes, 1);
-  EXPECT_TRUE(prompts.shown.empty()) << "the second file is never read";
+  EXPECT_TRUE(finishes == 1 && prompts.shown.empty()) << "the second file is never read";
   editSomething();
   for (const char* name : {"notes.txt", "DISK.MC", "chart.kru.bak"}) {
     prompts.shown.clear();
@@ -214,10 +212,9 @@ TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
 // opened again by its name.
 TEST(FileDialogs, ABareNameGetsTheExtensionOfTheChosenType) {
   const QString charts = QString::fromUtf8(DocumentCommands::kFileFilter);
-  EXPECT_EQ(defaultSuffixOf(charts, 1), "mc");
-  EXPECT_EQ(defaultSuffixOf(charts, 2), "kru");
-  EXPECT_EQ(defaultSuffixOf(QStringLiteral("JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg"), 1), "jpg");
-  EXPECT_EQ(defaultSuffixOf(charts, 3), "");
+  EXPECT_EQ(std::tuple(defaultSuffixOf(charts, 1), defaultSuffixOf(charts, 2), defaultSuffixOf(charts, 3),
+                       defaultSuffixOf(QStringLiteral("JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg"), 1)),
+            std::tuple(QStringLiteral("mc"), QStringLiteral("kru"), QString(), QStringLiteral("jpg")));
 }
 
 }  // namespace

@@ -27,9 +27,7 @@ TEST(EditorLayoutTest, CanvasIsCentredLeftOfTheScrollBarWhichStopsAtTheTables) {
   }
 }
 
-TEST(EditorLayoutTest, StatusTextsNameTheColumnAndTheGridLineWithinTheMeasure) {
-  EXPECT_EQ(std::tuple(columnName(0), columnName(5), columnName(7)),
-            std::tuple(QStringLiteral("1P Left "), QStringLiteral("2P Back "), QStringLiteral("2P Right")));
+TEST(EditorLayoutTest, PositionTextNamesTheGridLineWithinTheMeasure) {
   const Catalogue catalogue = testCatalogue();
   const Chart chart;
   const MeterSegs segs{};
@@ -175,7 +173,7 @@ TEST_F(EditorTest, MarginHoverAndClicksSelectBeatsInEitherOrder) {
       {8, Qt::LeftButton, 8, kUnset}, {4, Qt::LeftButton, 4, 8},   {6, Qt::LeftButton, 6, kUnset},
       {6, Qt::LeftButton, 6, kUnset}, {10, Qt::LeftButton, 6, 10}, {7, Qt::RightButton, kUnset, kUnset}};
   for (const auto& [row, button, start, end] : clicks) {
-    h.click(h.canvasPoint(-10, h.rowY(row) + 3), button);
+    h.click(h.marginPoint(row), button);
     EXPECT_EQ(std::pair(st.selStart, st.selEnd), std::pair(start, end)) << row;
   }
 }
@@ -309,13 +307,12 @@ TEST_F(EditorTest, SelectionShowsMarkersAndAnInvertedBandClippedToTheView) {
     }
     return shown.trimmed();
   };
-  auto line = [&](int row) { return h.canvasPoint(-10, h.rowY(row) + 2); };
-  h.moveTo(line(4));
+  h.moveTo(h.marginPoint(4));
   EXPECT_EQ(markers(), "2@4");
-  h.click(line(4));
-  h.moveTo(line(6));
+  h.click(h.marginPoint(4));
+  h.moveTo(h.marginPoint(6));
   EXPECT_EQ(markers(), "0@4 3@6");
-  h.click(line(8));
+  h.click(h.marginPoint(8));
   EXPECT_EQ(markers(), "0@4 1@8");
   // clang-format off
   const std::tuple<int, int, QRgb> band[] = {  // the red measure line inverted; nothing beside or below

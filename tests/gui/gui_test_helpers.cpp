@@ -85,18 +85,20 @@ void click(const QObject& parent, const char* name) {
   QTest::mouseClick(w, Qt::LeftButton);
 }
 
-bool frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at) {
+::testing::AssertionResult frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at, QRect clip) {
   int compared = 0;
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) {
-      const QRgb p = picture.pixel(x, y);
-      if ((p | 0xFF000000u) == (mask | 0xFF000000u)) continue;
-      if (!frame.rect().contains(at.x() + x, at.y() + y)) return false;
-      if ((frame.pixel(at.x() + x, at.y() + y) | 0xFF000000u) != (p | 0xFF000000u)) return false;
+      const QPoint p = at + QPoint(x, y);
+      const QRgb want = picture.pixel(x, y) | 0xFF000000u;
+      if (want == (mask | 0xFF000000u) || !(clip.isNull() ? frame.rect() : clip).contains(p)) continue;
+      if ((frame.pixel(p) | 0xFF000000u) != want)
+        return ::testing::AssertionFailure() << "differs at " << p.x() << "," << p.y();
       ++compared;
     }
   }
-  return compared > 0;
+  if (compared == 0) return ::testing::AssertionFailure() << "nothing to compare";
+  return ::testing::AssertionSuccess();
 }
 
 void setSteps(Chart& chart, int measure, int slot, uint8_t bits) {
@@ -194,15 +196,6 @@ QString describeControls(const QWidget& dialog) {
     out << line(parts << (w->isEnabled() ? QString() : QStringLiteral("disabled")));
   }
   return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-void expectFixture(const QString& text, const char* name) {
-  const std::filesystem::path path = fixturesDir() / "gui" / name;
-  if (qEnvironmentVariableIsSet("TARVENO_UPDATE_FIXTURES")) {
-    writeAll(path, text.toStdString());
-    return;
-  }
-  EXPECT_EQ(text.toStdString(), readAll(path)) << name;
 }
 
 }  // namespace tarveno::testing

@@ -111,8 +111,10 @@ W* child(const QObject& parent, const QString& name) {
 void type(const QObject& parent, const char* name, const char* utf8);
 void click(const QObject& parent, const char* name);
 
-// True when every non-mask pixel of picture stands in frame at `at` (the transparent draw).
-bool frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at);
+// True when every non-mask pixel of picture placed at `at` that falls inside clip (the whole
+// frame when null) stands in frame, colours compared opaque.
+::testing::AssertionResult frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at,
+                                      QRect clip = {});
 
 // Sets a beat's steps directly and recomputes its type, as an edit would.
 void setSteps(Chart& chart, int measure, int slot, uint8_t bits);
@@ -120,13 +122,9 @@ void setSteps(Chart& chart, int measure, int slot, uint8_t bits);
 // Makes beat b of a measure a triplet beat with the three notes given.
 void makeTriplet(Chart& chart, int measure, int beat, uint8_t first, uint8_t second, uint8_t third);
 
-// The program's texts as lines, for comparing with fixture files: the main window's menu tree,
+// The program's texts as lines, for comparing with fixture files (expectFixture): the main window's menu tree,
 // toolbar and status panels (name, caption or tooltip, states, image, command) ...
 QString describeCommands(MainWindow& window);
 // ... and a dialog's title and controls (class, name, caption or contents, states).
 QString describeControls(const QWidget& dialog);
-// Expects text to equal tests/fixtures/gui/<name>; with TARVENO_UPDATE_FIXTURES set in the
-// environment the file is rewritten instead (then review the difference before committing).
-void expectFixture(const QString& text, const char* name);
-
 }  // namespace tarveno::testing

@@ -39,10 +39,6 @@ TEST(RenderImageListsTest, EveryPictureIsItsOwn) {
   expectDistinctPictures(arrowPictures, 32, kArrowMaskColor);
   expectDistinctPictures(toolbarPictures, 16, kToolbarMaskColor);
   expectDistinctPictures(notes, 24, 0u);  // on real transparency
-  EXPECT_EQ(std::tuple(ToolbarImages::key(kImgSelStart1), ToolbarImages::key(kImgSelStart2),
-                       ToolbarImages::key(kImgSelEnd1), ToolbarImages::key(kImgSelEnd2), ToolbarImages::key(kImgDisk)),
-            std::tuple(QStringLiteral("selstart1"), QStringLiteral("selstart2"), QStringLiteral("selend1"),
-                       QStringLiteral("selend2"), QString()));
 }
 
 TEST(RenderImageListsTest, ArrowsPointTheirWay) {

@@ -10,25 +10,9 @@
 namespace tarveno {
 namespace {
 
+using testing::frameShows;
 using testing::makeTriplet;
 using testing::setSteps;
-
-// The opaque pixels of `picture` placed at `at` that fall inside `clip` all stand in `sheet`.
-::testing::AssertionResult shows(const QImage& sheet, const QImage& picture, QPoint at, QRect clip) {
-  int compared = 0;
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      const QPoint p = at + QPoint(x, y);
-      if (picture.pixel(x, y) == kSheetMaskColor || !clip.contains(p)) continue;
-      if (sheet.pixel(p) != picture.pixel(x, y)) {
-        return ::testing::AssertionFailure() << "differs at " << p.x() << "," << p.y();
-      }
-      ++compared;
-    }
-  }
-  if (compared == 0) return ::testing::AssertionFailure() << "nothing to compare";
-  return ::testing::AssertionSuccess();
-}
 
 TEST(SheetImagesTest, SixteenArrowsFilledWithTheirClassColourOnSilver) {
   const SheetImages images;
@@ -102,21 +86,20 @@ TEST_F(SheetRenderTest, ArrowsFreezeAndTripletsAtTheirSlots) {
   // Slot 15 of measure 7, the last of column 0: its tail continues at the top of column 1.
   setSteps(chart, 7, 15, 0b1000);
   const QImage sheet = render();
-  const QRect all = sheet.rect();
   const int top1 = T + 64;
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(1, 0)), {X[0] + 1, top1 + 1 + 8}, all));
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(2, 1)), {X[0] + 1 + 17, top1 + 17 + 4}, all));
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(3, 2)), {X[0] + 1 + 34, top1 + 33}, all));
+  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(1, 0)), kSheetMaskColor, {X[0] + 1, top1 + 1 + 8}));
+  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(2, 1)), kSheetMaskColor, {X[0] + 1 + 17, top1 + 17 + 4}));
+  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(3, 2)), kSheetMaskColor, {X[0] + 1 + 34, top1 + 33}));
   // Triplet notes at 0, 5 1/3 and 10 2/3 below the beat's first row, to the nearest pixel.
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(0, 0)), {X[0] + 1, top1 + 49}, all));
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(3, 1)), {X[0] + 18, top1 + 49 + 5}, all));
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(3, 2)), {X[0] + 35, top1 + 49 + 11}, all));
+  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(0, 0)), kSheetMaskColor, {X[0] + 1, top1 + 49}));
+  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(3, 1)), kSheetMaskColor, {X[0] + 18, top1 + 49 + 5}));
+  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(3, 2)), kSheetMaskColor, {X[0] + 35, top1 + 49 + 11}));
   // Slot 15 starts 12 rows into measure 7's last beat; measure 7's block ends at the frame,
   // measure 8's block starts one row below the frame's top edge.
   const QImage& right = images.image(sheetImageIndex(2, 3));
   const int slot15 = T + 7 * 64 + 48 + 1 + 12;
-  EXPECT_TRUE(shows(sheet, right, {X[0] + 1 + 51, slot15}, QRect(0, 0, 245, T + 512)));
-  EXPECT_TRUE(shows(sheet, right, {X[1] + 1 + 51, slot15 - 512}, QRect(0, T + 1, 245, 573)));
+  EXPECT_TRUE(frameShows(sheet, right, kSheetMaskColor, {X[0] + 1 + 51, slot15}, QRect(0, 0, 245, T + 512)));
+  EXPECT_TRUE(frameShows(sheet, right, kSheetMaskColor, {X[1] + 1 + 51, slot15 - 512}, QRect(0, T + 1, 245, 573)));
 }
 
 }  // namespace

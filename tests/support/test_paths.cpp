@@ -1,5 +1,8 @@
 #include "support/test_paths.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -37,6 +40,11 @@ std::string readAll(const std::filesystem::path& path) {
 void writeAll(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void expectFixture(const std::string& text, const std::string& name) {
+  if (std::getenv("TARVENO_UPDATE_FIXTURES")) return writeAll(fixturesDir() / name, text);
+  EXPECT_EQ(text, readAll(fixturesDir() / name)) << name;
 }
 
 }  // namespace tarveno::testing

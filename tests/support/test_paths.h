@@ -27,4 +27,8 @@ class TempDir {
 std::string readAll(const std::filesystem::path& path);
 void writeAll(const std::filesystem::path& path, const std::string& bytes);
 
+// Expects text to equal the file tests/fixtures/<name>; with TARVENO_UPDATE_FIXTURES set in the
+// environment the file is rewritten instead (then review the difference before committing).
+void expectFixture(const std::string& text, const std::string& name);
+
 }  // namespace tarveno::testing
