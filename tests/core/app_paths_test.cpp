@@ -33,9 +33,9 @@ TEST(AppPaths, DataBesideTheProgramOrInTheInstalledShareFolder) {
 }
 
 TEST(AppPaths, ARelativeCommandLineNameIsTakenFromTheLaunchFolder) {
-  EXPECT_EQ(commandLineFile("song.kru", "/home/u"), fs::path("/home/u/song.kru"));
-  EXPECT_EQ(commandLineFile("/abs/song.kru", "/home/u"), fs::path("/abs/song.kru"));
-  EXPECT_EQ(commandLineFile("", "/home/u"), fs::path());
+  EXPECT_EQ(std::tuple(commandLineFile("song.kru", "/home/u"), commandLineFile("/abs/song.kru", "/home/u"),
+                       commandLineFile("", "/home/u")),
+            std::tuple(fs::path("/home/u/song.kru"), fs::path("/abs/song.kru"), fs::path()));
 }
 
 }  // namespace

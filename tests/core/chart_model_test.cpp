@@ -37,27 +37,20 @@ TEST(ChartModel, RecalcBeatTypeClassifiesBeatsAndUndoesOneNoteTriplets) {
 }
 
 TEST(ChartModel, CanPlaceArrowRules) {
-  Chart chart;
-  EXPECT_FALSE(CanPlaceArrow(chart, 0, 0, 0)) << "measure 0 never takes arrows";
-  EXPECT_TRUE(CanPlaceArrow(chart, 0, 0, 1));
-
-  chart.StepData[1][0] = 1 | 8;  // a jump on the first pad
-  EXPECT_FALSE(CanPlaceArrow(chart, 1, 0, 1));
-  EXPECT_FALSE(CanPlaceArrow(chart, 0, 0, 1)) << "occupied panel";
-  chart.PlayStyle = 1;
-  EXPECT_TRUE(CanPlaceArrow(chart, 4, 0, 1)) << "the other player is free in couple play";
-  chart.PlayStyle = 2;
-  EXPECT_FALSE(CanPlaceArrow(chart, 4, 0, 1)) << "double play counts all eight panels";
-
-  chart.StepData[1][4] = 16;
-  EXPECT_TRUE(CanPlaceArrow(chart, 0, 4, 1));
-  chart.FreezeData[1][4] = 1;  // a freeze body on panel 0
-  EXPECT_FALSE(CanPlaceArrow(chart, 0, 4, 1));
-  EXPECT_FALSE(CanPlaceArrow(chart, 1, 4, 1)) << "freeze body plus arrow make two";
-
-  chart.StepData[2][8] = kTripletMark;
-  EXPECT_FALSE(CanPlaceArrow(chart, 2, 8, 2));
-  EXPECT_FALSE(CanPlaceArrow(chart, 0, 0, 471));
+  // Style, steps and freeze bits in slot 0 of measure 1, the column asked for, whether it may: a
+  // jump on the pad already; the panel taken; the other player free in couple play but not in
+  // double play, which counts all eight panels; a freeze body on the panel, or beside an arrow.
+  const std::tuple<uint8_t, int, int, int, bool> cases[] = {
+      {0, 0, 0, 0, true},     {0, 1 | 8, 0, 1, false}, {0, 1 | 8, 0, 0, false},
+      {1, 1 | 8, 0, 4, true}, {2, 1 | 8, 0, 4, false}, {2, 16, 0, 0, true},
+      {2, 16, 1, 0, false},   {2, 16, 1, 1, false},    {0, kTripletMark, 0, 2, false}};
+  for (auto [style, steps, freeze, column, allowed] : cases) {
+    Chart chart;
+    chart.PlayStyle = style;
+    std::tie(chart.StepData[1][0], chart.FreezeData[1][0]) = std::tuple(steps, freeze);
+    EXPECT_EQ(CanPlaceArrow(chart, column, 0, 1), allowed) << int{style} << " " << steps << " " << column;
+  }
+  EXPECT_FALSE(CanPlaceArrow(Chart{}, 0, 0, 0) || CanPlaceArrow(Chart{}, 0, 0, 471));  // measure 0, past the table
 }
 
 TEST(ChartModel, RecalcAllCoversTheSongOnly) {

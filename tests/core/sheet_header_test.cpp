@@ -52,24 +52,21 @@ TEST_F(SheetHeader, ExpandsEscapesAndEndsLinesAtCr) {
 }
 
 TEST_F(SheetHeader, PlayStyleAndDifficultyNames) {
-  const char* names[] = {"SINGLE", "COUPLE", "DOUBLE", "", ""};
+  std::string styles;
   for (uint8_t style = 0; style < 5; ++style) {
     chart.PlayStyle = style;
-    EXPECT_EQ(expand("<%M>"), Lines{std::string("<") + names[style] + ">"}) << int{style};
+    styles += expand("<%M>")[0];
   }
+  EXPECT_EQ(styles, "<SINGLE><COUPLE><DOUBLE><><>");
   // "%L|%l" by class and foot level.
-  const std::pair<uint8_t, const char*> difficulties[] = {{0x01, "?\?\?-1|?\?\?-1"},
-                                                          {0x15, "BASIC-5|BASIC-5"},
-                                                          {0x2A, "TRICK-10|ANOTHER-10"},
-                                                          {0x3F, "MANIAC-15|SSR-15"},
-                                                          {0x10, "BASIC-?|BASIC-?"},
-                                                          {0x00, "?\?\?-?|?\?\?-?"},
-                                                          {0x47, "7|7"},
-                                                          {0xF0, "?|?"}};
-  for (const auto& [difficulty, text] : difficulties) {
+  std::string difficulties;
+  for (uint8_t difficulty : {0x01, 0x15, 0x2A, 0x3F, 0x10, 0x00, 0x47, 0xF0}) {
     chart.Difficulty = difficulty;
-    EXPECT_EQ(expand("%L|%l"), Lines{text}) << int{difficulty};
+    difficulties += expand("%L|%l ")[0];
   }
+  EXPECT_EQ(
+      difficulties,
+      "?\?\?-1|?\?\?-1 BASIC-5|BASIC-5 TRICK-10|ANOTHER-10 MANIAC-15|SSR-15 BASIC-?|BASIC-? ?\?\?-?|?\?\?-? 7|7 ?|? ");
 }
 
 TEST(SheetHeaderLines, CountIsZeroWhenEmptyElseOneMoreThanTheCrs) {

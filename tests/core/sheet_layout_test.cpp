@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -158,28 +157,23 @@ TEST_F(SheetLayoutTest, SheetsReachTheLastSixteenBitCoordinateAndNoFurther) {
 }
 
 TEST_F(SheetLayoutTest, RefusesSongsAndSettingsItCannotDraw) {
-  for (int16_t index : {int16_t{kNoMeasures}, int16_t{kTooLong}}) {
+  // Songs without measures or too long to draw, and indices without a song.
+  for (int16_t index : std::initializer_list<int16_t>{kNoMeasures, kTooLong, kAfterEnd, 8, -1, 501, 32767}) {
     chart.SongIndex = index;
-    EXPECT_EQ(refusal(), ErrorCode::BadData) << index;
-  }
-  for (int16_t index : {int16_t{kAfterEnd}, int16_t{8}, int16_t{-1}, int16_t{501}, int16_t{32767}}) {
-    chart.SongIndex = index;
-    EXPECT_EQ(refusal(), ErrorCode::OutOfRange) << index;
+    EXPECT_EQ(refusal(), index == kNoMeasures || index == kTooLong ? ErrorCode::BadData : ErrorCode::OutOfRange)
+        << index;
   }
   chart.SongIndex = k19;
-  const std::function<void(ViewSettings&)> changes[] = {
-      [](ViewSettings& s) { s.SheetBlocks = 0; },
-      [](ViewSettings& s) { s.SheetBlocks = -5; },
-      [](ViewSettings& s) { s.HeaderFont.size = 0; },
-      [](ViewSettings& s) { s.HeaderFont.size = std::nan(""); },
-      [](ViewSettings& s) { s.HeaderFont.size = 1e6; },
-      [](ViewSettings& s) { s.HeaderFont.size = 1e300; },  // the pitch itself is far beyond 64 bits
-      [](ViewSettings& s) { s.SheetMarginH = -200; },      // nothing left to draw on
-  };
-  for (size_t i = 0; i < std::size(changes); ++i) {
-    settings = ViewSettings{};
-    changes[i](settings);
-    EXPECT_EQ(refusal(), ErrorCode::OutOfRange) << "change " << i;
+  // Blocks below 1, font sizes of no pitch or one far beyond 64 bits, nothing left to draw on.
+  for (double size : {14.0, 0.0, std::nan(""), 1e6, 1e300}) {
+    for (int16_t blocks : {8, 0, -5}) {
+      for (int16_t margin : {10, -200}) {
+        std::tie(settings.HeaderFont.size, settings.SheetBlocks, settings.SheetMarginH) =
+            std::tuple(size, blocks, margin);
+        if (size == 14 && blocks == 8 && margin == 10) continue;  // the defaults
+        EXPECT_EQ(refusal(), ErrorCode::OutOfRange) << size << " " << blocks << " " << margin;
+      }
+    }
   }
   settings = ViewSettings{};
   for (double tpp : {0.0, std::nan(""), -15.0}) EXPECT_EQ(refusal(tpp), ErrorCode::OutOfRange) << tpp;

@@ -6,6 +6,7 @@
 #include "gui/app/edit_info_window.h"
 #include "gui/gui_test_helpers.h"
 #include "gui/songs/options_dialog.h"
+#include "support/test_paths.h"
 #include "tarveno_version.h"
 
 namespace tarveno::testing {

@@ -32,12 +32,10 @@ TEST(SheetImagesTest, SixteenArrowsFilledWithTheirClassColourOnSilver) {
 class SheetRenderTest : public ::testing::Test {
  protected:
   SheetRenderTest() : catalogue(testing::oneSongCatalogue(19)) {
-    settings.Beat13Color = rgb(200, 200, 255);
-    settings.Beat24Color = rgb(255, 255, 255);
-    settings.SheetBackColor = rgb(250, 250, 240);
-    settings.FrameColor = rgb(10, 20, 30);
-    settings.MeasureLineColor = rgb(90, 0, 90);
-    settings.HeaderColor = rgb(255, 0, 128);
+    std::tie(settings.Beat13Color, settings.Beat24Color, settings.SheetBackColor, settings.FrameColor,
+             settings.MeasureLineColor, settings.HeaderColor) =
+        std::tuple(rgb(200, 200, 255), rgb(255, 255, 255), rgb(250, 250, 240), rgb(10, 20, 30), rgb(90, 0, 90),
+                   rgb(255, 0, 128));
   }
   QImage render() {
     Result<QImage> sheet = renderChartSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
@@ -57,16 +55,15 @@ class SheetRenderTest : public ::testing::Test {
 TEST_F(SheetRenderTest, BandsLinesFramesAndHeaderWhereTheLayoutPutsThem) {
   const QImage sheet = render();
   ASSERT_EQ(sheet.size(), QSize(245, 573));
-  EXPECT_EQ(sheet.pixel(X[0] + 5, T + 5), qrgb(settings.Beat13Color));         // beat 1 of measure 1
-  EXPECT_EQ(sheet.pixel(X[0] + 5, T + 24), qrgb(settings.Beat24Color));        // beat 2
-  EXPECT_EQ(sheet.pixel(X[1] + 30, T + 64 + 40), qrgb(settings.Beat13Color));  // beat 3 of measure 10
+  // Beats 1 and 2 of measure 1, beat 3 of measure 10; frames of full columns down to 8 measures,
+  // the last one to its 3 measures only.
+  const std::tuple<int, int, int32_t> probes[] = {
+      {X[0] + 5, T + 5, settings.Beat13Color},    {X[0] + 5, T + 24, settings.Beat24Color},
+      {X[1] + 30, T + 104, settings.Beat13Color}, {X[0], T + 300, settings.FrameColor},
+      {X[0] + 68, T + 512, settings.FrameColor},  {X[2] + 30, T + 192, settings.FrameColor},
+      {X[2], T + 300, settings.SheetBackColor},   {244, 572, settings.SheetBackColor}};
+  for (auto [x, y, color] : probes) EXPECT_EQ(sheet.pixel(x, y), qrgb(color)) << x << "," << y;
   for (int x = X[0] + 1; x < X[0] + 68; ++x) ASSERT_EQ(sheet.pixel(x, T + 64), qrgb(settings.MeasureLineColor)) << x;
-  // Frames: full columns down to 8 measures, the last one to its 3 measures only.
-  EXPECT_EQ(sheet.pixel(X[0], T + 300), qrgb(settings.FrameColor));
-  EXPECT_EQ(sheet.pixel(X[0] + 68, T + 512), qrgb(settings.FrameColor));
-  EXPECT_EQ(sheet.pixel(X[2] + 30, T + 192), qrgb(settings.FrameColor));
-  EXPECT_EQ(sheet.pixel(X[2], T + 300), qrgb(settings.SheetBackColor));
-  EXPECT_EQ(sheet.pixel(244, 572), qrgb(settings.SheetBackColor));
   // The header text is drawn in some installed font even though the default name is missing.
   int headerPixels = 0;
   for (int y = 0; y < T; ++y) {
@@ -87,13 +84,13 @@ TEST_F(SheetRenderTest, ArrowsFreezeAndTripletsAtTheirSlots) {
   setSteps(chart, 7, 15, 0b1000);
   const QImage sheet = render();
   const int top1 = T + 64;
-  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(1, 0)), kSheetMaskColor, {X[0] + 1, top1 + 1 + 8}));
-  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(2, 1)), kSheetMaskColor, {X[0] + 1 + 17, top1 + 17 + 4}));
-  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(3, 2)), kSheetMaskColor, {X[0] + 1 + 34, top1 + 33}));
   // Triplet notes at 0, 5 1/3 and 10 2/3 below the beat's first row, to the nearest pixel.
-  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(0, 0)), kSheetMaskColor, {X[0] + 1, top1 + 49}));
-  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(3, 1)), kSheetMaskColor, {X[0] + 18, top1 + 49 + 5}));
-  EXPECT_TRUE(frameShows(sheet, images.image(sheetImageIndex(3, 2)), kSheetMaskColor, {X[0] + 35, top1 + 49 + 11}));
+  const std::tuple<int, int, int> drawn[] = {
+      {sheetImageIndex(1, 0), X[0] + 1, top1 + 1 + 8},   {sheetImageIndex(2, 1), X[0] + 1 + 17, top1 + 17 + 4},
+      {sheetImageIndex(3, 2), X[0] + 1 + 34, top1 + 33}, {sheetImageIndex(0, 0), X[0] + 1, top1 + 49},
+      {sheetImageIndex(3, 1), X[0] + 18, top1 + 49 + 5}, {sheetImageIndex(3, 2), X[0] + 35, top1 + 49 + 11}};
+  for (auto [index, x, y] : drawn)
+    EXPECT_TRUE(frameShows(sheet, images.image(index), kSheetMaskColor, {x, y})) << index;
   // Slot 15 starts 12 rows into measure 7's last beat; measure 7's block ends at the frame,
   // measure 8's block starts one row below the frame's top edge.
   const QImage& right = images.image(sheetImageIndex(2, 3));
