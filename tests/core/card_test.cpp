@@ -51,8 +51,7 @@ TEST(CardRead, ReadsOverTheOpenChartAndStopsAtErrors102And103) {
   // 102 takes only the name and erases the freeze table; 103 also takes the song and its meters;
   // neither takes the steps.
   std::string unknownSong = card, badStyle = card;
-  unknownSong[708] = 99;
-  badStyle[710] = 3;
+  std::tie(unknownSong[708], badStyle[710]) = std::tuple(99, 3);
   EXPECT_EQ(readOverOpenChart(unknownSong, catalogue),
             std::make_tuple(Codes{102}, "NEW     ", 0, 2, 0x35, "Lanterns", 3, 4, "kept", true, 123, 0));
   EXPECT_EQ(readOverOpenChart(badStyle, catalogue),
@@ -73,8 +72,7 @@ TEST(CardWrite, RefusesWhatItCannotStoreAndNeverSplitsACharacter) {
     chart.SongIndex = index;
     EXPECT_FALSE(WriteCardSave(chart, catalogue).ok()) << index;
   }
-  chart.SongIndex = 0;
-  chart.PlayStyle = 3;
+  std::tie(chart.SongIndex, chart.PlayStyle) = std::tuple(0, 3);
   EXPECT_FALSE(WriteCardSave(chart, catalogue).ok());
 
   // The name field is cut to 8 bytes and never ends in half a double-byte character.

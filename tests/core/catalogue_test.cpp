@@ -74,9 +74,7 @@ TEST(MeterFiles, ThreePairsEndWith999AndLaterEntriesKeepTheirContent) {
 }
 
 TEST(MeterFiles, BrokenFilesLeaveTheSegmentsAsTheyWere) {
-  MeterSegs segs{};
-  segs[0] = MeterSeg{0, 4};
-  segs[1] = MeterSeg{kMeterListEnd, 0};
+  MeterSegs segs{{{0, 4}, {kMeterListEnd, 0}}};
   const MeterSegs before = segs;
   std::string many;
   for (int i = 0; i < 21; ++i) many += std::to_string(i) + ",4\r\n";
@@ -93,9 +91,9 @@ TEST(MeterFiles, LoadFollowsTheMeterFlag) {
   TempDir dir;
   Catalogue c;
   c.folder = dir.path();
-  c.SongList[0] = SongRecord{"Plain", 5, 120, 10, 0, 0, 0};
-  c.SongList[1] = SongRecord{"Meter", 26, 120, 10, 0, 0, 1};
-  c.SongList[2] = SongRecord{"Missing", 27, 120, 10, 0, 0, 1};
+  std::tie(c.SongList[0], c.SongList[1], c.SongList[2]) =
+      std::tuple(SongRecord{"Plain", 5, 120, 10, 0, 0, 0}, SongRecord{"Meter", 26, 120, 10, 0, 0, 1},
+                 SongRecord{"Missing", 27, 120, 10, 0, 0, 1});
   writeAll(dir / "1As.dat", "0,4\r\n3,3\r\n");
   writeAll(dir / "5s.dat", "0,2\r\n");  // ignored: flag 0
 

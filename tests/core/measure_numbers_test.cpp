@@ -20,11 +20,8 @@ TEST(MeasureNumbers, RowsWalkTheMeterSegmentsOrFourBeatsAMeasure) {
   EXPECT_EQ(at(25, 0, none), std::pair(7, 1));
   EXPECT_EQ(at(25, 700, none).first, 7);  // no song at all
 
-  MeterSegs segs{};
-  segs[0] = {1, 4};  // rows 0..7: measures 1, 2
-  segs[1] = {3, 3};  // rows 8..13: measures 3, 4
-  segs[2] = {5, 2};  // from row 14: measures 5, 6, ...
-  segs[3] = {kMeterListEnd, 0};
+  // Rows 0..7 are measures 1 and 2, rows 8..13 measures 3 and 4, from row 14 on measures 5, 6, ...
+  const MeterSegs segs{{{1, 4}, {3, 3}, {5, 2}, {kMeterListEnd, 0}}};
   // A row on a boundary starts the next segment.
   for (auto [row, measure, beat] : {std::tuple{0, 1, 0}, {7, 2, 3}, {8, 3, 0}, {13, 4, 2}, {14, 5, 0}, {17, 6, 1}}) {
     EXPECT_EQ(at(row, 1, segs), std::pair(measure, beat)) << row;
@@ -32,9 +29,7 @@ TEST(MeasureNumbers, RowsWalkTheMeterSegmentsOrFourBeatsAMeasure) {
   EXPECT_EQ(at(17, 0, segs).first, 5);  // the list is ignored for a song without the flag
 
   // Damaged lists fall back to four beats a measure.
-  MeterSegs zeroBeats{};
-  zeroBeats[0] = {1, 0};
-  zeroBeats[1] = {kMeterListEnd, 0};
+  const MeterSegs zeroBeats{{{1, 0}, {kMeterListEnd, 0}}};
   EXPECT_EQ(at(9, 1, zeroBeats).first, 3);
   MeterSegs noEnd{};
   for (auto& s : noEnd) s = {1, 4};  // no end marker, no growth: never contains the row

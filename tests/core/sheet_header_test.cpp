@@ -16,10 +16,7 @@ class SheetHeader : public ::testing::Test {
   SheetHeader() {
     catalogue.SongList[0] = SongRecord{"ひだまりステップ", 3, 140, 40, 1, 1, 0};
     catalogue.SongList[1] = SongRecord{"Marble Comet", 9, -1, 60, 2, 0, 0};
-    chart.SongIndex = 1;
-    chart.EditName = "AB";
-    chart.PlayStyle = 1;
-    chart.Difficulty = 0x39;
+    std::tie(chart.SongIndex, chart.EditName, chart.PlayStyle, chart.Difficulty) = std::tuple(1, "AB", 1, 0x39);
   }
   Lines expand(const std::string& style) const { return expandHeaderTemplate(style, chart, catalogue); }
 

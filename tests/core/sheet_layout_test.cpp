@@ -136,11 +136,10 @@ TEST_F(SheetLayoutTest, EveryMeasureLiesInsideItsColumnFrame) {
 }
 
 TEST_F(SheetLayoutTest, SheetsReachTheLastSixteenBitCoordinateAndNoFurther) {
-  chart.SongIndex = k471;
-  settings.SheetBlocks = 1;
+  std::tie(chart.SongIndex, settings.SheetBlocks) = std::tuple(k471, 1);
   EXPECT_EQ(refusal(), ErrorCode::OutOfRange);  // 471 x 78 - 10 + 21 = 36749 wide
-  chart.SongIndex = k420;
-  settings.SheetMarginH = 8;  // 420 x 78 - 10 + 16 + 1 = 32767: the widest sheet there is
+  // 420 x 78 - 10 + 16 + 1 = 32767: the widest sheet there is.
+  std::tie(chart.SongIndex, settings.SheetMarginH) = std::tuple(k420, 8);
   EXPECT_EQ(ok().sheetWidth, 32767);
   settings.SheetMarginH = 9;
   EXPECT_EQ(refusal(), ErrorCode::OutOfRange);

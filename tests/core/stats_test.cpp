@@ -47,10 +47,9 @@ TEST(StatsCount, NoteValuesPanelsAndStepsOfEachStyle) {
 TEST(StatsCount, OnlyTheSongsMeasuresCount) {
   Chart chart;
   chart.PlayStyle = 2;
-  chart.StepData[0][0] = 0x01;
-  chart.StepData[2][15] = 0x10;
-  chart.StepData[3][0] = 0x04;  // past a 3-measure song
-  chart.StepData[470][0] = 0x04;
+  // Measures 0 and 2 of a 3-measure song, then measures 3 and 470 past it.
+  std::tie(chart.StepData[0][0], chart.StepData[2][15], chart.StepData[3][0], chart.StepData[470][0]) =
+      std::tuple(0x01, 0x10, 0x04, 0x04);
   expectStats(chart, 3, 2, 2, {1, 0, 0, 0, 1, 0, 0, 0}, {1, 0, 1, 0});
   EXPECT_EQ(ComputeChartStats(chart, testing::oneSongCatalogue(0)).objects, 0);
   EXPECT_EQ(ComputeChartStats(chart, testing::oneSongCatalogue(-4)).objects, 0);

@@ -87,8 +87,7 @@ TEST(ViewSettingsFile, RandomSettingsRoundTripWithoutUnderlineOrStrikethrough) {
     const ViewSettings s = randomSettings(std::mt19937(20240611 + round));
     // Underline and strikethrough last until the program ends; the file does not keep them.
     ViewSettings styled = s;
-    styled.HeaderFont.underline = round % 2 == 0;
-    styled.NumberFont.strikethrough = round % 3 == 0;
+    std::tie(styled.HeaderFont.underline, styled.NumberFont.strikethrough) = std::tuple(round % 2 == 0, round % 3 == 0);
     const std::string file = serialized(styled);
     ASSERT_EQ(file.size(), 3712u);
     Result<ViewSettings> back = decodeViewSettings(file);
@@ -99,8 +98,7 @@ TEST(ViewSettingsFile, RandomSettingsRoundTripWithoutUnderlineOrStrikethrough) {
 
 TEST(ViewSettingsFile, RecordsHoldTheirValuesAtFixedOffsetsWithZeroFiller) {
   ViewSettings s;
-  s.SheetBackColor = rgb(0x12, 0x34, 0x56);
-  s.HeaderFont.bold = true;
+  std::tie(s.SheetBackColor, s.HeaderFont.bold) = std::tuple(rgb(0x12, 0x34, 0x56), true);
   std::tie(s.ShowNum, s.NumPos) = std::tuple(1, 7);
   const std::string file = serialized(s);
   ASSERT_EQ(file.size(), 3712u);
@@ -137,8 +135,7 @@ TEST(ViewSettingsWriter, RefusesWhatDoesNotFitOrWouldReadAsDamage) {
   std::string wide;  // 63 two-byte characters: 126 CP932 bytes, which still fit
   for (int i = 0; i < 63; ++i) wide += "あ";
   ViewSettings s;
-  s.HeaderStyle = std::string(124, 'x') + "\r\n";
-  s.HeaderFont.name = wide;
+  std::tie(s.HeaderStyle, s.HeaderFont.name) = std::tuple(std::string(124, 'x') + "\r\n", wide);
   const std::string file = serialized(s);
   EXPECT_EQ(file.substr(2432, 2), "\x7E\x00"s);
   EXPECT_EQ(parseViewSettings(file), s);

@@ -34,8 +34,7 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
   // A chart the user has been working on.
   void editSomething() {
     std::tie(document.chart.EditName, document.chart.KrunTitle) = std::make_tuple("WORKEDIT", "Work title");
-    document.chart.StepData[1][4] = 8;
-    document.Modified = true;
+    std::tie(document.chart.StepData[1][4], document.Modified) = std::tuple(8, true);
   }
   bool stillTheEditedChart() const {
     return document.chart.StepData[1][4] == 8 && document.chart.KrunTitle == "Work title" && document.Modified;

@@ -29,8 +29,7 @@ class EditCommandsTest : public ::testing::Test {
 
 TEST_F(EditCommandsTest, CopyThenANewStartLineEnablesPasteWhichWritesTheBeats) {
   Chart& c = h.chart();
-  c.StepData[1][0] = 1;
-  c.StepData[1][6] = 2;
+  std::tie(c.StepData[1][0], c.StepData[1][6]) = std::tuple(1, 2);
   select(4, 6);  // beats 0 and 1 of measure 1
   const QImage before = h.frame();
   trigger("M_Copy");

@@ -262,18 +262,23 @@ TEST_F(EditorTest, MeasureNumbersStandAtTheMeasureLines) {
   // A meter table: rows 0..3 are measure 1; from row 4 on every measure has three beats.
   h.scrollTo(3);
   h.chart().SongIndex = 1;
-  h.document.meterSegs[0] = {1, 4};
-  h.document.meterSegs[1] = {2, 3};
-  h.document.meterSegs[2] = {kMeterListEnd, 0};
+  h.document.meterSegs = {{{1, 4}, {2, 3}, {kMeterListEnd, 0}}};
   h.window().redrawCanvas();
   expectPixels({{5, h.rowY(4), kRed}, {5, h.rowY(7), kRed}, {5, h.rowY(8), kWhite}});
   EXPECT_EQ(std::tuple(caption(0), caption(4)), std::tuple(QStringLiteral("002"), QStringLiteral("006")));
 }
 
-TEST_F(EditorTest, GhostCursorOnlyWhereAnArrowMayStand) {
+// The ghost cursor stands only where an arrow may, the status panels name its cell until the
+// mouse leaves.
+TEST_F(EditorTest, GhostCursorAndStatusPanelsFollowTheCellUnderTheMouse) {
+  auto panels = [&] {
+    return std::pair(label(QStringLiteral("pnlPosX"))->text(), label(QStringLiteral("pnlPosY"))->text());
+  };
   const int y4 = h.rowY(4);
   h.moveTo(h.canvasPoint(32 + 5, y4 - 29));  // measure 0
   EXPECT_EQ(h.pixel(48, y4 - 16), kBlack);
+  h.moveTo(h.canvasPoint(64 + 3, h.rowY(5) + 20));
+  EXPECT_EQ(panels(), std::pair(QStringLiteral("1P Front"), QStringLiteral("002:2/4")));
   h.moveTo(h.canvasPoint(32 + 5, y4 + 3));
   EXPECT_TRUE(shows(ghostImageIndex(0, 1), 1, y4));
   h.button("Divide8")->click();  // a toolbar click takes the cursor away
@@ -284,14 +289,6 @@ TEST_F(EditorTest, GhostCursorOnlyWhereAnArrowMayStand) {
   EXPECT_TRUE(shows(ghostImageIndex(3, 0), 0, y4 + 11));
   h.moveTo(h.canvasPoint(5, y4 + 25));  // 21.33 to the nearest pixel
   EXPECT_TRUE(shows(ghostImageIndex(3, 0), 0, y4 + 21));
-}
-
-TEST_F(EditorTest, StatusPanelsNameTheCellUnderTheCursorUntilItLeaves) {
-  auto panels = [&] {
-    return std::pair(label(QStringLiteral("pnlPosX"))->text(), label(QStringLiteral("pnlPosY"))->text());
-  };
-  h.moveTo(h.canvasPoint(64 + 3, h.rowY(5) + 20));
-  EXPECT_EQ(panels(), std::pair(QStringLiteral("1P Front"), QStringLiteral("002:2/4")));
   h.moveTo(h.canvasPoint(-3, h.rowY(5)));
   EXPECT_EQ(panels(), std::pair(QString(), QString()));
 }

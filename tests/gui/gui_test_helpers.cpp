@@ -23,10 +23,9 @@ namespace tarveno::testing {
 
 Catalogue testCatalogue() {
   Catalogue catalogue;
-  catalogue.SongList[0] = {"Test Song", 1, 150, 120, 1, 1, 0};
-  catalogue.SongList[1] = {"Meter Song", 2, 150, 60, 1, 1, 1};
-  catalogue.SongList[2] = {"Long Song", 3, 150, 300, 1, 1, 0};
-  catalogue.SongList[3] = {"Short Song", 4, 150, 2, 1, 1, 0};
+  std::tie(catalogue.SongList[0], catalogue.SongList[1], catalogue.SongList[2], catalogue.SongList[3]) =
+      std::tuple(SongRecord{"Test Song", 1, 150, 120, 1, 1, 0}, SongRecord{"Meter Song", 2, 150, 60, 1, 1, 1},
+                 SongRecord{"Long Song", 3, 150, 300, 1, 1, 0}, SongRecord{"Short Song", 4, 150, 2, 1, 1, 0});
   return catalogue;
 }
 
@@ -107,12 +106,8 @@ void setSteps(Chart& chart, int measure, int slot, uint8_t bits) {
 }
 
 void makeTriplet(Chart& chart, int measure, int beat, uint8_t first, uint8_t second, uint8_t third) {
-  auto& steps = chart.StepData[static_cast<size_t>(measure)];
-  const size_t s0 = static_cast<size_t>(4 * beat);
-  steps[s0] = kTripletMark;
-  steps[s0 + 1] = first;
-  steps[s0 + 2] = second;
-  steps[s0 + 3] = third;
+  uint8_t* s = &chart.StepData[static_cast<size_t>(measure)][static_cast<size_t>(4 * beat)];
+  std::tie(s[0], s[1], s[2], s[3]) = std::tuple(kTripletMark, first, second, third);
   RecalcBeatType(chart, beat, measure);
 }
 

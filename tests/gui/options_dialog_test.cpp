@@ -122,8 +122,7 @@ TEST_F(OptionsDialogTest, CancelEscapeAndTheWindowFrameStoreNothing) {
 }
 
 TEST_F(OptionsDialogTest, OkKeepsTheSongAndClassWhenTheListsOfferNone) {
-  document.chart.SongIndex = 3;
-  document.chart.Difficulty = 0x52;  // class 5 from a file
+  std::tie(document.chart.SongIndex, document.chart.Difficulty) = std::tuple(3, 0x52);  // class 5 from a file
   open();
   EXPECT_EQ(combo("cmbLevel")->currentIndex(), -1);
   combo("cmbVer")->setCurrentIndex(6);  // no song of that edition
