@@ -18,14 +18,8 @@ namespace {
 // Reads the card over an open chart and meter list; gives the notices' codes, the header, whether
 // the freeze table is empty, the second meter segment's first measure and the one step byte written.
 auto readOverOpenChart(const std::string& bytes, const Catalogue& catalogue) {
-  Chart c{.PlayStyle = 2,
-          .Difficulty = 0x35,
-          .SongIndex = 0,
-          .EditName = "OLD",
-          .KrunTitle = "Lanterns",
-          .KrunWidth = 3,
-          .KrunHeight = 4,
-          .KrunComment = "kept"};
+  Chart c;
+  testing::header(c) = std::tuple(2, 0x35, 0, "OLD", "Lanterns", 3, 4, "kept");
   c.FreezeData[2][3] = 0x11;
   MeterSegs segs;
   segs.fill(MeterSeg{123, 7});

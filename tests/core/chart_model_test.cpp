@@ -72,19 +72,11 @@ TEST(ChartModel, RecalcAllCoversTheSongOnly) {
 }
 
 TEST(ChartModel, ResetKeepsSongAndKrunSizeFields) {
-  Chart chart{.PlayStyle = 2,
-              .Difficulty = 0x39,
-              .SongIndex = 4,
-              .EditName = "AB",
-              .KrunTitle = "T",
-              .KrunWidth = 3,
-              .KrunHeight = 5,
-              .KrunComment = "c"};
+  Chart chart;
+  testing::header(chart) = std::tuple(2, 0x39, 4, "AB", "T", 3, 5, "c");
   chart.StepData[9][9] = chart.FreezeData[9][9] = chart.BeatType[9][2] = 1;
   ResetChartData(chart);
-  EXPECT_EQ(std::tie(chart.SongIndex, chart.KrunWidth, chart.KrunHeight, chart.KrunComment, chart.PlayStyle,
-                     chart.Difficulty, chart.EditName, chart.KrunTitle),
-            std::make_tuple(4, 3, 5, "c", 0, 1, "", ""));
+  EXPECT_EQ(testing::header(chart), std::tuple(0, 1, 4, "", "", 3, 5, "c"));
   EXPECT_TRUE(chart.StepData == StepTable{} && chart.FreezeData == FreezeTable{} && chart.BeatType == BeatTable{});
 }
 

@@ -6,6 +6,7 @@
 #include "gui/app/edit_info_window.h"
 #include "gui/gui_test_helpers.h"
 #include "gui/songs/options_dialog.h"
+#include "support/test_catalogue.h"
 #include "support/test_paths.h"
 #include "tarveno_version.h"
 
@@ -21,8 +22,7 @@ TEST(WindowTexts, MatchTheirFixtures) {
   EditInfoWindow info(h.context, &h.window());
   expectFixture(describeControls(info).toStdString(), "gui/edit_info_window.txt");
   Chart& c = h.chart();  // the properties dialog opens on the header
-  std::tie(c.SongIndex, c.PlayStyle, c.Difficulty, c.EditName, c.KrunTitle, c.KrunWidth, c.KrunHeight, c.KrunComment) =
-      std::make_tuple(1, 1, 0x27, "ABC", "My title", 0, 12, "note");
+  header(c) = std::tuple(1, 0x27, 1, "ABC", "My title", 0, 12, "note");
   OptionsDialog options(h.context, nullptr);
   expectFixture(describeControls(options).toStdString(), "gui/options_dialog.txt");
   AboutDialog about;  // the version of this build stands in the fixture as <version>

@@ -86,9 +86,7 @@ TEST_F(OptionsDialogTest, OkStoresTheHeaderAndMarksTheChart) {
   ok();
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   const Chart& c = document.chart;
-  EXPECT_EQ(std::tie(c.SongIndex, c.PlayStyle, c.Difficulty, c.EditName, c.KrunTitle, c.KrunWidth, c.KrunHeight,
-                     c.KrunComment),
-            std::make_tuple(4, 2, 3 * 16 + 15, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
+  EXPECT_EQ(header(c), std::tuple(2, 3 * 16 + 15, 4, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
   EXPECT_TRUE(document.Modified);
   EXPECT_TRUE(prompts.shown.empty());
 }

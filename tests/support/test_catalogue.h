@@ -2,9 +2,18 @@
 
 #include <cstdint>
 
+#include "core/chart/chart.h"
 #include "core/songs/catalogue.h"
 
 namespace tarveno::testing {
+
+// The chart's header fields, to set or compare at once: PlayStyle, Difficulty, SongIndex,
+// EditName, KrunTitle, KrunWidth, KrunHeight, KrunComment.
+template <class C>  // Chart or const Chart
+auto header(C& c) {
+  return std::tie(c.PlayStyle, c.Difficulty, c.SongIndex, c.EditName, c.KrunTitle, c.KrunWidth, c.KrunHeight,
+                  c.KrunComment);
+}
 
 // A catalogue whose record 0 is one ordinary song of the given length and code.
 inline Catalogue oneSongCatalogue(int measures, int16_t code = 1) {
