@@ -12,7 +12,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-TEST(CliUsage, EachBadCommandLineIsExitOneWithOneLine) {
+TEST(CliUsage, BadCommandLinesAreOneLineWithExitOneHelpAndVersionGoToStdout) {
   for (const Args& args :
        {Args{}, Args{"dump"}, Args{"dump", "a.kru", "b.kru"}, Args{"convert", "a.kru"},
         Args{"convert", "a.kru", "b.mc", "c.mc"}, Args{"show", "a.kru"}, Args{"dump", "a.kru", "--title", "x"},
@@ -24,9 +24,7 @@ TEST(CliUsage, EachBadCommandLineIsExitOneWithOneLine) {
                 std::count(r.err.begin(), r.err.end(), '\n') == 1)
         << r.err;
   }
-}
 
-TEST(CliUsage, HelpAndVersionGoToStdout) {
   const CliResult help = runTool({"convert", "--help"});  // help wins over an incomplete command
   EXPECT_EQ(std::tie(help.status, help.err), std::make_tuple(0, ""));
   EXPECT_NE(help.out.find("usage: tarveno-cli [--catalogue PATH] dump FILE [--song CODE]\n"), std::string::npos);

@@ -39,7 +39,7 @@ TEST(Catalogue, CodeZeroEndsTheValidRunAndIndicesOutsideTheTableHaveNoSong) {
   EXPECT_EQ(std::tuple(c.measures(0), c.measures(-1), c.measures(501), c.song(501)), std::tuple(12, 0, 0, nullptr));
 }
 
-TEST(Catalogue, ABrokenLastRecordAndRecordsPast501AreDroppedWithAWarning) {
+TEST(Catalogue, DroppedRecordsAreWarningsAndAMissingFileAnError) {
   auto broken = parseSongList("1,\"A\",1,1,0,0,0\n2,\"B\",1\n");
   EXPECT_EQ(std::tuple(broken.catalogue.validCount(), broken.catalogue.SongList[1].Code), std::tuple(1, 0));
   ASSERT_EQ(broken.warnings.size(), 1u);
@@ -51,9 +51,7 @@ TEST(Catalogue, ABrokenLastRecordAndRecordsPast501AreDroppedWithAWarning) {
   EXPECT_EQ(many.catalogue.validCount(), 501);
   ASSERT_EQ(many.warnings.size(), 1u);
   EXPECT_NE(many.warnings[0].find("2 件"), std::string::npos);
-}
 
-TEST(Catalogue, MissingFileIsAnErrorValue) {
   TempDir dir;
   auto result = LoadSongList(dir / "kruid.dat");
   ASSERT_FALSE(result.ok());
@@ -62,7 +60,7 @@ TEST(Catalogue, MissingFileIsAnErrorValue) {
   EXPECT_FALSE(LoadSongList(dir.path()).ok()) << "a folder is not a catalogue";
 }
 
-TEST(MeterFiles, ThreePairsEndWith999AndLaterEntriesKeepTheirContent) {
+TEST(MeterFiles, PairsEndWith999AndBrokenFilesLeaveTheSegmentsAsTheyWere) {
   EXPECT_EQ(std::tuple(meterFileName(26), meterFileName(255), meterFileName(1)),
             std::tuple("1As.dat", "FFs.dat", "1s.dat"));
   MeterSegs segs{};
@@ -71,10 +69,7 @@ TEST(MeterFiles, ThreePairsEndWith999AndLaterEntriesKeepTheirContent) {
   std::vector<std::pair<int, int>> got;
   for (size_t i = 0; i < 5; ++i) got.emplace_back(segs[i].FirstMeasure, segs[i].BeatsPerMeasure);
   EXPECT_EQ(got, (std::vector<std::pair<int, int>>{{0, 4}, {17, 3}, {25, 4}, {kMeterListEnd, 7}, {77, 7}}));
-}
 
-TEST(MeterFiles, BrokenFilesLeaveTheSegmentsAsTheyWere) {
-  MeterSegs segs{{{0, 4}, {kMeterListEnd, 0}}};
   const MeterSegs before = segs;
   std::string many;
   for (int i = 0; i < 21; ++i) many += std::to_string(i) + ",4\r\n";

@@ -57,9 +57,7 @@ TEST(OptionsInput, FootLevelIsCheckedBeforeRoundingAndRoundedHalfEven) {
   // The text and the level stored; "1e999" is out of range, so no number, as everywhere.
   const std::pair<const char*, const char*> accepted[] = {{"15", "15"}, {"14.6", "15"}, {"abc", "0"},  {"", "0"},
                                                           {"7.5", "8"}, {"6.5", "6"},   {"  3x", "3"}, {"1e999", "0"}};
-  for (auto [text, stored] : accepted) {
-    EXPECT_EQ(verdict(text), stored + std::string(" 0 0")) << text;
-  }
+  for (auto [text, stored] : accepted) EXPECT_EQ(verdict(text), stored + std::string(" 0 0")) << text;
   for (const char* refused : {"15.4", "-0.4", "16", "1e9"}) EXPECT_EQ(verdict(refused), kFootLevelMessage) << refused;
 }
 

@@ -24,7 +24,7 @@ class SheetHeader : public ::testing::Test {
   Chart chart;
 };
 
-TEST_F(SheetHeader, ExpandsEscapesAndEndsLinesAtCr) {
+TEST_F(SheetHeader, ExpandsEscapesAndNamesAndEndsLinesAtCr) {
   const std::pair<const char*, Lines> cases[] = {
       {"%T\r\nEDIT[%E]   %M  %L", {"Marble Comet", "EDIT[AB]   COUPLE  MANIAC-9"}},  // spaces kept
       {"%T\r\n", {"Marble Comet", ""}},                                              // the last line always exists
@@ -41,14 +41,10 @@ TEST_F(SheetHeader, ExpandsEscapesAndEndsLinesAtCr) {
       {"%E%\r\n%M", {"ABCOUPLE"}},
   };
   for (const auto& [style, lines] : cases) EXPECT_EQ(expand(style), lines) << ::testing::PrintToString(style);
-  for (const std::string& line : expand("x%\r\ny\n\r\n\rz")) {
-    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
-  }
+  for (const std::string& line : expand("x%\r\ny\n\r\n\rz")) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
   chart.SongIndex = 0;
   EXPECT_EQ(expand("%T/%T"), (Lines{"ひだまりステップ/ひだまりステップ"}));
-}
 
-TEST_F(SheetHeader, PlayStyleAndDifficultyNames) {
   std::string styles;
   for (uint8_t style = 0; style < 5; ++style) {
     chart.PlayStyle = style;

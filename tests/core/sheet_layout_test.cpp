@@ -135,7 +135,7 @@ TEST_F(SheetLayoutTest, EveryMeasureLiesInsideItsColumnFrame) {
   }
 }
 
-TEST_F(SheetLayoutTest, SheetsReachTheLastSixteenBitCoordinateAndNoFurther) {
+TEST_F(SheetLayoutTest, RefusesWhatItCannotDrawUpToTheLastSixteenBitCoordinate) {
   std::tie(chart.SongIndex, settings.SheetBlocks) = std::tuple(k471, 1);
   EXPECT_EQ(refusal(), ErrorCode::OutOfRange);  // 471 x 78 - 10 + 21 = 36749 wide
   // 420 x 78 - 10 + 16 + 1 = 32767: the widest sheet there is.
@@ -153,9 +153,7 @@ TEST_F(SheetLayoutTest, SheetsReachTheLastSixteenBitCoordinateAndNoFurther) {
   settings = ViewSettings{};
   settings.SheetMarginC = -10;  // columns that touch are still drawable
   EXPECT_EQ(ok().sheetWidth, 3 * 58 + 10 + 21);
-}
 
-TEST_F(SheetLayoutTest, RefusesSongsAndSettingsItCannotDraw) {
   // Songs without measures or too long to draw, and indices without a song.
   for (int16_t index : std::initializer_list<int16_t>{kNoMeasures, kTooLong, kAfterEnd, 8, -1, 501, 32767}) {
     chart.SongIndex = index;

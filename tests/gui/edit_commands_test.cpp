@@ -27,7 +27,7 @@ class EditCommandsTest : public ::testing::Test {
   MainWindowHarness h;
 };
 
-TEST_F(EditCommandsTest, CopyThenANewStartLineEnablesPasteWhichWritesTheBeats) {
+TEST_F(EditCommandsTest, CopyPasteCutAndTransformsAsTheUserReachesThem) {
   Chart& c = h.chart();
   std::tie(c.StepData[1][0], c.StepData[1][6]) = std::tuple(1, 2);
   select(4, 6);  // beats 0 and 1 of measure 1
@@ -45,6 +45,14 @@ TEST_F(EditCommandsTest, CopyThenANewStartLineEnablesPasteWhichWritesTheBeats) {
   select(8, 12);
   trigger("M_Cut");
   EXPECT_EQ(std::pair(c.StepData[2], h.clipboard.ClipBeats), std::pair(MeasureBytes{}, 4));
+
+  // A transform marks the chart but shows only at the next mouse move.
+  select(4, 5);
+  const QImage unturned = h.frame();
+  trigger("M_Mirror");
+  EXPECT_EQ(std::tuple(c.StepData[1][0], h.frame() == unturned), std::tuple(8, true));
+  h.moveTo(h.canvasPoint(40, 200));
+  EXPECT_NE(h.frame(), unturned);
 }
 
 TEST_F(EditCommandsTest, MeasureDialogsOpenEmptyRefuseSilentlyAndTakeTheLeadingNumbers) {
@@ -84,16 +92,6 @@ TEST_F(EditCommandsTest, MeasureDialogsOpenEmptyRefuseSilentlyAndTakeTheLeadingN
               click(d, "cmdOK");
             });
   EXPECT_EQ(c.StepData[4][0], 4) << "measure 9 moved to measure 5";
-}
-
-TEST_F(EditCommandsTest, TransformsMarkTheChartButRedrawOnlyAtTheNextMove) {
-  h.chart().StepData[1][0] = 1;  // left
-  select(4, 5);
-  const QImage before = h.frame();
-  trigger("M_Mirror");
-  EXPECT_EQ(std::tuple(h.chart().StepData[1][0], h.document.Modified, h.frame() == before), std::tuple(8, true, true));
-  h.moveTo(h.canvasPoint(40, 200));
-  EXPECT_NE(h.frame(), before);
 }
 
 TEST_F(EditCommandsTest, EveryActionIsOneUndoStepRestoredByteForByteAndOpeningClearsThem) {

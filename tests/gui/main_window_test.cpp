@@ -40,7 +40,7 @@ class MainWindowTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(MainWindowTest, DivisionAndFreezeChoicesMoveMenuAndToolbarTogether) {
+TEST_F(MainWindowTest, GridChoicesAndSelectionClicksSetTheChecksAndEnabledStates) {
   // A toolbar key or a menu item; the division and freeze mode then in force, which the user's
   // choice equals; the checks of M_Divide4, 8, 16, 12 and M_FAmode, which the buttons show.
   // Choosing the checked grid again keeps it; triplets turn freeze mode off; freeze mode on the
@@ -58,9 +58,7 @@ TEST_F(MainWindowTest, DivisionAndFreezeChoicesMoveMenuAndToolbarTogether) {
               std::tuple(divide, freeze, divide, freeze, QString::fromLatin1(checks)))
         << command;
   }
-}
 
-TEST_F(MainWindowTest, SelectionClicksSetTheEditCommands) {
   auto states = [&] {  // Cut, Copy, Paste, MirrorV, MirrorH, TurnLeft, TurnRight, Mirror; the buttons show them
     QString s;
     for (const char* name : {"Cut", "Copy", "Paste", "MirrorV", "MirrorH", "TurnLeft", "TurnRight", "Mirror"}) {

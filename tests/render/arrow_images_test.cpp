@@ -41,7 +41,7 @@ TEST(RenderImageListsTest, EveryPictureIsItsOwn) {
   expectDistinctPictures(notes, 24, 0u);  // on real transparency
 }
 
-TEST(RenderImageListsTest, ArrowsPointTheirWay) {
+TEST(RenderImageListsTest, ArrowsPointTheirWayAndTheTransparentDrawSkipsOnlyTheMask) {
   const ArrowImages images;
   // The tip stands 2 pixels inside the edge it points at; the wings of the head tell it from
   // the shaft's end, and the corners beside the tip stay clear.
@@ -53,10 +53,7 @@ TEST(RenderImageListsTest, ArrowsPointTheirWay) {
     EXPECT_EQ(isMask(images.image(arrowImageIndex(0, direction)), x, y, kArrowMaskColor), !drawn)
         << direction << " " << x << "," << y;
   }
-}
 
-TEST(RenderImageListsTest, TransparentDrawSkipsOnlyTheMaskAndClips) {
-  const ArrowImages images;
   QImage target(40, 40, QImage::Format_RGB32);
   target.fill(0xFF123456u);
   images.draw(target, arrowImageIndex(1, 2), 4, 4);

@@ -27,7 +27,7 @@ bool hasMarker(const QByteArray& bytes, uchar second) {
   return bytes.contains(QByteArray("\xFF", 1) + char(second));
 }
 
-TEST(SheetImageExportTest, PngOptionsDifferInSizeButNotInPixels) {
+TEST(SheetImageExportTest, PngOptionsChangeTheSizeNotThePixelsAndJpegIsProgressiveOnlyWhenAsked) {
   const QImage image = samplePicture();
   qsizetype sizes[3] = {};
   for (int option = 0; option < 3; ++option) {
@@ -39,10 +39,7 @@ TEST(SheetImageExportTest, PngOptionsDifferInSizeButNotInPixels) {
   // Smallest < Standard < Speed, each by a clear margin.
   EXPECT_LT(sizes[2] * 5 / 4, sizes[0]);
   EXPECT_LT(sizes[0] * 21 / 20, sizes[1]);
-}
 
-TEST(SheetImageExportTest, JpegIsProgressiveOnlyWhenAsked) {
-  const QImage image = samplePicture();
   Result<QByteArray> baseline = encodeImage(image, {ImageType::Jpeg, PngOption::Standard, 80, false});
   Result<QByteArray> progressive = encodeImage(image, {ImageType::Jpeg, PngOption::Standard, 80, true});
   ASSERT_TRUE(baseline.ok() && progressive.ok());

@@ -19,9 +19,7 @@ TEST(SheetImagesTest, SixteenArrowsFilledWithTheirClassColourOnSilver) {
   const QRgb fills[4] = {qRgb(247, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 0), qRgb(0, 255, 0)};
   for (int i = 1; i <= kSheetImageCount; ++i) {
     QSet<QRgb> seen;
-    for (int y = 0; y < 16; ++y) {
-      for (int x = 0; x < 16; ++x) seen.insert(images.image(i).pixel(x, y));
-    }
+    for (int p = 0; p < 16 * 16; ++p) seen.insert(images.image(i).pixel(p % 16, p / 16));
     EXPECT_TRUE(seen == QSet<QRgb>({qRgb(0, 0, 0), fills[(i - 1) / 4], kSheetMaskColor})) << i;
   }
 }

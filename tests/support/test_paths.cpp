@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 namespace tarveno::testing {
@@ -17,11 +18,8 @@ std::filesystem::path fixturesDir() {
 }
 
 TempDir::TempDir() {
-  std::random_device rd;
-  for (;;) {
-    path_ = std::filesystem::temp_directory_path() / ("tarveno-test-" + std::to_string(rd()));
-    if (std::filesystem::create_directory(path_)) break;
-  }
+  std::string name = (std::filesystem::temp_directory_path() / "tarveno-test-XXXXXX").string();
+  if (::mkdtemp(name.data())) path_ = name;
 }
 
 TempDir::~TempDir() {
