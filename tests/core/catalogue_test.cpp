@@ -16,27 +16,24 @@ auto fields(const SongRecord& s) {
   return std::tuple(s.Code, s.Title, s.Bpm, s.Measures, s.AcMask, s.CsMask, s.MeterFlag);
 }
 
-TEST(Catalogue, ReadsCp932RecordsWithQuotedCommasBlanksAndFieldsAcrossLines) {
+// Code 0 ends the valid run: the records behind it are read but never listed. Blank lines at the
+// end make no record.
+TEST(Catalogue, ReadsCp932RecordsUpToCodeZeroWithQuotedCommasBlanksAndFieldsAcrossLines) {
   auto load =
       parseSongList(utf8ToCp932("1,\"Alpha, the first\",120,64,3,4,0\r\n"
                                 "  2 ,  \"ﾃｽﾄ曲～\" , -1 ,200, 2048 ,128,1\r\n"
                                 "3,Gamma plain,90,1,0,0,0\r\n"
-                                "5\n\"T\"\n100\n10\n1\n2\n0\n\n\r\n  \n"));  // blank lines at the end make no record
-  EXPECT_TRUE(load.warnings.empty());
-  const auto& s = load.catalogue.SongList;
-  EXPECT_EQ(load.catalogue.validCount(), 4);
-  EXPECT_EQ(fields(s[0]), std::tuple(1, "Alpha, the first", 120, 64, 3, 4, 0));
-  EXPECT_EQ(fields(s[1]), std::tuple(2, "ﾃｽﾄ曲～", -1, 200, 2048, 128, 1));
-  EXPECT_EQ(fields(s[2]), std::tuple(3, "Gamma plain", 90, 1, 0, 0, 0));
-  EXPECT_EQ(fields(s[3]), std::tuple(5, "T", 100, 10, 1, 2, 0));
-}
-
-TEST(Catalogue, CodeZeroEndsTheValidRunAndIndicesOutsideTheTableHaveNoSong) {
-  auto load = parseSongList("1,\"A\",1,12,0,0,0\n0,\"Hidden\",1,1,0,0,0\n3,\"C\",1,1,0,0,0\n");
+                                "5\n\"T\"\n100\n10\n1\n2\n0\n"
+                                "0,\"Hidden\",1,1,0,0,0\r\n7,\"C\",1,1,0,0,0\r\n\r\n  \n"));
   const Catalogue& c = load.catalogue;
-  EXPECT_EQ(std::tuple(c.validCount(), c.isValidIndex(0), c.isValidIndex(2), c.SongList[2].Title),
-            std::tuple(1, true, false, "C"));  // read, but never listed
-  EXPECT_EQ(std::tuple(c.measures(0), c.measures(-1), c.measures(501), c.song(501)), std::tuple(12, 0, 0, nullptr));
+  EXPECT_TRUE(load.warnings.empty());
+  EXPECT_EQ(fields(c.SongList[0]), std::tuple(1, "Alpha, the first", 120, 64, 3, 4, 0));
+  EXPECT_EQ(fields(c.SongList[1]), std::tuple(2, "ﾃｽﾄ曲～", -1, 200, 2048, 128, 1));
+  EXPECT_EQ(fields(c.SongList[2]), std::tuple(3, "Gamma plain", 90, 1, 0, 0, 0));
+  EXPECT_EQ(fields(c.SongList[3]), std::tuple(5, "T", 100, 10, 1, 2, 0));
+  EXPECT_EQ(std::tuple(c.validCount(), c.isValidIndex(3), c.isValidIndex(5), c.SongList[5].Title, c.SongList[6].Code),
+            std::tuple(4, true, false, "C", 0));
+  EXPECT_EQ(std::tuple(c.measures(0), c.measures(-1), c.measures(501), c.song(501)), std::tuple(64, 0, 0, nullptr));
 }
 
 TEST(Catalogue, DroppedRecordsAreWarningsAndAMissingFileAnError) {

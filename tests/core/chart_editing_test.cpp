@@ -13,7 +13,7 @@ V slots(const MeasureBytes& bytes, int from, int to) {
   return V(bytes.begin() + from, bytes.begin() + to + 1);
 }
 
-TEST(ChartEditing, ArrowsRespectThePlacementRuleAndRecomputeTheirBeat) {
+TEST(ChartEditing, ArrowsRespectThePlacementRuleAndTheTripletGridMakesAndUndoesTripletBeats) {
   Chart chart;
   chart.PlayStyle = 1;
   for (int column : {0, 3, 1, 5}) PlaceArrow(chart, column, 16, 4);  // the third on one pad is refused
@@ -23,10 +23,8 @@ TEST(ChartEditing, ArrowsRespectThePlacementRuleAndRecomputeTheirBeat) {
   EraseArrow(chart, 0, 18, 8);
   EXPECT_EQ(chart.BeatType[1][0], 0);
   EraseArrow(chart, 0, 16 * 471, 4);  // past the tables: ignored
-}
 
-TEST(ChartEditing, TheTripletGridMakesAndUndoesTripletBeats) {
-  Chart chart;
+  chart.PlayStyle = 0;
   PlaceArrow(chart, 0, 33, 12);  // the first note of a plain beat is its on-beat slot
   EXPECT_EQ(slots(chart.StepData[2], 0, 2), (V{1, 0, 0}));
   PlaceArrow(chart, 3, 34, 12);  // a second note makes the beat a triplet beat

@@ -89,7 +89,7 @@ TEST_F(SheetLayoutTest, WorkedSheetsMatchTheirFixtures) {
   testing::expectFixture(describe(ok()), "sheet-layout/sixteen-one-column.txt");
 }
 
-TEST_F(SheetLayoutTest, LinePitchFollowsTwipsPerPixelAndRoundsHalvesToEven) {
+TEST_F(SheetLayoutTest, LinePitchRoundsHalvesToEvenAndNumbersAreRightAlignedInTwoOrThree) {
   // Twips per pixel, header font size, header margin, and the pitch: 8.4 + 10; 17.5 up to the
   // even 18, twice (from 12 / 20 x 12.5 too); 20.5 down to 20; -19.5 to the even -20.
   const std::tuple<double, double, int16_t, int> pitches[] = {
@@ -98,9 +98,7 @@ TEST_F(SheetLayoutTest, LinePitchFollowsTwipsPerPixelAndRoundsHalvesToEven) {
     std::tie(settings.HeaderFont.size, settings.HeaderMargin) = std::tuple(size, margin);
     EXPECT_EQ(ok(tpp).headerPitch, pitch) << size;
   }
-}
 
-TEST_F(SheetLayoutTest, MeasureNumbersAreRightAlignedInTwoOrThreeCharacters) {
   const std::tuple<int16_t, int, const char*> numbers[] = {
       {k99, 0, " 1"}, {k99, 98, "99"}, {k120, 0, "  1"}, {k120, 9, " 10"}, {k120, 119, "120"}};
   for (const auto& [song, measure, text] : numbers) {

@@ -149,13 +149,11 @@ TEST_F(MainWindowTest, OneModelessStatisticsWindowFollowsEditsWhileOpenAndCloseA
   EXPECT_EQ(std::pair(h.window().isVisible(), info->isVisible()), std::pair(false, false));
 }
 
-TEST(MainWindowStartupTest, ArgumentsJoinIntoOneNameTakenFromTheLaunchFolder) {
+TEST(MainWindowStartupTest, ArgumentsJoinIntoOneNameTakenFromTheLaunchFolderWhichIsOpened) {
   EXPECT_EQ(std::tuple(commandLineFileName({"tarveno"}), commandLineFileName({"tarveno", "My", "Song.kru"}),
                        resolveCommandLineFile("song.kru", "/home/u")),
             std::tuple(QString(), QStringLiteral("My Song.kru"), QStringLiteral("/home/u/song.kru")));
-}
 
-TEST(MainWindowStartupTest, ACommandLineFileIsOpened) {
   MainWindowHarness h;
   h.start(QString::fromStdString((dataDir() / "examples" / "single.kru").string()));
   EXPECT_EQ(std::tuple(h.prompts.shown.size(), h.chart().KrunTitle.empty(), h.document.Modified),

@@ -75,7 +75,7 @@ TEST_F(OptionsDialogTest, CtrlTabCyclesThroughTheTabsFromAnyControl) {
   EXPECT_EQ(press("txtKRUNTitle", Qt::NoModifier), std::tuple(1, true, false)) << "Tab alone moves the focus";
 }
 
-TEST_F(OptionsDialogTest, OkStoresTheHeaderAndMarksTheChart) {
+TEST_F(OptionsDialogTest, OkStoresTheHeaderOrReportsRefusedInputAndEitherWayMarksTheChart) {
   open();
   combo("cmbTitle")->setCurrentIndex(4);
   combo("cmbStyle")->setCurrentIndex(2);
@@ -87,21 +87,19 @@ TEST_F(OptionsDialogTest, OkStoresTheHeaderAndMarksTheChart) {
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   const Chart& c = document.chart;
   EXPECT_EQ(header(c), std::tuple(2, 3 * 16 + 15, 4, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
-  EXPECT_TRUE(document.Modified);
-  EXPECT_TRUE(prompts.shown.empty());
-}
+  EXPECT_TRUE(document.Modified && prompts.shown.empty());
 
-TEST_F(OptionsDialogTest, RefusedInputIsReportedStoresNothingButMarksTheChart) {
+  document.Modified = false;
   open();
   type({{"txtLevel", "3"}, {"txtName", "A~B"}});
-  combo("cmbStyle")->setCurrentIndex(2);
+  combo("cmbStyle")->setCurrentIndex(1);
   ok();
   const auto& shown = prompts.shown.at(0);
   EXPECT_EQ(std::tuple(shown.title, shown.text, shown.icon),
             std::tuple(QStringLiteral("Error"), QStringLiteral("EDIT名は半角英数字８文字以内にして下さい。"),
                        Prompts::Icon::Exclamation));
-  const Chart& c = document.chart;
-  EXPECT_EQ(std::tie(c.EditName, c.PlayStyle, c.Difficulty, document.Modified), std::make_tuple("", 0, 1, true));
+  EXPECT_EQ(std::tie(c.EditName, c.PlayStyle, c.Difficulty, document.Modified),
+            std::make_tuple("NEW}ONE", 2, 0x3F, true));
   EXPECT_EQ(std::pair(dialog->result(), text("txtName")), std::pair(0, QStringLiteral("A~B")));  // left to correct
 }
 
