@@ -24,7 +24,7 @@ class SheetHeader : public ::testing::Test {
   Chart chart;
 };
 
-TEST_F(SheetHeader, ExpandsEscapesAndNamesAndEndsLinesAtCr) {
+TEST_F(SheetHeader, ExpandsEscapesAndNamesEndsLinesAtCrAndCountsTheLines) {
   const std::pair<const char*, Lines> cases[] = {
       {"%T\r\nEDIT[%E]   %M  %L", {"Marble Comet", "EDIT[AB]   COUPLE  MANIAC-9"}},  // spaces kept
       {"%T\r\n", {"Marble Comet", ""}},                                              // the last line always exists
@@ -60,9 +60,7 @@ TEST_F(SheetHeader, ExpandsEscapesAndNamesAndEndsLinesAtCr) {
   EXPECT_EQ(
       difficulties,
       "?\?\?-1|?\?\?-1 BASIC-5|BASIC-5 TRICK-10|ANOTHER-10 MANIAC-15|SSR-15 BASIC-?|BASIC-? ?\?\?-?|?\?\?-? 7|7 ?|? ");
-}
 
-TEST(SheetHeaderLines, CountIsZeroWhenEmptyElseOneMoreThanTheCrs) {
   // "a%\r\nb" reserves two lines although they are joined; a lone LF is no break.
   const std::pair<const char*, int> counts[] = {{"", 0},        {"%T", 1},  {"%T\r\n", 2}, {"a\r\nb\r\nc", 3},
                                                 {"a%\r\nb", 2}, {"a\nb", 1}};
