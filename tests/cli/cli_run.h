@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,21 +24,5 @@ inline CliResult runTool(const std::vector<std::string>& args, const std::filesy
   const int status = runCli(args, out, err, programFolder.string());
   return {status, out.str(), err.str()};
 }
-
-// Sets an environment variable for the lifetime of the object and restores it afterwards.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 }  // namespace tarveno::testing

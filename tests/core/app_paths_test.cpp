@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 // The two layouts the programs run from: the build folder (data beside the program) and an
 // installation (bin/ and share/tarveno/ under one prefix).
-TEST(AppPaths, DataBesideTheProgramOrInTheInstalledShareFolder) {
+TEST(AppPaths, DataBesideTheProgramOrInTheShareFolderAndFilesFromTheLaunchFolder) {
   testing::TempDir root;
   const fs::path config = root / "config";
   fs::create_directories(root / "build" / "bin");
@@ -30,12 +30,10 @@ TEST(AppPaths, DataBesideTheProgramOrInTheInstalledShareFolder) {
   fs::permissions(root / "build" / "bin", fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_EQ(resolveAppPaths(root / "build" / "bin", config).viewSettingsFile, config / "view.dat");
   fs::permissions(root / "build" / "bin", fs::perms::owner_all);
-}
 
-TEST(AppPaths, ARelativeCommandLineNameIsTakenFromTheLaunchFolder) {
-  EXPECT_EQ(commandLineFile("song.kru", "/home/u"), fs::path("/home/u/song.kru"));
-  EXPECT_EQ(commandLineFile("/abs/song.kru", "/home/u"), fs::path("/abs/song.kru"));
-  EXPECT_EQ(commandLineFile("", "/home/u"), fs::path());
+  EXPECT_EQ(std::tuple(commandLineFile("song.kru", "/home/u"), commandLineFile("/abs/song.kru", "/home/u"),
+                       commandLineFile("", "/home/u")),
+            std::tuple(fs::path("/home/u/song.kru"), fs::path("/abs/song.kru"), fs::path()));
 }
 
 }  // namespace

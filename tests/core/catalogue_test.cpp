@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/songs/catalogue.h"
 #include "core/text/cp932.h"
 #include "support/test_paths.h"
@@ -10,63 +12,43 @@ namespace {
 using testing::TempDir;
 using testing::writeAll;
 
-TEST(Catalogue, ParsesQuotedTitlesWithCommasAndBlanks) {
-  auto load = parseSongList(
-      "1,\"Alpha, the first\",120,64,3,4,0\r\n"
-      "  2 ,  \"Beta\" , -1 ,200, 2048 ,128,1\r\n"
-      "3,Gamma plain,90,1,0,0,0\r\n");
+auto fields(const SongRecord& s) {
+  return std::tuple(s.Code, s.Title, s.Bpm, s.Measures, s.AcMask, s.CsMask, s.MeterFlag);
+}
+
+// Code 0 ends the valid run: the records behind it are read but never listed. Blank lines at the
+// end make no record.
+TEST(Catalogue, ReadsCp932RecordsUpToCodeZeroWithQuotedCommasBlanksAndFieldsAcrossLines) {
+  auto load =
+      parseSongList(utf8ToCp932("1,\"Alpha, the first\",120,64,3,4,0\r\n"
+                                "  2 ,  \"ﾃｽﾄ曲～\" , -1 ,200, 2048 ,128,1\r\n"
+                                "3,Gamma plain,90,1,0,0,0\r\n"
+                                "5\n\"T\"\n100\n10\n1\n2\n0\n"
+                                "0,\"Hidden\",1,1,0,0,0\r\n7,\"C\",1,1,0,0,0\r\n\r\n  \n"));
+  const Catalogue& c = load.catalogue;
   EXPECT_TRUE(load.warnings.empty());
-  const auto& s = load.catalogue.SongList;
-  EXPECT_EQ(load.catalogue.validCount(), 3);
-  EXPECT_EQ(s[0].Title, "Alpha, the first");
-  EXPECT_EQ(s[0].Measures, 64);
-  EXPECT_EQ(s[1].Code, 2);
-  EXPECT_EQ(s[1].Title, "Beta");
-  EXPECT_EQ(s[1].Bpm, -1);
-  EXPECT_EQ(s[1].AcMask, 2048);
-  EXPECT_EQ(s[1].MeterFlag, 1);
-  EXPECT_EQ(s[2].Title, "Gamma plain");
+  EXPECT_EQ(fields(c.SongList[0]), std::tuple(1, "Alpha, the first", 120, 64, 3, 4, 0));
+  EXPECT_EQ(fields(c.SongList[1]), std::tuple(2, "ﾃｽﾄ曲～", -1, 200, 2048, 128, 1));
+  EXPECT_EQ(fields(c.SongList[2]), std::tuple(3, "Gamma plain", 90, 1, 0, 0, 0));
+  EXPECT_EQ(fields(c.SongList[3]), std::tuple(5, "T", 100, 10, 1, 2, 0));
+  EXPECT_EQ(std::tuple(c.validCount(), c.isValidIndex(3), c.isValidIndex(5), c.SongList[5].Title, c.SongList[6].Code),
+            std::tuple(4, true, false, "C", 0));
+  EXPECT_EQ(std::tuple(c.measures(0), c.measures(-1), c.measures(501), c.song(501)), std::tuple(64, 0, 0, nullptr));
 }
 
-TEST(Catalogue, FieldsMaySpanLinesAndBlankLinesAtTheEndMakeNoRecord) {
-  auto load = parseSongList("5\n\"T\"\n100\n10\n1\n2\n0\n\n\r\n  \n");
-  EXPECT_TRUE(load.warnings.empty());
-  EXPECT_EQ(load.catalogue.validCount(), 1);
-  EXPECT_EQ(load.catalogue.SongList[0].CsMask, 2);
-  EXPECT_EQ(load.catalogue.SongList[1].Code, 0);
-}
+TEST(Catalogue, DroppedRecordsAreWarningsAndAMissingFileAnError) {
+  auto broken = parseSongList("1,\"A\",1,1,0,0,0\n2,\"B\",1\n");
+  EXPECT_EQ(std::tuple(broken.catalogue.validCount(), broken.catalogue.SongList[1].Code), std::tuple(1, 0));
+  ASSERT_EQ(broken.warnings.size(), 1u);
+  EXPECT_NE(broken.warnings[0].find("2 件目"), std::string::npos);
 
-TEST(Catalogue, CodeZeroEndsTheValidRun) {
-  auto load = parseSongList("1,\"A\",1,1,0,0,0\n0,\"Hidden\",1,1,0,0,0\n3,\"C\",1,1,0,0,0\n");
-  EXPECT_EQ(load.catalogue.validCount(), 1);
-  EXPECT_TRUE(load.catalogue.isValidIndex(0));
-  EXPECT_FALSE(load.catalogue.isValidIndex(2));
-  EXPECT_EQ(load.catalogue.SongList[2].Title, "C") << "read, but never listed";
-}
-
-TEST(Catalogue, BrokenLastRecordIsReportedAndDropped) {
-  auto load = parseSongList("1,\"A\",1,1,0,0,0\n2,\"B\",1\n");
-  EXPECT_EQ(load.catalogue.validCount(), 1);
-  ASSERT_EQ(load.warnings.size(), 1u);
-  EXPECT_NE(load.warnings[0].find("2 件目"), std::string::npos);
-  EXPECT_EQ(load.catalogue.SongList[1].Code, 0);
-}
-
-TEST(Catalogue, MoreThan501RecordsKeepsTheFirst501) {
   std::string text;
   for (int i = 1; i <= 503; ++i) text += std::to_string(i) + ",\"S\",1,1,0,0,0\r\n";
-  auto load = parseSongList(text);
-  EXPECT_EQ(load.catalogue.validCount(), 501);
-  ASSERT_EQ(load.warnings.size(), 1u);
-  EXPECT_NE(load.warnings[0].find("2 件"), std::string::npos);
-}
+  auto many = parseSongList(text);
+  EXPECT_EQ(many.catalogue.validCount(), 501);
+  ASSERT_EQ(many.warnings.size(), 1u);
+  EXPECT_NE(many.warnings[0].find("2 件"), std::string::npos);
 
-TEST(Catalogue, TitlesAreDecodedFromCp932) {
-  auto load = parseSongList(utf8ToCp932("1,\"ﾃｽﾄ曲～\",1,1,0,0,0\r\n"));
-  EXPECT_EQ(load.catalogue.SongList[0].Title, "ﾃｽﾄ曲～");
-}
-
-TEST(Catalogue, MissingFileIsAnErrorValue) {
   TempDir dir;
   auto result = LoadSongList(dir / "kruid.dat");
   ASSERT_FALSE(result.ok());
@@ -75,54 +57,35 @@ TEST(Catalogue, MissingFileIsAnErrorValue) {
   EXPECT_FALSE(LoadSongList(dir.path()).ok()) << "a folder is not a catalogue";
 }
 
-TEST(Catalogue, SongLookupOutsideTheTable) {
-  Catalogue c;
-  c.SongList[0].Measures = 12;
-  EXPECT_EQ(c.measures(0), 12);
-  EXPECT_EQ(c.measures(-1), 0);
-  EXPECT_EQ(c.measures(501), 0);
-  EXPECT_EQ(c.song(501), nullptr);
-}
-
-TEST(MeterFiles, NamesAreUpperCaseHexWithoutLeadingZeros) {
-  EXPECT_EQ(meterFileName(26), "1As.dat");
-  EXPECT_EQ(meterFileName(255), "FFs.dat");
-  EXPECT_EQ(meterFileName(1), "1s.dat");
-}
-
-TEST(MeterFiles, ThreePairsEndWith999AndLaterEntriesKeepTheirContent) {
+TEST(MeterFiles, PairsEndWith999AndBrokenFilesLeaveTheSegmentsAsTheyWere) {
+  EXPECT_EQ(std::tuple(meterFileName(26), meterFileName(255), meterFileName(1)),
+            std::tuple("1As.dat", "FFs.dat", "1s.dat"));
   MeterSegs segs{};
   for (auto& s : segs) s = MeterSeg{77, 7};
   ASSERT_TRUE(parseMeterSegs("0,4\r\n17,3\r\n25,4\r\n", segs).ok());
-  EXPECT_EQ(segs[0].FirstMeasure, 0);
-  EXPECT_EQ(segs[1].FirstMeasure, 17);
-  EXPECT_EQ(segs[1].BeatsPerMeasure, 3);
-  EXPECT_EQ(segs[2].BeatsPerMeasure, 4);
-  EXPECT_EQ(segs[3].FirstMeasure, kMeterListEnd);
-  EXPECT_EQ(segs[3].BeatsPerMeasure, 7);
-  EXPECT_EQ(segs[4].FirstMeasure, 77);
-}
+  std::vector<std::pair<int, int>> got;
+  for (size_t i = 0; i < 5; ++i) got.emplace_back(segs[i].FirstMeasure, segs[i].BeatsPerMeasure);
+  EXPECT_EQ(got, (std::vector<std::pair<int, int>>{{0, 4}, {17, 3}, {25, 4}, {kMeterListEnd, 7}, {77, 7}}));
 
-TEST(MeterFiles, BrokenFilesLeaveTheSegmentsAsTheyWere) {
-  MeterSegs segs{};
-  segs[0] = MeterSeg{0, 4};
-  segs[1] = MeterSeg{kMeterListEnd, 0};
   const MeterSegs before = segs;
-  EXPECT_FALSE(parseMeterSegs("0,4\r\n5\r\n", segs).ok());
-  EXPECT_FALSE(parseMeterSegs("0,0\r\n", segs).ok()) << "a measure of no beats cannot be numbered";
   std::string many;
   for (int i = 0; i < 21; ++i) many += std::to_string(i) + ",4\r\n";
-  EXPECT_FALSE(parseMeterSegs(many, segs).ok());
-  for (size_t i = 0; i < segs.size(); ++i) EXPECT_EQ(segs[i].FirstMeasure, before[i].FirstMeasure);
+  // A pair cut short, a measure of no beats (it cannot be numbered), one pair too many.
+  for (const std::string& text : {std::string("0,4\r\n5\r\n"), std::string("0,0\r\n"), many}) {
+    EXPECT_FALSE(parseMeterSegs(text, segs).ok()) << text;
+  }
+  for (size_t i = 0; i < segs.size(); ++i) {
+    EXPECT_TRUE(segs[i].FirstMeasure == before[i].FirstMeasure && segs[i].BeatsPerMeasure == before[i].BeatsPerMeasure);
+  }
 }
 
 TEST(MeterFiles, LoadFollowsTheMeterFlag) {
   TempDir dir;
   Catalogue c;
   c.folder = dir.path();
-  c.SongList[0] = SongRecord{"Plain", 5, 120, 10, 0, 0, 0};
-  c.SongList[1] = SongRecord{"Meter", 26, 120, 10, 0, 0, 1};
-  c.SongList[2] = SongRecord{"Missing", 27, 120, 10, 0, 0, 1};
+  std::tie(c.SongList[0], c.SongList[1], c.SongList[2]) =
+      std::tuple(SongRecord{"Plain", 5, 120, 10, 0, 0, 0}, SongRecord{"Meter", 26, 120, 10, 0, 0, 1},
+                 SongRecord{"Missing", 27, 120, 10, 0, 0, 1});
   writeAll(dir / "1As.dat", "0,4\r\n3,3\r\n");
   writeAll(dir / "5s.dat", "0,2\r\n");  // ignored: flag 0
 
@@ -130,13 +93,9 @@ TEST(MeterFiles, LoadFollowsTheMeterFlag) {
   segs[0] = MeterSeg{9, 9};
   EXPECT_TRUE(LoadMeterSegs(c, 0, segs).ok());
   EXPECT_EQ(segs[0].FirstMeasure, 9) << "flag 0 leaves the list alone";
-
   ASSERT_TRUE(LoadMeterSegs(c, 1, segs).ok());
-  EXPECT_EQ(segs[1].FirstMeasure, 3);
-  EXPECT_EQ(segs[2].FirstMeasure, kMeterListEnd);
-
-  auto missing = LoadMeterSegs(c, 2, segs);
-  EXPECT_FALSE(missing.ok());
+  EXPECT_EQ(std::tuple(segs[1].FirstMeasure, segs[2].FirstMeasure), std::tuple(3, kMeterListEnd));
+  EXPECT_FALSE(LoadMeterSegs(c, 2, segs).ok());
   EXPECT_EQ(segs[1].FirstMeasure, 3) << "a missing file changes nothing";
 }
 

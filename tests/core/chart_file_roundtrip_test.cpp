@@ -50,9 +50,8 @@ Chart firstPadIfSingle(Chart chart) {
       if (s % 4 != 0 || bytes[s] != kTripletMark) bytes[s] &= 0x0F;
     }
   }
-  for (auto& bytes : chart.FreezeData) {
+  for (auto& bytes : chart.FreezeData)
     for (auto& b : bytes) b &= chart.PlayStyle == 0 ? 0x0F : 0xFF;
-  }
   return chart;
 }
 

@@ -6,79 +6,51 @@
 namespace tarveno {
 namespace {
 
-TEST(ChartModel, RecalcBeatTypeClassifiesBeats) {
-  Chart chart;
-  chart.StepData[3][4] = 1;  // on-beat only
-  RecalcBeatType(chart, 1, 3);
-  EXPECT_EQ(chart.BeatType[3][1], 0);
+using Beat = std::array<int, 4>;
 
-  chart.StepData[3][6] = 2;  // an eighth inside beat 1
-  RecalcBeatType(chart, 1, 3);
-  EXPECT_EQ(chart.BeatType[3][1], 1);
-
-  // A freeze bit on the on-beat slot alone makes the beat sixteenth-level.
-  chart.FreezeData[3][8] = 4;
-  RecalcBeatType(chart, 2, 3);
-  EXPECT_EQ(chart.BeatType[3][2], 1);
-}
-
-TEST(ChartModel, TripletBeatWithOnlyItsFirstNoteCollapses) {
-  Chart chart;
-  chart.StepData[5][4] = kTripletMark;
-  chart.StepData[5][5] = 8;
-  RecalcBeatType(chart, 1, 5);
-  EXPECT_EQ(chart.StepData[5][4], 8);
-  EXPECT_EQ(chart.StepData[5][5], 0);
-  EXPECT_EQ(chart.BeatType[5][1], 0);
-
-  chart.StepData[5][0] = kTripletMark;
-  chart.StepData[5][3] = 1;
-  RecalcBeatType(chart, 0, 5);
-  EXPECT_EQ(chart.StepData[5][0], kTripletMark);
-  EXPECT_EQ(chart.BeatType[5][0], 2);
-}
-
-TEST(ChartModel, MarkerOnlyCountsOnTheBeat) {
-  Chart chart;
-  chart.StepData[5][5] = 255;  // eight arrows, not a marker
-  RecalcBeatType(chart, 1, 5);
-  EXPECT_EQ(chart.BeatType[5][1], 1);
-  EXPECT_EQ(chart.StepData[5][5], 255);
-}
-
-TEST(ChartModel, FreezeBeyondTheTableReadsAsZero) {
-  Chart chart;
-  EXPECT_EQ(chart.freezeAt(0, 201), 0);
-  EXPECT_EQ(chart.freezeAt(0, 470), 0);
-  chart.StepData[300][1] = 0;
-  RecalcBeatType(chart, 0, 300);  // must not read FreezeData out of bounds
-  EXPECT_EQ(chart.BeatType[300][0], 0);
-  RecalcBeatType(chart, 0, 471);  // ignored
+TEST(ChartModel, RecalcBeatTypeClassifiesBeatsAndUndoesOneNoteTriplets) {
+  // The steps and freeze bits of beat 1 of measure 5, its type, and its steps afterwards.
+  const std::tuple<Beat, Beat, int, Beat> cases[] = {
+      {{1, 0, 0, 0}, {}, 0, {1, 0, 0, 0}},                       // on the beat only
+      {{1, 0, 2, 0}, {}, 1, {1, 0, 2, 0}},                       // an eighth inside
+      {{0, 0, 0, 0}, {4, 0, 0, 0}, 1, {0, 0, 0, 0}},             // a freeze bit on the beat alone
+      {{0, 255, 0, 0}, {}, 1, {0, 255, 0, 0}},                   // 255 off the beat: eight arrows
+      {{kTripletMark, 8, 0, 0}, {}, 0, {8, 0, 0, 0}},            // only the first note: collapses
+      {{kTripletMark, 0, 0, 1}, {}, 2, {kTripletMark, 0, 0, 1}}  // a later note keeps the triplet
+  };
+  for (const auto& [steps, freeze, type, after] : cases) {
+    Chart chart;
+    for (size_t k = 0; k < 4; ++k) {
+      chart.StepData[5][4 + k] = static_cast<uint8_t>(steps[k]);
+      chart.FreezeData[5][4 + k] = static_cast<uint8_t>(freeze[k]);
+    }
+    RecalcBeatType(chart, 1, 5);
+    const auto& got = chart.StepData[5];
+    EXPECT_EQ(std::tuple(int{chart.BeatType[5][1]}, Beat{got[4], got[5], got[6], got[7]}), std::tuple(type, after))
+        << steps[0] << "," << steps[1];
+  }
+  Chart chart;  // past the freeze table nothing is read out of bounds; past the steps, ignored
+  EXPECT_EQ(std::tuple(chart.freezeAt(0, 201), chart.freezeAt(0, 470)), std::tuple(0, 0));
+  RecalcBeatType(chart, 0, 300);
+  RecalcBeatType(chart, 0, 471);
   RecalcBeatType(chart, 0, -1);
 }
 
 TEST(ChartModel, CanPlaceArrowRules) {
-  Chart chart;
-  EXPECT_FALSE(CanPlaceArrow(chart, 0, 0, 0)) << "measure 0 never takes arrows";
-  EXPECT_TRUE(CanPlaceArrow(chart, 0, 0, 1));
-
-  chart.StepData[1][0] = 1 | 8;  // a jump on the first pad
-  EXPECT_FALSE(CanPlaceArrow(chart, 1, 0, 1));
-  EXPECT_FALSE(CanPlaceArrow(chart, 0, 0, 1)) << "occupied panel";
-  chart.PlayStyle = 1;
-  EXPECT_TRUE(CanPlaceArrow(chart, 4, 0, 1)) << "the other player is free in couple play";
-  chart.PlayStyle = 2;
-  EXPECT_FALSE(CanPlaceArrow(chart, 4, 0, 1)) << "double play counts all eight panels";
-
-  chart.StepData[1][4] = 16;
-  EXPECT_TRUE(CanPlaceArrow(chart, 0, 4, 1));
-  chart.FreezeData[1][4] = 1;  // a freeze body on panel 0
-  EXPECT_FALSE(CanPlaceArrow(chart, 0, 4, 1));
-  EXPECT_FALSE(CanPlaceArrow(chart, 1, 4, 1)) << "freeze body plus arrow make two";
-
-  chart.StepData[2][8] = kTripletMark;
-  EXPECT_FALSE(CanPlaceArrow(chart, 2, 8, 2));
-  EXPECT_FALSE(CanPlaceArrow(chart, 0, 0, 471));
+  // Style, steps and freeze bits in slot 0 of measure 1, the column asked for, whether it may: a
+  // jump on the pad already; the panel taken; the other player free in couple play but not in
+  // double play, which counts all eight panels; a freeze body on the panel, or beside an arrow.
+  const std::tuple<uint8_t, int, int, int, bool> cases[] = {
+      {0, 0, 0, 0, true},     {0, 1 | 8, 0, 1, false}, {0, 1 | 8, 0, 0, false},
+      {1, 1 | 8, 0, 4, true}, {2, 1 | 8, 0, 4, false}, {2, 16, 0, 0, true},
+      {2, 16, 1, 0, false},   {2, 16, 1, 1, false},    {0, kTripletMark, 0, 2, false}};
+  for (auto [style, steps, freeze, column, allowed] : cases) {
+    Chart chart;
+    chart.PlayStyle = style;
+    std::tie(chart.StepData[1][0], chart.FreezeData[1][0]) = std::tuple(steps, freeze);
+    EXPECT_EQ(CanPlaceArrow(chart, column, 0, 1), allowed) << int{style} << " " << steps << " " << column;
+  }
+  EXPECT_FALSE(CanPlaceArrow(Chart{}, 0, 0, 0) || CanPlaceArrow(Chart{}, 0, 0, 471));  // measure 0, past the table
 }
 
 TEST(ChartModel, RecalcAllCoversTheSongOnly) {
@@ -88,55 +60,24 @@ TEST(ChartModel, RecalcAllCoversTheSongOnly) {
   chart.StepData[3][1] = 1;  // beyond a 3-measure song
   Catalogue catalogue = testing::oneSongCatalogue(3);
   RecalcAllBeatTypes(chart, catalogue);
-  EXPECT_EQ(chart.BeatType[1][1], 2);
-  EXPECT_EQ(chart.BeatType[3][0], 0);
+  EXPECT_EQ(std::tuple(chart.BeatType[1][1], chart.BeatType[3][0]), std::tuple(2, 0));
 
   chart.SongIndex = 600;  // no song: nothing recomputed, nothing read out of range
   chart.BeatType = {};
   RecalcAllBeatTypes(chart, catalogue);
   EXPECT_EQ(chart.BeatType[1][1], 0);
-
-  Catalogue longSong = testing::oneSongCatalogue(600);
   chart.SongIndex = 0;
-  RecalcAllBeatTypes(chart, longSong);
+  RecalcAllBeatTypes(chart, testing::oneSongCatalogue(600));
   EXPECT_EQ(chart.BeatType[1][1], 2);
 }
 
 TEST(ChartModel, ResetKeepsSongAndKrunSizeFields) {
   Chart chart;
-  chart.SongIndex = 4;
-  chart.KrunWidth = 3;
-  chart.KrunHeight = 5;
-  chart.KrunComment = "c";
-  chart.PlayStyle = 2;
-  chart.Difficulty = 0x39;
-  chart.EditName = "AB";
-  chart.KrunTitle = "T";
-  chart.StepData[9][9] = 1;
-  chart.FreezeData[9][9] = 1;
-  chart.BeatType[9][2] = 1;
+  testing::header(chart) = std::tuple(2, 0x39, 4, "AB", "T", 3, 5, "c");
+  chart.StepData[9][9] = chart.FreezeData[9][9] = chart.BeatType[9][2] = 1;
   ResetChartData(chart);
-  EXPECT_EQ(chart.SongIndex, 4);
-  EXPECT_EQ(chart.KrunWidth, 3);
-  EXPECT_EQ(chart.KrunHeight, 5);
-  EXPECT_EQ(chart.KrunComment, "c");
-  EXPECT_EQ(chart.PlayStyle, 0);
-  EXPECT_EQ(chart.Difficulty, 1);
-  EXPECT_TRUE(chart.EditName.empty());
-  EXPECT_TRUE(chart.KrunTitle.empty());
-  EXPECT_EQ(chart.StepData[9][9], 0);
-  EXPECT_EQ(chart.FreezeData[9][9], 0);
-  EXPECT_EQ(chart.BeatType[9][2], 0);
-}
-
-TEST(ChartModel, FormCheckNamesTheMissingField) {
-  Chart chart;
-  EXPECT_EQ(FormCheck(chart, ChartFileKind::Krun), "KRUNタイトルが未記入です。");
-  EXPECT_EQ(FormCheck(chart, ChartFileKind::Card), "EDIT名が未記入です。");
-  chart.EditName = "A";
-  EXPECT_EQ(FormCheck(chart, ChartFileKind::Card), std::nullopt) << "a card save needs no title";
-  chart.KrunTitle = "T";
-  EXPECT_EQ(FormCheck(chart, ChartFileKind::Krun), std::nullopt);
+  EXPECT_EQ(testing::header(chart), std::tuple(0, 1, 4, "", "", 3, 5, "c"));
+  EXPECT_TRUE(chart.StepData == StepTable{} && chart.FreezeData == FreezeTable{} && chart.BeatType == BeatTable{});
 }
 
 }  // namespace

@@ -5,20 +5,21 @@
 namespace tarveno {
 namespace {
 
+// From all commands on or all off: the selection, the clipboard's beats, the style, and then
+// cut, copy, paste, mirrorV, mirrorH, turnLeft, turnRight, mirror. A start line with an empty
+// clipboard leaves paste as it was, a complete selection in double play the quarter turns.
 TEST(EditCommands, RulesLeaveSomeStatesAsTheyWere) {
-  EditCommandEnables all{true, true, true, true, true, true, true, true};
-  EXPECT_EQ(nextEditCommands(all, -1, -1, 5, 0), EditCommandEnables{});
-  // A start line with an empty clipboard leaves paste as it was.
-  EXPECT_TRUE(nextEditCommands(all, 3, -1, 0, 0).paste);
-  EXPECT_FALSE(nextEditCommands(EditCommandEnables{}, 3, -1, 0, 0).paste);
-  EXPECT_TRUE(nextEditCommands(EditCommandEnables{}, 3, -1, 2, 0).paste);
-  const EditCommandEnables doubles = nextEditCommands(all, 3, 7, 0, 2);
-  EXPECT_TRUE(doubles.turnLeft);  // kept from before
-  EXPECT_FALSE(doubles.paste);
-  const EditCommandEnables doublesOff = nextEditCommands(EditCommandEnables{}, 3, 7, 0, 2);
-  EXPECT_FALSE(doublesOff.turnRight);
-  EXPECT_TRUE(doublesOff.mirror);
-  EXPECT_TRUE(doublesOff.cut);
+  const std::tuple<bool, int, int, int, uint8_t, EditCommandEnables> cases[] = {
+      {true, -1, -1, 5, 0, {}},
+      {true, 3, -1, 0, 0, {false, false, true}},
+      {false, 3, -1, 0, 0, {}},
+      {false, 3, -1, 2, 0, {false, false, true}},
+      {true, 3, 7, 0, 2, {true, true, false, true, true, true, true, true}},
+      {false, 3, 7, 0, 2, {true, true, false, true, true, false, false, true}}};
+  for (auto [on, selStart, selEnd, clip, style, want] : cases) {
+    const EditCommandEnables before{on, on, on, on, on, on, on, on};
+    EXPECT_TRUE(nextEditCommands(before, selStart, selEnd, clip, style) == want) << on << selStart << selEnd << clip;
+  }
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST(EditMeasures, NothingInTheMiddleIsLostAndNothingRepeats) {
 
 TEST(EditOperation, MalformedAndRefusedWords) {
   // clang-format off
-  const std::vector<std::string> refused = {"turn-left=1:2", "paste=0", "insert=0:1", "insert=1:471", "insert=-3:4",
+  const std::vector<std::string> refused = {"turn-left=1:2", "paste=0", "insert=0:1", "insert=3:0", "insert=1:471", "insert=-3:4",
       "delete=4:3", "delete-close=1:472", "insert=4294967301:1", "delete=99999999999999999999:1"};
   const std::vector<std::string> malformed = {"paste=1884", "paste=-1", "paste=1:2", "copy=4:4", "copy=-1:3",
       "cut=0:1885", "copy=1", "copy=1:2:3", "copy=+1:2", "copy=1.0:2", "copy= 1:2", "insert=5", "mirrorh=1:2", ""};

@@ -4,21 +4,12 @@
 #include "core/chart/header_input.h"
 #include "core/songs/catalogue.h"
 #include "core/songs/song_filter.h"
+#include "support/test_catalogue.h"
 
 namespace tarveno {
 namespace {
 
-// Five songs across the editions: arcade bits 0-1 are the first edition, 2-3 the second,
-// bit 11 the newest; console bits 2, 5 and 7 belong to the three console filters.
-Catalogue editionCatalogue() {
-  Catalogue c;
-  c.SongList[0] = {"Alpha Run", 10, 120, 60, 0b11, 0b100, 0};
-  c.SongList[1] = {"Beta Step", 499, -1, 80, 0b100, 0b100000, 0};
-  c.SongList[2] = {"Gamma Line", 32, 150, 100, 0b101, 0, 1};
-  c.SongList[3] = {"Delta Wave", 48, 140, 90, 2048 | 1, 128, 0};
-  c.SongList[4] = {"Echo New", 64, 160, 70, 2048, 0, 0};
-  return c;
-}
+using testing::editionCatalogue;
 
 TEST(OptionsSongFilter, EachEditionEntryListsItsSongs) {
   Catalogue c = editionCatalogue();
@@ -39,13 +30,13 @@ TEST(OptionsSongFilter, EachEditionEntryListsItsSongs) {
   EXPECT_EQ(FilterSongs(c, 0, false, 0).indices, (std::vector<int>{0, 1}));
 }
 
+// The previous song stays selected, else the first entry; nothing in an empty list.
 TEST(OptionsSongFilter, PreviousSongStaysSelectedElseTheFirstEntry) {
   const Catalogue c = editionCatalogue();
-  EXPECT_EQ(FilterSongs(c, 0, true, 3).selected, 3);
-  EXPECT_EQ(FilterSongs(c, 3, false, 2).selected, 1);
-  EXPECT_EQ(FilterSongs(c, 3, false, 0).selected, 0);
-  EXPECT_EQ(FilterSongs(c, 6, false, 2).selected, -1);   // no song of that edition
-  EXPECT_EQ(FilterSongs(c, 0, false, 400).selected, 0);  // past the catalogue's end
+  EXPECT_EQ(std::tuple(FilterSongs(c, 0, true, 3).selected, FilterSongs(c, 3, false, 2).selected,
+                       FilterSongs(c, 3, false, 0).selected, FilterSongs(c, 6, false, 2).selected,
+                       FilterSongs(c, 0, false, 400).selected),
+            std::tuple(3, 1, 0, -1, 0));
 }
 
 TEST(OptionsSongDetails, CodeTempoAndTheComposedTitle) {
@@ -66,16 +57,20 @@ TEST(OptionsInput, FootLevelIsCheckedBeforeRoundingAndRoundedHalfEven) {
   // The text and the level stored; "1e999" is out of range, so no number, as everywhere.
   const std::pair<const char*, const char*> accepted[] = {{"15", "15"}, {"14.6", "15"}, {"abc", "0"},  {"", "0"},
                                                           {"7.5", "8"}, {"6.5", "6"},   {"  3x", "3"}, {"1e999", "0"}};
-  for (auto [text, stored] : accepted) {
-    EXPECT_EQ(verdict(text), stored + std::string(" 0 0")) << text;
-  }
+  for (auto [text, stored] : accepted) EXPECT_EQ(verdict(text), stored + std::string(" 0 0")) << text;
   for (const char* refused : {"15.4", "-0.4", "16", "1e9"}) EXPECT_EQ(verdict(refused), kFootLevelMessage) << refused;
 }
 
-TEST(OptionsInput, EditNameAllowsSpaceToClosingBraceOnly) {
+// At most 8 characters from blank to "}" (an empty one is FormCheck's to refuse); checked after
+// the foot level.
+TEST(OptionsInput, EditNameAllowsEightCharactersFromSpaceToClosingBrace) {
+  for (const char* good : {"", "}", " {A|}z ", "ABCDEFGH", "!\"#$%&'("}) EXPECT_TRUE(isValidEditName(good)) << good;
+  for (const char* bad : {"~", "ABCDEFGHI", "ダンス", "A\tB", "\x7f", "caf\xC3\xA9"}) {
+    EXPECT_FALSE(isValidEditName(bad)) << bad;
+  }
   EXPECT_EQ(verdict("1", "A b}{0|"), "1 0 0");
-  for (const char* bad : {"AB~", "名前", "a\tb", "\x7f", "caf\xC3\xA9"}) EXPECT_EQ(verdict("1", bad), kEditNameMessage);
-  EXPECT_EQ(verdict("99", "~"), kFootLevelMessage) << "the foot level is checked first";
+  EXPECT_EQ(verdict("1", "AB~"), kEditNameMessage);
+  EXPECT_EQ(verdict("99", "~"), kFootLevelMessage);
 }
 
 TEST(OptionsInput, KrunWidthAndHeightMustFitSixteenBits) {

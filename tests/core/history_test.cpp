@@ -5,7 +5,7 @@
 
 namespace tarveno {
 
-TEST(History, MixedEditsUndoToTheStartAndRedoToTheEnd) {
+TEST(History, UndoesAndRedoesMixedEditsDropsTheOldestAndANewStepClearsRedo) {
   std::vector<Snapshot> states(1);
   states[0].chart.StepData[2] = {1, 2, 4, 8, kTripletMark, 1, 2, 4, 0, 3};
   History history;
@@ -22,17 +22,15 @@ TEST(History, MixedEditsUndoToTheStartAndRedoToTheEnd) {
   Snapshot current = states.back();
   for (size_t i = states.size() - 1; i-- > 0;) EXPECT_TRUE((current = *history.undo(current)) == states[i]) << i;
   for (size_t i = 1; i < states.size(); ++i) EXPECT_TRUE((current = *history.redo(current)) == states[i]) << i;
-}
 
-TEST(History, LimitDropsTheOldestAndANewStepClearsRedo) {
-  std::vector<Snapshot> states(1006);
-  for (size_t n = 0; n < states.size(); ++n) states[n].chart.KrunTitle = std::to_string(n);
-  History history(10);  // never fewer than 1000 steps
-  for (size_t n = 0; n < 1005; ++n) history.commit(states[n], states[n + 1]);
-  Snapshot current = states[1005];
-  while (history.canUndo()) current = *history.undo(current);
-  EXPECT_TRUE(current == states[5] && history.commit(*history.redo(current), states[0]));
-  EXPECT_FALSE(history.canRedo());
+  std::vector<Snapshot> titled(1006);
+  for (size_t n = 0; n < titled.size(); ++n) titled[n].chart.KrunTitle = std::to_string(n);
+  History limited(10);  // never fewer than 1000 steps
+  for (size_t n = 0; n < 1005; ++n) limited.commit(titled[n], titled[n + 1]);
+  current = titled[1005];
+  while (limited.canUndo()) current = *limited.undo(current);
+  EXPECT_TRUE(current == titled[5] && limited.commit(*limited.redo(current), titled[0]));
+  EXPECT_FALSE(limited.canRedo());
 }
 
 }  // namespace tarveno

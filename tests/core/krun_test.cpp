@@ -13,26 +13,15 @@ namespace {
 
 // The rows and keywords of the format are exercised through the batch tool by the fixtures;
 // what they cannot see is the reader working over an open chart, as the editor opens files.
-TEST(KrunRead, ResetsTheHeaderItCarriesAndLeavesTheRest) {
-  Chart chart{.PlayStyle = 2,
-              .Difficulty = 0x35,
-              .SongIndex = 7,
-              .EditName = "EDIT",
-              .KrunTitle = "old",
-              .KrunWidth = 3,
-              .KrunHeight = 4,
-              .KrunComment = "note"};
+TEST(KrunHeader, ReadingResetsWhatTheFormatCarriesAndWritingKeepsTextsOnTheirLines) {
+  Chart chart;
+  testing::header(chart) = std::tuple(2, 0x35, 7, "EDIT", "old", 3, 4, "note");
   ReadKrunChart("", chart);
-  EXPECT_EQ(std::tie(chart.PlayStyle, chart.Difficulty, chart.KrunTitle, chart.KrunWidth, chart.KrunHeight,
-                     chart.KrunComment),
-            std::make_tuple(0, 0, "", 0, 0, ""));
-  EXPECT_EQ(std::tie(chart.SongIndex, chart.EditName), std::make_tuple(7, "EDIT"));
-}
+  EXPECT_EQ(testing::header(chart), std::tuple(0, 0, 7, "EDIT", "", 0, 0, ""));
 
-// The editor's texts may hold line breaks; written as they are they would start new lines
-// that read back as keywords or rows.
-TEST(KrunWrite, HeaderTextsStayOnTheirLines) {
-  const Chart chart{.EditName = "", .KrunTitle = "a\r\n#001:F", .KrunComment = "x\ny"};
+  // The editor's texts may hold line breaks; written as they are they would start new lines
+  // that read back as keywords or rows.
+  std::tie(chart.SongIndex, chart.KrunTitle, chart.KrunComment) = std::tuple(0, "a\r\n#001:F", "x\ny");
   EXPECT_EQ(WriteKrunChart(chart, testing::oneSongCatalogue(1), Date{2003, 5, 7}),
             "#title a  #001:F\r\n#date 2003/5/7\r\n#comment x y\r\n");
 }

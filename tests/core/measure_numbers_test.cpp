@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/chart/measure_numbers.h"
+#include "core/text/cp932.h"
 #include "support/test_catalogue.h"
 #include "support/test_paths.h"
 
@@ -19,39 +20,34 @@ TEST(MeasureNumbers, RowsWalkTheMeterSegmentsOrFourBeatsAMeasure) {
   EXPECT_EQ(at(25, 0, none), std::pair(7, 1));
   EXPECT_EQ(at(25, 700, none).first, 7);  // no song at all
 
-  MeterSegs segs{};
-  segs[0] = {1, 4};  // rows 0..7: measures 1, 2
-  segs[1] = {3, 3};  // rows 8..13: measures 3, 4
-  segs[2] = {5, 2};  // from row 14: measures 5, 6, ...
-  segs[3] = {kMeterListEnd, 0};
-  EXPECT_EQ(at(0, 1, segs), std::pair(1, 0));
-  EXPECT_EQ(at(7, 1, segs), std::pair(2, 3));
-  EXPECT_EQ(at(8, 1, segs), std::pair(3, 0));  // a row on a boundary starts the next segment
-  EXPECT_EQ(at(13, 1, segs), std::pair(4, 2));
-  EXPECT_EQ(at(14, 1, segs), std::pair(5, 0));
-  EXPECT_EQ(at(17, 1, segs), std::pair(6, 1));
+  // Rows 0..7 are measures 1 and 2, rows 8..13 measures 3 and 4, from row 14 on measures 5, 6, ...
+  const MeterSegs segs{{{1, 4}, {3, 3}, {5, 2}, {kMeterListEnd, 0}}};
+  // A row on a boundary starts the next segment.
+  for (auto [row, measure, beat] : {std::tuple{0, 1, 0}, {7, 2, 3}, {8, 3, 0}, {13, 4, 2}, {14, 5, 0}, {17, 6, 1}}) {
+    EXPECT_EQ(at(row, 1, segs), std::pair(measure, beat)) << row;
+  }
   EXPECT_EQ(at(17, 0, segs).first, 5);  // the list is ignored for a song without the flag
 
   // Damaged lists fall back to four beats a measure.
-  MeterSegs zeroBeats{};
-  zeroBeats[0] = {1, 0};
-  zeroBeats[1] = {kMeterListEnd, 0};
+  const MeterSegs zeroBeats{{{1, 0}, {kMeterListEnd, 0}}};
   EXPECT_EQ(at(9, 1, zeroBeats).first, 3);
   MeterSegs noEnd{};
   for (auto& s : noEnd) s = {1, 4};  // no end marker, no growth: never contains the row
   EXPECT_EQ(at(9, 1, noEnd).first, 3);
 
-  EXPECT_EQ(measureCaption(7), "007");
-  EXPECT_EQ(measureCaption(123), "123");
-  EXPECT_EQ(measureCaption(1234), "234");
+  EXPECT_EQ(std::tuple(measureCaption(7), measureCaption(123), measureCaption(1234)), std::tuple("007", "123", "234"));
 }
 
-// The bundled meter songs number their measures like every other song: the first measure of
-// the chart is measure 1, the fifth row starts measure 2.
-TEST(MeasureNumbers, BundledMeterSongsStartAtMeasureOneLikePlainSongs) {
+// The shipped catalogue opens without a warning or a broken character and hides no song behind
+// a code-0 record; every meter song's file loads and numbers its measures like every other
+// song: the first measure of the chart is measure 1, the fifth row starts measure 2.
+TEST(BundledData, CatalogueAndMeterFilesLoadCleanlyAndMeterSongsStartAtMeasureOne) {
+  EXPECT_EQ(cp932ToUtf8(testing::readAll(testing::dataDir() / "kruid.dat")).find("\xEF\xBF\xBD"), std::string::npos);
   auto loaded = LoadSongList(testing::dataDir() / "kruid.dat");
-  ASSERT_TRUE(loaded.ok());
+  ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+  EXPECT_TRUE(loaded->warnings.empty());
   const Catalogue& catalogue = loaded->catalogue;
+  EXPECT_TRUE(catalogue.SongList[static_cast<size_t>(catalogue.validCount())].Title.empty());
   int meterSongs = 0;
   for (int i = 0; i < catalogue.validCount(); ++i) {
     if (catalogue.SongList[static_cast<size_t>(i)].MeterFlag == 0) continue;

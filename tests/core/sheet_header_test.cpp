@@ -16,10 +16,7 @@ class SheetHeader : public ::testing::Test {
   SheetHeader() {
     catalogue.SongList[0] = SongRecord{"ひだまりステップ", 3, 140, 40, 1, 1, 0};
     catalogue.SongList[1] = SongRecord{"Marble Comet", 9, -1, 60, 2, 0, 0};
-    chart.SongIndex = 1;
-    chart.EditName = "AB";
-    chart.PlayStyle = 1;
-    chart.Difficulty = 0x39;
+    std::tie(chart.SongIndex, chart.EditName, chart.PlayStyle, chart.Difficulty) = std::tuple(1, "AB", 1, 0x39);
   }
   Lines expand(const std::string& style) const { return expandHeaderTemplate(style, chart, catalogue); }
 
@@ -27,7 +24,7 @@ class SheetHeader : public ::testing::Test {
   Chart chart;
 };
 
-TEST_F(SheetHeader, ExpandsEscapesAndEndsLinesAtCr) {
+TEST_F(SheetHeader, ExpandsEscapesAndNamesEndsLinesAtCrAndCountsTheLines) {
   const std::pair<const char*, Lines> cases[] = {
       {"%T\r\nEDIT[%E]   %M  %L", {"Marble Comet", "EDIT[AB]   COUPLE  MANIAC-9"}},  // spaces kept
       {"%T\r\n", {"Marble Comet", ""}},                                              // the last line always exists
@@ -44,35 +41,26 @@ TEST_F(SheetHeader, ExpandsEscapesAndEndsLinesAtCr) {
       {"%E%\r\n%M", {"ABCOUPLE"}},
   };
   for (const auto& [style, lines] : cases) EXPECT_EQ(expand(style), lines) << ::testing::PrintToString(style);
-  for (const std::string& line : expand("x%\r\ny\n\r\n\rz")) {
-    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
-  }
+  for (const std::string& line : expand("x%\r\ny\n\r\n\rz")) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
   chart.SongIndex = 0;
   EXPECT_EQ(expand("%T/%T"), (Lines{"ひだまりステップ/ひだまりステップ"}));
-}
 
-TEST_F(SheetHeader, PlayStyleAndDifficultyNames) {
-  const char* names[] = {"SINGLE", "COUPLE", "DOUBLE", "", ""};
+  std::string styles;
   for (uint8_t style = 0; style < 5; ++style) {
     chart.PlayStyle = style;
-    EXPECT_EQ(expand("<%M>"), Lines{std::string("<") + names[style] + ">"}) << int{style};
+    styles += expand("<%M>")[0];
   }
+  EXPECT_EQ(styles, "<SINGLE><COUPLE><DOUBLE><><>");
   // "%L|%l" by class and foot level.
-  const std::pair<uint8_t, const char*> difficulties[] = {{0x01, "?\?\?-1|?\?\?-1"},
-                                                          {0x15, "BASIC-5|BASIC-5"},
-                                                          {0x2A, "TRICK-10|ANOTHER-10"},
-                                                          {0x3F, "MANIAC-15|SSR-15"},
-                                                          {0x10, "BASIC-?|BASIC-?"},
-                                                          {0x00, "?\?\?-?|?\?\?-?"},
-                                                          {0x47, "7|7"},
-                                                          {0xF0, "?|?"}};
-  for (const auto& [difficulty, text] : difficulties) {
+  std::string difficulties;
+  for (uint8_t difficulty : {0x01, 0x15, 0x2A, 0x3F, 0x10, 0x00, 0x47, 0xF0}) {
     chart.Difficulty = difficulty;
-    EXPECT_EQ(expand("%L|%l"), Lines{text}) << int{difficulty};
+    difficulties += expand("%L|%l ")[0];
   }
-}
+  EXPECT_EQ(
+      difficulties,
+      "?\?\?-1|?\?\?-1 BASIC-5|BASIC-5 TRICK-10|ANOTHER-10 MANIAC-15|SSR-15 BASIC-?|BASIC-? ?\?\?-?|?\?\?-? 7|7 ?|? ");
 
-TEST(SheetHeaderLines, CountIsZeroWhenEmptyElseOneMoreThanTheCrs) {
   // "a%\r\nb" reserves two lines although they are joined; a lone LF is no break.
   const std::pair<const char*, int> counts[] = {{"", 0},        {"%T", 1},  {"%T\r\n", 2}, {"a\r\nb\r\nc", 3},
                                                 {"a%\r\nb", 2}, {"a\nb", 1}};

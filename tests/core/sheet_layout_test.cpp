@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include "support/test_paths.h"
 
 namespace tarveno {
 namespace {
@@ -46,105 +48,59 @@ class SheetLayoutTest : public ::testing::Test {
   ViewSettings settings;
 };
 
-TEST_F(SheetLayoutTest, NineteenMeasuresInColumnsOfEight) {
-  const SheetLayout s = ok();
-  EXPECT_EQ(std::tie(s.columnWidth, s.measureHeight, s.measureCount, s.columnCount), std::tuple(68, 64, 19, 3));
-  // Header pitch 15 / 20 x 14 = 10.5, + 10, half to even: two lines of 20 above the columns.
-  EXPECT_EQ(std::tie(s.headerLineCount, s.headerPitch, s.columnsTop), std::tuple(2, 20, 50));
-  // 3 x 78 - 10 + 20 + 1 wide; 40 + 20 + 8 x 64 + 1 high: as high as a full column.
-  EXPECT_EQ(std::tie(s.sheetWidth, s.sheetHeight), std::tuple(245, 573));
-  EXPECT_EQ(std::tie(s.bufferWidth, s.bufferHeight, s.bufferTopLine), std::tuple(68, 81, 16));
-  EXPECT_FALSE(s.playerLine);
-
-  ASSERT_EQ(s.frames.size(), 3u);
-  const int xs[] = {10, 88, 166};
-  const int heights[] = {512, 512, 192};
-  for (int c = 0; c < 3; ++c) {
-    EXPECT_EQ(std::tie(s.frames[c].x, s.frames[c].top, s.frames[c].height), std::tuple(xs[c], 50, heights[c]));
-    EXPECT_EQ(s.columnX(c), xs[c]);
+// The layout as text: the sheet, then each header line, column frame and measure.
+std::string describe(const SheetLayout& s) {
+  std::ostringstream out;
+  out << "sheet " << s.sheetWidth << "x" << s.sheetHeight << ", " << s.columnCount << " columns " << s.columnWidth
+      << " wide, " << s.measureCount << " measures " << s.measureHeight << " high from y " << s.columnsTop
+      << ", header " << s.headerLineCount << " lines " << s.headerPitch << " apart, buffer " << s.bufferWidth << "x"
+      << s.bufferHeight << " with its top line at " << s.bufferTopLine << ", player line "
+      << (s.playerLine ? std::to_string(s.playerLineX) : "none") << ", numbers " << s.showNumbers << "\n";
+  for (const HeaderLine& h : s.header) out << "header \"" << h.text << "\" at " << h.x << "," << h.y << "\n";
+  for (const ColumnFrame& f : s.frames) {
+    out << "frame " << f.column << " at " << f.x << "," << f.top << ", " << f.width << "x" << f.height << "\n";
   }
-  ASSERT_EQ(s.measures.size(), 19u);
-  EXPECT_EQ(std::tie(s.measures[18].column, s.measures[18].row, s.measures[18].top), std::tuple(2, 2, 178));
+  for (const MeasurePlacement& m : s.measures) {
+    out << "measure " << m.measure << ": column " << m.column << " row " << m.row << " at " << m.x << "," << m.top
+        << ", " << m.copyWidth << "x" << m.copyHeight << " from buffer y " << m.bufferY << " to " << m.copyX << ","
+        << m.copyY << ", number \"" << m.numberText << "\" at " << m.numberX << "," << m.numberY << "\n";
+  }
+  return out.str();
 }
 
-TEST_F(SheetLayoutTest, CopiesHeaderLinesAndNumbersFallInPlace) {
-  chart.Difficulty = 0x12;
-  chart.EditName = "ZX";
-  settings.ShowNum = 1;
-  settings.NumPos = 5;
-  const SheetLayout s = ok();
-  // The first measure of a column leaves its top line to the frame's top edge.
-  const MeasurePlacement& first = s.measures[8];
-  EXPECT_EQ(std::tie(first.copyX, first.copyWidth, first.bufferY, first.copyY, first.copyHeight),
-            std::tuple(89, 67, 17, 51, 63));
-  const MeasurePlacement& second = s.measures[9];
-  EXPECT_EQ(std::tie(second.bufferY, second.copyY, second.copyHeight), std::tuple(16, 114, 64));
-  // Numbers stand in the gap left of their column (10 - 10 + 5, 88 - 10 + 5), at the measure's top.
-  EXPECT_EQ(std::tie(s.measures[0].numberX, second.numberX, second.numberY), std::tuple(5, 83, 114));
-
-  ASSERT_EQ(s.header.size(), 2u);
-  EXPECT_EQ(std::tie(s.header[0].text, s.header[0].x, s.header[0].y), std::tuple("よぞらのパレード", 10, 10));
-  EXPECT_EQ(std::tie(s.header[1].text, s.header[1].y), std::tuple("EDIT[ZX]   SINGLE  BASIC-2", 30));
-}
-
-TEST_F(SheetLayoutTest, FullColumnsWhenTheSongFillsThemExactly) {
+// Worked sheets, each against its fixture file: 19 measures in columns of 8, numbered; a couple
+// chart of 16 measures that fill two columns exactly (double, and the unknown style 3, lay out
+// alike) under a template whose empty last line is reserved as well; the same measures in one
+// column without a header band.
+TEST_F(SheetLayoutTest, WorkedSheetsMatchTheirFixtures) {
+  std::tie(chart.Difficulty, chart.EditName) = std::tuple(0x12, "ZX");
+  std::tie(settings.ShowNum, settings.NumPos) = std::tuple(1, 5);
+  testing::expectFixture(describe(ok()), "sheet-layout/nineteen.txt");
   chart.SongIndex = k16;
-  SheetLayout s = ok();
-  ASSERT_EQ(s.columnCount, 2);
-  EXPECT_EQ(std::tie(s.frames[0].height, s.frames[1].height), std::tuple(512, 512));
-  settings.SheetBlocks = 16;
-  s = ok();
-  ASSERT_EQ(s.columnCount, 1);
-  EXPECT_EQ(std::tie(s.frames[0].height, s.sheetHeight), std::tuple(1024, 40 + 20 + 1024 + 1));
-  settings.SheetBlocks = 40;  // one partly filled column: framed short, sheet still full height
-  s = ok();
-  ASSERT_EQ(s.columnCount, 1);
-  EXPECT_EQ(std::tie(s.frames[0].height, s.sheetHeight), std::tuple(16 * 64, 40 + 20 + 40 * 64 + 1));
-}
-
-TEST_F(SheetLayoutTest, CoupleAndDoubleColumnsAreTwiceAsWideWithAPlayerLine) {
+  settings = ViewSettings{};
+  settings.HeaderStyle = "%T\r\n";
   for (uint8_t style : {1, 2, 3}) {
     chart.PlayStyle = style;
-    const SheetLayout s = ok();
-    // 3 x 146 - 10 + 20 + 1 wide.
-    EXPECT_EQ(std::tie(s.columnWidth, s.sheetWidth, s.frames[2].x, s.measures[0].copyWidth, s.playerLineX),
-              std::tuple(136, 449, 302, 135, 68))
-        << int{style};
-    EXPECT_TRUE(s.playerLine);
+    testing::expectFixture(describe(ok()), "sheet-layout/sixteen-couple.txt");
   }
+  chart.PlayStyle = 0;
+  settings.SheetBlocks = 16;
+  settings.HeaderStyle.clear();
+  testing::expectFixture(describe(ok()), "sheet-layout/sixteen-one-column.txt");
 }
 
-TEST_F(SheetLayoutTest, LinePitchFollowsTwipsPerPixelAndRoundsHalvesToEven) {
-  EXPECT_EQ(ok(12).headerPitch, 18);  // 8.4 + 10
-  settings.HeaderFont.size = 10;
-  EXPECT_EQ(ok(15).headerPitch, 18);  // 17.5 goes up to the even 18
-  settings.HeaderFont.size = 12.5;
-  EXPECT_EQ(ok(12).headerPitch, 18);  // 17.5 again, from 12 / 20 x 12.5
-  settings.HeaderFont.size = 17.5;
-  EXPECT_EQ(ok(12).headerPitch, 20);  // 20.5 goes down to 20
-  settings.HeaderMargin = -30;
-  settings.HeaderFont.size = 14;
-  EXPECT_EQ(ok(15).headerPitch, -20);  // -19.5 to the even -20
-}
+TEST_F(SheetLayoutTest, LinePitchRoundsHalvesToEvenAndNumbersAreRightAlignedInTwoOrThree) {
+  // Twips per pixel, header font size, header margin, and the pitch: 8.4 + 10; 17.5 up to the
+  // even 18, twice (from 12 / 20 x 12.5 too); 20.5 down to 20; -19.5 to the even -20.
+  const std::tuple<double, double, int16_t, int> pitches[] = {
+      {12, 14, 10, 18}, {15, 10, 10, 18}, {12, 12.5, 10, 18}, {12, 17.5, 10, 20}, {15, 14, -30, -20}};
+  for (auto [tpp, size, margin, pitch] : pitches) {
+    std::tie(settings.HeaderFont.size, settings.HeaderMargin) = std::tuple(size, margin);
+    EXPECT_EQ(ok(tpp).headerPitch, pitch) << size;
+  }
 
-TEST_F(SheetLayoutTest, HeaderBandHoldsEveryTemplateLine) {
-  settings.HeaderStyle = "%T\r\n";  // the empty last line is reserved as well
-  SheetLayout s = ok();
-  EXPECT_EQ(std::tie(s.headerLineCount, s.columnsTop), std::tuple(2, 50));
-  ASSERT_EQ(s.header.size(), 2u);
-  EXPECT_EQ(std::tie(s.header[1].text, s.header[1].y), std::tuple("", 30));
-
-  settings.HeaderStyle.clear();  // no band at all
-  s = ok();
-  EXPECT_EQ(std::tie(s.headerLineCount, s.columnsTop, s.frames[0].top, s.measures[1].top, s.sheetHeight),
-            std::tuple(0, 10, 10, 74, 20 + 512 + 1));
-  ASSERT_EQ(s.header.size(), 1u);  // the one empty line, which draws nothing
-  EXPECT_EQ(s.header[0].text, "");
-}
-
-TEST_F(SheetLayoutTest, MeasureNumbersAreRightAlignedInTwoOrThreeCharacters) {
-  const std::tuple<int16_t, int, const char*> numbers[] = {{k99, 0, " 1"},   {k99, 9, "10"},   {k99, 98, "99"},
-                                                           {k120, 0, "  1"}, {k120, 9, " 10"}, {k120, 119, "120"}};
+  const std::tuple<int16_t, int, const char*> numbers[] = {
+      {k99, 0, " 1"}, {k99, 98, "99"}, {k120, 0, "  1"}, {k120, 9, " 10"}, {k120, 119, "120"}};
   for (const auto& [song, measure, text] : numbers) {
     chart.SongIndex = song;
     EXPECT_EQ(ok().measures[static_cast<size_t>(measure)].numberText, text);
@@ -177,12 +133,11 @@ TEST_F(SheetLayoutTest, EveryMeasureLiesInsideItsColumnFrame) {
   }
 }
 
-TEST_F(SheetLayoutTest, SheetsReachTheLastSixteenBitCoordinateAndNoFurther) {
-  chart.SongIndex = k471;
-  settings.SheetBlocks = 1;
+TEST_F(SheetLayoutTest, RefusesWhatItCannotDrawUpToTheLastSixteenBitCoordinate) {
+  std::tie(chart.SongIndex, settings.SheetBlocks) = std::tuple(k471, 1);
   EXPECT_EQ(refusal(), ErrorCode::OutOfRange);  // 471 x 78 - 10 + 21 = 36749 wide
-  chart.SongIndex = k420;
-  settings.SheetMarginH = 8;  // 420 x 78 - 10 + 16 + 1 = 32767: the widest sheet there is
+  // 420 x 78 - 10 + 16 + 1 = 32767: the widest sheet there is.
+  std::tie(chart.SongIndex, settings.SheetMarginH) = std::tuple(k420, 8);
   EXPECT_EQ(ok().sheetWidth, 32767);
   settings.SheetMarginH = 9;
   EXPECT_EQ(refusal(), ErrorCode::OutOfRange);
@@ -196,31 +151,24 @@ TEST_F(SheetLayoutTest, SheetsReachTheLastSixteenBitCoordinateAndNoFurther) {
   settings = ViewSettings{};
   settings.SheetMarginC = -10;  // columns that touch are still drawable
   EXPECT_EQ(ok().sheetWidth, 3 * 58 + 10 + 21);
-}
 
-TEST_F(SheetLayoutTest, RefusesSongsAndSettingsItCannotDraw) {
-  for (int16_t index : {int16_t{kNoMeasures}, int16_t{kTooLong}}) {
+  // Songs without measures or too long to draw, and indices without a song.
+  for (int16_t index : std::initializer_list<int16_t>{kNoMeasures, kTooLong, kAfterEnd, 8, -1, 501, 32767}) {
     chart.SongIndex = index;
-    EXPECT_EQ(refusal(), ErrorCode::BadData) << index;
-  }
-  for (int16_t index : {int16_t{kAfterEnd}, int16_t{8}, int16_t{-1}, int16_t{501}, int16_t{32767}}) {
-    chart.SongIndex = index;
-    EXPECT_EQ(refusal(), ErrorCode::OutOfRange) << index;
+    EXPECT_EQ(refusal(), index == kNoMeasures || index == kTooLong ? ErrorCode::BadData : ErrorCode::OutOfRange)
+        << index;
   }
   chart.SongIndex = k19;
-  const std::function<void(ViewSettings&)> changes[] = {
-      [](ViewSettings& s) { s.SheetBlocks = 0; },
-      [](ViewSettings& s) { s.SheetBlocks = -5; },
-      [](ViewSettings& s) { s.HeaderFont.size = 0; },
-      [](ViewSettings& s) { s.HeaderFont.size = std::nan(""); },
-      [](ViewSettings& s) { s.HeaderFont.size = 1e6; },
-      [](ViewSettings& s) { s.HeaderFont.size = 1e300; },  // the pitch itself is far beyond 64 bits
-      [](ViewSettings& s) { s.SheetMarginH = -200; },      // nothing left to draw on
-  };
-  for (size_t i = 0; i < std::size(changes); ++i) {
-    settings = ViewSettings{};
-    changes[i](settings);
-    EXPECT_EQ(refusal(), ErrorCode::OutOfRange) << "change " << i;
+  // Blocks below 1, font sizes of no pitch or one far beyond 64 bits, nothing left to draw on.
+  for (double size : {14.0, 0.0, std::nan(""), 1e6, 1e300}) {
+    for (int16_t blocks : {8, 0, -5}) {
+      for (int16_t margin : {10, -200}) {
+        std::tie(settings.HeaderFont.size, settings.SheetBlocks, settings.SheetMarginH) =
+            std::tuple(size, blocks, margin);
+        if (size == 14 && blocks == 8 && margin == 10) continue;  // the defaults
+        EXPECT_EQ(refusal(), ErrorCode::OutOfRange) << size << " " << blocks << " " << margin;
+      }
+    }
   }
   settings = ViewSettings{};
   for (double tpp : {0.0, std::nan(""), -15.0}) EXPECT_EQ(refusal(tpp), ErrorCode::OutOfRange) << tpp;

@@ -10,10 +10,7 @@ namespace {
 void expectStats(const Chart& chart, int16_t measures, int objects, int steps, std::array<int, 8> panels,
                  std::array<int, 4> noteValues) {
   const ChartStats got = ComputeChartStats(chart, testing::oneSongCatalogue(measures));
-  EXPECT_EQ(got.objects, objects);
-  EXPECT_EQ(got.steps, steps);
-  EXPECT_EQ(got.panels, panels);
-  EXPECT_EQ(got.noteValues, noteValues);
+  EXPECT_EQ(std::tie(got.objects, got.steps, got.panels, got.noteValues), std::tie(objects, steps, panels, noteValues));
 }
 
 TEST(StatsCount, NoteValuesPanelsAndStepsOfEachStyle) {
@@ -47,13 +44,12 @@ TEST(StatsCount, NoteValuesPanelsAndStepsOfEachStyle) {
   expectStats(single, 4, 9, 3, {1, 1, 0, 0, 2, 3, 1, 1}, {3, 4, 0, 2});
 }
 
-TEST(StatsCount, OnlyTheSongsMeasuresCount) {
+TEST(StatsCount, OnlyTheSongsMeasuresCountEveryOneOfThem) {
   Chart chart;
   chart.PlayStyle = 2;
-  chart.StepData[0][0] = 0x01;
-  chart.StepData[2][15] = 0x10;
-  chart.StepData[3][0] = 0x04;  // past a 3-measure song
-  chart.StepData[470][0] = 0x04;
+  // Measures 0 and 2 of a 3-measure song, then measures 3 and 470 past it.
+  std::tie(chart.StepData[0][0], chart.StepData[2][15], chart.StepData[3][0], chart.StepData[470][0]) =
+      std::tuple(0x01, 0x10, 0x04, 0x04);
   expectStats(chart, 3, 2, 2, {1, 0, 0, 0, 1, 0, 0, 0}, {1, 0, 1, 0});
   EXPECT_EQ(ComputeChartStats(chart, testing::oneSongCatalogue(0)).objects, 0);
   EXPECT_EQ(ComputeChartStats(chart, testing::oneSongCatalogue(-4)).objects, 0);
@@ -63,17 +59,11 @@ TEST(StatsCount, OnlyTheSongsMeasuresCount) {
     chart.SongIndex = index;
     expectStats(chart, 4, 0, 0, {}, {});
   }
-}
 
-TEST(StatsCount, ADenseLongChartIsCountedInFull) {
-  Chart chart;
-  chart.PlayStyle = 2;
+  chart.SongIndex = 0;
   for (auto& measure : chart.StepData) measure.fill(0xFE);  // never a marker, seven arrows each
-  const ChartStats stats = ComputeChartStats(chart, testing::oneSongCatalogue(471));
-  EXPECT_EQ(stats.objects, 52752);  // 7536 slots of seven arrows
-  EXPECT_EQ(stats.steps, 7536);
-  EXPECT_EQ(stats.panels, (std::array<int, 8>{0, 7536, 7536, 7536, 7536, 7536, 7536, 7536}));
-  EXPECT_EQ(stats.noteValues, (std::array<int, 4>{13188, 13188, 26376, 0}));
+  const int n = 7536;                                       // slots
+  expectStats(chart, 471, 7 * n, n, {0, n, n, n, n, n, n, n}, {13188, 13188, 26376, 0});
 }
 
 }  // namespace

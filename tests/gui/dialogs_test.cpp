@@ -6,6 +6,8 @@
 #include "gui/app/edit_info_window.h"
 #include "gui/gui_test_helpers.h"
 #include "gui/songs/options_dialog.h"
+#include "support/test_catalogue.h"
+#include "support/test_paths.h"
 #include "tarveno_version.h"
 
 namespace tarveno::testing {
@@ -16,17 +18,16 @@ namespace {
 TEST(WindowTexts, MatchTheirFixtures) {
   MainWindowHarness h;
   h.start();
-  expectFixture(describeCommands(h.window()), "main_window_commands.txt");
+  expectFixture(describeCommands(h.window()).toStdString(), "gui/main_window_commands.txt");
   EditInfoWindow info(h.context, &h.window());
-  expectFixture(describeControls(info), "edit_info_window.txt");
+  expectFixture(describeControls(info).toStdString(), "gui/edit_info_window.txt");
   Chart& c = h.chart();  // the properties dialog opens on the header
-  std::tie(c.SongIndex, c.PlayStyle, c.Difficulty, c.EditName, c.KrunTitle, c.KrunWidth, c.KrunHeight, c.KrunComment) =
-      std::make_tuple(1, 1, 0x27, "ABC", "My title", 0, 12, "note");
+  header(c) = std::tuple(1, 0x27, 1, "ABC", "My title", 0, 12, "note");
   OptionsDialog options(h.context, nullptr);
-  expectFixture(describeControls(options), "options_dialog.txt");
+  expectFixture(describeControls(options).toStdString(), "gui/options_dialog.txt");
   AboutDialog about;  // the version of this build stands in the fixture as <version>
-  expectFixture(describeControls(about).replace(versionText(kVersionMajor, kVersionMinor), "<version>"),
-                "about_dialog.txt");
+  expectFixture(describeControls(about).replace(versionText(kVersionMajor, kVersionMinor), "<version>").toStdString(),
+                "gui/about_dialog.txt");
 }
 
 TEST(AboutDialogTest, VersionTextAndOk) {
@@ -39,8 +40,9 @@ TEST(AboutDialogTest, VersionTextAndOk) {
   EXPECT_FALSE(about.isVisible());
 }
 
-// The counting itself is the core's; here each figure has to reach its own label.
-TEST(EditInfoWindowTest, EachLabelShowsItsFigureWhenShown) {
+// The counting itself is the core's; here each figure has to reach its own label when the window
+// shows, and the window has to stand beside the main window.
+TEST(EditInfoWindowTest, ShownBesideTheMainWindowEachLabelShowsItsFigure) {
   AppParts app;
   Chart& c = app.document.chart;
   c.PlayStyle = 1;
@@ -50,37 +52,30 @@ TEST(EditInfoWindowTest, EachLabelShowsItsFigureWhenShown) {
   makeTriplet(c, 4, 1, 1, 2, 12);
   RecalcAllBeatTypes(c, app.catalogue);
   const ChartStats s = ComputeChartStats(c, app.catalogue);
-  QStringList want{QString::number(s.objects), QString::number(s.steps)}, names{"lblTotalAllow", "lblTotalStep"};
-  for (int p = 0; p < 8; ++p) want << QString::number(s.panels[p]), names << QStringLiteral("lblAllow%1").arg(p);
-  for (int k = 0; k < 4; ++k) want << QString::number(s.noteValues[k]), names << QStringLiteral("lblDivide%1").arg(k);
-
-  QWidget mainWindow;
-  EditInfoWindow w(app.context, &mainWindow);
-  auto shown = [&] {
-    QStringList texts;
-    for (const QString& name : names) texts << w.findChild<QLabel*>(name)->text();
-    return texts;
-  };
-  w.show();
-  EXPECT_EQ(shown(), want);
-}
-
-TEST(EditInfoWindowTest, StandsBesideTheMainWindow) {
-  // On the right when it fits, exactly reaching the screen edge included; else on the left.
-  const QRect screen(0, 0, 1280, 1024), second(1280, 0, 1280, 1024);
-  EXPECT_EQ(editInfoPosition(QRect(380, 50, 600, 700), 300, screen), QPoint(980, 50));
-  EXPECT_EQ(editInfoPosition(QRect(381, 50, 600, 700), 300, screen), QPoint(81, 50));
-  EXPECT_EQ(editInfoPosition(QRect(1400, 10, 600, 700), 300, second), QPoint(2000, 10));
-  EXPECT_EQ(editInfoPosition(QRect(1900, 10, 600, 700), 300, second), QPoint(1600, 10));
-
-  AppParts app;
   QWidget mainWindow;
   mainWindow.setGeometry(10, 40, 300, 200);
   mainWindow.show();
   EditInfoWindow w(app.context, &mainWindow);
   w.show();
-  EXPECT_EQ(w.frameGeometry().topLeft(),
-            QPoint(mainWindow.frameGeometry().right() + 1, mainWindow.frameGeometry().top()));
+  const QRect main = mainWindow.frameGeometry();
+  EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(main.right() + 1, main.top()));
+  auto shows = [&](const QString& name, int figure) {
+    EXPECT_EQ(child<QLabel>(w, name)->text(), QString::number(figure)) << name.toStdString();
+  };
+  shows("lblTotalAllow", s.objects);
+  shows("lblTotalStep", s.steps);
+  for (int p = 0; p < 8; ++p) shows(QStringLiteral("lblAllow%1").arg(p), s.panels[p]);
+  for (int k = 0; k < 4; ++k) shows(QStringLiteral("lblDivide%1").arg(k), s.noteValues[k]);
+}
+
+TEST(EditInfoWindowTest, StandsRightOfTheMainWindowWhenItFitsElseLeft) {
+  // Reaching the screen's edge exactly still fits.
+  const QRect screen(0, 0, 1280, 1024), second(1280, 0, 1280, 1024);
+  EXPECT_EQ(std::tuple(editInfoPosition(QRect(380, 50, 600, 700), 300, screen),
+                       editInfoPosition(QRect(381, 50, 600, 700), 300, screen),
+                       editInfoPosition(QRect(1400, 10, 600, 700), 300, second),
+                       editInfoPosition(QRect(1900, 10, 600, 700), 300, second)),
+            std::tuple(QPoint(980, 50), QPoint(81, 50), QPoint(2000, 10), QPoint(1600, 10)));
 }
 
 }  // namespace

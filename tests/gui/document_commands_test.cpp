@@ -33,9 +33,9 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
 
   // A chart the user has been working on.
   void editSomething() {
-    std::tie(document.chart.EditName, document.chart.KrunTitle) = std::make_tuple("WORKEDIT", "Work title");
-    document.chart.StepData[1][4] = 8;
-    document.Modified = true;
+    Chart& c = document.chart;
+    std::tie(c.EditName, c.KrunTitle, c.StepData[1][4], document.Modified) =
+        std::tuple("WORKEDIT", "Work title", 8, true);
   }
   bool stillTheEditedChart() const {
     return document.chart.StepData[1][4] == 8 && document.chart.KrunTitle == "Work title" && document.Modified;
@@ -47,8 +47,8 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
   }
   // A file that could not be read or written is reported by name.
   void expectFileError(size_t i, const std::filesystem::path& file) {
-    EXPECT_EQ(prompts.shown.at(i).title, "Error");
-    EXPECT_TRUE(prompts.shown.at(i).text.contains(q(file))) << prompts.shown.at(i).text.toStdString();
+    const auto& m = prompts.shown.at(i);
+    EXPECT_TRUE(m.title == "Error" && m.text.contains(q(file))) << m.text.toStdString();
   }
   void saveAs(const std::filesystem::path& file, int filter) {
     prompts.answerSave(Choice{q(file), filter});
@@ -69,8 +69,7 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
 };
 
 TEST_F(DocumentCommandsTest, UnsavedChangesCheckGoesOnOnlyAfterNoOrACompletedSave) {
-  EXPECT_TRUE(commands.confirmDiscard()) << "an unchanged chart needs no question";
-  EXPECT_TRUE(prompts.shown.empty());
+  EXPECT_TRUE(commands.confirmDiscard() && prompts.shown.empty()) << "an unchanged chart needs no question";
   // The answer, whether the save dialog then chooses a file, and whether the command goes on.
   const std::tuple<Answer, bool, bool> cases[] = {{Answer::Cancel, false, false},
                                                   {Answer::Yes, false, false},
@@ -109,8 +108,7 @@ TEST_F(DocumentCommandsTest, NewOpenDropAndCloseAskFirst) {
       EXPECT_TRUE(answer == Answer::No || stillTheEditedChart());
     }
   }
-  EXPECT_EQ(prompts.unexpected, 0);  // a cancelled Open never shows its file dialog
-  EXPECT_TRUE(prompts.allAnswersUsed());
+  EXPECT_TRUE(prompts.unexpected == 0 && prompts.allAnswersUsed());  // a cancelled Open shows no file dialog
 }
 
 TEST_F(DocumentCommandsTest, AnIncompleteHeaderAsksUntilFixedOrDeclined) {
@@ -136,9 +134,9 @@ TEST_F(DocumentCommandsTest, AnIncompleteHeaderAsksUntilFixedOrDeclined) {
 TEST_F(DocumentCommandsTest, TheFilterEntryDecidesTheKindAndBothDialogsStartFromTheLastName) {
   editSomething();
   saveAs(dir / "x.kru", 1);  // a card save under a text name
-  EXPECT_EQ(readAll(dir / "x.kru").size(), kCardFileSize);
   saveAs(dir / "y.mc", 2);
-  EXPECT_NE(readAll(dir / "y.mc").find("Work title"), std::string::npos);
+  EXPECT_EQ(std::pair(readAll(dir / "x.kru").size(), readAll(dir / "y.mc").find("Work title") != std::string::npos),
+            std::pair(kCardFileSize, true));
 
   // Each reader leaves the fields its format does not carry; a text chart has no freeze arrows.
   Chart& c = document.chart;
@@ -152,15 +150,15 @@ TEST_F(DocumentCommandsTest, TheFilterEntryDecidesTheKindAndBothDialogsStartFrom
   EXPECT_EQ(std::tie(c.EditName, c.KrunTitle), std::make_tuple("WORKEDIT", "Kept"));
   prompts.answerOpen(std::nullopt);
   commands.open();  // cancelled: changes nothing
-  EXPECT_EQ(finishes, 2);
 
   std::vector<QString> initials;
   for (const auto& d : prompts.fileDialogs) initials.push_back(d.initialPath);
-  EXPECT_EQ(initials, (std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "y.mc"), q(dir / "x.kru")}));
-  EXPECT_EQ(prompts.fileDialogs[0].filter, "memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru");
+  EXPECT_EQ(std::tuple(initials, prompts.fileDialogs[0].filter, finishes),
+            std::tuple(std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "y.mc"), q(dir / "x.kru")},
+                       QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru"), 2));
 }
 
-TEST_F(DocumentCommandsTest, FailedWritesAndReadsAreReportedByNameAndChangeNothing) {
+TEST_F(DocumentCommandsTest, FailedWritesAndReadsChangeNothingButReaderNoticesLetTheOpeningFinish) {
   editSomething();
   document.chart.SongIndex = -1;  // the card writer needs a song
   saveAs(dir / "nosong.mc", 1);
@@ -171,24 +169,21 @@ TEST_F(DocumentCommandsTest, FailedWritesAndReadsAreReportedByNameAndChangeNothi
   prompts.answerOpen(Choice{q(dir / "missing.kru"), 2});
   commands.open();
   expectFileError(2, dir / "missing.kru");
-  EXPECT_TRUE(stillTheEditedChart());
-  EXPECT_EQ(finishes, 0);
-}
+  EXPECT_TRUE(stillTheEditedChart() && finishes == 0);
 
-TEST_F(DocumentCommandsTest, ReaderNoticesAreShownAndTheOpeningStillFinishes) {
   Catalogue elsewhere;
   elsewhere.SongList[0] = {"Unknown Here", 99, 120, 8, 1, 0, 0};
   ASSERT_TRUE(WriteCardSaveFile(dir / "foreign.mc", Chart{}, elsewhere));
+  prompts.answerMessage(Answer::No);
   commands.dropFiles({q(dir / "foreign.mc")});
-  expectMessage(0, "Error(Code102)", "不正なデータです", Buttons::Ok, Icon::None);
+  expectMessage(4, "Error(Code102)", "不正なデータです", Buttons::Ok, Icon::None);
   EXPECT_EQ(finishes, 1);
 }
 
 TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
   commands.dropFiles({});
   commands.dropFiles({q(kruFile), q(dir / "not-there.mc")});
-  EXPECT_EQ(finishes, 1);
-  EXPECT_TRUE(prompts.shown.empty()) << "the second file is never read";
+  EXPECT_TRUE(finishes == 1 && prompts.shown.empty()) << "the second file is never read";
   editSomething();
   for (const char* name : {"notes.txt", "DISK.MC", "chart.kru.bak"}) {
     prompts.shown.clear();
@@ -214,10 +209,9 @@ TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
 // opened again by its name.
 TEST(FileDialogs, ABareNameGetsTheExtensionOfTheChosenType) {
   const QString charts = QString::fromUtf8(DocumentCommands::kFileFilter);
-  EXPECT_EQ(defaultSuffixOf(charts, 1), "mc");
-  EXPECT_EQ(defaultSuffixOf(charts, 2), "kru");
-  EXPECT_EQ(defaultSuffixOf(QStringLiteral("JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg"), 1), "jpg");
-  EXPECT_EQ(defaultSuffixOf(charts, 3), "");
+  EXPECT_EQ(std::tuple(defaultSuffixOf(charts, 1), defaultSuffixOf(charts, 2), defaultSuffixOf(charts, 3),
+                       defaultSuffixOf(QStringLiteral("JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg"), 1)),
+            std::tuple(QStringLiteral("mc"), QStringLiteral("kru"), QString(), QStringLiteral("jpg")));
 }
 
 }  // namespace

@@ -175,7 +175,7 @@ TEST_F(EditorTest, MarginHoverAndClicksSelectBeatsInEitherOrder) {
       {8, Qt::LeftButton, 8, kUnset}, {4, Qt::LeftButton, 4, 8},   {6, Qt::LeftButton, 6, kUnset},
       {6, Qt::LeftButton, 6, kUnset}, {10, Qt::LeftButton, 6, 10}, {7, Qt::RightButton, kUnset, kUnset}};
   for (const auto& [row, button, start, end] : clicks) {
-    h.click(h.canvasPoint(-10, h.rowY(row) + 3), button);
+    h.click(h.marginPoint(row), button);
     EXPECT_EQ(std::pair(st.selStart, st.selEnd), std::pair(start, end)) << row;
   }
 }
@@ -264,18 +264,23 @@ TEST_F(EditorTest, MeasureNumbersStandAtTheMeasureLines) {
   // A meter table: rows 0..3 are measure 1; from row 4 on every measure has three beats.
   h.scrollTo(3);
   h.chart().SongIndex = 1;
-  h.document.meterSegs[0] = {1, 4};
-  h.document.meterSegs[1] = {2, 3};
-  h.document.meterSegs[2] = {kMeterListEnd, 0};
+  h.document.meterSegs = {{{1, 4}, {2, 3}, {kMeterListEnd, 0}}};
   h.window().redrawCanvas();
   expectPixels({{5, h.rowY(4), kRed}, {5, h.rowY(7), kRed}, {5, h.rowY(8), kWhite}});
   EXPECT_EQ(std::tuple(caption(0), caption(4)), std::tuple(QStringLiteral("002"), QStringLiteral("006")));
 }
 
-TEST_F(EditorTest, GhostCursorOnlyWhereAnArrowMayStand) {
+// The ghost cursor stands only where an arrow may, the status panels name its cell until the
+// mouse leaves.
+TEST_F(EditorTest, GhostCursorAndStatusPanelsFollowTheCellUnderTheMouse) {
+  auto panels = [&] {
+    return std::pair(label(QStringLiteral("pnlPosX"))->text(), label(QStringLiteral("pnlPosY"))->text());
+  };
   const int y4 = h.rowY(4);
   h.moveTo(h.canvasPoint(32 + 5, y4 - 29));  // measure 0
   EXPECT_EQ(h.pixel(48, y4 - 16), kBlack);
+  h.moveTo(h.canvasPoint(64 + 3, h.rowY(5) + 20));
+  EXPECT_EQ(panels(), std::pair(QStringLiteral("1P Front"), QStringLiteral("002:2/4")));
   h.moveTo(h.canvasPoint(32 + 5, y4 + 3));
   EXPECT_TRUE(shows(ghostImageIndex(0, 1), 1, y4));
   h.button("Divide8")->click();  // a toolbar click takes the cursor away
@@ -286,14 +291,6 @@ TEST_F(EditorTest, GhostCursorOnlyWhereAnArrowMayStand) {
   EXPECT_TRUE(shows(ghostImageIndex(3, 0), 0, y4 + 11));
   h.moveTo(h.canvasPoint(5, y4 + 25));  // 21.33 to the nearest pixel
   EXPECT_TRUE(shows(ghostImageIndex(3, 0), 0, y4 + 21));
-}
-
-TEST_F(EditorTest, StatusPanelsNameTheCellUnderTheCursorUntilItLeaves) {
-  auto panels = [&] {
-    return std::pair(label(QStringLiteral("pnlPosX"))->text(), label(QStringLiteral("pnlPosY"))->text());
-  };
-  h.moveTo(h.canvasPoint(64 + 3, h.rowY(5) + 20));
-  EXPECT_EQ(panels(), std::pair(QStringLiteral("1P Front"), QStringLiteral("002:2/4")));
   h.moveTo(h.canvasPoint(-3, h.rowY(5)));
   EXPECT_EQ(panels(), std::pair(QString(), QString()));
 }
@@ -309,13 +306,12 @@ TEST_F(EditorTest, SelectionShowsMarkersAndAnInvertedBandClippedToTheView) {
     }
     return shown.trimmed();
   };
-  auto line = [&](int row) { return h.canvasPoint(-10, h.rowY(row) + 2); };
-  h.moveTo(line(4));
+  h.moveTo(h.marginPoint(4));
   EXPECT_EQ(markers(), "2@4");
-  h.click(line(4));
-  h.moveTo(line(6));
+  h.click(h.marginPoint(4));
+  h.moveTo(h.marginPoint(6));
   EXPECT_EQ(markers(), "0@4 3@6");
-  h.click(line(8));
+  h.click(h.marginPoint(8));
   EXPECT_EQ(markers(), "0@4 1@8");
   // clang-format off
   const std::tuple<int, int, QRgb> band[] = {  // the red measure line inverted; nothing beside or below

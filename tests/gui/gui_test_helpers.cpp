@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
 
@@ -22,10 +23,9 @@ namespace tarveno::testing {
 
 Catalogue testCatalogue() {
   Catalogue catalogue;
-  catalogue.SongList[0] = {"Test Song", 1, 150, 120, 1, 1, 0};
-  catalogue.SongList[1] = {"Meter Song", 2, 150, 60, 1, 1, 1};
-  catalogue.SongList[2] = {"Long Song", 3, 150, 300, 1, 1, 0};
-  catalogue.SongList[3] = {"Short Song", 4, 150, 2, 1, 1, 0};
+  std::tie(catalogue.SongList[0], catalogue.SongList[1], catalogue.SongList[2], catalogue.SongList[3]) =
+      std::tuple(SongRecord{"Test Song", 1, 150, 120, 1, 1, 0}, SongRecord{"Meter Song", 2, 150, 60, 1, 1, 1},
+                 SongRecord{"Long Song", 3, 150, 300, 1, 1, 0}, SongRecord{"Short Song", 4, 150, 2, 1, 1, 0});
   return catalogue;
 }
 
@@ -53,18 +53,51 @@ void MainWindowHarness::wheel(int rotation) {
   QApplication::sendEvent(canvas, &event);
 }
 
-bool frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at) {
+void withModal(const std::function<void()>& command, const std::function<void(QDialog&)>& answer) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      seen = true;
+      answer(*dialog);
+    }
+  });
+  command();
+  EXPECT_TRUE(seen);
+}
+
+QString modalOf(const std::function<void()>& command) {
+  QString name;
+  withModal(command, [&](QDialog& d) {
+    name = d.objectName();
+    d.reject();
+  });
+  return name;
+}
+
+void type(const QObject& parent, const char* name, const char* utf8) {
+  child<QLineEdit>(parent, QString::fromLatin1(name))->setText(QString::fromUtf8(utf8));
+}
+
+void click(const QObject& parent, const char* name) {
+  QWidget* w = child(parent, QString::fromLatin1(name));
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->click();
+  QTest::mouseClick(w, Qt::LeftButton);
+}
+
+::testing::AssertionResult frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at, QRect clip) {
   int compared = 0;
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) {
-      const QRgb p = picture.pixel(x, y);
-      if ((p | 0xFF000000u) == (mask | 0xFF000000u)) continue;
-      if (!frame.rect().contains(at.x() + x, at.y() + y)) return false;
-      if ((frame.pixel(at.x() + x, at.y() + y) | 0xFF000000u) != (p | 0xFF000000u)) return false;
+      const QPoint p = at + QPoint(x, y);
+      const QRgb want = picture.pixel(x, y) | 0xFF000000u;
+      if (want == (mask | 0xFF000000u) || !(clip.isNull() ? frame.rect() : clip).contains(p)) continue;
+      if ((frame.pixel(p) | 0xFF000000u) != want)
+        return ::testing::AssertionFailure() << "differs at " << p.x() << "," << p.y();
       ++compared;
     }
   }
-  return compared > 0;
+  if (compared == 0) return ::testing::AssertionFailure() << "nothing to compare";
+  return ::testing::AssertionSuccess();
 }
 
 void setSteps(Chart& chart, int measure, int slot, uint8_t bits) {
@@ -73,12 +106,8 @@ void setSteps(Chart& chart, int measure, int slot, uint8_t bits) {
 }
 
 void makeTriplet(Chart& chart, int measure, int beat, uint8_t first, uint8_t second, uint8_t third) {
-  auto& steps = chart.StepData[static_cast<size_t>(measure)];
-  const size_t s0 = static_cast<size_t>(4 * beat);
-  steps[s0] = kTripletMark;
-  steps[s0 + 1] = first;
-  steps[s0 + 2] = second;
-  steps[s0 + 3] = third;
+  uint8_t* s = &chart.StepData[static_cast<size_t>(measure)][static_cast<size_t>(4 * beat)];
+  std::tie(s[0], s[1], s[2], s[3]) = std::tuple(kTripletMark, first, second, third);
   RecalcBeatType(chart, beat, measure);
 }
 
@@ -162,15 +191,6 @@ QString describeControls(const QWidget& dialog) {
     out << line(parts << (w->isEnabled() ? QString() : QStringLiteral("disabled")));
   }
   return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-void expectFixture(const QString& text, const char* name) {
-  const std::filesystem::path path = dataDir().parent_path() / "tests" / "fixtures" / "gui" / name;
-  if (qEnvironmentVariableIsSet("TARVENO_UPDATE_FIXTURES")) {
-    writeAll(path, text.toStdString());
-    return;
-  }
-  EXPECT_EQ(text.toStdString(), readAll(path)) << name;
 }
 
 }  // namespace tarveno::testing

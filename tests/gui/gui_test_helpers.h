@@ -1,6 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QPoint>
 #include <QRgb>
@@ -8,6 +10,7 @@
 #include <QString>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "core/chart/chart.h"
@@ -68,12 +71,12 @@ class MainWindowHarness : public AppParts {
   QPoint canvasPoint(int x, int y) const {
     return {window_->editorState().canvasLeft + x, window_->editorState().canvasTop + y};
   }
-  // Client point for (column, sixteenth position) on a plain beat, 2 pixels inside its slot.
-  QPoint slotPoint(int column, int pos) const {
-    return canvasPoint(32 * column + 16, 8 * (pos - 4 * window_->editorState().topRow) + 2);
-  }
   // Canvas y of the top line of a beat row in the current view.
   int rowY(int row) const { return 32 * (row - window_->editorState().topRow); }
+  // Client points on a beat row: in the margin left of the canvas, 2 pixels below the row's
+  // line, and in a column's cell, 3 pixels below it.
+  QPoint marginPoint(int row) const { return canvasPoint(-10, rowY(row) + 2); }
+  QPoint cellPoint(int column, int row) const { return canvasPoint(32 * column + 16, rowY(row) + 3); }
   // Moves the scroll bar, as the user would.
   void scrollTo(int row) { window_->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(row); }
 
@@ -93,8 +96,25 @@ class MainWindowHarness : public AppParts {
   std::unique_ptr<MainWindow> window_;
 };
 
-// True when every non-mask pixel of picture stands in frame at `at` (the transparent draw).
-bool frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at);
+// Runs a command that opens a modal dialog and hands the dialog to `answer` once it is up (the
+// command is then inside exec()); a command that shows no modal dialog fails the test.
+void withModal(const std::function<void()>& command, const std::function<void(QDialog&)>& answer);
+// The name of the modal dialog a command opens, rejected at once.
+QString modalOf(const std::function<void()>& command);
+// A named child of a window, and the user's input to it: text typed into a line edit, a click.
+template <class W = QWidget>
+W* child(const QObject& parent, const QString& name) {
+  W* w = parent.findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name.toStdString();
+  return w;
+}
+void type(const QObject& parent, const char* name, const char* utf8);
+void click(const QObject& parent, const char* name);
+
+// True when every non-mask pixel of picture placed at `at` that falls inside clip (the whole
+// frame when null) stands in frame, colours compared opaque.
+::testing::AssertionResult frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at,
+                                      QRect clip = {});
 
 // Sets a beat's steps directly and recomputes its type, as an edit would.
 void setSteps(Chart& chart, int measure, int slot, uint8_t bits);
@@ -102,13 +122,9 @@ void setSteps(Chart& chart, int measure, int slot, uint8_t bits);
 // Makes beat b of a measure a triplet beat with the three notes given.
 void makeTriplet(Chart& chart, int measure, int beat, uint8_t first, uint8_t second, uint8_t third);
 
-// The program's texts as lines, for comparing with fixture files: the main window's menu tree,
+// The program's texts as lines, for comparing with fixture files (expectFixture): the main window's menu tree,
 // toolbar and status panels (name, caption or tooltip, states, image, command) ...
 QString describeCommands(MainWindow& window);
 // ... and a dialog's title and controls (class, name, caption or contents, states).
 QString describeControls(const QWidget& dialog);
-// Expects text to equal tests/fixtures/gui/<name>; with TARVENO_UPDATE_FIXTURES set in the
-// environment the file is rewritten instead (then review the difference before committing).
-void expectFixture(const QString& text, const char* name);
-
 }  // namespace tarveno::testing

@@ -19,11 +19,7 @@ TEST(HiDpi, TheCanvasAtTwiceTheDensityIsTheSamePictureWithSharperArrows) {
   makeTriplet(chart, 2, 2, 0, 0, 0);
   chart.BeatType[2][3] = 2;  // a triplet tint
   EditorState st;
-  st.canvasLeft = 50;
-  st.canvasTop = 10;
-  st.currentDivide = 12;
-  st.selStart = 6;
-  st.selEnd = 9;
+  std::tie(st.canvasLeft, st.canvasTop, st.currentDivide, st.selStart, st.selEnd) = std::tuple(50, 10, 12, 6, 9);
   const MeterSegs segs{};
   const CanvasScene scene{chart, catalogue, segs, st};
 

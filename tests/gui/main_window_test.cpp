@@ -3,7 +3,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <functional>
@@ -23,24 +22,6 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { h.start(); }
 
-  // Runs a command that opens a modal dialog, rejects the dialog and returns its name (empty
-  // when no modal dialog came up).
-  QString modalOf(const std::function<void()>& command) {
-    QString seen;
-    QTimer::singleShot(0, [&] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        seen = dialog->objectName();
-        dialog->reject();
-      }
-    });
-    command();
-    return seen;
-  }
-  QPoint line(int row) { return h.canvasPoint(-10, h.rowY(row) + 2); }
-  // A click on measure 1, beat 0 of the given column.
-  void clickCell(int column, Qt::MouseButton button = Qt::LeftButton) {
-    h.click(h.canvasPoint(32 * column + 16, h.rowY(4) + 3), button);
-  }
   QString statistic(const char* name) { return h.window().statisticsWindow()->findChild<QLabel*>(name)->text(); }
   // A drag entering the window, then the drop, as the window system delivers them; the drop
   // reaches only a widget that accepted the drag. Returns whether the drag was accepted.
@@ -59,7 +40,7 @@ class MainWindowTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(MainWindowTest, DivisionAndFreezeChoicesMoveMenuAndToolbarTogether) {
+TEST_F(MainWindowTest, GridChoicesAndSelectionClicksSetTheChecksAndEnabledStates) {
   // A toolbar key or a menu item; the division and freeze mode then in force, which the user's
   // choice equals; the checks of M_Divide4, 8, 16, 12 and M_FAmode, which the buttons show.
   // Choosing the checked grid again keeps it; triplets turn freeze mode off; freeze mode on the
@@ -77,9 +58,7 @@ TEST_F(MainWindowTest, DivisionAndFreezeChoicesMoveMenuAndToolbarTogether) {
               std::tuple(divide, freeze, divide, freeze, QString::fromLatin1(checks)))
         << command;
   }
-}
 
-TEST_F(MainWindowTest, SelectionClicksSetTheEditCommands) {
   auto states = [&] {  // Cut, Copy, Paste, MirrorV, MirrorH, TurnLeft, TurnRight, Mirror; the buttons show them
     QString s;
     for (const char* name : {"Cut", "Copy", "Paste", "MirrorV", "MirrorH", "TurnLeft", "TurnRight", "Mirror"}) {
@@ -88,26 +67,13 @@ TEST_F(MainWindowTest, SelectionClicksSetTheEditCommands) {
     return s;
   };
   h.clipboard.ClipBeats = 4;
-  h.click(line(6));
+  h.click(h.marginPoint(6));
   EXPECT_EQ(states(), "00100000");  // a start line and a filled clipboard: paste only
   h.chart().PlayStyle = 2;
-  h.click(line(9));
+  h.click(h.marginPoint(9));
   EXPECT_EQ(states(), "11011001");  // complete, in double play: no quarter turns
-  h.click(line(9), Qt::RightButton);
+  h.click(h.marginPoint(9), Qt::RightButton);
   EXPECT_EQ(states(), "00000000");
-}
-
-TEST_F(MainWindowTest, ResetChartEmptiesTheChartSelectionAndView) {
-  EXPECT_TRUE(h.prompts.shown.empty()) << "no command line, nothing to open";
-  h.chart().StepData[5][0] = 1;
-  h.click(line(4));
-  h.click(line(8));
-  h.scrollTo(40);
-  h.document.Modified = true;
-  h.window().resetChart();
-  EXPECT_EQ(std::tuple(h.chart().StepData[5][0], st.topRow, st.selStart, st.selEnd, h.document.Modified,
-                       h.action("M_Cut")->isEnabled()),
-            std::tuple(0, 3, kUnset, kUnset, false, false));
 }
 
 TEST_F(MainWindowTest, TheDefaultSizeShowsAllRowsAndBothPads) {
@@ -128,8 +94,15 @@ TEST_F(MainWindowTest, TheCommandsReachTheirDialogsAndDocumentCommands) {
   EXPECT_EQ(modalOf([&] { h.button("set")->click(); }), "frmOptions");
   EXPECT_EQ(std::pair(st.canvasLeft, h.pixel(128, 100)), std::pair(singleLeft - 64, 0xFFFFFFFFu));  // pad divider
   h.chart().StepData[1][0] = 1;
-  EXPECT_EQ(modalOf([&] { h.action("M_New")->trigger(); }), "frmOptions");  // after a reset
-  EXPECT_EQ(h.chart().StepData[1][0], 0);
+  h.click(h.marginPoint(4));
+  h.click(h.marginPoint(8));
+  h.scrollTo(40);
+  h.document.Modified = true;
+  h.prompts.answerMessage(Prompts::Answer::No);
+  EXPECT_EQ(modalOf([&] { h.action("M_New")->trigger(); }), "frmOptions");  // after a reset of chart and view
+  EXPECT_EQ(std::tuple(h.chart().StepData[1][0], st.topRow, st.selStart, st.selEnd, h.document.Modified,
+                       h.action("M_Cut")->isEnabled()),
+            std::tuple(0, 3, kUnset, kUnset, false, false));
 
   h.chart().EditName = "SAVED";
   const QString saved = QString::fromStdString((dir / "saved.mc").string());
@@ -149,7 +122,7 @@ TEST_F(MainWindowTest, TheCommandsReachTheirDialogsAndDocumentCommands) {
   EXPECT_TRUE(dragAndDrop(files));
   EXPECT_FALSE(dragAndDrop(text));
   EXPECT_EQ(h.chart().KrunTitle, "Dropped");
-  EXPECT_EQ(std::pair(h.prompts.shown.size(), h.prompts.unexpected), std::pair(size_t{0}, 0));
+  EXPECT_EQ(std::pair(h.prompts.shown.size(), h.prompts.unexpected), std::pair(size_t{1}, 0));  // only New asked
 }
 
 TEST_F(MainWindowTest, OneModelessStatisticsWindowFollowsEditsWhileOpenAndCloseAsksFirst) {
@@ -157,11 +130,11 @@ TEST_F(MainWindowTest, OneModelessStatisticsWindowFollowsEditsWhileOpenAndCloseA
   EditInfoWindow* info = h.window().statisticsWindow();
   ASSERT_NE(info, nullptr);
   EXPECT_FALSE(info->isModal());
-  clickCell(0);
-  clickCell(3);
+  h.click(h.cellPoint(0, 4));
+  h.click(h.cellPoint(3, 4));
   EXPECT_EQ(statistic("lblTotalAllow"), "2");
   info->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-  clickCell(3, Qt::RightButton);
+  h.click(h.cellPoint(3, 4), Qt::RightButton);
   EXPECT_EQ(statistic("lblTotalAllow"), "2") << "closed: not recounted";
   h.action("M_EditInfo")->trigger();
   h.button("inf")->click();
@@ -176,16 +149,11 @@ TEST_F(MainWindowTest, OneModelessStatisticsWindowFollowsEditsWhileOpenAndCloseA
   EXPECT_EQ(std::pair(h.window().isVisible(), info->isVisible()), std::pair(false, false));
 }
 
-TEST(MainWindowStartupTest, ArgumentsJoinIntoOneNameTakenFromTheLaunchFolder) {
-  EXPECT_EQ(commandLineFileName({"tarveno"}), QString());
-  EXPECT_EQ(commandLineFileName({"tarveno", "My", "Song.kru"}), QStringLiteral("My Song.kru"));
-  const QString home = QStringLiteral("/home/u");
-  EXPECT_EQ(std::tuple(resolveCommandLineFile("song.kru", home), resolveCommandLineFile("/abs/song.kru", home),
-                       resolveCommandLineFile(QString(), home)),
-            std::tuple(QStringLiteral("/home/u/song.kru"), QStringLiteral("/abs/song.kru"), QString()));
-}
+TEST(MainWindowStartupTest, ArgumentsJoinIntoOneNameTakenFromTheLaunchFolderWhichIsOpened) {
+  EXPECT_EQ(std::tuple(commandLineFileName({"tarveno"}), commandLineFileName({"tarveno", "My", "Song.kru"}),
+                       resolveCommandLineFile("song.kru", "/home/u")),
+            std::tuple(QString(), QStringLiteral("My Song.kru"), QStringLiteral("/home/u/song.kru")));
 
-TEST(MainWindowStartupTest, ACommandLineFileIsOpened) {
   MainWindowHarness h;
   h.start(QString::fromStdString((dataDir() / "examples" / "single.kru").string()));
   EXPECT_EQ(std::tuple(h.prompts.shown.size(), h.chart().KrunTitle.empty(), h.document.Modified),

@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QApplication>
 #include <QTabWidget>
 #include <QTest>
 
 #include "gui/gui_test_helpers.h"
 #include "gui/songs/options_dialog.h"
+#include "support/test_catalogue.h"
 #include "support/test_paths.h"
 
 // The input checks, the song filter and the detail texts are the core's, what the dialog shows
@@ -18,36 +19,24 @@ namespace {
 
 class OptionsDialogTest : public ::testing::Test, public AppParts {
  protected:
-  OptionsDialogTest() {
-    auto& s = catalogue.SongList;
-    s[0] = {"Alpha Run", 10, 120, 60, 0b11, 0b100, 0};
-    s[1] = {"Beta Step", 499, -1, 80, 0b100, 0b100000, 0};
-    s[2] = {"Gamma Line", 32, 150, 100, 0b101, 0, 1};  // has a meter file
-    s[3] = {"Delta Wave", 48, 140, 90, 2048 | 1, 128, 0};
-    s[4] = {"Echo New", 64, 160, 70, 2048, 0, 0};
-    catalogue.folder = folder.path();
-  }
+  OptionsDialogTest() : AppParts(editionCatalogue()) { catalogue.folder = folder.path(); }
 
-  template <class W = QWidget>
-  W* child(const QString& name) {
-    return dialog->findChild<W*>(name);
-  }
-  QComboBox* combo(const char* name) { return child<QComboBox>(name); }
+  QComboBox* combo(const char* name) { return child<QComboBox>(*dialog, name); }
   QString text(const char* name) {
-    if (auto* l = child<QLabel>(name)) return l->text();
-    return child<QLineEdit>(name)->text();
+    if (auto* l = dialog->findChild<QLabel*>(name)) return l->text();
+    return child<QLineEdit>(*dialog, name)->text();
   }
   // Opens the dialog on the document as it stands.
   void open() { dialog = std::make_unique<OptionsDialog>(context, nullptr); }
   void type(std::initializer_list<std::pair<const char*, const char*>> texts) {
-    for (const auto& [name, t] : texts) child<QLineEdit>(name)->setText(QString::fromUtf8(t));
+    for (const auto& [name, t] : texts) testing::type(*dialog, name, t);
   }
-  void ok() { child<QPushButton>("cmdOK")->click(); }
+  void ok() { click(*dialog, "cmdOK"); }
   // The songs listed, by catalogue index, and whether "新曲のみ" is enabled.
   std::pair<QList<int>, bool> listed() {
     QList<int> songs;
     for (int i = 0; i < combo("cmbTitle")->count(); ++i) songs << combo("cmbTitle")->itemData(i).toInt();
-    return {songs, child<QCheckBox>("chkNewOnly")->isEnabled()};
+    return {songs, child(*dialog, "chkNewOnly")->isEnabled()};
   }
 
   TempDir folder;
@@ -60,7 +49,7 @@ TEST_F(OptionsDialogTest, TheSongListFollowsTheEditionAndNewOnlyKeepingTheSelect
   combo("cmbVer")->setCurrentIndex(3);
   EXPECT_EQ(listed(), std::pair(QList<int>{1, 2}, true));
   EXPECT_EQ(combo("cmbTitle")->currentData().toInt(), 2);
-  child<QCheckBox>("chkNewOnly")->click();
+  click(*dialog, "chkNewOnly");
   EXPECT_EQ(listed(), std::pair(QList<int>{1}, true));
   EXPECT_EQ(text("lblCode"), "01F3");  // the details follow the new selection
   combo("cmbVer")->setCurrentIndex(9);
@@ -78,9 +67,9 @@ TEST_F(OptionsDialogTest, CtrlTabCyclesThroughTheTabsFromAnyControl) {
   dialog->show();
   QApplication::setActiveWindow(dialog.get());
   auto press = [&](const char* name, Qt::KeyboardModifiers mods) {
-    QTest::keyClick(child(name), Qt::Key_Tab, mods);
-    return std::tuple(child<QTabWidget>("tbsOptions")->currentIndex(), child("picOptions0")->isHidden(),
-                      child("picOptions1")->isHidden());
+    QTest::keyClick(child(*dialog, name), Qt::Key_Tab, mods);
+    return std::tuple(child<QTabWidget>(*dialog, "tbsOptions")->currentIndex(),
+                      child(*dialog, "picOptions0")->isHidden(), child(*dialog, "picOptions1")->isHidden());
   };
   EXPECT_EQ(press("txtName", Qt::ControlModifier), std::tuple(1, true, false));
   EXPECT_EQ(press("txtKRUNComment", Qt::ControlModifier), std::tuple(0, false, true));
@@ -88,35 +77,31 @@ TEST_F(OptionsDialogTest, CtrlTabCyclesThroughTheTabsFromAnyControl) {
   EXPECT_EQ(press("txtKRUNTitle", Qt::NoModifier), std::tuple(1, true, false)) << "Tab alone moves the focus";
 }
 
-TEST_F(OptionsDialogTest, OkStoresTheHeaderAndMarksTheChart) {
+TEST_F(OptionsDialogTest, OkStoresTheHeaderOrReportsRefusedInputAndEitherWayMarksTheChart) {
   open();
   combo("cmbTitle")->setCurrentIndex(4);
   combo("cmbStyle")->setCurrentIndex(2);
   combo("cmbLevel")->setCurrentIndex(3);
   type({{"txtLevel", "14.6"}, {"txtName", "NEW}ONE"}});
-  child<QPushButton>("cmdAutoTitle")->click();
+  click(*dialog, "cmdAutoTitle");
   type({{"txtKRUNWidth", "7.5"}, {"txtKRUNHeight", ""}, {"txtKRUNComment", "comment"}});
   ok();
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   const Chart& c = document.chart;
-  EXPECT_EQ(std::tie(c.SongIndex, c.PlayStyle, c.Difficulty, c.EditName, c.KrunTitle, c.KrunWidth, c.KrunHeight,
-                     c.KrunComment),
-            std::make_tuple(4, 2, 3 * 16 + 15, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
-  EXPECT_TRUE(document.Modified);
-  EXPECT_TRUE(prompts.shown.empty());
-}
+  EXPECT_EQ(header(c), std::tuple(2, 3 * 16 + 15, 4, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
+  EXPECT_TRUE(document.Modified && prompts.shown.empty());
 
-TEST_F(OptionsDialogTest, RefusedInputIsReportedStoresNothingButMarksTheChart) {
+  document.Modified = false;
   open();
   type({{"txtLevel", "3"}, {"txtName", "A~B"}});
-  combo("cmbStyle")->setCurrentIndex(2);
+  combo("cmbStyle")->setCurrentIndex(1);
   ok();
   const auto& shown = prompts.shown.at(0);
   EXPECT_EQ(std::tuple(shown.title, shown.text, shown.icon),
             std::tuple(QStringLiteral("Error"), QStringLiteral("EDIT名は半角英数字８文字以内にして下さい。"),
                        Prompts::Icon::Exclamation));
-  const Chart& c = document.chart;
-  EXPECT_EQ(std::tie(c.EditName, c.PlayStyle, c.Difficulty, document.Modified), std::make_tuple("", 0, 1, true));
+  EXPECT_EQ(std::tie(c.EditName, c.PlayStyle, c.Difficulty, document.Modified),
+            std::make_tuple("NEW}ONE", 2, 0x3F, true));
   EXPECT_EQ(std::pair(dialog->result(), text("txtName")), std::pair(0, QStringLiteral("A~B")));  // left to correct
 }
 
@@ -125,7 +110,7 @@ TEST_F(OptionsDialogTest, CancelEscapeAndTheWindowFrameStoreNothing) {
     open();
     dialog->show();
     type({{"txtName", "CHANGED"}});
-    if (way == 0) child<QPushButton>("cmdCancel")->click();
+    if (way == 0) click(*dialog, "cmdCancel");
     if (way == 1) QTest::keyClick(dialog.get(), Qt::Key_Escape);
     if (way == 2) dialog->close();
     EXPECT_EQ(std::tuple(dialog->result(), dialog->isVisible(), document.chart.EditName, document.Modified),
@@ -135,8 +120,7 @@ TEST_F(OptionsDialogTest, CancelEscapeAndTheWindowFrameStoreNothing) {
 }
 
 TEST_F(OptionsDialogTest, OkKeepsTheSongAndClassWhenTheListsOfferNone) {
-  document.chart.SongIndex = 3;
-  document.chart.Difficulty = 0x52;  // class 5 from a file
+  std::tie(document.chart.SongIndex, document.chart.Difficulty) = std::tuple(3, 0x52);  // class 5 from a file
   open();
   EXPECT_EQ(combo("cmbLevel")->currentIndex(), -1);
   combo("cmbVer")->setCurrentIndex(6);  // no song of that edition

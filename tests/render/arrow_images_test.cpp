@@ -26,7 +26,7 @@ void expectDistinctPictures(const std::vector<QImage>& pictures, int size, QRgb 
   }
 }
 
-TEST(RenderImageListsTest, EveryPictureIsItsOwn) {
+TEST(RenderImageListsTest, EveryPictureIsItsOwnArrowsPointTheirWayAndTheDrawSkipsOnlyTheMask) {
   const ArrowImages arrows;
   const ToolbarImages toolbar;
   std::vector<QImage> arrowPictures, toolbarPictures, notes;
@@ -39,14 +39,7 @@ TEST(RenderImageListsTest, EveryPictureIsItsOwn) {
   expectDistinctPictures(arrowPictures, 32, kArrowMaskColor);
   expectDistinctPictures(toolbarPictures, 16, kToolbarMaskColor);
   expectDistinctPictures(notes, 24, 0u);  // on real transparency
-  EXPECT_EQ(std::tuple(ToolbarImages::key(kImgSelStart1), ToolbarImages::key(kImgSelStart2),
-                       ToolbarImages::key(kImgSelEnd1), ToolbarImages::key(kImgSelEnd2), ToolbarImages::key(kImgDisk)),
-            std::tuple(QStringLiteral("selstart1"), QStringLiteral("selstart2"), QStringLiteral("selend1"),
-                       QStringLiteral("selend2"), QString()));
-}
 
-TEST(RenderImageListsTest, ArrowsPointTheirWay) {
-  const ArrowImages images;
   // The tip stands 2 pixels inside the edge it points at; the wings of the head tell it from
   // the shaft's end, and the corners beside the tip stay clear.
   const std::tuple<int, int, int, bool> probes[] = {
@@ -54,19 +47,16 @@ TEST(RenderImageListsTest, ArrowsPointTheirWay) {
       {2, 16, 3, true},  {2, 3, 28, false}, {2, 3, 4, false}, {1, 16, 28, true}, {1, 3, 3, false},  {1, 6, 18, true},
       {1, 6, 13, false}, {0, 3, 16, true},  {0, 14, 6, true}, {0, 28, 3, false}, {3, 28, 16, true}, {3, 3, 3, false}};
   for (const auto& [direction, x, y, drawn] : probes) {
-    EXPECT_EQ(isMask(images.image(arrowImageIndex(0, direction)), x, y, kArrowMaskColor), !drawn)
+    EXPECT_EQ(isMask(arrows.image(arrowImageIndex(0, direction)), x, y, kArrowMaskColor), !drawn)
         << direction << " " << x << "," << y;
   }
-}
 
-TEST(RenderImageListsTest, TransparentDrawSkipsOnlyTheMaskAndClips) {
-  const ArrowImages images;
   QImage target(40, 40, QImage::Format_RGB32);
   target.fill(0xFF123456u);
-  images.draw(target, arrowImageIndex(1, 2), 4, 4);
+  arrows.draw(target, arrowImageIndex(1, 2), 4, 4);
   EXPECT_EQ(target.pixel(4, 4), 0xFF123456u);  // a mask corner
-  EXPECT_EQ(target.pixel(20, 20), images.image(arrowImageIndex(1, 2)).pixel(16, 16));
-  for (int at : {-20, 30, 100}) images.draw(target, 1, at, at);  // within memory at every edge
+  EXPECT_EQ(target.pixel(20, 20), arrows.image(arrowImageIndex(1, 2)).pixel(16, 16));
+  for (int at : {-20, 30, 100}) arrows.draw(target, 1, at, at);  // within memory at every edge
 
   // A painted pixel that happens to be the mask colour is kept, nudged off it.
   QImage painted = transparentCanvas(2, 1);

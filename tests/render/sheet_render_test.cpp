@@ -10,34 +10,16 @@
 namespace tarveno {
 namespace {
 
+using testing::frameShows;
 using testing::makeTriplet;
 using testing::setSteps;
-
-// The opaque pixels of `picture` placed at `at` that fall inside `clip` all stand in `sheet`.
-::testing::AssertionResult shows(const QImage& sheet, const QImage& picture, QPoint at, QRect clip) {
-  int compared = 0;
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      const QPoint p = at + QPoint(x, y);
-      if (picture.pixel(x, y) == kSheetMaskColor || !clip.contains(p)) continue;
-      if (sheet.pixel(p) != picture.pixel(x, y)) {
-        return ::testing::AssertionFailure() << "differs at " << p.x() << "," << p.y();
-      }
-      ++compared;
-    }
-  }
-  if (compared == 0) return ::testing::AssertionFailure() << "nothing to compare";
-  return ::testing::AssertionSuccess();
-}
 
 TEST(SheetImagesTest, SixteenArrowsFilledWithTheirClassColourOnSilver) {
   const SheetImages images;
   const QRgb fills[4] = {qRgb(247, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 0), qRgb(0, 255, 0)};
   for (int i = 1; i <= kSheetImageCount; ++i) {
     QSet<QRgb> seen;
-    for (int y = 0; y < 16; ++y) {
-      for (int x = 0; x < 16; ++x) seen.insert(images.image(i).pixel(x, y));
-    }
+    for (int p = 0; p < 16 * 16; ++p) seen.insert(images.image(i).pixel(p % 16, p / 16));
     EXPECT_TRUE(seen == QSet<QRgb>({qRgb(0, 0, 0), fills[(i - 1) / 4], kSheetMaskColor})) << i;
   }
 }
@@ -48,12 +30,10 @@ TEST(SheetImagesTest, SixteenArrowsFilledWithTheirClassColourOnSilver) {
 class SheetRenderTest : public ::testing::Test {
  protected:
   SheetRenderTest() : catalogue(testing::oneSongCatalogue(19)) {
-    settings.Beat13Color = rgb(200, 200, 255);
-    settings.Beat24Color = rgb(255, 255, 255);
-    settings.SheetBackColor = rgb(250, 250, 240);
-    settings.FrameColor = rgb(10, 20, 30);
-    settings.MeasureLineColor = rgb(90, 0, 90);
-    settings.HeaderColor = rgb(255, 0, 128);
+    std::tie(settings.Beat13Color, settings.Beat24Color, settings.SheetBackColor, settings.FrameColor,
+             settings.MeasureLineColor, settings.HeaderColor) =
+        std::tuple(rgb(200, 200, 255), rgb(255, 255, 255), rgb(250, 250, 240), rgb(10, 20, 30), rgb(90, 0, 90),
+                   rgb(255, 0, 128));
   }
   QImage render() {
     Result<QImage> sheet = renderChartSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
@@ -73,16 +53,15 @@ class SheetRenderTest : public ::testing::Test {
 TEST_F(SheetRenderTest, BandsLinesFramesAndHeaderWhereTheLayoutPutsThem) {
   const QImage sheet = render();
   ASSERT_EQ(sheet.size(), QSize(245, 573));
-  EXPECT_EQ(sheet.pixel(X[0] + 5, T + 5), qrgb(settings.Beat13Color));         // beat 1 of measure 1
-  EXPECT_EQ(sheet.pixel(X[0] + 5, T + 24), qrgb(settings.Beat24Color));        // beat 2
-  EXPECT_EQ(sheet.pixel(X[1] + 30, T + 64 + 40), qrgb(settings.Beat13Color));  // beat 3 of measure 10
+  // Beats 1 and 2 of measure 1, beat 3 of measure 10; frames of full columns down to 8 measures,
+  // the last one to its 3 measures only.
+  const std::tuple<int, int, int32_t> probes[] = {
+      {X[0] + 5, T + 5, settings.Beat13Color},    {X[0] + 5, T + 24, settings.Beat24Color},
+      {X[1] + 30, T + 104, settings.Beat13Color}, {X[0], T + 300, settings.FrameColor},
+      {X[0] + 68, T + 512, settings.FrameColor},  {X[2] + 30, T + 192, settings.FrameColor},
+      {X[2], T + 300, settings.SheetBackColor},   {244, 572, settings.SheetBackColor}};
+  for (auto [x, y, color] : probes) EXPECT_EQ(sheet.pixel(x, y), qrgb(color)) << x << "," << y;
   for (int x = X[0] + 1; x < X[0] + 68; ++x) ASSERT_EQ(sheet.pixel(x, T + 64), qrgb(settings.MeasureLineColor)) << x;
-  // Frames: full columns down to 8 measures, the last one to its 3 measures only.
-  EXPECT_EQ(sheet.pixel(X[0], T + 300), qrgb(settings.FrameColor));
-  EXPECT_EQ(sheet.pixel(X[0] + 68, T + 512), qrgb(settings.FrameColor));
-  EXPECT_EQ(sheet.pixel(X[2] + 30, T + 192), qrgb(settings.FrameColor));
-  EXPECT_EQ(sheet.pixel(X[2], T + 300), qrgb(settings.SheetBackColor));
-  EXPECT_EQ(sheet.pixel(244, 572), qrgb(settings.SheetBackColor));
   // The header text is drawn in some installed font even though the default name is missing.
   int headerPixels = 0;
   for (int y = 0; y < T; ++y) {
@@ -102,21 +81,20 @@ TEST_F(SheetRenderTest, ArrowsFreezeAndTripletsAtTheirSlots) {
   // Slot 15 of measure 7, the last of column 0: its tail continues at the top of column 1.
   setSteps(chart, 7, 15, 0b1000);
   const QImage sheet = render();
-  const QRect all = sheet.rect();
   const int top1 = T + 64;
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(1, 0)), {X[0] + 1, top1 + 1 + 8}, all));
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(2, 1)), {X[0] + 1 + 17, top1 + 17 + 4}, all));
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(3, 2)), {X[0] + 1 + 34, top1 + 33}, all));
   // Triplet notes at 0, 5 1/3 and 10 2/3 below the beat's first row, to the nearest pixel.
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(0, 0)), {X[0] + 1, top1 + 49}, all));
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(3, 1)), {X[0] + 18, top1 + 49 + 5}, all));
-  EXPECT_TRUE(shows(sheet, images.image(sheetImageIndex(3, 2)), {X[0] + 35, top1 + 49 + 11}, all));
+  const std::tuple<int, int, int> drawn[] = {
+      {sheetImageIndex(1, 0), X[0] + 1, top1 + 1 + 8},   {sheetImageIndex(2, 1), X[0] + 1 + 17, top1 + 17 + 4},
+      {sheetImageIndex(3, 2), X[0] + 1 + 34, top1 + 33}, {sheetImageIndex(0, 0), X[0] + 1, top1 + 49},
+      {sheetImageIndex(3, 1), X[0] + 18, top1 + 49 + 5}, {sheetImageIndex(3, 2), X[0] + 35, top1 + 49 + 11}};
+  for (auto [index, x, y] : drawn)
+    EXPECT_TRUE(frameShows(sheet, images.image(index), kSheetMaskColor, {x, y})) << index;
   // Slot 15 starts 12 rows into measure 7's last beat; measure 7's block ends at the frame,
   // measure 8's block starts one row below the frame's top edge.
   const QImage& right = images.image(sheetImageIndex(2, 3));
   const int slot15 = T + 7 * 64 + 48 + 1 + 12;
-  EXPECT_TRUE(shows(sheet, right, {X[0] + 1 + 51, slot15}, QRect(0, 0, 245, T + 512)));
-  EXPECT_TRUE(shows(sheet, right, {X[1] + 1 + 51, slot15 - 512}, QRect(0, T + 1, 245, 573)));
+  EXPECT_TRUE(frameShows(sheet, right, kSheetMaskColor, {X[0] + 1 + 51, slot15}, QRect(0, 0, 245, T + 512)));
+  EXPECT_TRUE(frameShows(sheet, right, kSheetMaskColor, {X[1] + 1 + 51, slot15 - 512}, QRect(0, T + 1, 245, 573)));
 }
 
 }  // namespace

@@ -38,24 +38,22 @@ std::optional<Prompts::FileChoice> ScriptedPrompts::saveFile(QWidget*, const Fil
   return takeFile(saves_);
 }
 
-std::optional<QColor> ScriptedPrompts::color(QWidget*, const QColor&) {
-  if (colors_.empty()) {
+template <class T>
+std::optional<T> ScriptedPrompts::take(std::deque<std::optional<T>>& queue) {
+  if (queue.empty()) {
     ++unexpected;
     return std::nullopt;
   }
-  auto c = colors_.front();
-  colors_.pop_front();
-  return c;
+  auto next = queue.front();
+  queue.pop_front();
+  return next;
 }
 
+std::optional<QColor> ScriptedPrompts::color(QWidget*, const QColor&) {
+  return take(colors_);
+}
 std::optional<QFont> ScriptedPrompts::font(QWidget*, const QFont&) {
-  if (fonts_.empty()) {
-    ++unexpected;
-    return std::nullopt;
-  }
-  auto f = fonts_.front();
-  fonts_.pop_front();
-  return f;
+  return take(fonts_);
 }
 
 }  // namespace tarveno::testing

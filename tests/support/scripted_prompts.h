@@ -52,6 +52,8 @@ class ScriptedPrompts : public Prompts {
     FileChoice choice;
   };
   std::optional<FileChoice> takeFile(std::deque<ScriptedFile>& queue);
+  template <class T>
+  std::optional<T> take(std::deque<std::optional<T>>& queue);
 
   std::deque<ScriptedFile> opens_;
   std::deque<ScriptedFile> saves_;

@@ -1,19 +1,25 @@
 #include "support/test_paths.h"
 
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <cstdlib>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 namespace tarveno::testing {
 
-std::filesystem::path dataDir() { return TARVENO_DATA_DIR; }
+std::filesystem::path dataDir() {
+  return TARVENO_DATA_DIR;
+}
+std::filesystem::path fixturesDir() {
+  return dataDir().parent_path() / "tests" / "fixtures";
+}
 
 TempDir::TempDir() {
-  std::random_device rd;
-  for (;;) {
-    path_ = std::filesystem::temp_directory_path() / ("tarveno-test-" + std::to_string(rd()));
-    if (std::filesystem::create_directory(path_)) break;
-  }
+  std::string name = (std::filesystem::temp_directory_path() / "tarveno-test-XXXXXX").string();
+  if (::mkdtemp(name.data())) path_ = name;
 }
 
 TempDir::~TempDir() {
@@ -32,6 +38,11 @@ std::string readAll(const std::filesystem::path& path) {
 void writeAll(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void expectFixture(const std::string& text, const std::string& name) {
+  if (std::getenv("TARVENO_UPDATE_FIXTURES")) return writeAll(fixturesDir() / name, text);
+  EXPECT_EQ(text, readAll(fixturesDir() / name)) << name;
 }
 
 }  // namespace tarveno::testing

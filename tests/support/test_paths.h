@@ -7,6 +7,8 @@ namespace tarveno::testing {
 
 // The bundled data folder of the source tree (kruid.dat, meter files, examples).
 std::filesystem::path dataDir();
+// The fixture files of the source tree (tests/fixtures).
+std::filesystem::path fixturesDir();
 
 // A fresh empty folder for one test, removed when the object goes away.
 class TempDir {
@@ -24,5 +26,9 @@ class TempDir {
 
 std::string readAll(const std::filesystem::path& path);
 void writeAll(const std::filesystem::path& path, const std::string& bytes);
+
+// Expects text to equal the file tests/fixtures/<name>; with TARVENO_UPDATE_FIXTURES set in the
+// environment the file is rewritten instead (then review the difference before committing).
+void expectFixture(const std::string& text, const std::string& name);
 
 }  // namespace tarveno::testing
