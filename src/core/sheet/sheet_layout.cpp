@@ -89,8 +89,6 @@ Result<SheetLayout> layoutSheet(const Chart& chart, const Catalogue& catalogue, 
   layout.headerLineCount = static_cast<int>(lines);
   layout.headerPitch = static_cast<int>(q);
   layout.columnsTop = static_cast<int>(t);
-  layout.columnPitch = static_cast<int>(w + marginC);
-  layout.marginLeft = static_cast<int>(marginH);
   layout.sheetWidth = static_cast<int>(sheetWidth);
   layout.sheetHeight = static_cast<int>(sheetHeight);
   layout.bufferWidth = static_cast<int>(w);

@@ -61,8 +61,6 @@ struct SheetLayout {
   int columnCount = 0;      // C
   int headerLineCount = 0;  // L
   int headerPitch = 0;      // Q
-  int columnPitch = 0;      // W + SheetMarginC: from one column's left edge to the next
-  int marginLeft = 0;       // SheetMarginH: left edge of the first column
   int columnsTop = 0;       // T
   int sheetWidth = 0;
   int sheetHeight = 0;
@@ -75,9 +73,6 @@ struct SheetLayout {
   std::vector<HeaderLine> header;
   std::vector<MeasurePlacement> measures;  // in measure order
   std::vector<ColumnFrame> frames;
-
-  // X(c): left edge of column c.
-  int columnX(int column) const { return column * columnPitch + marginLeft; }
 };
 
 // Lays out the whole sheet of the chart's song. twipsPerPixel is the screen's horizontal

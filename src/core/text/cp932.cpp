@@ -132,8 +132,4 @@ std::string utf32ToUtf8(std::u32string_view text) {
   return out;
 }
 
-size_t utf8Length(std::string_view utf8) {
-  return utf8ToUtf32(utf8).size();
-}
-
 }  // namespace tarveno
