@@ -57,6 +57,8 @@ struct Chart {
                                                    : 0;
   }
 
+  bool operator==(const Chart&) const = default;
+
   void eraseSteps() { StepData = {}; }
   void eraseFreeze() { FreezeData = {}; }
   void eraseBeatTypes() { BeatType = {}; }

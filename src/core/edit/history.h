@@ -15,7 +15,7 @@ struct Snapshot {
   Chart chart;
   MeterSegs meterSegs{};
 
-  bool operator==(const Snapshot& other) const;
+  bool operator==(const Snapshot&) const = default;
 };
 
 // Undo and redo by whole snapshots: simple, and exact whatever an edit touched.
@@ -42,6 +42,9 @@ class History {
 
  private:
   size_t limit_;
+  // Moves `current` onto `to` and hands back the newest state of `from`.
+  static std::optional<Snapshot> step(std::deque<Snapshot>& from, std::deque<Snapshot>& to, const Snapshot& current);
+
   std::deque<Snapshot> undo_;  // states before each step, oldest first
   std::deque<Snapshot> redo_;  // states undone, most recently undone last
 };

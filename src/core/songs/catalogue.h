@@ -59,6 +59,8 @@ Result<CatalogueLoad> LoadSongList(const std::filesystem::path& kruidDat);
 struct MeterSeg {
   int16_t FirstMeasure = 0;
   uint8_t BeatsPerMeasure = 0;
+
+  bool operator==(const MeterSeg&) const = default;
 };
 using MeterSegs = std::array<MeterSeg, kMeterSegCount>;
 
