@@ -15,10 +15,6 @@ namespace {
 
 constexpr int kFreezeClass = 3;
 
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 void fillRows(QImage& image, int y0, int y1, QRgb color) {
   for (int y = y0; y <= y1 && y < image.height(); ++y) {
     QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -101,7 +97,7 @@ void drawTextLine(QPainter& painter, int x, int y, const QString& text) {
 // "m + 1" right-aligned in a field of 2 or 3 characters. The field is measured in digits, so a
 // proportional substitute for the monospaced default font still lines the numbers up.
 void drawMeasureNumber(QPainter& painter, const MeasurePlacement& place) {
-  const QString text = fromUtf8(place.numberText);
+  const QString text = QString::fromStdString(place.numberText);
   const QString digits = text.trimmed();
   const QFontMetrics metrics = painter.fontMetrics();
   const int field = metrics.horizontalAdvance(QString(text.size(), QLatin1Char('0')));
@@ -131,7 +127,7 @@ Result<QImage> renderSheet(const SheetLayout& layout, const Chart& chart, const 
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setFont(crispFont(settings.HeaderFont));
   painter.setPen(toQColor(settings.HeaderColor));
-  for (const HeaderLine& line : layout.header) drawTextLine(painter, line.x, line.y, fromUtf8(line.text));
+  for (const HeaderLine& line : layout.header) drawTextLine(painter, line.x, line.y, QString::fromStdString(line.text));
 
   const QFont numberFont = crispFont(settings.NumberFont);
   const QColor numberColor = toQColor(settings.NumberColor);

@@ -14,10 +14,6 @@ std::filesystem::path toPath(const QString& path) {
   return std::filesystem::path(path.toStdString());
 }
 
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The filter entry, not the typed name, decides the kind: 1 memory card, 2 KRUN text.
 ChartFileKind kindFromFilter(int filterIndex) {
   return filterIndex == 2 ? ChartFileKind::Krun : ChartFileKind::Card;
@@ -28,9 +24,9 @@ ChartFileKind kindFromFilter(int filterIndex) {
 DocumentCommands::DocumentCommands(AppContext& context, DocumentHost& host) : context_(context), host_(host) {}
 
 void DocumentCommands::showFileError(const std::string& message, const QString& path) {
-  QString text = fromUtf8(message);
+  QString text = QString::fromStdString(message);
   // The user has to learn which file failed; most core messages say it already.
-  const QString name = fromUtf8(displayName(toPath(path)));
+  const QString name = QString::fromStdString(displayName(toPath(path)));
   if (!text.contains(name)) text += QStringLiteral("\n") + name;
   context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), text, Prompts::Buttons::Ok,
                            Prompts::Icon::Exclamation);
@@ -43,8 +39,8 @@ bool DocumentCommands::openChartPath(const QString& path, ChartFileKind kind) {
     return false;
   }
   for (const Notice& n : *opened) {
-    context_.prompts.message(host_.dialogParent(), fromUtf8(n.title), fromUtf8(n.text), Prompts::Buttons::Ok,
-                             Prompts::Icon::None);
+    context_.prompts.message(host_.dialogParent(), QString::fromStdString(n.title), QString::fromStdString(n.text),
+                             Prompts::Buttons::Ok, Prompts::Icon::None);
   }
   host_.finishOpening();
   return true;
@@ -88,7 +84,8 @@ void DocumentCommands::save() {
   lastFilterIndex_ = choice->filterIndex;
   const ChartFileKind kind = kindFromFilter(choice->filterIndex);
   while (auto missing = FormCheck(context_.document.chart, kind)) {
-    const QString prompt = QStringLiteral("・") + fromUtf8(*missing) + QStringLiteral("\r\r今すぐ修正しますか？");
+    const QString prompt =
+        QStringLiteral("・") + QString::fromStdString(*missing) + QStringLiteral("\r\r今すぐ修正しますか？");
     const Prompts::Answer answer =
         context_.prompts.message(host_.dialogParent(), QStringLiteral("設定に不備があります"), prompt,
                                  Prompts::Buttons::YesNo, Prompts::Icon::None);

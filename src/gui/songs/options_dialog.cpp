@@ -24,10 +24,6 @@ namespace tarveno {
 
 namespace {
 
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QLabel* caption(const QString& text, QWidget* parent) {
   return new QLabel(text, parent);
 }
@@ -214,11 +210,11 @@ void OptionsDialog::loadSettings() {
   cmbLevel_->setCurrentIndex(level < cmbLevel_->count() ? level : -1);
   txtLevel_->setText(QString::number(chart.Difficulty & 15));
 
-  txtName_->setText(fromUtf8(chart.EditName));
-  txtKRUNTitle_->setText(fromUtf8(chart.KrunTitle));
+  txtName_->setText(QString::fromStdString(chart.EditName));
+  txtKRUNTitle_->setText(QString::fromStdString(chart.KrunTitle));
   txtKRUNHeight_->setText(chart.KrunHeight != 0 ? QString::number(chart.KrunHeight) : QString());
   txtKRUNWidth_->setText(chart.KrunWidth != 0 ? QString::number(chart.KrunWidth) : QString());
-  txtKRUNComment_->setText(fromUtf8(chart.KrunComment));
+  txtKRUNComment_->setText(QString::fromStdString(chart.KrunComment));
 
   tbsOptions_->setCurrentIndex(0);
 }
@@ -233,7 +229,7 @@ void OptionsDialog::filterSongs() {
     QSignalBlocker block(cmbTitle_);
     cmbTitle_->clear();
     for (int index : result.indices) {
-      cmbTitle_->addItem(fromUtf8(context_.catalogue.SongList[static_cast<size_t>(index)].Title), index);
+      cmbTitle_->addItem(QString::fromStdString(context_.catalogue.SongList[static_cast<size_t>(index)].Title), index);
     }
     cmbTitle_->setCurrentIndex(result.selected);
   }
@@ -262,7 +258,7 @@ void OptionsDialog::showSongDetails() {
 
 void OptionsDialog::autoTitle() {
   txtKRUNTitle_->setText(
-      fromUtf8(autoKrunTitle(cmbTitle_->currentText().toStdString(), txtName_->text().toStdString())));
+      QString::fromStdString(autoKrunTitle(cmbTitle_->currentText().toStdString(), txtName_->text().toStdString())));
 }
 
 void OptionsDialog::applySettings() {
@@ -270,8 +266,8 @@ void OptionsDialog::applySettings() {
                      txtKRUNWidth_->text().toStdString(), txtKRUNHeight_->text().toStdString()};
   auto checked = checkOptionsInput(input);
   if (!checked) {
-    context_.prompts.message(this, QStringLiteral("Error"), fromUtf8(checked.error().message), Prompts::Buttons::Ok,
-                             Prompts::Icon::Exclamation);
+    context_.prompts.message(this, QStringLiteral("Error"), QString::fromStdString(checked.error().message),
+                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
     settingsAccepted_ = false;
     return;
   }
@@ -295,8 +291,8 @@ void OptionsDialog::applySettings() {
   Status meter = LoadMeterSegs(context_.catalogue, chart.SongIndex, context_.document.meterSegs);
   if (!meter) {
     // The header is stored already; the editor simply keeps the meter list it had.
-    context_.prompts.message(this, QStringLiteral("Error"), fromUtf8(meter.error().message), Prompts::Buttons::Ok,
-                             Prompts::Icon::Exclamation);
+    context_.prompts.message(this, QStringLiteral("Error"), QString::fromStdString(meter.error().message),
+                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
   }
 }
 
