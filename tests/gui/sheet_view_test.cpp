@@ -24,7 +24,7 @@ using namespace testing;
 
 class SheetViewTest : public ::testing::Test, public AppParts {
  protected:
-  SheetViewTest() : AppParts(oneSongCatalogue(40)) {}
+  SheetViewTest() : AppParts(oneSongCatalogue(40)) { context.viewSettingsFile = viewDat; }
 
   TempDir dir;
   std::filesystem::path viewDat = dir / "view.dat";
@@ -32,7 +32,7 @@ class SheetViewTest : public ::testing::Test, public AppParts {
 
 TEST_F(SheetViewTest, SettingsDialogRefusesBlocksBelowOneAndCancelDiscardsEverything) {
   {
-    ViewSettingDialog d(context, viewDat, nullptr);
+    ViewSettingDialog d(context, nullptr);
     prompts.answerColor(QColor(1, 2, 3));
     click(d, "picColor2");
     type(d, "txtBlocks", "0.9");
@@ -43,7 +43,7 @@ TEST_F(SheetViewTest, SettingsDialogRefusesBlocksBelowOneAndCancelDiscardsEveryt
     EXPECT_EQ(d.result(), QDialog::Accepted);  // closes as accepted, with nothing stored
   }
   {
-    ViewSettingDialog d(context, viewDat, nullptr);
+    ViewSettingDialog d(context, nullptr);
     prompts.answerColor(QColor(1, 2, 3));
     prompts.answerFont(QFont(QStringLiteral("IPAGothic"), 20));
     click(d, "picColor0");
@@ -74,13 +74,15 @@ TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten)
   {
     // The folder does not exist: the failure is told and memory keeps the old viewSettings.
     writeAll(dir / "file", "");  // a folder that cannot be made
-    ViewSettingDialog d(context, dir / "file" / "view.dat", nullptr);
+    context.viewSettingsFile = dir / "file" / "view.dat";
+    ViewSettingDialog d(context, nullptr);
     fill(d);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_TRUE(prompts.shown[0].text.contains("view.dat") && d.result() != QDialog::Accepted);
     EXPECT_EQ(viewSettings, ViewSettings{});
   }
-  ViewSettingDialog d(context, viewDat, nullptr);
+  context.viewSettingsFile = viewDat;
+  ViewSettingDialog d(context, nullptr);
   fill(d);
   EXPECT_EQ(d.result(), QDialog::Accepted);
   ViewSettings expected;
@@ -94,7 +96,7 @@ TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten)
 }
 
 TEST_F(SheetViewTest, PropertyRendersAgainAndExportTakesTheFormatFromTheChosenType) {
-  SheetView view(context, viewDat, nullptr);
+  SheetView view(context, nullptr);
   ASSERT_TRUE(view.renderSheet().ok());
   const int height = view.sheet().height();
   withModal([&] { child<QAction>(view, "M_Property")->trigger(); },
@@ -139,7 +141,7 @@ TEST_F(SheetViewTest, PropertyRendersAgainAndExportTakesTheFormatFromTheChosenTy
   EXPECT_TRUE(prompts.shown[0].text.contains("sheet.bmp") && prompts.unexpected == 0);
 
   viewSettings.SheetBlocks = 0;  // as a damaged file could leave it: told instead of opening
-  EXPECT_FALSE(showSheetView(context, nullptr, viewDat));
+  EXPECT_FALSE(showSheetView(context, nullptr));
   ASSERT_EQ(prompts.shown.size(), 2u);
   EXPECT_TRUE(prompts.shown[1].text.contains("１行の小節数"));
 }

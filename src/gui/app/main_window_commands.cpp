@@ -210,7 +210,7 @@ void MainWindow::M_End_Click() {
 }
 
 void MainWindow::M_AllView_Click() {
-  showSheetView(context_, this, context_.viewSettingsFile);
+  showSheetView(context_, this);
 }
 
 void MainWindow::M_EditInfo_Click() {

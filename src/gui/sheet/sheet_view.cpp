@@ -40,16 +40,7 @@ class SheetPicture : public QWidget {
   const QImage* image_ = nullptr;
 };
 
-namespace {
-
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
-
-SheetView::SheetView(AppContext& context, std::filesystem::path viewDat, QWidget* parent)
-    : QDialog(parent), context_(context), viewDat_(std::move(viewDat)) {
+SheetView::SheetView(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
   setObjectName(QStringLiteral("frmView"));
   setWindowTitle(QStringLiteral("全体ビュー"));
   setModal(true);
@@ -183,20 +174,20 @@ void SheetView::M_ImageOut_Click() {
 }
 
 void SheetView::M_Property_Click() {
-  ViewSettingDialog dialog(context_, viewDat_, this);
+  ViewSettingDialog dialog(context_, this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (Status rendered = renderSheet(); !rendered) {
     // The settings are stored; this chart's sheet cannot take them, so the last picture stays.
-    context_.prompts.message(this, QStringLiteral("Error"), fromUtf8(rendered.error().message), Prompts::Buttons::Ok,
-                             Prompts::Icon::Exclamation);
+    context_.prompts.message(this, QStringLiteral("Error"), QString::fromStdString(rendered.error().message),
+                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
   }
 }
 
-bool showSheetView(AppContext& context, QWidget* parent, const std::filesystem::path& viewDat) {
-  SheetView view(context, viewDat, parent);
+bool showSheetView(AppContext& context, QWidget* parent) {
+  SheetView view(context, parent);
   if (Status rendered = view.renderSheet(); !rendered) {
-    context.prompts.message(parent, QStringLiteral("Error"), fromUtf8(rendered.error().message), Prompts::Buttons::Ok,
-                            Prompts::Icon::Exclamation);
+    context.prompts.message(parent, QStringLiteral("Error"), QString::fromStdString(rendered.error().message),
+                            Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
     return false;
   }
   view.exec();

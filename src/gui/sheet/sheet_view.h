@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QImage>
-#include <filesystem>
 
 #include "core/result.h"
 #include "gui/app/prompts.h"
@@ -22,8 +21,7 @@ class SheetPicture;
 // which renders before the window appears.
 class SheetView : public QDialog {
  public:
-  // viewDat: where the settings dialog writes the view settings.
-  SheetView(AppContext& context, std::filesystem::path viewDat, QWidget* parent);
+  SheetView(AppContext& context, QWidget* parent);
   ~SheetView() override;
 
   // RenderSheet: lays out and draws the sheet from the current chart and settings, shows it at
@@ -46,7 +44,6 @@ class SheetView : public QDialog {
   double twipsPerPixel() const;
 
   AppContext& context_;
-  std::filesystem::path viewDat_;
   SheetImages images_;
   QImage sheet_;
   Prompts::FileChoice lastExport_;  // the file dialog's memory while the window is open
@@ -63,6 +60,6 @@ class SheetView : public QDialog {
 
 // M_AllView: renders the sheet and only then shows frmView modally. A layout the sheet cannot
 // take (no song, too large) is reported in a message box instead; false then.
-bool showSheetView(AppContext& context, QWidget* parent, const std::filesystem::path& viewDat);
+bool showSheetView(AppContext& context, QWidget* parent);
 
 }  // namespace tarveno

@@ -39,13 +39,9 @@ W* named(W* widget, const QString& name) {
   return widget;
 }
 
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The template keeps CR LF line breaks; the text box works with LF.
 QString templateForEditing(const std::string& headerStyle) {
-  return fromUtf8(headerStyle).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return QString::fromStdString(headerStyle).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 std::string templateFromEditing(const QString& text) {
   return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
@@ -53,8 +49,7 @@ std::string templateFromEditing(const QString& text) {
 
 }  // namespace
 
-ViewSettingDialog::ViewSettingDialog(AppContext& context, std::filesystem::path viewDat, QWidget* parent)
-    : QDialog(parent), context_(context), viewDat_(std::move(viewDat)) {
+ViewSettingDialog::ViewSettingDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
   setObjectName(QStringLiteral("frmViewSetting"));
   setWindowTitle(QStringLiteral("設定"));
   setModal(true);
@@ -226,10 +221,10 @@ bool ViewSettingDialog::applyViewSettings() {
   s.NumPos = static_cast<int16_t>(sldNumPos_->value());
 
   // Checked before the file is touched, so a refused value leaves both file and memory as they were.
-  if (Status valid = validateViewSettings(s); !valid) return refuse(fromUtf8(valid.error().message));
-  if (Status saved = SaveViewSettings(viewDat_, s); !saved) {
-    context_.prompts.message(this, QStringLiteral("Error"), fromUtf8(saved.error().message), Prompts::Buttons::Ok,
-                             Prompts::Icon::Exclamation);
+  if (Status valid = validateViewSettings(s); !valid) return refuse(QString::fromStdString(valid.error().message));
+  if (Status saved = SaveViewSettings(context_.viewSettingsFile, s); !saved) {
+    context_.prompts.message(this, QStringLiteral("Error"), QString::fromStdString(saved.error().message),
+                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
     return false;
   }
   context_.viewSettings = s;

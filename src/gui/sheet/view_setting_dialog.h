@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <array>
-#include <filesystem>
 
 #include "core/sheet/view_settings.h"
 
@@ -24,8 +23,8 @@ class ColorSwatch;
 // discards every change.
 class ViewSettingDialog : public QDialog {
  public:
-  // viewDat: the file an accepted dialog writes.
-  ViewSettingDialog(AppContext& context, std::filesystem::path viewDat, QWidget* parent);
+  // An accepted dialog writes context.viewSettingsFile.
+  ViewSettingDialog(AppContext& context, QWidget* parent);
 
   // Form_Load: the settings into the controls.
   void loadSettings();
@@ -39,7 +38,6 @@ class ViewSettingDialog : public QDialog {
   void showSample(size_t index);
 
   AppContext& context_;
-  std::filesystem::path viewDat_;
   std::array<FontSpec, 2> fonts_;  // header and number font as the samples show them
 
   QLineEdit* txtBlocks_ = nullptr;
