@@ -5,9 +5,6 @@
 #include <QImageWriter>
 #include <QList>
 #include <algorithm>
-#include <system_error>
-
-#include <unistd.h>
 
 #include "core/io/files.h"
 
@@ -60,18 +57,6 @@ QImage exactPalette(const QImage& image) {
   return out;
 }
 
-// Follows symbolic links to the file that is really written (a dangling link's target too).
-std::filesystem::path resolveLinks(const std::filesystem::path& path) {
-  std::filesystem::path target = path;
-  std::error_code ec;
-  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(target, ec); ++hops) {
-    const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
-    if (ec) break;
-    target = next.is_absolute() ? next : target.parent_path() / next;
-  }
-  return target;
-}
-
 Error saveError(const std::filesystem::path& path, const std::string& reason) {
   return Error{ErrorCode::FileWrite, "画像ファイルを保存できませんでした: " + displayName(path) +
                                          (reason.empty() ? std::string() : "\n" + reason)};
@@ -122,16 +107,11 @@ Result<QByteArray> encodeImage(const QImage& image, const ImageExportOptions& op
 
 Status saveImage(const QImage& image, const std::filesystem::path& path, const ImageExportOptions& options) {
   if (image.isNull()) return saveError(path, "保存する画像がありません。");
-  const std::filesystem::path target = resolveLinks(path);
-  std::error_code ec;
-  if (std::filesystem::is_directory(target, ec)) return saveError(path, "同じ名前のフォルダがあります。");
-  if (std::filesystem::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) {
-    return saveError(path, "このファイルへの書き込みは許可されていません。");
-  }
   Result<QByteArray> bytes = encodeImage(image, options);
   if (!bytes) return saveError(path, bytes.error().message);
-  Status written =
-      writeFileAtomically(target, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
+  // The chart writer's own: links followed, folders and read-only files refused, the old file
+  // kept until the new one is complete.
+  Status written = writeFileAtomically(path, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
   if (!written) return saveError(path, written.error().message);
   return {};
 }
