@@ -51,8 +51,6 @@ QImage blankMeasure(const SheetLayout& layout, const ViewSettings& settings) {
 // first so that rows nearer the top cover the rows below them.
 void drawMeasureArrows(QImage& buffer, const SheetLayout& layout, const Chart& chart, int m,
                        const SheetImages& images) {
-  static constexpr int kRowClass[4] = {0, 2, 1, 2};   // on the beat, sixteenth, eighth, sixteenth
-  static constexpr int kTripletClass[3] = {0, 3, 3};  // first note red, the others green
   const int b = layout.beatHeight;
   const int slotHeight = b / 4;
   for (int g = 4 * m + 3; g >= 4 * m - 1 && g >= 0; --g) {
@@ -66,7 +64,8 @@ void drawMeasureArrows(QImage& buffer, const SheetLayout& layout, const Chart& c
         for (int p = 0; p < 8; ++p) {
           const int x = layout.cellWidth * p;
           const int y = yb + slotHeight * j;
-          if (steps & (1u << p)) images.draw(buffer, sheetImageIndex(kRowClass[j], p % 4), x, y);
+          if (steps & (1u << p))
+            images.draw(buffer, sheetImageIndex(kSlotNoteValue[static_cast<size_t>(j)], p % 4), x, y);
           if (freeze & (1u << p)) images.draw(buffer, sheetImageIndex(kFreezeClass, p % 4), x, y);
         }
       }
@@ -76,7 +75,9 @@ void drawMeasureArrows(QImage& buffer, const SheetLayout& layout, const Chart& c
         // Thirds of a beat fall between pixels: 0, 5 1/3, 10 2/3 go to the nearest row.
         const int y = yb + static_cast<int>(std::lround(b * j / 3.0));
         for (int p = 0; p < 8; ++p) {
-          if (steps & (1u << p)) images.draw(buffer, sheetImageIndex(kTripletClass[j], p % 4), layout.cellWidth * p, y);
+          if (steps & (1u << p))
+            images.draw(buffer, sheetImageIndex(kTripletNoteValue[static_cast<size_t>(j)], p % 4), layout.cellWidth * p,
+                        y);
         }
       }
     }

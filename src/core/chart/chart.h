@@ -26,6 +26,11 @@ static_assert(sizeof(StepTable) == 7536, "the step block of a card save is 471 x
 
 enum class BeatKind : uint8_t { Plain = 0, Sixteenth = 1, Triplet = 2 };
 
+// The note value of a position (0 on the beat, 1 eighth, 2 sixteenth, 3 a later triplet note).
+// It is counted by the statistics and picks an arrow's colour wherever arrows are drawn.
+inline constexpr std::array<int, 4> kSlotNoteValue = {0, 2, 1, 2};  // the four slots of a plain beat
+inline constexpr std::array<int, 3> kTripletNoteValue = {0, 3, 3};  // the three notes of a triplet beat
+
 // The one chart being edited: tables and header. A value owned by its document.
 struct Chart {
   StepTable StepData{};

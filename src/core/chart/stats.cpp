@@ -1,20 +1,15 @@
 #include "core/chart/stats.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace tarveno {
 
 namespace {
 
-// Note value of each taken byte: a plain beat's four slots, a triplet beat's three notes.
-constexpr std::string_view kPlainValues = "0212";
-constexpr std::string_view kTripletValues = "033";
-
-void countByte(ChartStats& stats, uint8_t arrows, char noteValue) {
+void countByte(ChartStats& stats, uint8_t arrows, int noteValue) {
   if (arrows == 0) return;
   ++stats.steps;
-  const auto value = static_cast<size_t>(noteValue - '0');
+  const auto value = static_cast<size_t>(noteValue);
   for (size_t panel = 0; panel < stats.panels.size(); ++panel) {
     if ((arrows >> panel) & 1) {
       ++stats.objects;
@@ -37,12 +32,12 @@ ChartStats ComputeChartStats(const Chart& chart, const Catalogue& catalogue) {
     for (size_t beat = 0; beat < kBeatsPerMeasure; ++beat) {
       const size_t first = beat * kBeatsPerMeasure;
       if (bytes[first] == kTripletMark) {
-        for (size_t j = 0; j < kTripletValues.size(); ++j) {
-          countByte(stats, bytes[first + 1 + j] & panelMask, kTripletValues[j]);
+        for (size_t j = 0; j < kTripletNoteValue.size(); ++j) {
+          countByte(stats, bytes[first + 1 + j] & panelMask, kTripletNoteValue[j]);
         }
       } else {
-        for (size_t q = 0; q < kPlainValues.size(); ++q) {
-          countByte(stats, bytes[first + q] & panelMask, kPlainValues[q]);
+        for (size_t q = 0; q < kSlotNoteValue.size(); ++q) {
+          countByte(stats, bytes[first + q] & panelMask, kSlotNoteValue[q]);
         }
       }
     }

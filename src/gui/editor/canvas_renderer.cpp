@@ -16,10 +16,6 @@ constexpr QRgb kRed = 0xFFFF0000u;
 constexpr QRgb kSixteenthTint = 0xFF000040u;  // RGB(0,0,64)
 constexpr QRgb kTripletTint = 0xFF004000u;    // RGB(0,64,0)
 
-// Colour group of an arrow by its slot within a plain beat, and by its triplet note.
-constexpr int kSlotGroup[4] = {0, 2, 1, 2};  // "0212"
-constexpr int kTripletGroup[3] = {0, 3, 3};  // "033"
-
 // Direct pixel access to the frame, in the canvas's own pixels: on a screen of device pixel
 // ratio s every one of them is s x s device pixels. Everything is clipped here so callers may
 // pass any coordinates (rows below the client area, the band past its bottom).
@@ -147,7 +143,7 @@ void drawArrows(Frame& f) {
       const unsigned steps = chart.stepAt(slot, measure);
       if (steps == 0) continue;
       const unsigned freeze = chart.freezeAt(slot, measure);
-      const int group = triplet ? kTripletGroup[t] : kSlotGroup[t];
+      const int group = triplet ? kTripletNoteValue[static_cast<size_t>(t)] : kSlotNoteValue[static_cast<size_t>(t)];
       const int y = f.rowTop(r) + (triplet ? 11 : 8) * t;
       for (int k = 0; k < 8; ++k) {
         if (!(steps & (1u << k))) continue;
@@ -179,7 +175,7 @@ void drawCursor(Frame& f, Pixels& px, CanvasOutput& out) {
         y = static_cast<int>(
             roundHalfEven(32.0 * (st.cursorPos / 4) + ((st.cursorPos % 4) - 1) * 32.0 / 3.0 - 32.0 * st.topRow));
       } else {
-        group = kSlotGroup[st.cursorPos % 4];
+        group = kSlotNoteValue[static_cast<size_t>(st.cursorPos % 4)];
         y = 8 * (st.cursorPos - 4 * st.topRow);
       }
       const int index = arrowImageIndex(group, st.cursorCol % 4) + (st.cursorLook == kLookGhost ? 16 : 0);
