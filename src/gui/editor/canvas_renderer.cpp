@@ -34,10 +34,10 @@ class Pixels {
     fillDevice(x0 * scale_, y0 * scale_, (x1 + 1) * scale_ - 1, (y1 + 1) * scale_ - 1, color);
   }
 
+  // Dotted: two pixels on, two off, from x0.
   void hline(int x0, int x1, int y, QRgb color, bool dotted) {
-    for (int x = x0; x <= x1; ++x) {
-      if (!dotted || (x - x0) % 4 < 2) fill(x, y, x, y, color);
-    }
+    if (!dotted) return fill(x0, y, x1, y, color);
+    for (int x = x0; x <= x1; x += 4) fill(x, y, std::min(x + 1, x1), y, color);
   }
 
   void vline(int x, int y0, int y1, QRgb color) { fill(x, y0, x, y1, color); }
