@@ -25,7 +25,7 @@ constexpr double kFrameBudgetMs = 16.7;
 void fillDenseCouple(Chart& chart, const Catalogue& catalogue) {
   std::mt19937 random(20240501);
   const int pairs[6] = {0x3, 0x5, 0x9, 0x6, 0xA, 0xC};
-  chart.PlayStyle = 1;
+  chart.PlayStyle = PlayStyle::Couple;
   const int measures = catalogue.measures(chart.SongIndex);
   for (int m = 1; m < measures; ++m) {
     for (int s = 0; s < 16; ++s) {
@@ -42,7 +42,7 @@ void fillDenseCouple(Chart& chart, const Catalogue& catalogue) {
       }
     }
   }
-  RecalcAllBeatTypes(chart, catalogue);
+  recalcAllBeatTypes(chart, catalogue);
 }
 
 struct Editor {

@@ -20,7 +20,7 @@ struct DenseSheet {
     catalogue.SongList[0] = SongRecord{"Bench Sheet", 1, 150, kStepMeasures, 1, 1, 0};
     settings.SheetBlocks = 32;
     settings.ShowNum = 1;
-    chart.PlayStyle = 2;
+    chart.PlayStyle = PlayStyle::Double;
     std::mt19937 random(20240502);
     const int pairs[6] = {0x3, 0x5, 0x9, 0x6, 0xA, 0xC};
     for (int m = 0; m < kStepMeasures; ++m) {
@@ -34,7 +34,7 @@ struct DenseSheet {
         for (int s = 1; s <= 7; ++s) chart.FreezeData[m][s] = 0x11;
       }
     }
-    RecalcAllBeatTypes(chart, catalogue);
+    recalcAllBeatTypes(chart, catalogue);
   }
 
   Catalogue catalogue;

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // In the single style a full pad on the beat comes back as a triplet marker, so only the
   // two-pad styles must return every step byte of the song unchanged.
   const int measures = std::min(catalogue.measures(chart.SongIndex), tarveno::kStepMeasures);
-  for (int m = 0; chart.PlayStyle != 0 && m < measures; ++m) {
+  for (int m = 0; hasSecondPad(chart.PlayStyle) && m < measures; ++m) {
     if (back.StepData[static_cast<size_t>(m)] != chart.StepData[static_cast<size_t>(m)]) std::abort();
   }
   return 0;

@@ -19,7 +19,7 @@ tarveno::Catalogue fullLengthSong() {
 std::string openAndSave(std::string_view bytes, const tarveno::Catalogue& catalogue) {
   tarveno::Chart chart;
   tarveno::ReadKrunChart(bytes, chart);
-  tarveno::RecalcAllBeatTypes(chart, catalogue);
+  tarveno::recalcAllBeatTypes(chart, catalogue);
   return tarveno::WriteKrunChart(chart, catalogue, tarveno::Date{2003, 5, 7});
 }
 

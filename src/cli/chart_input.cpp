@@ -1,6 +1,6 @@
 #include "cli/chart_input.h"
 
-#include "core/chart/open.h"
+#include "core/chart/chart_files.h"
 
 namespace tarveno {
 
@@ -20,7 +20,7 @@ std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex,
     return std::nullopt;
   }
   Document document;
-  ResetChartData(document.chart);
+  resetChartData(document.chart);
   document.chart.SongIndex = songIndex;
   auto opened = openChartFile(path, *kind, document, catalogue);
   if (!opened) {
@@ -49,7 +49,7 @@ std::optional<int16_t> selectedSong(const Request& request, const Catalogue& cat
 int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalogue, Diagnostics& diagnostics) {
   // A longer song brings measures the opening did not recompute; keep every beat type and
   // one-note triplet normalised before anything is written.
-  RecalcAllBeatTypes(chart, catalogue);
+  recalcAllBeatTypes(chart, catalogue);
   const ChartFileKind kind = *chartFileKindFromName(output);
   if (auto missing = FormCheck(chart, kind)) {
     diagnostics.error(*missing);

@@ -26,7 +26,7 @@ std::string chartToJson(const Chart& chart, const Catalogue& catalogue) {
   const int16_t songCode = catalogue.isValidIndex(chart.SongIndex) ? catalogue.song(chart.SongIndex)->Code : 0;
   JsonWriter json;
   json.beginObject();
-  json.key("playStyle").value(chart.PlayStyle);
+  json.key("playStyle").value(static_cast<int64_t>(chart.PlayStyle));
   json.key("difficulty").value(chart.Difficulty);
   json.key("songIndex").value(chart.SongIndex);
   json.key("songCode").value(songCode);

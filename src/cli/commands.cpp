@@ -5,8 +5,8 @@
 
 #include "cli/chart_input.h"
 #include "cli/chart_json.h"
+#include "core/chart/chart_files.h"
 #include "core/chart/header_input.h"
-#include "core/chart/open.h"
 #include "core/chart/stats.h"
 #include "core/text/cp932.h"
 
@@ -53,7 +53,7 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
   if (request.songCode) chart.SongIndex = *song;  // a card names its own song; the option overrides it
   if (request.editName) chart.EditName = *request.editName;
   if (request.title) chart.KrunTitle = *request.title;
-  if (request.style) chart.PlayStyle = *request.style;
+  if (request.style) chart.PlayStyle = static_cast<PlayStyle>(*request.style);
   if (request.difficulty) chart.Difficulty = *request.difficulty;
   return saveChecked(chart, request.output, catalogue, diagnostics);
 }

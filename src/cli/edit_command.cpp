@@ -2,7 +2,7 @@
 
 #include "cli/chart_input.h"
 #include "cli/chart_json.h"
-#include "core/chart/open.h"
+#include "core/chart/chart_files.h"
 #include "core/edit/clipboard.h"
 
 namespace tarveno {

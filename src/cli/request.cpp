@@ -11,21 +11,15 @@ namespace tarveno {
 
 namespace {
 
+// Fills what only one command takes; false after reporting a usage error.
+using CommandOptions = bool (*)(const Arguments&, Request&, Diagnostics&);
+
 struct CommandShape {
   std::string_view name;
   Request::Kind kind;
   size_t operands;  // the least number; edit takes any number of words after its file
   std::initializer_list<std::string_view> options;
-};
-
-const CommandShape kShapes[] = {
-    {"dump", Request::Kind::Dump, 1, {"song"}},
-    {"stats", Request::Kind::Stats, 1, {"song"}},
-    {"convert", Request::Kind::Convert, 2, {"song", "edit-name", "title", "style", "difficulty"}},
-    {"edit", Request::Kind::Edit, 1, {"song", "output"}},
-#ifdef TARVENO_WITH_RENDER
-    {"render", Request::Kind::Render, 2, {"song", "view-settings", "png-option", "jpeg-quality", "progressive"}},
-#endif
+  CommandOptions parseOwn = nullptr;
 };
 
 bool allows(const CommandShape& shape, const std::string& option) {
@@ -52,6 +46,51 @@ bool numberOption(const Arguments& a, const std::string& name, int low, int high
   return true;
 }
 
+bool parseEditWords(const Arguments& a, Request& r, Diagnostics& diagnostics) {
+  for (size_t i = 1; i < a.operands.size(); ++i) {
+    auto op = parseEditOperation(a.operands[i]);
+    if (!op) {
+      diagnostics.usage("not an edit word: " + a.operands[i]);
+      return false;
+    }
+    r.words.push_back(a.operands[i]);
+    r.operations.push_back(*op);
+  }
+  if (const std::string* out = a.option("output")) r.output = *out;
+  return true;
+}
+
+bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
+#ifdef TARVENO_WITH_RENDER
+  if (!imageTypeFromName(r.output)) {
+    diagnostics.usage(r.output + ": the picture's name must end in .png, .jpg, .jpeg or .bmp");
+    return false;
+  }
+#endif
+  std::optional<int> png, quality;
+  if (!numberOption(a, "png-option", 0, 2, png, diagnostics)) return false;
+  if (!numberOption(a, "jpeg-quality", 1, 100, quality, diagnostics)) return false;
+  r.pngOption = png.value_or(0);
+  r.jpegQuality = quality.value_or(95);
+  r.progressive = a.option("progressive") != nullptr;
+  if (const std::string* v = a.option("view-settings")) r.viewSettings = *v;
+  return true;
+}
+
+const CommandShape kShapes[] = {
+    {"dump", Request::Kind::Dump, 1, {"song"}},
+    {"stats", Request::Kind::Stats, 1, {"song"}},
+    {"convert", Request::Kind::Convert, 2, {"song", "edit-name", "title", "style", "difficulty"}},
+    {"edit", Request::Kind::Edit, 1, {"song", "output"}, parseEditWords},
+#ifdef TARVENO_WITH_RENDER
+    {"render",
+     Request::Kind::Render,
+     2,
+     {"song", "view-settings", "png-option", "jpeg-quality", "progressive"},
+     parseRenderOptions},
+#endif
+};
+
 std::string operandCountText(const CommandShape& shape, size_t given) {
   const std::string takes = shape.kind == Request::Kind::Edit ? " takes a file and its edit words"
                             : shape.operands == 1             ? " takes one file"
@@ -59,12 +98,11 @@ std::string operandCountText(const CommandShape& shape, size_t given) {
   return std::string(shape.name) + takes + ", " + std::to_string(given) + " given";
 }
 
-}  // namespace
-
-std::optional<Request> parseRequest(const Arguments& a, Diagnostics& diagnostics) {
+// The command's shape, once its options and operand count are checked; nullptr after reporting.
+const CommandShape* checkedShape(const Arguments& a, Diagnostics& diagnostics) {
   if (a.command.empty()) {
     diagnostics.usage("no command given");
-    return std::nullopt;
+    return nullptr;
   }
   const CommandShape* shape = nullptr;
   for (const auto& s : kShapes) {
@@ -72,58 +110,37 @@ std::optional<Request> parseRequest(const Arguments& a, Diagnostics& diagnostics
   }
   if (!shape) {
     diagnostics.usage("unknown command: " + a.command);
-    return std::nullopt;
+    return nullptr;
   }
   for (const auto& [name, value] : a.options) {
     if (!allows(*shape, name)) {
       diagnostics.usage("option --" + name + " does not apply to " + a.command);
-      return std::nullopt;
+      return nullptr;
     }
   }
   const bool exact = shape->kind != Request::Kind::Edit;
   if (a.operands.size() < shape->operands || (exact && a.operands.size() != shape->operands)) {
     diagnostics.usage(operandCountText(*shape, a.operands.size()));
-    return std::nullopt;
+    return nullptr;
   }
+  return shape;
+}
 
+}  // namespace
+
+std::optional<Request> parseRequest(const Arguments& a, Diagnostics& diagnostics) {
+  const CommandShape* shape = checkedShape(a, diagnostics);
+  if (!shape) return std::nullopt;
   Request r;
   r.kind = shape->kind;
   r.input = a.operands[0];
-  if (r.kind == Request::Kind::Edit) {
-    for (size_t i = 1; i < a.operands.size(); ++i) {
-      auto op = parseEditOperation(a.operands[i]);
-      if (!op) {
-        diagnostics.usage("not an edit word: " + a.operands[i]);
-        return std::nullopt;
-      }
-      r.words.push_back(a.operands[i]);
-      r.operations.push_back(*op);
-    }
-    if (const std::string* out = a.option("output")) r.output = *out;
-  } else if (shape->operands > 1) {
-    r.output = a.operands[1];
-  }
+  if (shape->operands > 1) r.output = a.operands[1];
   if (!numberOption(a, "song", -32768, 32767, r.songCode, diagnostics)) return std::nullopt;
   if (!numberOption(a, "style", 0, 2, r.style, diagnostics)) return std::nullopt;
   if (!numberOption(a, "difficulty", 0, 255, r.difficulty, diagnostics)) return std::nullopt;
   if (const std::string* v = a.option("edit-name")) r.editName = *v;
   if (const std::string* v = a.option("title")) r.title = *v;
-
-  if (r.kind == Request::Kind::Render) {
-#ifdef TARVENO_WITH_RENDER
-    if (!imageTypeFromName(r.output)) {
-      diagnostics.usage(r.output + ": the picture's name must end in .png, .jpg, .jpeg or .bmp");
-      return std::nullopt;
-    }
-#endif
-    std::optional<int> png, quality;
-    if (!numberOption(a, "png-option", 0, 2, png, diagnostics)) return std::nullopt;
-    if (!numberOption(a, "jpeg-quality", 1, 100, quality, diagnostics)) return std::nullopt;
-    r.pngOption = png.value_or(0);
-    r.jpegQuality = quality.value_or(95);
-    r.progressive = a.option("progressive") != nullptr;
-    if (const std::string* v = a.option("view-settings")) r.viewSettings = *v;
-  }
+  if (shape->parseOwn && !shape->parseOwn(a, r, diagnostics)) return std::nullopt;
   return r;
 }
 

@@ -7,7 +7,7 @@
 
 #include "cli/arguments.h"
 #include "cli/diagnostics.h"
-#include "core/edit/operation.h"
+#include "core/edit/edit_words.h"
 
 namespace tarveno {
 

@@ -7,7 +7,7 @@
 
 #include "render/qt_color.h"
 #include "render/sheet_images.h"
-#include "render/sheet_paint.h"
+#include "render/sheet_pens_fonts.h"
 
 namespace tarveno {
 

@@ -19,7 +19,7 @@ namespace {
 // the freeze table is empty, the second meter segment's first measure and the one step byte written.
 auto readOverOpenChart(const std::string& bytes, const Catalogue& catalogue) {
   Chart c;
-  testing::header(c) = std::tuple(2, 0x35, 0, "OLD", "Lanterns", 3, 4, "kept");
+  testing::header(c) = std::tuple(PlayStyle::Double, 0x35, 0, "OLD", "Lanterns", 3, 4, "kept");
   c.FreezeData[2][3] = 0x11;
   MeterSegs segs;
   segs.fill(MeterSeg{123, 7});
@@ -35,21 +35,21 @@ TEST(CardRead, ReadsOverTheOpenChartAndStopsAtErrors102And103) {
   const Catalogue catalogue = LoadSongList(testing::dataDir() / "kruid.dat").value().catalogue;
   Chart written;  // song code 26, which has a meter file
   std::tie(written.PlayStyle, written.Difficulty, written.SongIndex, written.EditName) =
-      std::make_tuple(1, 0x23, 3, "NEW");
+      std::make_tuple(PlayStyle::Couple, 0x23, 3, "NEW");
   written.StepData[1][0] = 0x11;
   const std::string card = WriteCardSave(written, catalogue).value();
 
   using Codes = std::vector<int>;
   EXPECT_EQ(readOverOpenChart(card, catalogue),
-            std::make_tuple(Codes{}, "NEW     ", 3, 1, 0x23, "Lanterns", 3, 4, "kept", true, 17, 0x11));
+            std::make_tuple(Codes{}, "NEW     ", 3, PlayStyle::Couple, 0x23, "Lanterns", 3, 4, "kept", true, 17, 0x11));
   // 102 takes only the name and erases the freeze table; 103 also takes the song and its meters;
   // neither takes the steps.
   std::string unknownSong = card, badStyle = card;
   std::tie(unknownSong[708], badStyle[710]) = std::tuple(99, 3);
-  EXPECT_EQ(readOverOpenChart(unknownSong, catalogue),
-            std::make_tuple(Codes{102}, "NEW     ", 0, 2, 0x35, "Lanterns", 3, 4, "kept", true, 123, 0));
+  EXPECT_EQ(readOverOpenChart(unknownSong, catalogue), std::make_tuple(Codes{102}, "NEW     ", 0, PlayStyle::Double,
+                                                                       0x35, "Lanterns", 3, 4, "kept", true, 123, 0));
   EXPECT_EQ(readOverOpenChart(badStyle, catalogue),
-            std::make_tuple(Codes{103}, "NEW     ", 3, 2, 0x35, "Lanterns", 3, 4, "kept", true, 17, 0));
+            std::make_tuple(Codes{103}, "NEW     ", 3, PlayStyle::Double, 0x35, "Lanterns", 3, 4, "kept", true, 17, 0));
 
   // A file too short for the header is refused before anything changes.
   Chart untouched;
@@ -66,7 +66,7 @@ TEST(CardWrite, RefusesWhatItCannotStoreAndNeverSplitsACharacter) {
     chart.SongIndex = index;
     EXPECT_FALSE(WriteCardSave(chart, catalogue).ok()) << index;
   }
-  std::tie(chart.SongIndex, chart.PlayStyle) = std::tuple(0, 3);
+  std::tie(chart.SongIndex, chart.PlayStyle) = std::tuple(0, static_cast<PlayStyle>(3));
   EXPECT_FALSE(WriteCardSave(chart, catalogue).ok());
 
   // The name field is cut to 8 bytes and never ends in half a double-byte character.

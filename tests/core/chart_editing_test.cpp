@@ -15,7 +15,7 @@ V slots(const MeasureBytes& bytes, int from, int to) {
 
 TEST(ChartEditing, ArrowsRespectThePlacementRuleAndTheTripletGridMakesAndUndoesTripletBeats) {
   Chart chart;
-  chart.PlayStyle = 1;
+  chart.PlayStyle = PlayStyle::Couple;
   for (int column : {0, 3, 1, 5}) PlaceArrow(chart, column, 16, 4);  // the third on one pad is refused
   EXPECT_EQ(chart.StepData[1][0], 1 | 8 | 32);
   EXPECT_TRUE(PlaceArrow(chart, 0, 18, 8));
@@ -24,7 +24,7 @@ TEST(ChartEditing, ArrowsRespectThePlacementRuleAndTheTripletGridMakesAndUndoesT
   EXPECT_EQ(chart.BeatType[1][0], 0);
   EraseArrow(chart, 0, 16 * 471, 4);  // past the tables: ignored
 
-  chart.PlayStyle = 0;
+  chart.PlayStyle = PlayStyle::Single;
   PlaceArrow(chart, 0, 33, 12);  // the first note of a plain beat is its on-beat slot
   EXPECT_EQ(slots(chart.StepData[2], 0, 2), (V{1, 0, 0}));
   PlaceArrow(chart, 3, 34, 12);  // a second note makes the beat a triplet beat

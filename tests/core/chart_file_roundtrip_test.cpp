@@ -21,7 +21,7 @@ uint8_t arrows(std::mt19937& rng) {
 // Every beat of the first `measures` measures empty, plain, sixteenth-level or a triplet (with
 // or without its first note), second pad included whatever the style; freeze bits only where a
 // card has room for them: within the freeze table and the rows the step block leaves after the song.
-Chart randomChart(uint8_t style, int measures, bool freeze, std::mt19937& rng) {
+Chart randomChart(PlayStyle style, int measures, bool freeze, std::mt19937& rng) {
   Chart chart;
   chart.PlayStyle = style;
   for (size_t m = 0; m < static_cast<size_t>(measures); ++m) {
@@ -46,31 +46,31 @@ Chart randomChart(uint8_t style, int measures, bool freeze, std::mt19937& rng) {
 // What the files keep of a chart: a single chart only its first pad, triplet markers kept.
 Chart firstPadIfSingle(Chart chart) {
   for (auto& bytes : chart.StepData) {
-    for (size_t s = 0; s < bytes.size() && chart.PlayStyle == 0; ++s) {
+    for (size_t s = 0; s < bytes.size() && chart.PlayStyle == PlayStyle::Single; ++s) {
       if (s % 4 != 0 || bytes[s] != kTripletMark) bytes[s] &= 0x0F;
     }
   }
   for (auto& bytes : chart.FreezeData)
-    for (auto& b : bytes) b &= chart.PlayStyle == 0 ? 0x0F : 0xFF;
+    for (auto& b : bytes) b &= stylePanels(chart.PlayStyle);
   return chart;
 }
 
 TEST(ChartFileRoundTrip, KrunKeepsEveryArrowOfTheStyle) {
   const Catalogue catalogue = testing::oneSongCatalogue(kStepMeasures);
   constexpr Date kDate{2004, 2, 29};
-  for (uint8_t style = 0; style <= 2; ++style) {
+  for (const PlayStyle style : kPlayStyles) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
-      SCOPED_TRACE("style " + std::to_string(style) + " seed " + std::to_string(seed));
-      std::mt19937 rng(10 * style + seed);
+      SCOPED_TRACE("style " + std::to_string(static_cast<int>(style)) + " seed " + std::to_string(seed));
+      std::mt19937 rng(10 * static_cast<unsigned>(style) + seed);
       Chart chart = randomChart(style, kStepMeasures, false, rng);
-      RecalcAllBeatTypes(chart, catalogue);  // as the editor holds it
+      recalcAllBeatTypes(chart, catalogue);  // as the editor holds it
       Chart expected = firstPadIfSingle(chart);
-      RecalcAllBeatTypes(expected, catalogue);
+      recalcAllBeatTypes(expected, catalogue);
 
       const std::string text = WriteKrunChart(chart, catalogue, kDate);
       Chart back;
       ReadKrunChart(text, back);
-      RecalcAllBeatTypes(back, catalogue);  // as opening does
+      recalcAllBeatTypes(back, catalogue);  // as opening does
       EXPECT_EQ(back.PlayStyle, style);
       for (size_t m = 0; m < kStepMeasures; ++m) {
         ASSERT_EQ(back.StepData[m], expected.StepData[m]) << "measure " << m;
@@ -90,10 +90,10 @@ TEST(ChartFileRoundTrip, CardKeepsHeaderStepsAndFreeze) {
     catalogue.SongList[i] = SongRecord{"Lantern Walk", static_cast<int16_t>(12 + 111 * i), 120, lengths[i], 1, 1, 0};
   }
   std::mt19937 rng(20240611);
-  for (uint8_t style = 0; style <= 2; ++style) {
+  for (const PlayStyle style : kPlayStyles) {
     for (int16_t song = 0; song < static_cast<int16_t>(std::size(lengths)); ++song) {
       for (bool freeze : {false, true}) {
-        SCOPED_TRACE("style " + std::to_string(style) + " song " + std::to_string(song));
+        SCOPED_TRACE("style " + std::to_string(static_cast<int>(style)) + " song " + std::to_string(song));
         Chart chart = randomChart(style, lengths[song], freeze, rng);
         chart.SongIndex = song;
         chart.Difficulty = static_cast<uint8_t>(rng() & 0xFF);

@@ -40,15 +40,15 @@ TEST(ChartModel, CanPlaceArrowRules) {
   // Style, steps and freeze bits in slot 0 of measure 1, the column asked for, whether it may: a
   // jump on the pad already; the panel taken; the other player free in couple play but not in
   // double play, which counts all eight panels; a freeze body on the panel, or beside an arrow.
-  const std::tuple<uint8_t, int, int, int, bool> cases[] = {
+  const std::tuple<int, int, int, int, bool> cases[] = {
       {0, 0, 0, 0, true},     {0, 1 | 8, 0, 1, false}, {0, 1 | 8, 0, 0, false},
       {1, 1 | 8, 0, 4, true}, {2, 1 | 8, 0, 4, false}, {2, 16, 0, 0, true},
       {2, 16, 1, 0, false},   {2, 16, 1, 1, false},    {0, kTripletMark, 0, 2, false}};
   for (auto [style, steps, freeze, column, allowed] : cases) {
     Chart chart;
-    chart.PlayStyle = style;
+    chart.PlayStyle = static_cast<PlayStyle>(style);
     std::tie(chart.StepData[1][0], chart.FreezeData[1][0]) = std::tuple(steps, freeze);
-    EXPECT_EQ(CanPlaceArrow(chart, column, 0, 1), allowed) << int{style} << " " << steps << " " << column;
+    EXPECT_EQ(CanPlaceArrow(chart, column, 0, 1), allowed) << style << " " << steps << " " << column;
   }
   EXPECT_FALSE(CanPlaceArrow(Chart{}, 0, 0, 0) || CanPlaceArrow(Chart{}, 0, 0, 471));  // measure 0, past the table
 }
@@ -59,24 +59,24 @@ TEST(ChartModel, RecalcAllCoversTheSongOnly) {
   chart.StepData[1][6] = 1;
   chart.StepData[3][1] = 1;  // beyond a 3-measure song
   Catalogue catalogue = testing::oneSongCatalogue(3);
-  RecalcAllBeatTypes(chart, catalogue);
+  recalcAllBeatTypes(chart, catalogue);
   EXPECT_EQ(std::tuple(chart.BeatType[1][1], chart.BeatType[3][0]), std::tuple(2, 0));
 
   chart.SongIndex = 600;  // no song: nothing recomputed, nothing read out of range
   chart.BeatType = {};
-  RecalcAllBeatTypes(chart, catalogue);
+  recalcAllBeatTypes(chart, catalogue);
   EXPECT_EQ(chart.BeatType[1][1], 0);
   chart.SongIndex = 0;
-  RecalcAllBeatTypes(chart, testing::oneSongCatalogue(600));
+  recalcAllBeatTypes(chart, testing::oneSongCatalogue(600));
   EXPECT_EQ(chart.BeatType[1][1], 2);
 }
 
 TEST(ChartModel, ResetKeepsSongAndKrunSizeFields) {
   Chart chart;
-  testing::header(chart) = std::tuple(2, 0x39, 4, "AB", "T", 3, 5, "c");
+  testing::header(chart) = std::tuple(PlayStyle::Double, 0x39, 4, "AB", "T", 3, 5, "c");
   chart.StepData[9][9] = chart.FreezeData[9][9] = chart.BeatType[9][2] = 1;
-  ResetChartData(chart);
-  EXPECT_EQ(testing::header(chart), std::tuple(0, 1, 4, "", "", 3, 5, "c"));
+  resetChartData(chart);
+  EXPECT_EQ(testing::header(chart), std::tuple(PlayStyle::Single, 1, 4, "", "", 3, 5, "c"));
   EXPECT_TRUE(chart.StepData == StepTable{} && chart.FreezeData == FreezeTable{} && chart.BeatType == BeatTable{});
 }
 

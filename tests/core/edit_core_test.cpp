@@ -3,8 +3,8 @@
 #include <random>
 
 #include "core/edit/clipboard.h"
+#include "core/edit/edit_words.h"
 #include "core/edit/measures.h"
-#include "core/edit/operation.h"
 #include "core/edit/transforms.h"
 
 namespace tarveno {
@@ -14,17 +14,17 @@ TEST(EditClipboard, PastedBeatsShiftAcrossMeasuresAndAreRecomputed) {
   chart.StepData[1] = {1, 0, 0, 0, 2, 0, 4, 0, kTripletMark, 1, 2, 0, kTripletMark, 4};
   chart.FreezeData[1][5] = 8;
   Clipboard clip;
-  CopyBeats(chart, 4, 8, clip);
-  PasteBeats(chart, 22, clip);  // from the third beat of measure 5 on
+  copyBeats(chart, 4, 8, clip);
+  pasteBeats(chart, 22, clip);  // from the third beat of measure 5 on
   EXPECT_EQ(chart.StepData[5], (MeasureBytes{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 4, 0}));
   // The second triplet beat had one note and became a plain beat.
   EXPECT_TRUE(chart.StepData[6] == MeasureBytes({kTripletMark, 1, 2, 0, 4}) && chart.BeatType[6][0] == 2);
   EXPECT_TRUE(chart.FreezeData[5][13] == 8 && chart.BeatType[5] == BeatTable::value_type({0, 0, 0, 1}));
-  CutBeats(chart, 22, 26, clip);  // the same beats, taken out again
+  cutBeats(chart, 22, 26, clip);  // the same beats, taken out again
   EXPECT_TRUE(chart.StepData[6] == MeasureBytes{} && chart.BeatType[6][0] == 0);
-  PasteBeats(chart, 4 * 200 + 2, clip);  // freeze bits end with measure 200
+  pasteBeats(chart, 4 * 200 + 2, clip);  // freeze bits end with measure 200
   EXPECT_TRUE(chart.FreezeData[200][13] == 8 && chart.StepData[201][0] == kTripletMark);
-  PasteBeats(chart, 4 * 470 + 3, clip);  // only the first beat fits
+  pasteBeats(chart, 4 * 470 + 3, clip);  // only the first beat fits
   EXPECT_EQ(chart.StepData[470][12], 1);
 }
 
@@ -33,7 +33,7 @@ TEST(EditClipboard, PastedBeatsShiftAcrossMeasuresAndAreRecomputed) {
 TEST(EditTransforms, WorkedBytesAndAlgebraOverRandomCharts) {
   const uint8_t want[2][5] = {{0x48, 0x28, 0x41, 0x82, 0x14}, {0x84, 0x82, 0x41}};
   std::mt19937 rng(7);
-  for (uint8_t style : {1, 2}) {
+  for (const PlayStyle style : {PlayStyle::Couple, PlayStyle::Double}) {
     Chart original;
     original.PlayStyle = style;
     for (auto& row : original.StepData) std::generate(row.begin(), row.end(), rng);
@@ -41,20 +41,20 @@ TEST(EditTransforms, WorkedBytesAndAlgebraOverRandomCharts) {
     for (int t = 0; t < 5 && transformAllowed(Transform(t), style); ++t) {
       Chart chart = original;
       chart.StepData[3][6] = chart.FreezeData[3][6] = 0x21;
-      TransformBeats(chart, 13, 14, Transform(t));
-      const uint8_t w = want[style - 1][t];
+      transformBeats(chart, 13, 14, Transform(t));
+      const uint8_t w = want[static_cast<size_t>(style) - 1][t];
       EXPECT_TRUE(chart.StepData[3][6] == w && chart.FreezeData[3][6] == w &&
                   chart.StepData[4] == original.StepData[4]);
     }
     const auto apply = [&](std::initializer_list<Transform> steps) {
       Chart c = original;
-      for (Transform t : steps) TransformBeats(c, 5, 1884, t);
+      for (Transform t : steps) transformBeats(c, 5, 1884, t);
       return std::pair{c.StepData, c.FreezeData};
     };
     using enum Transform;
     for (Transform t : {Mirror, MirrorH, MirrorV}) EXPECT_EQ(apply({t, t}), apply({}));
     EXPECT_EQ(apply({MirrorH, MirrorV}), apply({Mirror}));
-    if (style == 2) continue;
+    if (style == PlayStyle::Double) continue;
     EXPECT_EQ(apply({TurnLeft, TurnLeft, TurnLeft, TurnLeft}), apply({}));
     EXPECT_EQ(apply({TurnLeft, TurnRight}), apply({}));
   }
@@ -105,7 +105,7 @@ TEST(EditOperation, MalformedAndRefusedWords) {
       {"mirror-v=4:9", MirrorV}, {"turn-left=4:9", TurnLeft}, {"turn-right=4:9", TurnRight}};
   // clang-format on
   Chart original;
-  original.PlayStyle = 2;  // no quarter turns
+  original.PlayStyle = PlayStyle::Double;  // no quarter turns
   original.StepData[1].fill(0x13);
   for (const std::string& word : refused) {
     Chart chart = original;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/edit/edit_words.h"
 #include "core/edit/history.h"
-#include "core/edit/operation.h"
 
 namespace tarveno {
 

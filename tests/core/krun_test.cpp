@@ -15,9 +15,9 @@ namespace {
 // what they cannot see is the reader working over an open chart, as the editor opens files.
 TEST(KrunHeader, ReadingResetsWhatTheFormatCarriesAndWritingKeepsTextsOnTheirLines) {
   Chart chart;
-  testing::header(chart) = std::tuple(2, 0x35, 7, "EDIT", "old", 3, 4, "note");
+  testing::header(chart) = std::tuple(PlayStyle::Double, 0x35, 7, "EDIT", "old", 3, 4, "note");
   ReadKrunChart("", chart);
-  EXPECT_EQ(testing::header(chart), std::tuple(0, 0, 7, "EDIT", "", 0, 0, ""));
+  EXPECT_EQ(testing::header(chart), std::tuple(PlayStyle::Single, 0, 7, "EDIT", "", 0, 0, ""));
 
   // The editor's texts may hold line breaks; written as they are they would start new lines
   // that read back as keywords or rows.

@@ -16,7 +16,8 @@ class SheetHeader : public ::testing::Test {
   SheetHeader() {
     catalogue.SongList[0] = SongRecord{"ひだまりステップ", 3, 140, 40, 1, 1, 0};
     catalogue.SongList[1] = SongRecord{"Marble Comet", 9, -1, 60, 2, 0, 0};
-    std::tie(chart.SongIndex, chart.EditName, chart.PlayStyle, chart.Difficulty) = std::tuple(1, "AB", 1, 0x39);
+    std::tie(chart.SongIndex, chart.EditName, chart.PlayStyle, chart.Difficulty) =
+        std::tuple(1, "AB", PlayStyle::Couple, 0x39);
   }
   Lines expand(const std::string& style) const { return expandHeaderTemplate(style, chart, catalogue); }
 
@@ -46,8 +47,8 @@ TEST_F(SheetHeader, ExpandsEscapesAndNamesEndsLinesAtCrAndCountsTheLines) {
   EXPECT_EQ(expand("%T/%T"), (Lines{"ひだまりステップ/ひだまりステップ"}));
 
   std::string styles;
-  for (uint8_t style = 0; style < 5; ++style) {
-    chart.PlayStyle = style;
+  for (int style = 0; style < 5; ++style) {
+    chart.PlayStyle = static_cast<PlayStyle>(style);
     styles += expand("<%M>")[0];
   }
   EXPECT_EQ(styles, "<SINGLE><COUPLE><DOUBLE><><>");

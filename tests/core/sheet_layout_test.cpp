@@ -79,11 +79,11 @@ TEST_F(SheetLayoutTest, WorkedSheetsMatchTheirFixtures) {
   chart.SongIndex = k16;
   settings = ViewSettings{};
   settings.HeaderStyle = "%T\r\n";
-  for (uint8_t style : {1, 2, 3}) {
-    chart.PlayStyle = style;
+  for (int style : {1, 2, 3}) {
+    chart.PlayStyle = static_cast<PlayStyle>(style);
     testing::expectFixture(describe(ok()), "sheet-layout/sixteen-couple.txt");
   }
-  chart.PlayStyle = 0;
+  chart.PlayStyle = PlayStyle::Single;
   settings.SheetBlocks = 16;
   settings.HeaderStyle.clear();
   testing::expectFixture(describe(ok()), "sheet-layout/sixteen-one-column.txt");

@@ -21,7 +21,7 @@ TEST(StatsCount, NoteValuesPanelsAndStepsOfEachStyle) {
 
   // A plain beat's slots are quarter, sixteenth, eighth, sixteenth.
   Chart plain;
-  plain.PlayStyle = 1;
+  plain.PlayStyle = PlayStyle::Couple;
   plain.StepData[2] = {0, 0, 0, 0, 0x01, 0x02, 0x04, 0x88};  // 0x88: both pads' right
   expectStats(plain, 4, 5, 4, {1, 1, 1, 1, 0, 0, 0, 1}, {1, 1, 3, 0});
 
@@ -32,7 +32,7 @@ TEST(StatsCount, NoteValuesPanelsAndStepsOfEachStyle) {
 
   // 255 off the beat is a byte of eight arrows in the double style.
   Chart dbl;
-  dbl.PlayStyle = 2;
+  dbl.PlayStyle = PlayStyle::Double;
   dbl.StepData[1][1] = 0xFF;
   expectStats(dbl, 4, 8, 1, {1, 1, 1, 1, 1, 1, 1, 1}, {0, 0, 8, 0});
 
@@ -40,13 +40,13 @@ TEST(StatsCount, NoteValuesPanelsAndStepsOfEachStyle) {
   Chart single;
   single.StepData[1] = {0x31, 0, 0xF0, 0, kTripletMark, 0, 0x22};  // a second pad left over from another style
   expectStats(single, 4, 2, 2, {1, 1, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 1});
-  single.PlayStyle = 1;
+  single.PlayStyle = PlayStyle::Couple;
   expectStats(single, 4, 9, 3, {1, 1, 0, 0, 2, 3, 1, 1}, {3, 4, 0, 2});
 }
 
 TEST(StatsCount, OnlyTheSongsMeasuresCountEveryOneOfThem) {
   Chart chart;
-  chart.PlayStyle = 2;
+  chart.PlayStyle = PlayStyle::Double;
   // Measures 0 and 2 of a 3-measure song, then measures 3 and 470 past it.
   std::tie(chart.StepData[0][0], chart.StepData[2][15], chart.StepData[3][0], chart.StepData[470][0]) =
       std::tuple(0x01, 0x10, 0x04, 0x04);

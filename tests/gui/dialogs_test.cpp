@@ -22,7 +22,7 @@ TEST(WindowTexts, MatchTheirFixtures) {
   EditInfoWindow info(h.context, &h.window());
   expectFixture(describeControls(info).toStdString(), "gui/edit_info_window.txt");
   Chart& c = h.chart();  // the properties dialog opens on the header
-  header(c) = std::tuple(1, 0x27, 1, "ABC", "My title", 0, 12, "note");
+  header(c) = std::tuple(PlayStyle::Couple, 0x27, 1, "ABC", "My title", 0, 12, "note");
   OptionsDialog options(h.context, nullptr);
   expectFixture(describeControls(options).toStdString(), "gui/options_dialog.txt");
   AboutDialog about;  // the version of this build stands in the fixture as <version>
@@ -45,12 +45,12 @@ TEST(AboutDialogTest, VersionTextAndOk) {
 TEST(EditInfoWindowTest, ShownBesideTheMainWindowEachLabelShowsItsFigure) {
   AppParts app;
   Chart& c = app.document.chart;
-  c.PlayStyle = 1;
+  c.PlayStyle = PlayStyle::Couple;
   for (int m = 1; m <= 3; ++m) {
     for (int s = 0; s < 16; ++s) c.StepData[m][s] = static_cast<uint8_t>((m * 16 + s) * 73 % 251);
   }
   makeTriplet(c, 4, 1, 1, 2, 12);
-  RecalcAllBeatTypes(c, app.catalogue);
+  recalcAllBeatTypes(c, app.catalogue);
   const ChartStats s = ComputeChartStats(c, app.catalogue);
   QWidget mainWindow;
   mainWindow.setGeometry(10, 40, 300, 200);

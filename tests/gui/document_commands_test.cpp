@@ -2,7 +2,7 @@
 #include <functional>
 
 #include "core/chart/card.h"
-#include "core/chart/open.h"
+#include "core/chart/chart_files.h"
 #include "gui/app/document_commands.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/gui_test_helpers.h"
@@ -56,7 +56,7 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
   }
 
   QWidget* dialogParent() override { return nullptr; }
-  void resetChart() override { ++resets, ResetChartData(document.chart), document.Modified = false; }
+  void resetChart() override { ++resets, resetChartData(document.chart), document.Modified = false; }
   void finishOpening() override { ++finishes, document.Modified = false; }
   void openSettingsDialog() override { ++settings, onSettings ? onSettings() : void(); }
   void closeStatistics() override { ++statisticsClosed; }

@@ -16,14 +16,17 @@ using V = std::vector<int>;
 constexpr QRgb kBlack = 0xFF000000u, kWhite = 0xFFFFFFFFu, kRed = 0xFFFF0000u;
 
 TEST(EditorLayoutTest, CanvasIsCentredLeftOfTheScrollBarWhichStopsAtTheTables) {
-  const EditorLayout single = computeEditorLayout(400, 520, 30, 20, 16, 0, 120);
+  const EditorLayout single = computeEditorLayout(400, 520, 30, 20, 16, PlayStyle::Single, 120);
   EXPECT_EQ(std::tuple(single.canvasTop, single.canvasLeft, single.scrollBar),
             std::tuple(14, 128, QRect(384, 30, 16, 470)));
-  EXPECT_EQ(computeEditorLayout(401, 520, 30, 20, 16, 1, 120).canvasLeft, 64);  // 64.5 rounds to the even 64
-  EXPECT_EQ(computeEditorLayout(403, 520, 30, 20, 16, 2, 120).canvasLeft, 66);  // 65.5 rounds to the even 66
+  EXPECT_EQ(computeEditorLayout(401, 520, 30, 20, 16, PlayStyle::Couple, 120).canvasLeft,
+            64);  // 64.5 rounds to the even 64
+  EXPECT_EQ(computeEditorLayout(403, 520, 30, 20, 16, PlayStyle::Double, 120).canvasLeft,
+            66);  // 65.5 rounds to the even 66
   // Never below row 3, never past the 471 table measures.
   for (auto [measures, maximum] : {std::pair{0, 3}, {4, 3}, {5, 7}, {120, 467}, {471, 1871}, {30000, 1871}}) {
-    EXPECT_EQ(computeEditorLayout(400, 520, 30, 20, 16, 0, measures).scrollMaximum, maximum) << measures;
+    EXPECT_EQ(computeEditorLayout(400, 520, 30, 20, 16, PlayStyle::Single, measures).scrollMaximum, maximum)
+        << measures;
   }
 }
 
@@ -208,7 +211,7 @@ TEST_F(EditorTest, RowsGridArrowsAndHolds) {
   h.chart().StepData[3] = {1, 2, 4, 8};   // row 12: one arrow in each slot, each its own column
   h.chart().StepData[3][4] = 1;           // a hold in column 0 from row 13, slot 0, to slot 6
   for (int s = 4; s <= 10; ++s) h.chart().FreezeData[3][s] = 1;
-  RecalcAllBeatTypes(h.chart(), h.catalogue);
+  recalcAllBeatTypes(h.chart(), h.catalogue);
   h.window().redrawCanvas();
   const int y4 = h.rowY(4), y5 = h.rowY(5), y8 = h.rowY(8), y12 = h.rowY(12), y13 = h.rowY(13);
   // clang-format off
@@ -238,7 +241,7 @@ TEST_F(EditorTest, RowsGridArrowsAndHolds) {
   h.moveTo(h.canvasPoint(100, 100));
   EXPECT_EQ(h.pixel(0, y5 + 8), kWhite);
 
-  h.chart().PlayStyle = 1;
+  h.chart().PlayStyle = PlayStyle::Couple;
   h.window().layoutEditor();
   h.window().redrawCanvas();
   const std::tuple<int, int, QRgb> pads[] = {

@@ -13,7 +13,7 @@ namespace {
 TEST(HiDpi, TheCanvasAtTwiceTheDensityIsTheSamePictureWithSharperArrows) {
   const Catalogue catalogue = testCatalogue();
   Chart chart;
-  chart.PlayStyle = 1;
+  chart.PlayStyle = PlayStyle::Couple;
   setSteps(chart, 1, 0, 1);  // one arrow: row 4, column 0
   setSteps(chart, 2, 2, 0);  // a sixteenth-level row without arrows: its tint
   makeTriplet(chart, 2, 2, 0, 0, 0);

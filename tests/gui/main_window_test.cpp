@@ -8,7 +8,7 @@
 #include <functional>
 #include <tuple>
 
-#include "core/chart/open.h"
+#include "core/chart/chart_files.h"
 #include "gui/app/startup.h"
 #include "gui/gui_test_helpers.h"
 #include "support/test_paths.h"
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, GridChoicesAndSelectionClicksSetTheChecksAndEnabledStates
   h.clipboard.ClipBeats = 4;
   h.click(h.marginPoint(6));
   EXPECT_EQ(states(), "00100000");  // a start line and a filled clipboard: paste only
-  h.chart().PlayStyle = 2;
+  h.chart().PlayStyle = PlayStyle::Double;
   h.click(h.marginPoint(9));
   EXPECT_EQ(states(), "11011001");  // complete, in double play: no quarter turns
   h.click(h.marginPoint(9), Qt::RightButton);
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, GridChoicesAndSelectionClicksSetTheChecksAndEnabledStates
 }
 
 TEST_F(MainWindowTest, TheDefaultSizeShowsAllRowsAndBothPads) {
-  h.chart().PlayStyle = 1;
+  h.chart().PlayStyle = PlayStyle::Couple;
   h.window().layoutEditor();
   const QWidget* client = h.window().canvas();
   const QRect bar = h.window().findChild<QScrollBar*>(QStringLiteral("VScroll1"))->geometry();
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, TheDefaultSizeShowsAllRowsAndBothPads) {
 
 TEST_F(MainWindowTest, TheCommandsReachTheirDialogsAndDocumentCommands) {
   EXPECT_EQ(modalOf([&] { h.action("M_About")->trigger(); }), "frmAbout");
-  h.chart().PlayStyle = 1;  // the properties dialog is followed by a layout and a redraw
+  h.chart().PlayStyle = PlayStyle::Couple;  // the properties dialog is followed by a layout and a redraw
   const int singleLeft = st.canvasLeft;
   EXPECT_EQ(modalOf([&] { h.button("set")->click(); }), "frmOptions");
   EXPECT_EQ(std::pair(st.canvasLeft, h.pixel(128, 100)), std::pair(singleLeft - 64, 0xFFFFFFFFu));  // pad divider

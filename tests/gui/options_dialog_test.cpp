@@ -88,7 +88,8 @@ TEST_F(OptionsDialogTest, OkStoresTheHeaderOrReportsRefusedInputAndEitherWayMark
   ok();
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   const Chart& c = document.chart;
-  EXPECT_EQ(header(c), std::tuple(2, 3 * 16 + 15, 4, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
+  EXPECT_EQ(header(c),
+            std::tuple(PlayStyle::Double, 3 * 16 + 15, 4, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
   EXPECT_TRUE(document.Modified && prompts.shown.empty());
 
   document.Modified = false;
@@ -101,7 +102,7 @@ TEST_F(OptionsDialogTest, OkStoresTheHeaderOrReportsRefusedInputAndEitherWayMark
             std::tuple(QStringLiteral("Error"), QStringLiteral("EDIT名は半角英数字８文字以内にして下さい。"),
                        Prompts::Icon::Exclamation));
   EXPECT_EQ(std::tie(c.EditName, c.PlayStyle, c.Difficulty, document.Modified),
-            std::make_tuple("NEW}ONE", 2, 0x3F, true));
+            std::make_tuple("NEW}ONE", PlayStyle::Double, 0x3F, true));
   EXPECT_EQ(std::pair(dialog->result(), text("txtName")), std::pair(0, QStringLiteral("A~B")));  // left to correct
 }
 

@@ -83,8 +83,8 @@ class CardBytes {
 };
 
 // In the single style the console expects the pad's nibble in both halves of the byte.
-uint8_t toCardByte(uint8_t b, uint8_t style) {
-  return style == 0 ? static_cast<uint8_t>((b & 15) * 17) : b;
+uint8_t toCardByte(uint8_t b, PlayStyle style) {
+  return style == PlayStyle::Single ? static_cast<uint8_t>((b & 15) * 17) : b;
 }
 
 // The table holds 471 measures; a catalogue length beyond that cannot be stored anyway.
@@ -103,14 +103,14 @@ Result<std::string> WriteCardSave(const Chart& chart, const Catalogue& catalogue
     return Error{ErrorCode::OutOfRange,
                  "曲が選ばれていないため、メモリーカードイメージに保存できません。\n譜面の設定で曲を選んでください。"};
   }
-  if (chart.PlayStyle > 2) {
+  if (static_cast<uint8_t>(chart.PlayStyle) > static_cast<uint8_t>(PlayStyle::Double)) {
     return Error{ErrorCode::OutOfRange, "プレイスタイルが正しくないため、メモリーカードイメージに保存できません。"};
   }
   const SongRecord& song = catalogue.SongList[static_cast<size_t>(chart.SongIndex)];
   const int measures = storedMeasures(song);
   const uint16_t freezeLength = static_cast<uint16_t>((measures + 2) * kSlotsPerMeasure);
   const uint16_t code = static_cast<uint16_t>(song.Code);
-  const uint8_t style = chart.PlayStyle;
+  const PlayStyle style = chart.PlayStyle;
 
   uint8_t hasFreeze = 0;
   for (int m = 0; m < std::min(measures, kFreezeMeasures) && !hasFreeze; ++m) {
@@ -159,10 +159,10 @@ Result<std::string> WriteCardSave(const Chart& chart, const Catalogue& catalogue
   put16(out, kOffWordD, static_cast<uint16_t>(edition.wordD));
   put16(out, kOffFreezeLength, freezeLength);
   put16(out, kOffCode, code);
-  put8(out, kOffStyle, style);
+  put8(out, kOffStyle, static_cast<uint8_t>(style));
   put8(out, kOffDifficulty, chart.Difficulty);
   put16(out, kOffFreezeLength2, freezeLength);
-  put8(out, kOffStyle2, style);
+  put8(out, kOffStyle2, static_cast<uint8_t>(style));
   put16(out, kOffHeaderWord, 259);
   put16(out, kOffCode2, code);
   put8(out, kOffDifficulty2, chart.Difficulty);
@@ -200,11 +200,12 @@ Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, c
     if (!loaded) notices.push_back(Notice{0, "Error", loaded.error().message});
   }
 
-  const uint8_t style = file.u8(kOffStyle);
-  if (style > 2) {
+  const uint8_t styleByte = file.u8(kOffStyle);
+  if (styleByte > static_cast<uint8_t>(PlayStyle::Double)) {
     notices.push_back(readError(103));
     return notices;
   }
+  const auto style = static_cast<PlayStyle>(styleByte);
   chart.PlayStyle = style;
   chart.Difficulty = file.u8(kOffDifficulty);
   chart.HasFreeze = file.u8(kOffHasFreeze);
@@ -219,7 +220,7 @@ Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, c
     }
   }
 
-  if (style == 0) {
+  if (style == PlayStyle::Single) {
     // Only an on-beat 255 is a triplet marker; any other byte keeps the first pad's nibble.
     for (auto& measure : chart.StepData) {
       for (size_t s = 0; s < measure.size(); ++s) {
@@ -239,7 +240,7 @@ Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, c
       uint8_t& source = chart.StepData[static_cast<size_t>(row)][static_cast<size_t>(slot)];
       // Freeze bytes have no triplet marker: in the single style only the first pad counts.
       chart.FreezeData[static_cast<size_t>(i / kSlotsPerMeasure)][static_cast<size_t>(i % kSlotsPerMeasure)] =
-          style == 0 ? static_cast<uint8_t>(source & 15) : source;
+          style == PlayStyle::Single ? static_cast<uint8_t>(source & 15) : source;
       source = 0;
     }
   }

@@ -33,7 +33,7 @@ bool CanPlaceArrow(const Chart& chart, int column, int slot, int measure) {
   if (measure <= 0 || measure >= kStepMeasures || column < 0 || column > 7 || slot < 0 || slot > 15) return false;
   const unsigned occupied = static_cast<unsigned>(chart.stepAt(slot, measure) | chart.freezeAt(slot, measure));
   unsigned panels;
-  if (chart.PlayStyle == 2)
+  if (chart.PlayStyle == PlayStyle::Double)
     panels = 0xFF;
   else
     panels = column < 4 ? 0x0F : 0xF0;
@@ -42,16 +42,16 @@ bool CanPlaceArrow(const Chart& chart, int column, int slot, int measure) {
   return !own && count <= 1;
 }
 
-void RecalcAllBeatTypes(Chart& chart, const Catalogue& catalogue) {
+void recalcAllBeatTypes(Chart& chart, const Catalogue& catalogue) {
   const int measures = std::min(catalogue.measures(chart.SongIndex), kStepMeasures);
   for (int g = 0; g < 4 * measures; ++g) RecalcBeatType(chart, g % 4, g / 4);
 }
 
-void ResetChartData(Chart& chart) {
+void resetChartData(Chart& chart) {
   chart.eraseSteps();
   chart.eraseFreeze();
   chart.eraseBeatTypes();
-  chart.PlayStyle = 0;
+  chart.PlayStyle = PlayStyle::Single;
   chart.Difficulty = 1;
   chart.EditName.clear();
   chart.KrunTitle.clear();

@@ -26,6 +26,21 @@ static_assert(sizeof(StepTable) == 7536, "the step block of a card save is 471 x
 
 enum class BeatKind : uint8_t { Plain = 0, Sixteenth = 1, Triplet = 2 };
 
+// Who plays the chart: one pad, two players on two pads, or one player on both pads. The
+// values are those of the card save and the batch tool's --style.
+enum class PlayStyle : uint8_t { Single = 0, Couple = 1, Double = 2 };
+
+inline constexpr std::array<PlayStyle, 3> kPlayStyles = {PlayStyle::Single, PlayStyle::Couple, PlayStyle::Double};
+
+// Panels of the arrow byte a style uses: the first pad's nibble alone in single play.
+inline constexpr uint8_t stylePanels(PlayStyle style) {
+  return style == PlayStyle::Single ? 0x0F : 0xFF;
+}
+// Whether the style shows the second pad.
+inline constexpr bool hasSecondPad(PlayStyle style) {
+  return style != PlayStyle::Single;
+}
+
 // The note value of a position (0 on the beat, 1 eighth, 2 sixteenth, 3 a later triplet note).
 // It is counted by the statistics and picks an arrow's colour wherever arrows are drawn.
 inline constexpr std::array<int, 4> kSlotNoteValue = {0, 2, 1, 2};  // the four slots of a plain beat
@@ -37,7 +52,7 @@ struct Chart {
   FreezeTable FreezeData{};
   BeatTable BeatType{};
 
-  uint8_t PlayStyle = 0;   // 0 single, 1 couple, 2 double
+  tarveno::PlayStyle PlayStyle = tarveno::PlayStyle::Single;
   uint8_t Difficulty = 1;  // class in the high nibble, foot level in the low nibble
   int16_t SongIndex = 0;
   std::string EditName;  // UTF-8; at most 8 half-width characters
@@ -86,11 +101,11 @@ bool CanPlaceArrow(const Chart& chart, int column, int slot, int measure);
 
 // The recompute that finishes every opening: every beat of the song's measures
 // (none when SongIndex is outside 0..500), limited to the table's 471 measures.
-void RecalcAllBeatTypes(Chart& chart, const Catalogue& catalogue);
+void recalcAllBeatTypes(Chart& chart, const Catalogue& catalogue);
 
 // Resets the header fields a new chart starts with and erases the tables. SongIndex,
 // KrunWidth, KrunHeight and KrunComment keep their values.
-void ResetChartData(Chart& chart);
+void resetChartData(Chart& chart);
 
 // The two chart file kinds: the memory-card save (.mc) and the KRUN chart text (.kru).
 enum class ChartFileKind { Card, Krun };

@@ -16,9 +16,6 @@ namespace tarveno {
 
 namespace {
 
-constexpr uint8_t kStyleCouple = 1;
-constexpr uint8_t kStyleDouble = 2;
-
 std::u32string lowerAscii(std::u32string_view text) {
   std::u32string lower(text);
   for (char32_t& c : lower) {
@@ -43,9 +40,9 @@ void readNumber(std::u32string_view key, std::u32string_view word, int16_t& fiel
 bool applyKeyword(std::u32string_view key, Chart& chart) {
   const std::u32string lower = lowerAscii(key);
   if (lower == U"double") {
-    chart.PlayStyle = kStyleDouble;
+    chart.PlayStyle = PlayStyle::Double;
   } else if (lower == U"twoplay") {
-    chart.PlayStyle = kStyleCouple;
+    chart.PlayStyle = PlayStyle::Couple;
   } else if (lower == U"basic") {
     chart.Difficulty = 0x10;
   } else if (lower == U"another") {
@@ -128,7 +125,7 @@ Date currentDate() {
 }
 
 std::vector<Notice> ReadKrunChart(std::string_view bytes, Chart& chart) {
-  chart.PlayStyle = 0;
+  chart.PlayStyle = PlayStyle::Single;
   chart.Difficulty = 0;
   chart.KrunTitle.clear();
   chart.KrunHeight = 0;
@@ -150,7 +147,7 @@ std::vector<Notice> ReadKrunChart(std::string_view bytes, Chart& chart) {
       readRow(line, KrunPad::First, chart);
     }
     // Tested on what is left after a '#', so "#$001:..." is a second-pad row too.
-    if (!line.empty() && line.front() == U'$' && chart.PlayStyle != 0) {
+    if (!line.empty() && line.front() == U'$' && hasSecondPad(chart.PlayStyle)) {
       line.remove_prefix(1);
       readRow(line, KrunPad::Second, chart);
     }
@@ -170,8 +167,8 @@ std::string WriteKrunChart(const Chart& chart, const Catalogue& catalogue, const
   if (chart.KrunHeight != 0) writeLine("#height " + std::to_string(chart.KrunHeight));
   writeLine("#date " + std::to_string(date.year) + "/" + std::to_string(date.month) + "/" + std::to_string(date.day));
   if (!chart.KrunComment.empty()) writeLine("#comment " + oneLine(chart.KrunComment));
-  if (chart.PlayStyle == kStyleCouple) writeLine("#twoplay");
-  if (chart.PlayStyle == kStyleDouble) writeLine("#double");
+  if (chart.PlayStyle == PlayStyle::Couple) writeLine("#twoplay");
+  if (chart.PlayStyle == PlayStyle::Double) writeLine("#double");
   switch (chart.Difficulty >> 4) {
     case 1:
       writeLine("#basic");
@@ -200,7 +197,7 @@ std::string WriteKrunChart(const Chart& chart, const Catalogue& catalogue, const
       writeLine(line);
     };
     writeRow('#', encodeKrunRow(work, triplets, KrunPad::First));
-    if (chart.PlayStyle == 0) continue;
+    if (!hasSecondPad(chart.PlayStyle)) continue;
     writeRow('$', encodeKrunRow(work, triplets, KrunPad::Second));
   }
   return utf8ToCp932(out);

@@ -26,7 +26,7 @@ ChartStats ComputeChartStats(const Chart& chart, const Catalogue& catalogue) {
   const int measures = std::clamp(catalogue.measures(chart.SongIndex), 0, kStepMeasures);
   // A single chart shows and saves only the first pad; a second pad left over from a change
   // of style is not part of it.
-  const uint8_t panelMask = chart.PlayStyle == 0 ? 0x0F : 0xFF;
+  const uint8_t panelMask = stylePanels(chart.PlayStyle);
   for (int m = 0; m < measures; ++m) {
     const MeasureBytes& bytes = chart.StepData[static_cast<size_t>(m)];
     for (size_t beat = 0; beat < kBeatsPerMeasure; ++beat) {

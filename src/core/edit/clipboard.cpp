@@ -14,7 +14,7 @@ bool validRange(int selStart, int selEnd) {
 
 }  // namespace
 
-void CopyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
+void copyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
   if (!validRange(selStart, selEnd)) return;
   static constexpr uint8_t kNoFreeze[4] = {};
   for (int g = selStart; g < selEnd; ++g) {
@@ -27,9 +27,9 @@ void CopyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboar
   clipboard.ClipBeats = selEnd - selStart;
 }
 
-void CutBeats(Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
+void cutBeats(Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
   if (!validRange(selStart, selEnd)) return;
-  CopyBeats(chart, selStart, selEnd, clipboard);
+  copyBeats(chart, selStart, selEnd, clipboard);
   for (int g = selStart; g < selEnd; ++g) {
     std::fill_n(beatBytes(chart.StepData, g), 4, uint8_t{0});
     if (g < kFreezeBeats) std::fill_n(beatBytes(chart.FreezeData, g), 4, uint8_t{0});
@@ -37,7 +37,7 @@ void CutBeats(Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
   }
 }
 
-void PasteBeats(Chart& chart, int selStart, const Clipboard& clipboard) {
+void pasteBeats(Chart& chart, int selStart, const Clipboard& clipboard) {
   if (selStart < 0 || selStart >= kStepBeats) return;
   const int beats = std::min(clipboard.ClipBeats, kStepBeats - selStart);
   for (int i = 0; i < beats; ++i) {

@@ -15,14 +15,14 @@ struct Clipboard {
 
 // Copies beats selStart .. selEnd - 1 raw (triplet markers and freeze bits alike) and sets
 // ClipBeats. The chart is not changed. Nothing happens unless 0 <= selStart <= selEnd <= 1884.
-void CopyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboard);
+void copyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboard);
 
 // Copy, then empty the beats in both tables and recompute their beat types.
-void CutBeats(Chart& chart, int selStart, int selEnd, Clipboard& clipboard);
+void cutBeats(Chart& chart, int selStart, int selEnd, Clipboard& clipboard);
 
 // Writes the clipboard's beats from beat selStart on, overwriting steps and freeze bits, and
 // recomputes each written beat. Stops at the end of measure 470; measures above 200 get no
 // freeze bits, and clipboard beats past 803 paste without any.
-void PasteBeats(Chart& chart, int selStart, const Clipboard& clipboard);
+void pasteBeats(Chart& chart, int selStart, const Clipboard& clipboard);
 
 }  // namespace tarveno

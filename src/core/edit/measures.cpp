@@ -42,7 +42,7 @@ bool deleteValuesAccepted(int v1, int v2) {
 // storage: a song longer than 200 measures must keep every measure after the edited range,
 // so nothing from its middle may drop out or show up twice.
 
-bool InsertMeasures(Chart& chart, int start, int count) {
+bool insertMeasures(Chart& chart, int start, int count) {
   if (!insertValuesAccepted(start, count)) return false;
   // Downwards, so every row is read before it is overwritten.
   for (int n = kStepMeasures - count; n >= start; --n) moveRow(chart, n - 1, n - 1 + count);
@@ -50,7 +50,7 @@ bool InsertMeasures(Chart& chart, int start, int count) {
   return true;
 }
 
-bool DeleteMeasures(Chart& chart, int first, int last, bool closeGap) {
+bool deleteMeasures(Chart& chart, int first, int last, bool closeGap) {
   if (!deleteValuesAccepted(first, last)) return false;
   if (!closeGap) {
     for (int n = first; n <= last; ++n) emptyRow(chart, n - 1);

@@ -13,11 +13,11 @@ bool deleteValuesAccepted(int v1, int v2);
 // Opens count empty measures at measure number start (row start - 1), pushing the following
 // measures back; only measures pushed past number 471 are lost. Steps, freeze bits and beat
 // types move together. Returns false, changing nothing, when insertValuesAccepted fails.
-bool InsertMeasures(Chart& chart, int start, int count);
+bool insertMeasures(Chart& chart, int start, int count);
 
 // Empties measure numbers first..last. With closeGap the following measures move forward and
 // the freed rows at the end of the table are emptied. Returns false, changing nothing, when
 // deleteValuesAccepted fails.
-bool DeleteMeasures(Chart& chart, int first, int last, bool closeGap);
+bool deleteMeasures(Chart& chart, int first, int last, bool closeGap);
 
 }  // namespace tarveno

@@ -50,15 +50,16 @@ void mapBytes(uint8_t* bytes, const NibbleMap& map, bool swapPads) {
 
 }  // namespace
 
-bool transformAllowed(Transform transform, uint8_t playStyle) {
-  return playStyle != 2 || (transform != Transform::TurnLeft && transform != Transform::TurnRight);
+bool transformAllowed(Transform transform, PlayStyle style) {
+  return style != PlayStyle::Double || (transform != Transform::TurnLeft && transform != Transform::TurnRight);
 }
 
-void TransformBeats(Chart& chart, int selStart, int selEnd, Transform transform) {
+void transformBeats(Chart& chart, int selStart, int selEnd, Transform transform) {
   const NibbleMap& map = kMaps[static_cast<size_t>(transform)];
   // In double play the eight panels form one row, so mirroring it across also moves each
   // arrow to the other pad.
-  const bool swapPads = chart.PlayStyle == 2 && (transform == Transform::Mirror || transform == Transform::MirrorH);
+  const bool swapPads =
+      chart.PlayStyle == PlayStyle::Double && (transform == Transform::Mirror || transform == Transform::MirrorH);
   const int from = std::max(selStart, 0);
   const int to = std::min(selEnd, kStepBeats);
   for (int g = from; g < to; ++g) mapBytes(beatBytes(chart.StepData, g), map, swapPads);

@@ -43,17 +43,16 @@ void appendText(std::string& line, const std::string& text, size_t from, size_t 
 
 }  // namespace
 
-std::string playStyleName(uint8_t playStyle) {
-  switch (playStyle) {
-    case 0:
+std::string playStyleName(PlayStyle style) {
+  switch (style) {
+    case PlayStyle::Single:
       return "SINGLE";
-    case 1:
+    case PlayStyle::Couple:
       return "COUPLE";
-    case 2:
+    case PlayStyle::Double:
       return "DOUBLE";
-    default:
-      return {};
   }
+  return {};  // a style byte from a damaged file
 }
 
 std::string difficultyText(uint8_t difficulty, bool anotherNames) {

@@ -10,7 +10,7 @@
 namespace tarveno {
 
 // "SINGLE", "COUPLE", "DOUBLE", or nothing for any other style value.
-std::string playStyleName(uint8_t playStyle);
+std::string playStyleName(PlayStyle style);
 
 // The difficulty as the header shows it: class name then foot level ("MANIAC-9", "BASIC-?").
 // anotherNames picks the second set of class names (ANOTHER/SSR instead of TRICK/MANIAC).

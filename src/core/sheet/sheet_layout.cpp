@@ -65,7 +65,7 @@ Result<SheetLayout> layoutSheet(const Chart& chart, const Catalogue& catalogue, 
   const int64_t marginV = settings.SheetMarginV;
   const int64_t marginH = settings.SheetMarginH;
   const int64_t marginC = settings.SheetMarginC;
-  const int64_t w = int64_t{kSheetCellWidth} * 4 * (chart.PlayStyle == 0 ? 1 : 2);
+  const int64_t w = int64_t{kSheetCellWidth} * 4 * (hasSecondPad(chart.PlayStyle) ? 2 : 1);
   const int64_t h = int64_t{kSheetBeatHeight} * 4;
   const int64_t c = (n - 1) / blocks + 1;
   const int64_t lines = check(headerLineCount(settings.HeaderStyle), "ヘッダの行数");
@@ -94,7 +94,7 @@ Result<SheetLayout> layoutSheet(const Chart& chart, const Catalogue& catalogue, 
   layout.bufferWidth = static_cast<int>(w);
   layout.bufferHeight = kSheetCellWidth + static_cast<int>(h);
   layout.bufferTopLine = kSheetBeatHeight;
-  layout.playerLine = chart.PlayStyle != 0;
+  layout.playerLine = hasSecondPad(chart.PlayStyle);
   layout.playerLineX = static_cast<int>(w / 2);
   layout.showNumbers = settings.ShowNum != 0;
 

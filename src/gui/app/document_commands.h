@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/chart/chart.h"
-#include "core/chart/open.h"
+#include "core/chart/chart_files.h"
 
 class QWidget;
 

@@ -18,7 +18,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "core/edit/edit_commands.h"
+#include "core/edit/command_states.h"
 #include "gui/app/app_context.h"
 #include "gui/app/edit_info_window.h"
 #include "gui/songs/options_dialog.h"
@@ -131,7 +131,7 @@ void MainWindow::resetChart() {
   state_.selStart = state_.selEnd = state_.hoverRow = kUnset;
   vscroll_->setValue(geometry::kScrollMinimum);
   updateEditCommands();
-  ResetChartData(context_.document.chart);
+  resetChartData(context_.document.chart);
   layoutEditor();
   redrawCanvas();
   context_.document.Modified = false;

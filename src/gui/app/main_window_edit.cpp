@@ -12,12 +12,12 @@ namespace tarveno {
 
 void MainWindow::M_Copy_Click() {
   // The chart is only read: not modified, not redrawn.
-  CopyBeats(context_.document.chart, state_.selStart, state_.selEnd, context_.clipboard);
+  copyBeats(context_.document.chart, state_.selStart, state_.selEnd, context_.clipboard);
 }
 
 void MainWindow::M_Cut_Click() {
   const Snapshot before = snapshot();
-  CutBeats(context_.document.chart, state_.selStart, state_.selEnd, context_.clipboard);
+  cutBeats(context_.document.chart, state_.selStart, state_.selEnd, context_.clipboard);
   context_.document.Modified = true;
   commitStep(before);
   redrawCanvas();
@@ -25,7 +25,7 @@ void MainWindow::M_Cut_Click() {
 
 void MainWindow::M_Paste_Click() {
   const Snapshot before = snapshot();
-  PasteBeats(context_.document.chart, state_.selStart, context_.clipboard);
+  pasteBeats(context_.document.chart, state_.selStart, context_.clipboard);
   context_.document.Modified = true;
   commitStep(before);
   redrawCanvas();
@@ -37,9 +37,9 @@ void MainWindow::editMeasures(bool insert) {
   const Snapshot before = snapshot();
   Chart& chart = context_.document.chart;
   if (insert) {
-    InsertMeasures(chart, request->first, request->second);
+    insertMeasures(chart, request->first, request->second);
   } else {
-    DeleteMeasures(chart, request->first, request->second, request->closeGap);
+    deleteMeasures(chart, request->first, request->second, request->closeGap);
   }
   context_.document.Modified = true;
   commitStep(before);
@@ -56,7 +56,7 @@ void MainWindow::M_Del_Click() {
 
 void MainWindow::transformSelection(Transform transform) {
   const Snapshot before = snapshot();
-  TransformBeats(context_.document.chart, state_.selStart, state_.selEnd, transform);
+  transformBeats(context_.document.chart, state_.selStart, state_.selEnd, transform);
   context_.document.Modified = true;
   commitStep(before);
   // No redraw: the turned arrows show at the next mouse move over the canvas.

@@ -224,7 +224,7 @@ void renderCanvas(QImage& frame, const CanvasScene& scene, const ArrowImages& im
   Pixels px(frame, images.scale());
   out.hasPositionTexts = false;
   drawRows(f, px, out);
-  if (scene.chart.PlayStyle != 0) {
+  if (hasSecondPad(scene.chart.PlayStyle)) {
     px.vline(f.left + geometry::kPadWidth, f.top, f.top + geometry::kDividerBottom, kWhite);
   }
   drawFreezeBodies(f);

@@ -8,10 +8,10 @@
 namespace tarveno {
 
 EditorLayout computeEditorLayout(int clientWidth, int clientHeight, int toolbarHeight, int statusBarHeight,
-                                 int scrollBarWidth, int playStyle, int songMeasures) {
+                                 int scrollBarWidth, PlayStyle style, int songMeasures) {
   EditorLayout layout;
   layout.canvasTop = toolbarHeight - geometry::kToolbarOverlap;
-  const int secondPad = playStyle != 0 ? geometry::kPadWidth : 0;
+  const int secondPad = hasSecondPad(style) ? geometry::kPadWidth : 0;
   layout.canvasLeft =
       static_cast<int>(roundHalfEven((clientWidth - scrollBarWidth - geometry::kPadWidth - secondPad) / 2.0));
   layout.scrollBar = QRect(clientWidth - scrollBarWidth, toolbarHeight, scrollBarWidth,

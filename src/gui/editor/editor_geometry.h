@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include "core/chart/chart.h"
+
 namespace tarveno {
 
 // Where the editor's pieces stand, in client coordinates.
@@ -35,8 +37,8 @@ inline constexpr int kLastStepMeasure = 470;
 }  // namespace geometry
 
 // 128 pixels for single play, 256 for couple and double.
-inline int canvasWidth(int playStyle) {
-  return playStyle == 0 ? geometry::kPadWidth : 2 * geometry::kPadWidth;
+inline int canvasWidth(PlayStyle style) {
+  return hasSecondPad(style) ? 2 * geometry::kPadWidth : geometry::kPadWidth;
 }
 
 struct EditorLayout {
@@ -50,6 +52,6 @@ struct EditorLayout {
 // short for a full view (or no song at all) gets the maximum 3, so the view can never
 // scroll above row 3; the maximum never reaches past the table's last measure.
 EditorLayout computeEditorLayout(int clientWidth, int clientHeight, int toolbarHeight, int statusBarHeight,
-                                 int scrollBarWidth, int playStyle, int songMeasures);
+                                 int scrollBarWidth, PlayStyle style, int songMeasures);
 
 }  // namespace tarveno

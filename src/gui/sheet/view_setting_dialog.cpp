@@ -17,7 +17,7 @@
 #include "gui/app/prompts.h"
 #include "gui/sheet/color_swatch.h"
 #include "render/qt_color.h"
-#include "render/sheet_paint.h"
+#include "render/sheet_pens_fonts.h"
 
 namespace tarveno {
 

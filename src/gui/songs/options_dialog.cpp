@@ -205,7 +205,8 @@ void OptionsDialog::loadSettings() {
   if (position >= 0) cmbTitle_->setCurrentIndex(position);
   showSongDetails();
 
-  cmbStyle_->setCurrentIndex(chart.PlayStyle < cmbStyle_->count() ? chart.PlayStyle : -1);
+  const int style = static_cast<int>(chart.PlayStyle);
+  cmbStyle_->setCurrentIndex(style < cmbStyle_->count() ? style : -1);
   const int level = chart.Difficulty >> 4;
   cmbLevel_->setCurrentIndex(level < cmbLevel_->count() ? level : -1);
   txtLevel_->setText(QString::number(chart.Difficulty & 15));
@@ -279,7 +280,7 @@ void OptionsDialog::applySettings() {
   if (song.isValid()) chart.SongIndex = static_cast<int16_t>(song.toInt());
   // A header read from a file may carry a style or class the lists do not offer; it is kept
   // as it was unless the user picks an entry.
-  if (cmbStyle_->currentIndex() >= 0) chart.PlayStyle = static_cast<uint8_t>(cmbStyle_->currentIndex());
+  if (cmbStyle_->currentIndex() >= 0) chart.PlayStyle = static_cast<PlayStyle>(cmbStyle_->currentIndex());
   const int level = cmbLevel_->currentIndex() >= 0 ? cmbLevel_->currentIndex() : chart.Difficulty >> 4;
   chart.Difficulty = static_cast<uint8_t>(level * 16 + checked->footLevel);
   chart.EditName = txtName_->text().toStdString();

@@ -1,4 +1,4 @@
-#include "core/chart/open.h"
+#include "core/chart/chart_files.h"
 
 #include "core/chart/card.h"
 #include "core/chart/krun.h"
@@ -50,7 +50,7 @@ Result<std::vector<Notice>> openChartFile(const std::filesystem::path& path, Cha
     document.chart.eraseFreeze();
     notices = ReadKrunChart(*bytes, document.chart);
   }
-  RecalcAllBeatTypes(document.chart, catalogue);
+  recalcAllBeatTypes(document.chart, catalogue);
   document.Modified = false;
   return notices;
 }

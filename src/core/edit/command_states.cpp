@@ -1,4 +1,6 @@
-#include "core/edit/edit_commands.h"
+#include "core/edit/command_states.h"
+
+#include "core/edit/transforms.h"
 
 namespace tarveno {
 
@@ -6,7 +8,7 @@ namespace {
 inline constexpr int kUnsetBeat = -1;
 }
 
-EditCommandEnables nextEditCommands(EditCommandEnables s, int selStart, int selEnd, int clipBeats, uint8_t playStyle) {
+EditCommandEnables nextEditCommands(EditCommandEnables s, int selStart, int selEnd, int clipBeats, PlayStyle style) {
   if (selStart == kUnsetBeat && selEnd == kUnsetBeat) return EditCommandEnables{};
   if (selEnd == kUnsetBeat) {
     s.cut = s.copy = false;
@@ -17,7 +19,8 @@ EditCommandEnables nextEditCommands(EditCommandEnables s, int selStart, int selE
   s.cut = s.copy = true;
   s.paste = false;
   s.mirrorH = s.mirrorV = s.mirror = true;
-  if (playStyle < 2) s.turnLeft = s.turnRight = true;
+  if (transformAllowed(Transform::TurnLeft, style)) s.turnLeft = true;
+  if (transformAllowed(Transform::TurnRight, style)) s.turnRight = true;
   return s;
 }
 

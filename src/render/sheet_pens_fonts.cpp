@@ -1,4 +1,4 @@
-#include "render/sheet_paint.h"
+#include "render/sheet_pens_fonts.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/edit/edit_commands.h"
+#include "core/edit/command_states.h"
 
 namespace tarveno {
 namespace {
@@ -18,7 +18,8 @@ TEST(EditCommands, RulesLeaveSomeStatesAsTheyWere) {
       {false, 3, 7, 0, 2, {true, true, false, true, true, false, false, true}}};
   for (auto [on, selStart, selEnd, clip, style, want] : cases) {
     const EditCommandEnables before{on, on, on, on, on, on, on, on};
-    EXPECT_TRUE(nextEditCommands(before, selStart, selEnd, clip, style) == want) << on << selStart << selEnd << clip;
+    EXPECT_TRUE(nextEditCommands(before, selStart, selEnd, clip, static_cast<PlayStyle>(style)) == want)
+        << on << selStart << selEnd << clip;
   }
 }
 

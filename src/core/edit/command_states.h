@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/chart/chart.h"
+
 namespace tarveno {
 
 // Enabled states of the edit commands that depend on the selection and the clipboard
@@ -24,6 +26,6 @@ struct EditCommandEnables {
 // left as they were on purpose: paste for a start line with an empty clipboard, and the two
 // quarter turns of a complete selection in double play.
 EditCommandEnables nextEditCommands(EditCommandEnables previous, int selStart, int selEnd, int clipBeats,
-                                    uint8_t playStyle);
+                                    PlayStyle style);
 
 }  // namespace tarveno

@@ -1,4 +1,4 @@
-#include "core/edit/operation.h"
+#include "core/edit/edit_words.h"
 
 #include <algorithm>
 #include <array>
@@ -69,7 +69,7 @@ Status applyMeasureEdit(Chart& chart, const EditOperation& op) {
       return refused(ErrorCode::OutOfRange,
                      "小節挿入できません。小節番号と小節数はどちらも1以上で、その和は472未満にしてください。");
     }
-    InsertMeasures(chart, v1, v2);
+    insertMeasures(chart, v1, v2);
     return {};
   }
   if (!fits || !deleteValuesAccepted(v1, v2)) {
@@ -77,7 +77,7 @@ Status applyMeasureEdit(Chart& chart, const EditOperation& op) {
                    "小節削除できません。小節番号は1以上、最初の小節番号は最後の小節番号以下、"
                    "最後の小節番号は472未満にしてください。");
   }
-  DeleteMeasures(chart, v1, v2, op.verb == EditVerb::DeleteClose);
+  deleteMeasures(chart, v1, v2, op.verb == EditVerb::DeleteClose);
   return {};
 }
 
@@ -118,10 +118,10 @@ Status applyEditOperation(Chart& chart, Clipboard& clipboard, const EditOperatio
   const int second = static_cast<int>(op.second);
   switch (op.verb) {
     case EditVerb::Copy:
-      CopyBeats(chart, first, second, clipboard);
+      copyBeats(chart, first, second, clipboard);
       return {};
     case EditVerb::Cut:
-      CutBeats(chart, first, second, clipboard);
+      cutBeats(chart, first, second, clipboard);
       return {};
     case EditVerb::Paste:
       if (op.first < 0 || op.first >= kStepBeats) {
@@ -130,13 +130,13 @@ Status applyEditOperation(Chart& chart, Clipboard& clipboard, const EditOperatio
       if (clipboard.ClipBeats <= 0) {
         return refused(ErrorCode::Unsupported, "クリップボードが空なので貼り付けできません。");
       }
-      PasteBeats(chart, first, clipboard);
+      pasteBeats(chart, first, clipboard);
       return {};
     case EditVerb::Transform:
       if (!transformAllowed(op.transform, chart.PlayStyle)) {
         return refused(ErrorCode::Unsupported, "ダブルプレーでは90゜回転できません。");
       }
-      TransformBeats(chart, first, second, op.transform);
+      transformBeats(chart, first, second, op.transform);
       return {};
     case EditVerb::Insert:
     case EditVerb::Delete:
