@@ -28,8 +28,7 @@ void DocumentCommands::showFileError(const std::string& message, const QString& 
   // The user has to learn which file failed; most core messages say it already.
   const QString name = QString::fromStdString(displayName(toPath(path)));
   if (!text.contains(name)) text += QStringLiteral("\n") + name;
-  context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), text, Prompts::Buttons::Ok,
-                           Prompts::Icon::Exclamation);
+  context_.prompts.error(host_.dialogParent(), text);
 }
 
 bool DocumentCommands::openChartPath(const QString& path, ChartFileKind kind) {

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -39,6 +40,12 @@ class Prompts {
   virtual std::optional<FileChoice> saveFile(QWidget* parent, const FileDialog& dialog) = 0;
   virtual std::optional<QColor> color(QWidget* parent, const QColor& initial) = 0;
   virtual std::optional<QFont> font(QWidget* parent, const QFont& initial) = 0;
+
+  // The program's one kind of failure box: "Error", the text, OK and the exclamation icon.
+  void error(QWidget* parent, const QString& text) {
+    message(parent, QStringLiteral("Error"), text, Buttons::Ok, Icon::Exclamation);
+  }
+  void error(QWidget* parent, const std::string& text) { error(parent, QString::fromStdString(text)); }
 };
 
 }  // namespace tarveno

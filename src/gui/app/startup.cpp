@@ -31,8 +31,7 @@ QString resolveCommandLineFile(const QString& fileName, const QString& launchFol
 Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent) {
   auto loaded = LoadSongList(kruidDat);
   if (!loaded) {
-    prompts.message(parent, QStringLiteral("Error"), QString::fromStdString(loaded.error().message),
-                    Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    prompts.error(parent, loaded.error().message);
     Catalogue empty;
     empty.folder = kruidDat.parent_path();
     return empty;
@@ -40,8 +39,7 @@ Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts&
   if (!loaded->warnings.empty()) {
     QStringList lines;
     for (const std::string& warning : loaded->warnings) lines.append(QString::fromStdString(warning));
-    prompts.message(parent, QStringLiteral("Error"), lines.join(QLatin1Char('\n')), Prompts::Buttons::Ok,
-                    Prompts::Icon::Exclamation);
+    prompts.error(parent, lines.join(QLatin1Char('\n')));
   }
   return std::move(loaded->catalogue);
 }

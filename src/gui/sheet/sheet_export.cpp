@@ -47,8 +47,7 @@ bool exportSheetImage(QWidget* parent, Prompts& prompts, const QImage& sheet, Pr
   const Status saved = saveImage(sheet, path, options);
   QGuiApplication::restoreOverrideCursor();
   if (!saved) {
-    prompts.message(parent, QStringLiteral("Error"), QString::fromStdString(saved.error().message),
-                    Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    prompts.error(parent, saved.error().message);
     return false;
   }
   return true;

@@ -178,16 +178,14 @@ void SheetView::M_Property_Click() {
   if (dialog.exec() != QDialog::Accepted) return;
   if (Status rendered = renderSheet(); !rendered) {
     // The settings are stored; this chart's sheet cannot take them, so the last picture stays.
-    context_.prompts.message(this, QStringLiteral("Error"), QString::fromStdString(rendered.error().message),
-                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    context_.prompts.error(this, rendered.error().message);
   }
 }
 
 bool showSheetView(AppContext& context, QWidget* parent) {
   SheetView view(context, parent);
   if (Status rendered = view.renderSheet(); !rendered) {
-    context.prompts.message(parent, QStringLiteral("Error"), QString::fromStdString(rendered.error().message),
-                            Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    context.prompts.error(parent, rendered.error().message);
     return false;
   }
   view.exec();

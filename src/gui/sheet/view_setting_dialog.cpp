@@ -223,8 +223,7 @@ bool ViewSettingDialog::applyViewSettings() {
   // Checked before the file is touched, so a refused value leaves both file and memory as they were.
   if (Status valid = validateViewSettings(s); !valid) return refuse(QString::fromStdString(valid.error().message));
   if (Status saved = SaveViewSettings(context_.viewSettingsFile, s); !saved) {
-    context_.prompts.message(this, QStringLiteral("Error"), QString::fromStdString(saved.error().message),
-                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    context_.prompts.error(this, saved.error().message);
     return false;
   }
   context_.viewSettings = s;

@@ -267,8 +267,7 @@ void OptionsDialog::applySettings() {
                      txtKRUNWidth_->text().toStdString(), txtKRUNHeight_->text().toStdString()};
   auto checked = checkOptionsInput(input);
   if (!checked) {
-    context_.prompts.message(this, QStringLiteral("Error"), QString::fromStdString(checked.error().message),
-                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    context_.prompts.error(this, checked.error().message);
     settingsAccepted_ = false;
     return;
   }
@@ -292,8 +291,7 @@ void OptionsDialog::applySettings() {
   Status meter = LoadMeterSegs(context_.catalogue, chart.SongIndex, context_.document.meterSegs);
   if (!meter) {
     // The header is stored already; the editor simply keeps the meter list it had.
-    context_.prompts.message(this, QStringLiteral("Error"), QString::fromStdString(meter.error().message),
-                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    context_.prompts.error(this, meter.error().message);
   }
 }
 
