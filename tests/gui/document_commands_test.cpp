@@ -57,7 +57,8 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
 
   QWidget* dialogParent() override { return nullptr; }
   void resetChart() override { ++resets, resetChartData(document.chart), document.Modified = false; }
-  void finishOpening() override { ++finishes, document.Modified = false; }
+  void finishOpening(const QString&) override { ++finishes, document.Modified = false; }
+  void documentSaved(const QString&) override { document.Modified = false; }
   void openSettingsDialog() override { ++settings, onSettings ? onSettings() : void(); }
   void closeStatistics() override { ++statisticsClosed; }
 

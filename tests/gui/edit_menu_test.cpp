@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 
 #include "gui/gui_test_helpers.h"
@@ -46,12 +47,11 @@ TEST_F(EditCommandsTest, CopyPasteCutAndTransformsAsTheUserReachesThem) {
   trigger("M_Cut");
   EXPECT_EQ(std::pair(c.StepData[2], h.clipboard.ClipBeats), std::pair(MeasureBytes{}, 4));
 
-  // A transform marks the chart but shows only at the next mouse move.
+  // A transform shows at once.
   select(4, 5);
   const QImage unturned = h.frame();
   trigger("M_Mirror");
-  EXPECT_EQ(std::tuple(c.StepData[1][0], h.frame() == unturned), std::tuple(8, true));
-  h.moveTo(h.canvasPoint(40, 200));
+  EXPECT_EQ(c.StepData[1][0], 8);
   EXPECT_NE(h.frame(), unturned);
 }
 
@@ -82,7 +82,8 @@ TEST_F(EditCommandsTest, MeasureDialogsOpenEmptyRefuseSilentlyAndTakeTheLeadingN
 
   withModal([&] { trigger("M_Del"); },
             [&](QDialog& d) {
-              EXPECT_EQ(d.objectName(), "frmDelete");
+              EXPECT_EQ(std::pair(d.objectName(), child<QCheckBox>(d, "chkPush")->text()),
+                        std::pair(QStringLiteral("frmDelete"), QStringLiteral("小節を詰める")));
               type(d, "txtStart", "5");
               type(d, "txtEnd", "4");  // the last before the first: refused
               click(d, "cmdOK");
@@ -129,14 +130,26 @@ TEST_F(EditCommandsTest, EveryActionIsOneUndoStepRestoredByteForByteAndOpeningCl
   });
   ASSERT_EQ(h.history.undoCount(), states.size() - 1);
 
+  // Back at the chart as it started it is no longer modified, and the menu says what is left.
   for (size_t i = states.size() - 1; i-- > 0;) {
     key(Qt::Key_Z);
-    EXPECT_TRUE(state() == states[i] && h.document.Modified) << i;
+    EXPECT_EQ(state(), states[i]) << i;
+    EXPECT_EQ(std::tuple(h.document.Modified, h.action("M_Undo")->isEnabled(), h.action("M_Redo")->isEnabled()),
+              std::tuple(i != 0, i != 0, true))
+        << i;
   }
   for (size_t i = 1; i < states.size(); ++i) {
     key(i % 2 ? Qt::Key_Y : Qt::Key_Z, i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(state() == states[i]) << i;
+    EXPECT_EQ(state(), states[i]) << i;
   }
+  // While a button is held the gesture is not a step yet: undo waits for its end.
+  h.moveTo(h.cellPoint(3, 10));
+  h.press(Qt::LeftButton);
+  key(Qt::Key_Z);
+  EXPECT_EQ(h.chart().StepData[2][8], 8) << "the arrow the pressed button placed stays";
+  h.release(Qt::LeftButton);
+  trigger("M_Undo");
+  EXPECT_EQ(state(), states.back());
 
   // Opening a file leaves no way back into the chart it replaced; the clipboard stays.
   h.prompts.answerMessage(Prompts::Answer::No);

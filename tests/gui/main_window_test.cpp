@@ -149,6 +149,26 @@ TEST_F(MainWindowTest, OneModelessStatisticsWindowFollowsEditsWhileOpenAndCloseA
   EXPECT_EQ(std::pair(h.window().isVisible(), info->isVisible()), std::pair(false, false));
 }
 
+// The title names the file; undoing back to the chart as saved leaves nothing to ask at closing.
+TEST_F(MainWindowTest, TitleShowsTheFileAndCloseAsksOnlyAwayFromTheStateSaved) {
+  auto shown = [&] { return std::pair(h.window().windowTitle(), h.window().isWindowModified()); };
+  EXPECT_EQ(shown(), std::pair(QStringLiteral("TARVENO"), false));
+  h.chart().EditName = "SAVED";
+  h.click(h.cellPoint(0, 4));
+  h.prompts.answerSave(Prompts::FileChoice{QString::fromStdString((dir / "saved.mc").string()), 1});
+  h.action("M_Save")->trigger();
+  h.click(h.cellPoint(1, 4));
+  EXPECT_EQ(shown(), std::pair(QStringLiteral("saved.mc[*] - TARVENO"), true));
+  h.action("M_Undo")->trigger();
+  EXPECT_EQ(shown(), std::pair(QStringLiteral("saved.mc[*] - TARVENO"), false));
+  EXPECT_TRUE(h.window().close()) << "back at the chart as saved: no question";
+  h.window().show();
+  h.action("M_Redo")->trigger();
+  h.prompts.answerMessage(Prompts::Answer::Cancel);
+  EXPECT_FALSE(h.window().close());
+  EXPECT_EQ(h.prompts.shown.size(), 1u);
+}
+
 TEST(MainWindowStartupTest, ArgumentsJoinIntoOneNameTakenFromTheLaunchFolderWhichIsOpened) {
   EXPECT_EQ(std::tuple(commandLineFileName({"tarveno"}), commandLineFileName({"tarveno", "My", "Song.kru"}),
                        resolveCommandLineFile("song.kru", "/home/u")),

@@ -72,9 +72,11 @@ struct Chart {
     return measure >= 0 && measure < kStepMeasures ? StepData[static_cast<size_t>(measure)][static_cast<size_t>(slot)]
                                                    : 0;
   }
-  uint8_t beatTypeAt(int beat, int measure) const {
-    return measure >= 0 && measure < kStepMeasures ? BeatType[static_cast<size_t>(measure)][static_cast<size_t>(beat)]
-                                                   : 0;
+  // The kind of a beat; beats outside the table are plain.
+  BeatKind beatKindAt(int beat, int measure) const {
+    return measure >= 0 && measure < kStepMeasures
+               ? static_cast<BeatKind>(BeatType[static_cast<size_t>(measure)][static_cast<size_t>(beat)])
+               : BeatKind::Plain;
   }
 
   bool operator==(const Chart&) const = default;

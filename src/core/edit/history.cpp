@@ -1,16 +1,19 @@
 #include "core/edit/history.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace tarveno {
 
-History::History(size_t limit) : limit_(std::max(limit, kMinLimit)) {}
-
 bool History::commit(const Snapshot& before, const Snapshot& after) {
   if (before == after) return false;
+  // A clean state waiting on the redo side is about to be thrown away.
+  if (clean_ > position()) clean_ = kUnreachable;
   undo_.push_back(before);
-  if (undo_.size() > limit_) undo_.pop_front();
+  if (undo_.size() > kLimit) {
+    undo_.pop_front();
+    ++dropped_;
+    if (clean_ != kUnreachable && clean_ < dropped_) clean_ = kUnreachable;
+  }
   redo_.clear();
   return true;
 }
@@ -34,6 +37,8 @@ std::optional<Snapshot> History::redo(const Snapshot& current) {
 void History::clear() {
   undo_.clear();
   redo_.clear();
+  dropped_ = 0;
+  clean_ = 0;
 }
 
 }  // namespace tarveno

@@ -41,7 +41,7 @@ bool DocumentCommands::openChartPath(const QString& path, ChartFileKind kind) {
     context_.prompts.message(host_.dialogParent(), QString::fromStdString(n.title), QString::fromStdString(n.text),
                              Prompts::Buttons::Ok, Prompts::Icon::None);
   }
-  host_.finishOpening();
+  host_.finishOpening(path);
   return true;
 }
 
@@ -99,7 +99,7 @@ void DocumentCommands::save() {
     return;
   }
   saveDone = true;
-  context_.document.Modified = false;
+  host_.documentSaved(choice->path);
 }
 
 void DocumentCommands::dropFiles(const QStringList& paths) {
@@ -123,7 +123,7 @@ void DocumentCommands::openCommandLine(const QString& path) {
   } else if (openChartPath(path, *kind)) {
     return;
   }
-  host_.finishOpening();
+  host_.finishOpening(QString());
 }
 
 bool DocumentCommands::closeQuery() {

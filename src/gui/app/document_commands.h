@@ -22,8 +22,11 @@ class DocumentHost {
   // emptied (header as a new chart has it), editor laid out and redrawn, not modified.
   virtual void resetChart() = 0;
   // FinishOpening after a reader filled the chart (beat types already recomputed by the core):
-  // editor laid out and redrawn, not modified.
-  virtual void finishOpening() = 0;
+  // editor laid out and redrawn, a new history, not modified. `path` names the file now
+  // open; empty when nothing was read and the chart stays as it was.
+  virtual void finishOpening(const QString& path) = 0;
+  // The chart was written to `path`: the state now in the file is the clean one.
+  virtual void documentSaved(const QString& path) = 0;
   // OpenSettingsDialog: the properties dialog, then LayoutEditor and RedrawCanvas.
   virtual void openSettingsDialog() = 0;
   // Closes the statistics window when it is open.

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -127,30 +128,46 @@ void MainWindow::load(const QString& commandLine) {
 }
 
 void MainWindow::resetChart() {
-  context_.history.clear();  // a new chart starts a new history
   state_.selStart = state_.selEnd = state_.hoverRow = kUnset;
   vscroll_->setValue(geometry::kScrollMinimum);
   updateEditCommands();
   resetChartData(context_.document.chart);
+  setWindowFilePath(QString());
+  context_.history.clear();  // a new chart starts a new history
   layoutEditor();
-  redrawCanvas();
-  context_.document.Modified = false;
+  historyChanged();
 }
 
-void MainWindow::finishOpening() {
+void MainWindow::finishOpening(const QString& path) {
+  if (!path.isEmpty()) setWindowFilePath(path);
   context_.history.clear();  // no way back into the chart that was replaced
   // The reader's caller has already recomputed every beat type of the song.
   layoutEditor();
-  redrawCanvas();
-  context_.document.Modified = false;
+  historyChanged();
+}
+
+void MainWindow::documentSaved(const QString& path) {
+  setWindowFilePath(path);
+  context_.history.setClean();
+  historyChanged();
 }
 
 void MainWindow::openSettingsDialog() {
-  const Snapshot before = snapshot();
-  OptionsDialog dialog(context_, this);
-  if (dialog.exec() == QDialog::Accepted) commitStep(before);
-  layoutEditor();
-  redrawCanvas();
+  edit([this] {
+    OptionsDialog dialog(context_, this);
+    dialog.exec();
+    layoutEditor();  // the song or the style may have changed
+  });
+}
+
+void MainWindow::showDocumentState() {
+  const QString path = windowFilePath();
+  setWindowTitle(path.isEmpty() ? QStringLiteral("TARVENO")
+                                : QFileInfo(path).fileName() + QStringLiteral("[*] - TARVENO"));
+  // A new chart's title has no place for the mark.
+  setWindowModified(!path.isEmpty() && context_.document.Modified);
+  action(QStringLiteral("M_Undo"))->setEnabled(context_.history.canUndo());
+  action(QStringLiteral("M_Redo"))->setEnabled(context_.history.canRedo());
 }
 
 void MainWindow::closeStatistics() {

@@ -4,7 +4,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "core/edit/history.h"
 #include "core/edit/transforms.h"
@@ -19,6 +21,7 @@
 #include "render/toolbar_images.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QScrollBar;
 class QToolBar;
@@ -51,9 +54,10 @@ class MainWindow : public QMainWindow,
   // DocumentHost
   QWidget* dialogParent() override { return this; }
   void resetChart() override;
-  void finishOpening() override;
+  void finishOpening(const QString& path) override;
   void openSettingsDialog() override;
   void closeStatistics() override;
+  void documentSaved(const QString& path) override;
 
   // LayoutEditor, RedrawCanvas and UpdateEditCommands, for every command that needs them.
   void layoutEditor();
@@ -71,10 +75,8 @@ class MainWindow : public QMainWindow,
   const EditorState& editorState() const { return state_; }
   CanvasWidget* canvas() const { return canvas_; }
   const QImage& frame() const { return canvas_->currentFrame(); }
-  DocumentCommands& documentCommands() { return commands_; }
   EditInfoWindow* statisticsWindow() const { return editInfo_; }
   const ArrowImages& arrowImages() const { return arrows_; }
-  const ToolbarImages& toolbarImages() const { return toolbarImages_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -85,7 +87,13 @@ class MainWindow : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  enum class MenuKind;
+  struct MenuItem;
+  struct Menu;
   void buildCommands();
+  // The menu bar as it reads, item by item, with each item's command and first state.
+  static std::vector<Menu> menuTree();
+  void addMenu(const Menu& menu, QActionGroup& divisions);
   void buildToolbar();
   void buildStatusBar();
   void buildCanvasChildren();
@@ -95,14 +103,24 @@ class MainWindow : public QMainWindow,
   void applyOutput();
   void buildShortcuts();
 
-  // One undo step per user action: the chart as it was before, recorded when it changed.
+  // The one way the chart changes: the state before is taken, the change applied, the step
+  // committed to the history, Modified follows the history, the window shows it and the
+  // canvas is redrawn. A mouse gesture (press to release) is one such step.
+  void edit(const std::function<void()>& apply);
+  void finishEdit(const Snapshot& before);
+  // Modified, the window title and the undo/redo commands follow the history; redraws.
+  void historyChanged();
   Snapshot snapshot() const;
-  void commitStep(const Snapshot& before);
   void restore(const Snapshot& state);
+  // The title ("name.mc[*] - TARVENO", or "TARVENO" for a new chart), its modified mark, and
+  // the undo and redo commands' states.
+  void showDocumentState();
   void transformSelection(Transform transform);
   void editMeasures(bool insert);
 
   // Command handlers, one per menu item.
+  void M_Undo_Click() { undo(); }
+  void M_Redo_Click() { redo(); }
   void M_New_Click();
   void M_Open_Click();
   void M_Save_Click();

@@ -18,30 +18,6 @@ namespace tarveno {
 
 namespace {
 
-using Handler = void (MainWindow::*)();
-
-enum class Kind { Plain, Check, Division, Separator };
-
-struct MenuItem {
-  const char* name;
-  const char* caption;  // "&" marks the access key; no item has a keyboard shortcut
-  Handler handler = nullptr;
-  Kind kind = Kind::Plain;
-  bool enabled = true;
-  bool checked = false;
-  bool visible = true;
-};
-
-struct Menu {
-  const char* name;
-  const char* caption;
-  std::vector<MenuItem> items;
-};
-
-MenuItem separator(const char* name) {
-  return {name, "-", nullptr, Kind::Separator};
-}
-
 struct ToolButton {
   const char* key;  // empty for a separator
   const char* tooltip;
@@ -72,9 +48,35 @@ const ToolButton kToolButtons[] = {
 
 }  // namespace
 
+enum class MainWindow::MenuKind { Plain, Check, Division, Separator };
+
+struct MainWindow::MenuItem {
+  const char* name;
+  const char* caption;  // "&" marks the access key; no item has a keyboard shortcut
+  void (MainWindow::*handler)() = nullptr;
+  MenuKind kind = MenuKind::Plain;
+  bool enabled = true;
+  bool checked = false;
+  bool visible = true;
+};
+
+struct MainWindow::Menu {
+  const char* name;
+  const char* caption;
+  std::vector<MenuItem> items;
+};
+
 void MainWindow::buildCommands() {
+  auto* divisions = new QActionGroup(this);
+  divisions->setExclusive(true);
+  for (const Menu& menu : menuTree()) addMenu(menu, *divisions);
+}
+
+std::vector<MainWindow::Menu> MainWindow::menuTree() {
   using W = MainWindow;
-  const std::vector<Menu> menus = {
+  using Kind = MenuKind;
+  const auto separator = [](const char* name) { return MenuItem{name, "-", nullptr, Kind::Separator}; };
+  return {
       {"M_File",
        "ファイル(&F)",
        {{"M_New", "新規作成(&N)", &W::M_New_Click},
@@ -84,7 +86,10 @@ void MainWindow::buildCommands() {
         {"M_End", "TARVENOの終了(&X)", &W::M_End_Click}}},
       {"M_Edit",
        "編集(&E)",
-       {{"M_Cut", "切り取り(&T)", &W::M_Cut_Click, Kind::Plain, false},
+       {{"M_Undo", "元に戻す(&U)", &W::M_Undo_Click, Kind::Plain, false},
+        {"M_Redo", "やり直し(&Y)", &W::M_Redo_Click, Kind::Plain, false},
+        separator("M_Line6"),
+        {"M_Cut", "切り取り(&T)", &W::M_Cut_Click, Kind::Plain, false},
         {"M_Copy", "コピー(&C)", &W::M_Copy_Click, Kind::Plain, false},
         {"M_Paste", "貼り付け(&P)", &W::M_Paste_Click, Kind::Plain, false},
         separator("M_Line4"),
@@ -111,28 +116,26 @@ void MainWindow::buildCommands() {
         {"M_Sound", "サウンド再生(&S)", &W::M_Sound_Click, Kind::Plain, false, false, false}}},
       {"M_Help", "ヘルプ(&H)", {{"M_About", "バージョン情報(&A)", &W::M_About_Click}}},
   };
+}
 
-  auto* divisions = new QActionGroup(this);
-  divisions->setExclusive(true);
-  for (const Menu& menu : menus) {
-    QMenu* submenu = menuBar()->addMenu(QString::fromUtf8(menu.caption));
-    submenu->setObjectName(QString::fromUtf8(menu.name));
-    submenu->menuAction()->setObjectName(QString::fromUtf8(menu.name));
-    for (const MenuItem& item : menu.items) {
-      const QString name = QString::fromUtf8(item.name);
-      QAction* action =
-          item.kind == Kind::Separator ? submenu->addSeparator() : submenu->addAction(QString::fromUtf8(item.caption));
-      action->setObjectName(name);
-      actions_.insert(name, action);
-      if (item.kind == Kind::Separator) continue;
-      action->setCheckable(item.kind == Kind::Check || item.kind == Kind::Division);
-      if (item.kind == Kind::Division) divisions->addAction(action);
-      action->setChecked(item.checked);
-      action->setEnabled(item.enabled);
-      action->setVisible(item.visible);
-      action->setIconVisibleInMenu(false);
-      connect(action, &QAction::triggered, this, item.handler);
-    }
+void MainWindow::addMenu(const Menu& menu, QActionGroup& divisions) {
+  QMenu* submenu = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+  submenu->setObjectName(QString::fromUtf8(menu.name));
+  submenu->menuAction()->setObjectName(QString::fromUtf8(menu.name));
+  for (const MenuItem& item : menu.items) {
+    const QString name = QString::fromUtf8(item.name);
+    const bool separator = item.kind == MenuKind::Separator;
+    QAction* action = separator ? submenu->addSeparator() : submenu->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(name);
+    actions_.insert(name, action);
+    if (separator) continue;
+    action->setCheckable(item.kind == MenuKind::Check || item.kind == MenuKind::Division);
+    if (item.kind == MenuKind::Division) divisions.addAction(action);
+    action->setChecked(item.checked);
+    action->setEnabled(item.enabled);
+    action->setVisible(item.visible);
+    action->setIconVisibleInMenu(false);
+    connect(action, &QAction::triggered, this, item.handler);
   }
 }
 
@@ -201,7 +204,6 @@ void MainWindow::M_Open_Click() {
 }
 
 void MainWindow::M_Save_Click() {
-  commands_.saveDone = false;
   commands_.save();
 }
 

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QShortcut>
+#include <functional>
 
 #include "core/edit/clipboard.h"
 #include "core/edit/measures.h"
@@ -16,34 +17,24 @@ void MainWindow::M_Copy_Click() {
 }
 
 void MainWindow::M_Cut_Click() {
-  const Snapshot before = snapshot();
-  cutBeats(context_.document.chart, state_.selStart, state_.selEnd, context_.clipboard);
-  context_.document.Modified = true;
-  commitStep(before);
-  redrawCanvas();
+  edit([this] { cutBeats(context_.document.chart, state_.selStart, state_.selEnd, context_.clipboard); });
 }
 
 void MainWindow::M_Paste_Click() {
-  const Snapshot before = snapshot();
-  pasteBeats(context_.document.chart, state_.selStart, context_.clipboard);
-  context_.document.Modified = true;
-  commitStep(before);
-  redrawCanvas();
+  edit([this] { pasteBeats(context_.document.chart, state_.selStart, context_.clipboard); });
 }
 
 void MainWindow::editMeasures(bool insert) {
   const auto request = MeasureDialog::ask(insert ? MeasureDialog::Kind::Insert : MeasureDialog::Kind::Delete, this);
   if (!request) return;
-  const Snapshot before = snapshot();
-  Chart& chart = context_.document.chart;
-  if (insert) {
-    insertMeasures(chart, request->first, request->second);
-  } else {
-    deleteMeasures(chart, request->first, request->second, request->closeGap);
-  }
-  context_.document.Modified = true;
-  commitStep(before);
-  redrawCanvas();
+  edit([&] {
+    Chart& chart = context_.document.chart;
+    if (insert) {
+      insertMeasures(chart, request->first, request->second);
+    } else {
+      deleteMeasures(chart, request->first, request->second, request->closeGap);
+    }
+  });
 }
 
 void MainWindow::M_Ins_Click() {
@@ -55,11 +46,7 @@ void MainWindow::M_Del_Click() {
 }
 
 void MainWindow::transformSelection(Transform transform) {
-  const Snapshot before = snapshot();
-  transformBeats(context_.document.chart, state_.selStart, state_.selEnd, transform);
-  context_.document.Modified = true;
-  commitStep(before);
-  // No redraw: the turned arrows show at the next mouse move over the canvas.
+  edit([&] { transformBeats(context_.document.chart, state_.selStart, state_.selEnd, transform); });
 }
 
 void MainWindow::M_MirrorV_Click() {
@@ -78,14 +65,33 @@ void MainWindow::M_Mirror_Click() {
   transformSelection(Transform::Mirror);
 }
 
-// ---- undo history ----
+// ---- the edit transaction and the undo history ----
 
 Snapshot MainWindow::snapshot() const {
   return Snapshot{context_.document.chart, context_.document.meterSegs};
 }
 
-void MainWindow::commitStep(const Snapshot& before) {
+void MainWindow::edit(const std::function<void()>& apply) {
+  if (gestureStart_) {
+    // Inside a mouse gesture the gesture's own step takes the change along.
+    apply();
+    redrawCanvas();
+    return;
+  }
+  const Snapshot before = snapshot();
+  apply();
+  finishEdit(before);
+}
+
+void MainWindow::finishEdit(const Snapshot& before) {
   context_.history.commit(before, snapshot());
+  historyChanged();
+}
+
+void MainWindow::historyChanged() {
+  syncModified(context_.document, context_.history);
+  showDocumentState();
+  redrawCanvas();
 }
 
 void MainWindow::canvasMouseDown(int button) {
@@ -96,8 +102,9 @@ void MainWindow::canvasMouseDown(int button) {
 void MainWindow::canvasMouseUp(int button) {
   editor_.mouseUp(button);
   if (state_.mouseButton == 0 && gestureStart_) {
-    commitStep(*gestureStart_);
+    const Snapshot before = std::move(*gestureStart_);
     gestureStart_.reset();
+    finishEdit(before);
   }
 }
 
@@ -106,16 +113,18 @@ void MainWindow::restore(const Snapshot& state) {
   const bool relayout = now.PlayStyle != state.chart.PlayStyle || now.SongIndex != state.chart.SongIndex;
   context_.document.chart = state.chart;
   context_.document.meterSegs = state.meterSegs;
-  context_.document.Modified = true;
   if (relayout) layoutEditor();  // the scroll bar clamps the view to the new range
-  redrawCanvas();
+  historyChanged();
 }
 
 void MainWindow::undo() {
+  // A held button is an edit under way: its step is not taken yet.
+  if (gestureStart_) return;
   if (auto previous = context_.history.undo(snapshot())) restore(*previous);
 }
 
 void MainWindow::redo() {
+  if (gestureStart_) return;
   if (auto next = context_.history.redo(snapshot())) restore(*next);
 }
 

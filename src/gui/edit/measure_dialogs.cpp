@@ -48,7 +48,7 @@ MeasureDialog::MeasureDialog(Kind kind, QWidget* parent) : QDialog(parent), kind
   grid->addWidget(txtSecond_, 1, 1);
   grid->addWidget(text(insert ? "小節挿入する" : "を削除する", this), 1, 2);
   if (!insert) {
-    chkPush_ = new QCheckBox(QStringLiteral("小説を詰める"), this);
+    chkPush_ = new QCheckBox(QStringLiteral("小節を詰める"), this);
     chkPush_->setObjectName(QStringLiteral("chkPush"));
     grid->addWidget(chkPush_, 2, 0, 1, 3);
   }

@@ -8,12 +8,11 @@ class QLineEdit;
 
 namespace tarveno {
 
-// What an accepted measure dialog hands back: DlgValue1, DlgValue2 and, for the delete
-// dialog, DlgCheck. Cancel gives nothing.
+// What an accepted measure dialog hands back; Cancel gives nothing.
 struct MeasureRequest {
-  int first = 0;   // DlgValue1: measure number to insert at, or the first to delete
-  int second = 0;  // DlgValue2: how many to insert, or the last to delete
-  bool closeGap = false;
+  int first = 0;          // measure number to insert at, or the first to delete
+  int second = 0;         // how many to insert, or the last to delete
+  bool closeGap = false;  // delete only: the following measures move up
 };
 
 // frmInsert ("小節挿入") and frmDelete ("小節削除"): the boxes start empty at every opening, each

@@ -93,9 +93,9 @@ void drawRows(Frame& f, Pixels& px, CanvasOutput& out) {
     const int r = st.topRow + i;
     const int y = f.top + geometry::kRowHeight * i;
     const MeasurePos m = RowToMeasure(r, f.scene.catalogue, chart.SongIndex, f.scene.meterSegs);
-    const int type = chart.beatTypeAt(r % 4, r / 4);
-    if (type == 1) px.fill(f.left, y + 1, f.left + f.width - 1, y + 32, kSixteenthTint);
-    if (type == 2) px.fill(f.left, y + 1, f.left + f.width - 1, y + 32, kTripletTint);
+    const BeatKind type = chart.beatKindAt(r % 4, r / 4);
+    if (type == BeatKind::Sixteenth) px.fill(f.left, y + 1, f.left + f.width - 1, y + 32, kSixteenthTint);
+    if (type == BeatKind::Triplet) px.fill(f.left, y + 1, f.left + f.width - 1, y + 32, kTripletTint);
     for (int j = 0; j < lines; ++j) {
       // Division 12 puts its lines a fraction apart (10.67 pixels); the nearest pixel row.
       const int ly = y + static_cast<int>(roundHalfEven(j * 128.0 / st.currentDivide));
@@ -167,7 +167,8 @@ void drawCursor(Frame& f, Pixels& px, CanvasOutput& out) {
   } else {
     const bool ok = CanPlaceArrow(chart, st.cursorCol, st.cursorSlot, st.cursorMeasure);
     if (st.cursorLook != kLookHidden && (st.cursorLook != kLookGhost || ok)) {
-      const bool tripletNote = chart.beatTypeAt(st.cursorSlot / 4, st.cursorMeasure) == 2 || st.currentDivide == 12;
+      const bool tripletNote =
+          chart.beatKindAt(st.cursorSlot / 4, st.cursorMeasure) == BeatKind::Triplet || st.currentDivide == 12;
       int group;
       int y;
       if (tripletNote) {

@@ -33,7 +33,6 @@ inline constexpr int kDividerBottom = 450;  // the line between the pads ends he
 inline constexpr int kScrollMinimum = 3;
 inline constexpr int kScrollSmallChange = 1;
 inline constexpr int kScrollLargeChange = 12;
-inline constexpr int kLastStepMeasure = 470;
 }  // namespace geometry
 
 // 128 pixels for single play, 256 for couple and double.

@@ -49,12 +49,12 @@ void MouseEditor::mouseMove(int clientX, int clientY) {
 // triplet grid gives way to sixteenths, elsewhere the user's own choice comes back.
 void MouseEditor::switchDivision(int row) {
   if (row / 4 >= kStepMeasures) return;
-  const int type = chart().beatTypeAt(row % 4, row / 4);
+  const BeatKind type = chart().beatKindAt(row % 4, row / 4);
   const int user = state_.userDivide;
   state_.autoSwitching = true;
-  if ((user == 8 || user == 16) && type == 2) {
+  if ((user == 8 || user == 16) && type == BeatKind::Triplet) {
     if (state_.currentDivide != 12) modes_.divide(12);
-  } else if (type == 1 && user == 12) {
+  } else if (type == BeatKind::Sixteenth && user == 12) {
     if (state_.currentDivide == 12) modes_.divide(16);
   } else if (state_.currentDivide != user) {
     modes_.divide(user);
@@ -68,7 +68,7 @@ void MouseEditor::cursorFromPoint(int y, int row) {
   int pos;
   if (divide == 12) {
     pos = ((3 * y) / 32) % 3 + 4 * (y / 32) + 1 + 4 * state_.topRow;
-  } else if (chart().beatTypeAt(row % 4, row / 4) != 2) {
+  } else if (chart().beatKindAt(row % 4, row / 4) != BeatKind::Triplet) {
     pos = (y / (128 / divide)) * (16 / divide) + 4 * state_.topRow;
   } else {
     pos = 4 * row + 1;  // the first triplet note
@@ -183,14 +183,13 @@ void MouseEditor::placeFreeze() {
     state_.setCursorPos(anchor);
   }
   if (!PlaceFreeze(chart(), state_.cursorCol, state_.anchorPos, state_.cursorPos)) return;
-  document_.Modified = true;
   state_.anchorCol = kNoAnchor;
   host_.redrawCanvas();
 }
 
 void MouseEditor::edited() {
+  // The gesture's step is committed, and Modified set, when the buttons are released.
   host_.redrawCanvas();
-  document_.Modified = true;
 }
 
 }  // namespace tarveno

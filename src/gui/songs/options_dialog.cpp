@@ -297,8 +297,6 @@ void OptionsDialog::applySettings() {
 
 void OptionsDialog::okClicked() {
   applySettings();
-  // Pressing OK counts as an edit even when the input was refused.
-  context_.document.Modified = true;
   if (settingsAccepted_) accept();
 }
 
