@@ -14,6 +14,8 @@ set(TARVENO_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 # ---- programs and their read-only data ----
 install(TARGETS tarveno-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tarveno)
+# Debian keeps each package's licence terms in its documentation folder.
+install(FILES ${TARVENO_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarveno)
 
 # The file types are worth registering even without the editor: file managers then name them.
 install(FILES ${TARVENO_PACKAGING_DIR}/${TARVENO_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
@@ -21,8 +23,10 @@ install(FILES ${TARVENO_PACKAGING_DIR}/${TARVENO_APP_ID}.xml DESTINATION ${CMAKE
 if(TARGET tarveno)
   install(TARGETS tarveno RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${TARVENO_PACKAGING_DIR}/${TARVENO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${TARVENO_PACKAGING_DIR}/${TARVENO_APP_ID}.metainfo.xml
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # The release entry carries the project's version and release date.
+  configure_file(${TARVENO_PACKAGING_DIR}/${TARVENO_APP_ID}.metainfo.xml.in
+                 ${PROJECT_BINARY_DIR}/${TARVENO_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/${TARVENO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   # The PNGs are rendered from the SVG once and committed (packaging/icons/render-icons.sh), so the
   # build needs no SVG renderer.
   install(DIRECTORY ${TARVENO_PACKAGING_DIR}/icons/hicolor/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
@@ -72,7 +76,8 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "https://tarveno.example.org/")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The desktop entry files the editor under Utility; Debian's matching section is utils.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # What the binaries link against (the Qt 6 libraries, libstdc++) is read from them by dpkg-shlibdeps,
 # which also gets the package names right on releases that rename them. What they load at run time

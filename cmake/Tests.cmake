@@ -26,7 +26,7 @@ tarveno_suite(tarveno_noconv_tests SOURCES tests/cli/without_converter_test.cpp
   LIBS tarveno_cli_lib GTest::gtest GTest::gtest_main)
 
 if(TARVENO_BUILD_GUI)
-  find_package(Qt6 REQUIRED COMPONENTS Test)
+  find_package(Qt6 ${TARVENO_QT_MINIMUM} REQUIRED COMPONENTS Test)
   file(GLOB_RECURSE TARVENO_GUI_TESTS CONFIGURE_DEPENDS tests/gui/*.cpp tests/gui/*.h tests/render/*.cpp)
   tarveno_suite(tarveno_gui_tests
     SOURCES ${TARVENO_GUI_TESTS} tests/support/gui_main.cpp tests/support/scripted_prompts.cpp

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those that are missing.
+# Installs the Debian packages that building the editor needs, plus any named on the command
+# line (the test, fuzz and packaging scripts name theirs), only those that are missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev
-          qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic help2man dpkg-dev git "$@")
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

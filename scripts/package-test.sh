@@ -48,7 +48,7 @@ expected=(
   bin/tarveno bin/tarveno-cli
   share/tarveno/kruid.dat share/tarveno/examples/single.kru share/tarveno/examples/single.mc
   "share/applications/$app_id.desktop" "share/mime/packages/$app_id.xml" "share/metainfo/$app_id.metainfo.xml"
-  "share/icons/hicolor/scalable/apps/$app_id.svg" share/man/man1/tarveno-cli.1
+  "share/icons/hicolor/scalable/apps/$app_id.svg" share/man/man1/tarveno-cli.1 share/doc/tarveno/copyright
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png"); done
 for f in "${expected[@]}"; do
@@ -61,6 +61,9 @@ ls "$usr"/share/tarveno/*s.dat >/dev/null 2>&1 || fail "no meter files in /usr/s
 # ---- validators ----
 desktop-file-validate "$usr/share/applications/$app_id.desktop" || fail "desktop entry does not validate"
 appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" || fail "metainfo does not validate"
+grep -q "<release version=\"$(dpkg-deb --field "$deb" Version)\"" "$usr/share/metainfo/$app_id.metainfo.xml" ||
+  fail "the metainfo release is not the package's version"
+[ "$(dpkg-deb --field "$deb" Section)" = utils ] || fail "the package's section does not match the desktop category"
 # The MIME package must compile into a database next to the standard types and name both globs.
 mimedir=$scratch/share/mime
 mkdir -p "$mimedir/packages"

@@ -48,7 +48,8 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
   // A file that could not be read or written is reported by name.
   void expectFileError(size_t i, const std::filesystem::path& file) {
     const auto& m = prompts.shown.at(i);
-    EXPECT_TRUE(m.title == "Error" && m.text.contains(q(file))) << m.text.toStdString();
+    EXPECT_EQ(m.title, "Error");
+    EXPECT_TRUE(m.text.contains(q(file))) << m.text.toStdString();
   }
   void saveAs(const std::filesystem::path& file, int filter) {
     prompts.answerSave(Choice{q(file), filter});
@@ -70,7 +71,8 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
 };
 
 TEST_F(DocumentCommandsTest, UnsavedChangesCheckGoesOnOnlyAfterNoOrACompletedSave) {
-  EXPECT_TRUE(commands.confirmDiscard() && prompts.shown.empty()) << "an unchanged chart needs no question";
+  EXPECT_TRUE(commands.confirmDiscard());
+  EXPECT_EQ(prompts.shown.size(), 0u) << "an unchanged chart needs no question";
   // The answer, whether the save dialog then chooses a file, and whether the command goes on.
   const std::tuple<Answer, bool, bool> cases[] = {{Answer::Cancel, false, false},
                                                   {Answer::Yes, false, false},
@@ -106,10 +108,11 @@ TEST_F(DocumentCommandsTest, NewOpenDropAndCloseAskFirst) {
       if (answer == Answer::No && std::string(name) == "Open") prompts.answerOpen(Choice{q(kruFile), 2});
       run();
       EXPECT_EQ(resets + finishes + settings + statisticsClosed + closeAllowed, answer == Answer::No ? steps : 0);
-      EXPECT_TRUE(answer == Answer::No || stillTheEditedChart());
+      EXPECT_TRUE(answer == Answer::No || stillTheEditedChart()) << name;
     }
   }
-  EXPECT_TRUE(prompts.unexpected == 0 && prompts.allAnswersUsed());  // a cancelled Open shows no file dialog
+  // A cancelled Open shows no file dialog.
+  EXPECT_EQ(std::pair(prompts.unexpected, prompts.allAnswersUsed()), std::pair(0, true));
 }
 
 TEST_F(DocumentCommandsTest, AnIncompleteHeaderAsksUntilFixedOrDeclined) {
@@ -170,7 +173,7 @@ TEST_F(DocumentCommandsTest, FailedWritesAndReadsChangeNothingButReaderNoticesLe
   prompts.answerOpen(Choice{q(dir / "missing.kru"), 2});
   commands.open();
   expectFileError(2, dir / "missing.kru");
-  EXPECT_TRUE(stillTheEditedChart() && finishes == 0);
+  EXPECT_EQ(std::pair(stillTheEditedChart(), finishes), std::pair(true, 0));
 
   Catalogue elsewhere;
   elsewhere.SongList[0] = {"Unknown Here", 99, 120, 8, 1, 0, 0};
@@ -184,7 +187,7 @@ TEST_F(DocumentCommandsTest, FailedWritesAndReadsChangeNothingButReaderNoticesLe
 TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
   commands.dropFiles({});
   commands.dropFiles({q(kruFile), q(dir / "not-there.mc")});
-  EXPECT_TRUE(finishes == 1 && prompts.shown.empty()) << "the second file is never read";
+  EXPECT_EQ(std::pair(finishes, prompts.shown.size()), std::pair(1, size_t{0})) << "the second file is never read";
   editSomething();
   for (const char* name : {"notes.txt", "DISK.MC", "chart.kru.bak"}) {
     prompts.shown.clear();
