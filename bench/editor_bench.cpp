@@ -60,9 +60,9 @@ struct Editor {
     window->findChild<QWidget*>(QStringLiteral("VScroll1"))->setProperty("value", 40);
     st.selStart = 42;
     st.selEnd = 50;
-    st.cursorValid = true;
-    st.cursorCol = 5;
-    st.setCursorPos(4 * 45 + 2);
+    st.cursor.valid = true;
+    st.cursor.column = 5;
+    st.cursor.pos = 4 * 45 + 2;
   }
 
   Document document;

@@ -43,7 +43,7 @@ TEST(EditorLayoutTest, StatusTextsNameTheColumnAndTheGridLineWithinTheMeasure) {
                                    {12, 96 + 4 + 3, "007:6/12"}, {12, 96 + 1, "007:1/12"}}) {
     // clang-format on
     st.currentDivide = divide;
-    st.setCursorPos(pos);
+    st.cursor.pos = pos;
     EXPECT_EQ(positionText({chart, catalogue, segs, st}), QString::fromLatin1(text));
   }
 }
@@ -89,7 +89,7 @@ TEST_F(EditorTest, SnapsToTheGridOfEachDivision) {
   for (const auto& [division, y, pos] : cases) {
     menu(division);
     h.moveTo(at(2, y));
-    EXPECT_EQ(std::tuple(st.cursorValid, st.cursorCol, st.cursorPos), std::tuple(true, 2, pos)) << division << y;
+    EXPECT_EQ(std::tuple(st.cursor.valid, st.cursor.column, st.cursor.pos), std::tuple(true, 2, pos)) << division << y;
     h.moveTo(h.canvasPoint(-5, 0));  // leave, so the next case is a new cell
   }
 }
@@ -110,7 +110,7 @@ TEST_F(EditorTest, LeftPlacesRightErasesOnEveryNewCellButNotWithBothButtons) {
   h.press(Qt::RightButton);
   h.moveTo(at(0, 64 + 10));
   h.moveTo(at(0, 64 + 18));
-  EXPECT_EQ(std::pair(steps(1, 4, 6), st.cursorPos), std::pair(V{1, 0, 0}, 22));  // moved, but only pressed once
+  EXPECT_EQ(std::pair(steps(1, 4, 6), st.cursor.pos), std::pair(V{1, 0, 0}, 22));  // moved, but only pressed once
   h.release(Qt::RightButton);
   h.release(Qt::LeftButton);
   EXPECT_EQ(st.mouseButton, 0);
@@ -121,15 +121,15 @@ TEST_F(EditorTest, LeftPlacesRightErasesOnEveryNewCellButNotWithBothButtons) {
 }
 
 TEST_F(EditorTest, DivisionFollowsTheBeatUnderTheMouseAndTheUsersChoiceComesBack) {
-  makeTriplet(h.chart(), 2, 0, 1, 2, 0);                                     // row 8, y 160..191
-  setSteps(h.chart(), 3, 1, 1);                                              // row 12, y 288..319: sixteenths
-  h.moveTo(at(1, 160 + 20));                                                 // the quarter grid never switches,
-  EXPECT_EQ(std::tuple(st.currentDivide, st.cursorPos), std::tuple(4, 33));  // it takes the first note
+  makeTriplet(h.chart(), 2, 0, 1, 2, 0);                                      // row 8, y 160..191
+  setSteps(h.chart(), 3, 1, 1);                                               // row 12, y 288..319: sixteenths
+  h.moveTo(at(1, 160 + 20));                                                  // the quarter grid never switches,
+  EXPECT_EQ(std::tuple(st.currentDivide, st.cursor.pos), std::tuple(4, 33));  // it takes the first note
 
   menu("M_Divide16");
   menu("M_FAmode");
   h.moveTo(at(0, 160 + 20));  // on the triplet grid, the second of the three bands
-  EXPECT_EQ(std::tuple(st.currentDivide, st.freezeMode, st.userDivide, st.userFreezeMode, st.cursorPos),
+  EXPECT_EQ(std::tuple(st.currentDivide, st.freezeMode, st.userDivide, st.userFreezeMode, st.cursor.pos),
             std::tuple(12, 0, 16, 1, 34));
   h.moveTo(at(0, 192 + 5));  // a plain beat
   EXPECT_EQ(std::tuple(st.currentDivide, st.freezeMode), std::tuple(16, 1));
@@ -186,7 +186,7 @@ TEST_F(EditorTest, MarginHoverAndClicksSelectBeatsInEitherOrder) {
 TEST_F(EditorTest, WheelScrollsOneBeatANotchWithinTheEndsCarryingTheCursor) {
   h.moveTo(at(0, 32 + 3));
   h.wheel(-120);
-  EXPECT_EQ(std::tuple(st.topRow, st.cursorPos, st.cursorSlot, st.cursorValid), std::tuple(4, 20, 4, true));
+  EXPECT_EQ(std::tuple(st.topRow, st.cursor.pos, st.cursor.slot(), st.cursor.valid), std::tuple(4, 20, 4, true));
   // Notches are rounded half to even one by one: 0.25 and 0.5 to 0, 1.5 to 2; none scrolls above the top.
   for (auto [rotation, top] : {std::pair{120, 3}, {120, 3}, {-120, 4}, {30, 4}, {-30, 4}, {-60, 4}, {-180, 6}}) {
     h.wheel(rotation);
@@ -287,7 +287,7 @@ TEST_F(EditorTest, GhostCursorAndStatusPanelsFollowTheCellUnderTheMouse) {
   h.moveTo(h.canvasPoint(32 + 5, y4 + 3));
   EXPECT_TRUE(shows(ghostImageIndex(0, 1), 1, y4));
   h.button("Divide8")->click();  // a toolbar click takes the cursor away
-  EXPECT_EQ(std::pair(st.cursorValid, shows(ghostImageIndex(0, 1), 1, y4)), std::pair(false, false));
+  EXPECT_EQ(std::pair(st.cursor.valid, shows(ghostImageIndex(0, 1), 1, y4)), std::pair(false, false));
   // The triplet cursor stands on the thirds of the beat.
   h.button("Divide12")->click();
   h.moveTo(h.canvasPoint(5, y4 + 14));

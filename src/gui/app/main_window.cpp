@@ -32,7 +32,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
       context_(context),
       arrows_(deviceScale()),
       modes_(state_, *this),
-      editor_(context.document, context.AutoDivide, state_, modes_, *this),
+      cells_(context.document, context.AutoDivide, state_, modes_, *this),
+      editor_(cells_),
+      keys_(cells_, context.catalogue),
       commands_(context, *this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("TARVENO"));
@@ -47,6 +49,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
   buildToolbar();
   buildStatusBar();
   buildShortcuts();
+  buildEditingKeys();
   canvas_->setInput(this);
   connect(canvas_, &CanvasWidget::resized, this, [this] {
     placeToolbar();
@@ -251,13 +254,16 @@ int MainWindow::scrollMaximum() const {
 void MainWindow::setScrollValue(int value) {
   vscroll_->setValue(value);
 }
+int MainWindow::visibleRows() const {
+  return std::max(1, (canvas_->height() - state_.canvasTop) / geometry::kRowHeight);
+}
 
 void MainWindow::canvasLeft() {
   // Leaving the client area (or entering the toolbar) counts as a move off the canvas, so
   // no cursor is left behind where the mouse no longer is.
-  if (!state_.cursorValid) return;
+  if (!state_.cursor.valid) return;
   clearPositionTexts();
-  state_.cursorValid = false;
+  state_.cursor.valid = false;
   state_.lastCol = kNoLastCol;
   redrawCanvas();
 }

@@ -16,6 +16,7 @@
 #include "gui/editor/canvas_widget.h"
 #include "gui/editor/editor_state.h"
 #include "gui/editor/grid_modes.h"
+#include "gui/editor/key_editor.h"
 #include "gui/editor/mouse_editor.h"
 #include "render/arrow_images.h"
 #include "render/toolbar_images.h"
@@ -102,6 +103,7 @@ class MainWindow : public QMainWindow,
   static int deviceScale();
   void applyOutput();
   void buildShortcuts();
+  void buildEditingKeys();
 
   // The one way the chart changes: the state before is taken, the change applied, the step
   // committed to the history, Modified follows the history, the window shows it and the
@@ -152,6 +154,7 @@ class MainWindow : public QMainWindow,
   int scrollMinimum() const override;
   int scrollMaximum() const override;
   void setScrollValue(int value) override;
+  int visibleRows() const override;
 
   // GridModeView
   void showDivide(int divide) override;
@@ -169,7 +172,9 @@ class MainWindow : public QMainWindow,
   ArrowImages arrows_;
   ToolbarImages toolbarImages_;
   GridModes modes_;
+  CursorCells cells_;
   MouseEditor editor_;
+  KeyEditor keys_;
   DocumentCommands commands_;
   CanvasOutput output_;
 

@@ -161,7 +161,7 @@ void MainWindow::buildToolbar() {
     // A click on a button, unlike the same command from the menu, shows its effect at once
     // and leaves no cursor on the canvas. The action's handler has run by now.
     connect(button, &QToolButton::clicked, this, [this] {
-      state_.cursorValid = false;
+      state_.cursor.valid = false;
       redrawCanvas();
     });
   }

@@ -156,35 +156,35 @@ void drawArrows(Frame& f) {
 void drawCursor(Frame& f, Pixels& px, CanvasOutput& out) {
   const EditorState& st = f.scene.state;
   const Chart& chart = f.scene.chart;
-  if (!st.cursorValid) return;
-  if (st.freezeMode == 1 && st.cursorCol == st.anchorCol && st.cursorPos != st.anchorPos) {
+  if (!st.cursor.valid) return;
+  if (st.freezeMode == 1 && st.cursor.column == st.anchorCol && st.cursor.pos != st.anchorPos) {
     const int from = st.anchorPos - 4 * st.topRow;
-    const int to = st.cursorPos - 4 * st.topRow;
+    const int to = st.cursor.pos - 4 * st.topRow;
     // Only the pieces that can touch the client area; a drag may reach far off the view.
     const int lo = std::max(std::min(from, to), -4);
     const int hi = std::min(std::max(from, to), px.height() / 8 + 1);
-    for (int q = lo; q <= hi; ++q) f.arrow(freezePreviewIndex(st.cursorCol % 4), st.cursorCol, f.top + 8 * q);
+    for (int q = lo; q <= hi; ++q) f.arrow(freezePreviewIndex(st.cursor.column % 4), st.cursor.column, f.top + 8 * q);
   } else {
-    const bool ok = CanPlaceArrow(chart, st.cursorCol, st.cursorSlot, st.cursorMeasure);
+    const bool ok = CanPlaceArrow(chart, st.cursor.column, st.cursor.slot(), st.cursor.measure());
     if (st.cursorLook != kLookHidden && (st.cursorLook != kLookGhost || ok)) {
       const bool tripletNote =
-          chart.beatKindAt(st.cursorSlot / 4, st.cursorMeasure) == BeatKind::Triplet || st.currentDivide == 12;
+          chart.beatKindAt(st.cursor.slot() / 4, st.cursor.measure()) == BeatKind::Triplet || st.currentDivide == 12;
       int group;
       int y;
       if (tripletNote) {
-        group = st.cursorPos % 4 == 1 ? 0 : 3;
+        group = st.cursor.pos % 4 == 1 ? 0 : 3;
         y = static_cast<int>(
-            roundHalfEven(32.0 * (st.cursorPos / 4) + ((st.cursorPos % 4) - 1) * 32.0 / 3.0 - 32.0 * st.topRow));
+            roundHalfEven(32.0 * (st.cursor.pos / 4) + ((st.cursor.pos % 4) - 1) * 32.0 / 3.0 - 32.0 * st.topRow));
       } else {
-        group = kSlotNoteValue[static_cast<size_t>(st.cursorPos % 4)];
-        y = 8 * (st.cursorPos - 4 * st.topRow);
+        group = kSlotNoteValue[static_cast<size_t>(st.cursor.pos % 4)];
+        y = 8 * (st.cursor.pos - 4 * st.topRow);
       }
-      const int index = arrowImageIndex(group, st.cursorCol % 4) + (st.cursorLook == kLookGhost ? 16 : 0);
-      f.arrow(index, st.cursorCol, f.top + y);
+      const int index = arrowImageIndex(group, st.cursor.column % 4) + (st.cursorLook == kLookGhost ? 16 : 0);
+      f.arrow(index, st.cursor.column, f.top + y);
     }
   }
   out.hasPositionTexts = true;
-  out.posX = columnName(st.cursorCol);
+  out.posX = columnName(st.cursor.column);
   out.posY = positionText(f.scene);
 }
 
@@ -242,9 +242,9 @@ QString columnName(int column) {
 
 QString positionText(const CanvasScene& scene) {
   const EditorState& st = scene.state;
-  const MeasurePos m = RowToMeasure(st.cursorPos / 4, scene.catalogue, scene.chart.SongIndex, scene.meterSegs);
+  const MeasurePos m = RowToMeasure(st.cursor.pos / 4, scene.catalogue, scene.chart.SongIndex, scene.meterSegs);
   const int d = st.currentDivide;
-  const int g = d == 12 ? (st.cursorPos % 4) - 1 : (st.cursorPos % 4) * d / 16;
+  const int g = d == 12 ? (st.cursor.pos % 4) - 1 : (st.cursor.pos % 4) * d / 16;
   const int n = (d / 4) * m.Beat + g + 1;
   return QStringLiteral("%1:%2/%3").arg(QString::fromStdString(measureCaption(m.Measure))).arg(n).arg(d);
 }

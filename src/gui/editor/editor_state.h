@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/edit/grid_cursor.h"
+
 namespace tarveno {
 
 inline constexpr int kNoAnchor = 10;    // anchorCol while no freeze drag is under way
@@ -19,7 +21,7 @@ inline constexpr int kLookSolid = 1;   // after an arrow was placed
 inline constexpr int kLookHidden = 2;  // after an erase
 
 // The main window's view and editing fields. Positions: a row is a beat (global beat
-// index), cursorPos/anchorPos/lastPos count sixteenth slots (measure * 16 + slot).
+// index), the cursor's pos, anchorPos and lastPos are grid positions (measure * 16 + slot).
 struct EditorState {
   // Canvas origin in client coordinates, set by LayoutEditor.
   int canvasLeft = 0;
@@ -32,11 +34,8 @@ struct EditorState {
   int userFreezeMode = 0;
   bool autoSwitching = false;
 
-  bool cursorValid = false;
-  int cursorCol = 0;
-  int cursorPos = 0;
-  int cursorMeasure = 0;
-  int cursorSlot = 0;
+  // The cell the mouse points at or the keys moved to.
+  GridCursor cursor;
   int cursorLook = kLookGhost;
   int lastCol = kNoLastCol;
   int lastPos = 0;
@@ -50,11 +49,6 @@ struct EditorState {
 
   int mouseButton = 0;
 
-  void setCursorPos(int pos) {
-    cursorPos = pos;
-    cursorMeasure = pos / 16;
-    cursorSlot = pos & 15;
-  }
   bool freezeDragging() const { return anchorCol < 8 && freezeMode == 1; }
 };
 
