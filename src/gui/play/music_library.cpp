@@ -68,7 +68,7 @@ void MusicLibrary::load(int songCode, const QString& path) {
   connect(decoder_.get(), &QAudioDecoder::finished, this, &MusicLibrary::finish);
   connect(decoder_.get(), qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this,
           [this] { fail(decoder_->errorString()); });
-  decoder_->setSource(QUrl::fromLocalFile(path));
+  decoder_->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));  // the decoder wants a whole path
   decoder_->start();
 }
 

@@ -62,6 +62,11 @@ PlaySettingsDialog::PlaySettingsDialog(const PlaySettings& initial, const QStrin
   sounds->addWidget(chkMetronome_, 1, 0);
   sounds->addWidget(new QLabel(QStringLiteral("音量"), this), 1, 1);
   sounds->addWidget(sldMetronome_, 1, 2);
+  // A volume means something only while its sound is on.
+  for (auto [check, slider] : {std::pair(chkTicks_, sldTicks_), std::pair(chkMetronome_, sldMetronome_)}) {
+    slider->setEnabled(check->isChecked());
+    connect(check, &QCheckBox::toggled, slider, &QWidget::setEnabled);
+  }
 
   QWidget* music = musicBox(songTitle);
   txtMusic_->setText(initial.musicFile);

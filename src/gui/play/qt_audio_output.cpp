@@ -15,12 +15,10 @@ namespace tarveno {
 
 namespace {
 
-// The device's reports of the time played come a buffer at a time; between two of them the
-// time runs on with the clock, but never further than this past the last report.
-constexpr double kMaxRunOnSeconds = 0.25;
-// About a tenth of a second in the device's buffer: short enough that stopping is prompt,
-// long enough that a busy interface thread does not starve it.
-constexpr qsizetype kBufferBytes = kMixRate / 10 * kMixChannels * 2;
+// The device reports the time played every few milliseconds; between two reports the time
+// runs on with the clock, but never further than this past the last one, so that a device
+// that stalls (an underrun) holds the playhead where the sound is.
+constexpr double kMaxRunOnSeconds = 0.1;
 
 QAudioFormat mixFormat() {
   QAudioFormat format;
@@ -70,7 +68,6 @@ std::optional<QString> QtAudioOutput::start(MixCursor& source) {
   device_ = std::make_unique<MixDevice>(source);
   device_->open(QIODevice::ReadOnly);
   sink_ = std::make_unique<QAudioSink>(device, mixFormat());
-  sink_->setBufferSize(kBufferBytes);
   sink_->start(device_.get());
   if (sink_->error() != QAudio::NoError) {
     stop();
