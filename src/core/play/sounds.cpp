@@ -50,8 +50,9 @@ size_t SoundBank::longest() const {
 
 SoundBank makeSoundBank() {
   // The tick is high and dry so it stays apart from the music; the clicks are lower, the
-  // accent brighter and louder than the other beats.
-  return {strike({2400, 0.7, 0.004, 0.020}), strike({1000, 0.45, 0.006, 0.030}), strike({1600, 0.7, 0.008, 0.030})};
+  // accent brighter and louder than the other beats. A tick on an accent stays below full
+  // scale, so the two together do not clip.
+  return {strike({2400, 0.5, 0.004, 0.020}), strike({1000, 0.3, 0.006, 0.030}), strike({1600, 0.45, 0.008, 0.030})};
 }
 
 }  // namespace tarveno
