@@ -81,12 +81,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # What the binaries link against (the Qt 6 libraries, libstdc++) is read from them by dpkg-shlibdeps,
 # which also gets the package names right on releases that rename them. What they load at run time
-# is listed by hand: the platform plugins, Qt's own Japanese translations and the Japanese font.
+# is listed by hand: the platform plugins, Qt's own Japanese translations, the Japanese font, and
+# the GStreamer plugins through which playback decodes a song's music (OGG/Vorbis in -base, MP3,
+# FLAC and WAV in -good).
 set(TARVENO_DEB_LINKED libc6 libstdc++6 libgcc-s1)
 set(TARVENO_DEB_LOADED "")
 if(TARGET tarveno)
-  list(APPEND TARVENO_DEB_LINKED libqt6core6 libqt6gui6 libqt6widgets6)
-  list(APPEND TARVENO_DEB_LOADED qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic)
+  list(APPEND TARVENO_DEB_LINKED libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6)
+  list(APPEND TARVENO_DEB_LOADED qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic
+       gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 endif()
 find_program(TARVENO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TARVENO_DPKG_SHLIBDEPS)

@@ -2,7 +2,9 @@
 # Installs the Debian packages that building the editor needs, plus any named on the command
 # line (the test, fuzz and packaging scripts name theirs), only those that are missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic "$@")
+# The music of a song is decoded by the multimedia plugins (OGG, MP3, FLAC).
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-ipafont-gothic
+          gstreamer1.0-plugins-base gstreamer1.0-plugins-good "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

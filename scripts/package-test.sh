@@ -29,7 +29,8 @@ fail() {
 # ---- package metadata ----
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic \
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p"
 done
 # Every dependency must be installable here; the runtime ones are also needed below to start the

@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/diagnostics.h"
 #include "cli/request.h"
+#include "cli/ticks_command.h"
 #include "core/io/app_paths.h"
 #include "core/songs/catalogue.h"
 #include "core/text/cp932.h"
@@ -25,6 +26,8 @@ constexpr const char* kUsage =
     "       tarveno-cli [--catalogue PATH] edit FILE [--song CODE] [--output OUT] OP...\n"
     "       tarveno-cli [--catalogue PATH] render FILE OUT [--song CODE] [--view-settings PATH]\n"
     "                   [--png-option 0|1|2] [--jpeg-quality N] [--progressive]\n"
+    "       tarveno-cli [--catalogue PATH] ticks FILE OUT.wav [--song CODE] [--bpm N] [--from BEAT]\n"
+    "                   [--metronome] [--music AUDIO.wav [--offset MS]]\n"
     "       tarveno-cli --help | --version\n"
     "\n"
     "FILE, IN and OUT end in \".mc\" (memory-card save) or \".kru\" (KRUN chart text).\n"
@@ -35,6 +38,8 @@ constexpr const char* kUsage =
     "  edit     apply the edit words in order (one clipboard for the run) and print the chart\n"
     "           as dump does, or with --output check and write OUT in the kind of its name\n"
     "  render   draw the chart's sheet at 96 dpi into OUT, a .png, .jpg/.jpeg or .bmp picture\n"
+    "  ticks    write the chart's playback into OUT.wav (48 kHz, 16-bit, stereo) from beat BEAT\n"
+    "           to the song's end: an assist tick on every slot that holds arrows\n"
     "\n"
     "  --catalogue PATH   song catalogue kruid.dat (default: beside this program, or the\n"
     "                     installed one in share/tarveno);\n"
@@ -50,6 +55,11 @@ constexpr const char* kUsage =
     "  --png-option N     render: 0 standard, 1 fastest, 2 smallest file (default 0)\n"
     "  --jpeg-quality N   render: JPEG quality 1..100 (default 95)\n"
     "  --progressive      render: write a progressive JPEG\n"
+    "  --bpm N            ticks: tempo 1..1000 (default: the song's tempo, 120 when it has none)\n"
+    "  --from BEAT        ticks: global beat to start at, measure * 4 + beat (default 0)\n"
+    "  --metronome        ticks: add a click on every beat, louder on each measure's first\n"
+    "  --music AUDIO.wav  ticks: mix in the song's music, an uncompressed PCM WAV file\n"
+    "  --offset MS        ticks: where beat 0 lies in the music, in milliseconds (default 0)\n"
     "\n"
     "Edit words (S, E: global beats, measure * 4 + beat, S included, E excluded, 0 <= S < E <= 1884;\n"
     "N, K, A, B: measure numbers from 1 and counts, as the editor's dialogs take them):\n"
@@ -98,6 +108,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (loaded->catalogue.validCount() == 0) {
     diagnostics.warning("曲データ（" + kruidDat.filename().string() + "）に有効な曲がありません。");
   }
+  if (request->kind == Request::Kind::Ticks) return runTicks(*request, loaded->catalogue, diagnostics);
   return runRequest(*request, loaded->catalogue, out, diagnostics, paths);
 }
 

@@ -3,6 +3,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/chart/chart.h"
+
 #ifdef TARVENO_WITH_RENDER
 #include "render/image_export.h"
 #endif
@@ -77,6 +79,33 @@ bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics
   return true;
 }
 
+bool endsWithWav(const std::string& name) {
+  if (name.size() < 4) return false;
+  std::string ending = name.substr(name.size() - 4);
+  for (char& c : ending) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return ending == ".wav";
+}
+
+bool parseTicksOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
+  if (!endsWithWav(r.output)) {
+    diagnostics.usage(r.output + ": the sound file's name must end in .wav");
+    return false;
+  }
+  std::optional<int> from, offset;
+  if (!numberOption(a, "bpm", 1, 1000, r.bpm, diagnostics)) return false;
+  if (!numberOption(a, "from", 0, kBeatsPerMeasure * kStepMeasures - 1, from, diagnostics)) return false;
+  if (!numberOption(a, "offset", -3'600'000, 3'600'000, offset, diagnostics)) return false;
+  if (const std::string* music = a.option("music")) r.music = *music;
+  if (offset && !r.music) {
+    diagnostics.usage("--offset places the music, so it needs --music");
+    return false;
+  }
+  r.fromBeat = from.value_or(0);
+  r.offsetMs = offset.value_or(0);
+  r.metronome = a.option("metronome") != nullptr;
+  return true;
+}
+
 const CommandShape kShapes[] = {
     {"dump", Request::Kind::Dump, 1, {"song"}},
     {"stats", Request::Kind::Stats, 1, {"song"}},
@@ -89,6 +118,7 @@ const CommandShape kShapes[] = {
      {"song", "view-settings", "png-option", "jpeg-quality", "progressive"},
      parseRenderOptions},
 #endif
+    {"ticks", Request::Kind::Ticks, 2, {"song", "bpm", "from", "metronome", "music", "offset"}, parseTicksOptions},
 };
 
 std::string operandCountText(const CommandShape& shape, size_t given) {

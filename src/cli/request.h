@@ -15,10 +15,10 @@ namespace tarveno {
 // command, numbers in range, edit words well formed. What needs the catalogue or the files
 // is checked when it runs.
 struct Request {
-  enum class Kind { Dump, Stats, Convert, Edit, Render };
+  enum class Kind { Dump, Stats, Convert, Edit, Render, Ticks };
   Kind kind = Kind::Dump;
   std::string input;
-  std::string output;  // convert and render; edit with --output
+  std::string output;  // convert, render and ticks; edit with --output
   std::optional<int16_t> songCode;
   std::optional<std::string> editName;
   std::optional<std::string> title;
@@ -32,6 +32,12 @@ struct Request {
   int pngOption = 0;
   int jpegQuality = 95;
   bool progressive = false;
+  // ticks
+  std::optional<int> bpm;
+  int fromBeat = 0;
+  bool metronome = false;
+  std::optional<std::string> music;
+  int offsetMs = 0;
 };
 
 // nullopt after reporting the usage error (exit status 1).

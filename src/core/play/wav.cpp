@@ -1,0 +1,163 @@
+#include "core/play/wav.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "core/io/files.h"
+
+namespace tarveno {
+
+namespace {
+
+void put16(std::string& out, uint32_t value) {
+  out += static_cast<char>(value & 0xFF);
+  out += static_cast<char>((value >> 8) & 0xFF);
+}
+
+void put32(std::string& out, uint32_t value) {
+  put16(out, value & 0xFFFF);
+  put16(out, value >> 16);
+}
+
+uint32_t get(std::string_view bytes, size_t at, size_t width) {
+  uint32_t value = 0;
+  for (size_t i = 0; i < width; ++i) value |= uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
+  return value;
+}
+
+struct WavFormat {
+  uint16_t tag = 0;  // 1 integer PCM, 3 float
+  int channels = 0;
+  int rate = 0;
+  int bits = 0;
+};
+
+Error badWav(const std::string& why) {
+  return {ErrorCode::BadData, "WAVファイルとして読めません（" + why + "）。"};
+}
+
+std::optional<WavFormat> readFormat(std::string_view chunk) {
+  if (chunk.size() < 16) return std::nullopt;
+  WavFormat f{static_cast<uint16_t>(get(chunk, 0, 2)), static_cast<int>(get(chunk, 2, 2)),
+              static_cast<int>(get(chunk, 4, 4)), static_cast<int>(get(chunk, 14, 2))};
+  if (f.tag == 0xFFFE && chunk.size() >= 26) f.tag = static_cast<uint16_t>(get(chunk, 24, 2));  // extensible
+  return f;
+}
+
+bool supported(const WavFormat& f) {
+  const bool integer = f.tag == 1 && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32);
+  const bool floating = f.tag == 3 && (f.bits == 32 || f.bits == 64);
+  return (integer || floating) && f.channels > 0 && f.rate > 0 && f.rate <= 768000;
+}
+
+float sampleAt(std::string_view data, size_t at, const WavFormat& f) {
+  const size_t width = static_cast<size_t>(f.bits) / 8;
+  if (f.tag == 3 && f.bits == 32) {
+    float value;
+    const uint32_t raw = get(data, at, 4);
+    std::memcpy(&value, &raw, 4);
+    return std::isfinite(value) ? value : 0.0f;
+  }
+  if (f.tag == 3) {
+    const uint64_t raw = get(data, at, 4) | uint64_t{get(data, at + 4, 4)} << 32;
+    double value;
+    std::memcpy(&value, &raw, 8);
+    return std::isfinite(value) ? static_cast<float>(value) : 0.0f;
+  }
+  if (width == 1) return (static_cast<int>(get(data, at, 1)) - 128) / 128.0f;  // 8-bit is unsigned
+  // Shift the sample to the top of 32 bits so its sign bit is the sign of the int32.
+  const auto value = static_cast<int32_t>(get(data, at, width) << (32 - 8 * width));
+  return static_cast<float>(value / 2147483648.0);
+}
+
+Result<MusicPcm> decodeData(std::string_view data, const WavFormat& f) {
+  const size_t frameBytes = static_cast<size_t>(f.channels) * static_cast<size_t>(f.bits / 8);
+  const size_t frames = data.size() / frameBytes;
+  std::vector<float> samples(frames * static_cast<size_t>(f.channels));
+  for (size_t i = 0; i < samples.size(); ++i) samples[i] = sampleAt(data, i * static_cast<size_t>(f.bits / 8), f);
+  return toMixPcm(samples, f.channels, f.rate);
+}
+
+}  // namespace
+
+std::string encodeWav(std::span<const int16_t> samples) {
+  const auto dataBytes = static_cast<uint32_t>(samples.size() * 2);
+  std::string out = "RIFF";
+  put32(out, 36 + dataBytes);
+  out += "WAVEfmt ";
+  put32(out, 16);
+  put16(out, 1);  // integer PCM
+  put16(out, kMixChannels);
+  put32(out, kMixRate);
+  put32(out, kMixRate * kMixChannels * 2);
+  put16(out, kMixChannels * 2);
+  put16(out, 16);
+  out += "data";
+  put32(out, dataBytes);
+  out.reserve(out.size() + dataBytes);
+  for (const int16_t sample : samples) put16(out, static_cast<uint16_t>(sample));
+  return out;
+}
+
+Status writeMixWav(const MixPlan& plan, const std::filesystem::path& path) {
+  std::vector<int16_t> samples(static_cast<size_t>(plan.totalFrames) * kMixChannels);
+  renderMix(plan, 0, samples);
+  return writeFileAtomically(path, encodeWav(samples));
+}
+
+Result<MusicPcm> decodeWav(std::string_view bytes) {
+  if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
+    return badWav("RIFF/WAVE の見出しがありません");
+  }
+  std::optional<WavFormat> format;
+  for (size_t at = 12; at + 8 <= bytes.size();) {
+    const std::string_view id = bytes.substr(at, 4);
+    const size_t size = std::min<size_t>(get(bytes, at + 4, 4), bytes.size() - at - 8);
+    const std::string_view body = bytes.substr(at + 8, size);
+    if (id == "fmt ") format = readFormat(body);
+    if (id == "data") {
+      if (!format) return badWav("fmt チャンクがありません");
+      if (!supported(*format)) return badWav("非圧縮の PCM ではありません");
+      return decodeData(body, *format);
+    }
+    at += 8 + size + (size & 1);  // chunks are padded to even sizes
+  }
+  return badWav("data チャンクがありません");
+}
+
+Result<MusicPcm> readWavFile(const std::filesystem::path& path) {
+  auto bytes = readFileBytes(path);
+  if (!bytes) return bytes.error();
+  auto music = decodeWav(*bytes);
+  if (!music) return Error{music.error().code, displayName(path) + ": " + music.error().message};
+  return music;
+}
+
+MusicPcm toMixPcm(std::span<const float> interleaved, int channels, int rate) {
+  MusicPcm pcm;
+  if (channels <= 0 || rate <= 0) return pcm;
+  const auto width = static_cast<size_t>(channels);
+  const size_t inFrames = interleaved.size() / width;
+  if (inFrames == 0) return pcm;
+  const auto outFrames = static_cast<size_t>(static_cast<double>(inFrames) * kMixRate / rate);
+  pcm.samples.resize(outFrames * kMixChannels);
+  const auto at = [&](size_t frame, size_t side) {
+    return interleaved[std::min(frame, inFrames - 1) * width + std::min(side, width - 1)];
+  };
+  for (size_t i = 0; i < outFrames; ++i) {
+    const double position = static_cast<double>(i) * rate / kMixRate;
+    const auto frame = static_cast<size_t>(position);
+    const auto share = static_cast<float>(position - static_cast<double>(frame));
+    for (size_t side = 0; side < kMixChannels; ++side) {
+      const float value = at(frame, side) + (at(frame + 1, side) - at(frame, side)) * share;
+      pcm.samples[i * kMixChannels + side] =
+          static_cast<int16_t>(std::clamp(std::lrint(value * 32768.0f), -32768L, 32767L));
+    }
+  }
+  return pcm;
+}
+
+}  // namespace tarveno

@@ -1,0 +1,102 @@
+#include "gui/play/qt_audio_output.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QIODevice>
+#include <QMediaDevices>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "core/play/mix.h"
+
+namespace tarveno {
+
+namespace {
+
+// The device reports the time played every few milliseconds; between two reports the time
+// runs on with the clock, but never further than this past the last one, so that a device
+// that stalls (an underrun) holds the playhead where the sound is.
+constexpr double kMaxRunOnSeconds = 0.1;
+
+QAudioFormat mixFormat() {
+  QAudioFormat format;
+  format.setSampleRate(kMixRate);
+  format.setChannelCount(kMixChannels);
+  format.setSampleFormat(QAudioFormat::Int16);
+  return format;
+}
+
+}  // namespace
+
+// The mix as a read-only stream of bytes for the sink to pull.
+class MixDevice : public QIODevice {
+ public:
+  explicit MixDevice(MixCursor& cursor) : cursor_(cursor) {}
+  bool isSequential() const override { return true; }
+
+ protected:
+  qint64 readData(char* data, qint64 maxSize) override {
+    // The sink's buffer need not be aligned for 16-bit samples: render aside, then copy.
+    scratch_.resize(static_cast<size_t>(maxSize / (kMixChannels * 2)) * kMixChannels);
+    const int64_t frames = cursor_.read(scratch_);
+    const auto bytes = static_cast<qint64>(frames * kMixChannels * 2);
+    std::memcpy(data, scratch_.data(), static_cast<size_t>(bytes));
+    return bytes;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+
+ private:
+  MixCursor& cursor_;
+  std::vector<int16_t> scratch_;
+};
+
+QtAudioOutput::QtAudioOutput() = default;
+
+QtAudioOutput::~QtAudioOutput() {
+  stop();
+}
+
+std::optional<QString> QtAudioOutput::start(MixCursor& source) {
+  stop();
+  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  if (device.isNull()) return QStringLiteral("音声を再生できる装置が見つかりません。");
+  if (!device.isFormatSupported(mixFormat())) {
+    return QStringLiteral("音声装置が 48 kHz ステレオの再生に対応していません。\n%1").arg(device.description());
+  }
+  device_ = std::make_unique<MixDevice>(source);
+  device_->open(QIODevice::ReadOnly);
+  sink_ = std::make_unique<QAudioSink>(device, mixFormat());
+  sink_->start(device_.get());
+  if (sink_->error() != QAudio::NoError) {
+    stop();
+    return QStringLiteral("音声装置を開けません。\n%1").arg(device.description());
+  }
+  lastReportUs_ = -1;
+  lastGiven_ = 0;
+  return std::nullopt;
+}
+
+void QtAudioOutput::stop() {
+  if (sink_) sink_->stop();
+  sink_.reset();
+  device_.reset();
+}
+
+double QtAudioOutput::playedSeconds() {
+  if (!sink_) return lastGiven_;
+  const qint64 report = sink_->processedUSecs();
+  if (report != lastReportUs_) {
+    lastReportUs_ = report;
+    sinceReport_.restart();
+  }
+  const double reported = static_cast<double>(report) / 1e6;
+  const double runOn = std::min(static_cast<double>(sinceReport_.nsecsElapsed()) / 1e9, kMaxRunOnSeconds);
+  // Only while the device is actually playing does the time run on past its report.
+  const double now = reported + (sink_->state() == QAudio::ActiveState ? runOn : 0.0);
+  lastGiven_ = std::max(lastGiven_, now);
+  return lastGiven_;
+}
+
+}  // namespace tarveno

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <memory>
+
+#include "gui/play/audio_output.h"
+
+class QAudioSink;
+
+namespace tarveno {
+
+class MixDevice;
+
+// The real output: the system's default audio device through QAudioSink in pull mode. Without
+// a device (or one that refuses the format) start() reports it and nothing else happens.
+class QtAudioOutput : public AudioOutput {
+ public:
+  QtAudioOutput();
+  ~QtAudioOutput() override;
+
+  std::optional<QString> start(MixCursor& source) override;
+  void stop() override;
+  double playedSeconds() override;
+
+ private:
+  std::unique_ptr<QAudioSink> sink_;
+  std::unique_ptr<MixDevice> device_;
+  QElapsedTimer sinceReport_;
+  qint64 lastReportUs_ = -1;
+  double lastGiven_ = 0;
+};
+
+}  // namespace tarveno

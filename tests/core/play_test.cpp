@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <random>
+
+#include "core/play/mix.h"
+#include "core/play/schedule.h"
+#include "core/play/wav.h"
+#include "support/test_catalogue.h"
+
+namespace tarveno {
+namespace {
+
+// Times of one kind of sound, rounded to microseconds for comparing with worked values.
+std::vector<double> timesOf(const Schedule& schedule, PlaySound sound) {
+  std::vector<double> times;
+  for (const PlayEvent& e : schedule.events) {
+    if (e.sound == sound) times.push_back(std::round(e.time * 1e6) / 1e6);
+  }
+  return times;
+}
+
+struct ScheduleCase {
+  const char* name;
+  std::function<void(Chart&)> fill;
+  int tempo;
+  int startBeat;
+  std::vector<double> ticks;
+};
+
+TEST(PlaySchedule, TicksLieOnTheirSlotsAndTripletNotes) {
+  const Catalogue catalogue = testing::oneSongCatalogue(4);  // 16 beats
+  const std::vector<ScheduleCase> cases = {
+      // Measure 1, beat 1 is global beat 5: slots 5 and 7 lie a quarter and three quarters in.
+      {"16th beat", [](Chart& c) { c.StepData[1][5] = 1, c.StepData[1][7] = 8; }, 120, 4, {0.625, 0.875}},
+      // Beat 6 at 150 BPM (0.4 s a beat) starts 0.8 s after beat 4; notes one and three.
+      {"triplet beat",
+       [](Chart& c) { c.StepData[1][8] = kTripletMark, c.StepData[1][9] = 2, c.StepData[1][11] = 4; },
+       150,
+       4,
+       {0.8, 1.066667}},
+      // The head ticks, its body does not; a jump is one tick; the second pad is not played in
+      // single play.
+      {"freeze head",
+       [](Chart& c) {
+         c.StepData[1][0] = 1;
+         for (int s = 0; s < 6; ++s) c.FreezeData[1][s] = 1;
+         c.StepData[1][12] = 6;
+         c.StepData[1][14] = 0x10;
+       },
+       120,
+       4,
+       {0.0, 1.5}},
+      // Beat 5 lies before the start; beat 6's slot 2 is a quarter of a second in.
+      {"start mid-song", [](Chart& c) { c.StepData[1][4] = 1, c.StepData[1][10] = 2; }, 120, 6, {0.25}},
+  };
+  for (const ScheduleCase& c : cases) {
+    Chart chart;
+    c.fill(chart);
+    const Schedule s = buildSchedule(chart, catalogue, MeterSegs{}, c.tempo, c.startBeat);
+    EXPECT_EQ(timesOf(s, PlaySound::Tick), c.ticks) << c.name;
+    EXPECT_EQ(timesOf(s, PlaySound::Click).size() + timesOf(s, PlaySound::AccentClick).size(), 16u - c.startBeat)
+        << c.name;
+  }
+}
+
+TEST(PlaySchedule, AccentsFollowTheMeterSegments) {
+  Catalogue catalogue;
+  catalogue.SongList[0] = SongRecord{"Three Steps", 7, 120, 4, 1, 1, 1};
+  // Measures 1 and 2 have four beats, from measure 3 on three: measures start at beats 0, 4, 8, 11, 14.
+  const MeterSegs segs{{{1, 4}, {3, 3}, {kMeterListEnd, 0}}};
+  const Schedule s = buildSchedule(Chart{}, catalogue, segs, 120, 0);
+  EXPECT_EQ(timesOf(s, PlaySound::AccentClick), (std::vector<double>{0, 2, 4, 5.5, 7}));
+  EXPECT_EQ(timesOf(s, PlaySound::Click).size(), 11u);
+  EXPECT_EQ(std::tuple(s.length(), s.beatAt(1.25)), std::tuple(8.0, 2.5));
+}
+
+// A random chart rendered at an odd tempo in odd blocks: every tick starts on its own sample
+// after digital silence, at full level, and is silent again within 30 ms.
+TEST(PlayMix, EachTickStartsOnItsSampleAndSilenceIsDigitalZero) {
+  const Catalogue catalogue = testing::oneSongCatalogue(6);
+  Chart chart;
+  std::mt19937 random(7);
+  for (int m = 1; m < 6; ++m) {
+    for (int s = 0; s < 16; s += 2) chart.StepData[m][s] = static_cast<uint8_t>(random() % 3 == 0);
+  }
+  chart.StepData[2][4] = kTripletMark, chart.StepData[2][5] = 1, chart.StepData[2][6] = 2, chart.StepData[2][7] = 4;
+  const Schedule schedule = buildSchedule(chart, catalogue, MeterSegs{}, 137, 3);
+  auto plan = std::make_shared<const MixPlan>(planMix(schedule, MixSettings{}, nullptr, 0));
+  std::vector<int16_t> pcm(static_cast<size_t>(plan->totalFrames) * 2 + 1000);
+  MixCursor cursor(plan);
+  for (size_t at = 0; cursor.read(std::span(pcm).subspan(at, std::min<size_t>(1554, pcm.size() - at))) > 0;) {
+    at = static_cast<size_t>(cursor.position()) * 2;
+  }
+  std::vector<bool> sounding(pcm.size() / 2, false);
+  for (double t : timesOf(schedule, PlaySound::Tick)) {
+    auto onset = static_cast<size_t>(std::max(0.0, std::ceil(t * 48000 - 1)));
+    while (pcm[2 * onset] == 0) ++onset;  // the first sample of the tick
+    EXPECT_LE(std::abs(static_cast<double>(onset) - t * 48000), 1.0) << t;
+    EXPECT_GT(std::abs(pcm[2 * onset]), 3277) << t;  // -20 dBFS of full scale, on the first sample
+    for (size_t i = onset; i < onset + 1440; ++i) sounding[i] = true;
+  }
+  std::vector<size_t> noise;  // frames outside every tick that are not digital zero
+  for (size_t i = 0; i < sounding.size(); ++i) {
+    if (!sounding[i] && (pcm[2 * i] != 0 || pcm[2 * i + 1] != 0)) noise.push_back(i);
+  }
+  EXPECT_EQ(noise, std::vector<size_t>{});
+}
+
+TEST(PlayMix, MusicIsPlacedByItsOffsetAndTheStartBeat) {
+  auto music = std::make_shared<MusicPcm>();
+  music->samples.assign(2 * 100000, 0);
+  music->samples[2 * 72000] = 1000;
+  Schedule schedule;  // 120 BPM from beat 2: frame 0 is second 1 of the song
+  schedule.startBeat = 2, schedule.endBeat = 8;
+  // Beat 0 lies 250 ms into the music, so its frame 72000 is heard 1.25 s after beat 0.
+  const MixPlan plan = planMix(schedule, MixSettings{}, music, 250);
+  std::vector<int16_t> pcm(static_cast<size_t>(plan.totalFrames) * 2);
+  renderMix(plan, 0, pcm);
+  std::vector<size_t> heard;
+  for (size_t i = 0; i < pcm.size(); ++i) {
+    if (pcm[i] != 0) heard.push_back(i);
+  }
+  EXPECT_EQ(heard, std::vector<size_t>{2 * 12000});
+  EXPECT_EQ(plan.totalFrames, 3 * 48000);
+}
+
+TEST(PlayWav, MixFormatRoundTripsAndOtherFormatsAreConverted) {
+  const std::vector<int16_t> samples = {0, 1, -32768, 32767, 1234, -5};
+  auto back = decodeWav(encodeWav(samples));
+  ASSERT_TRUE(back.ok()) << back.error().message;
+  EXPECT_EQ(back->samples, samples);
+  // 8-bit mono at 24 kHz: each frame on both sides, a new frame between every two.
+  std::string mono = encodeWav(samples).substr(0, 44) + std::string("\x80\xC0", 2);
+  const std::string header = std::string("\x01\x00\x01\x00\xC0\x5D\x00\x00\xC0\x5D\x00\x00\x01\x00\x08\x00", 16);
+  mono.replace(20, 16, header);
+  mono.replace(40, 4, std::string("\x02\x00\x00\x00", 4));
+  auto converted = decodeWav(mono);
+  ASSERT_TRUE(converted.ok()) << converted.error().message;
+  EXPECT_EQ(converted->samples, (std::vector<int16_t>{0, 0, 8192, 8192, 16384, 16384, 16384, 16384}));
+  mono[20] = 2;  // a compressed format
+  EXPECT_EQ(decodeWav(mono).error().message, "WAVファイルとして読めません（非圧縮の PCM ではありません）。");
+}
+
+}  // namespace
+}  // namespace tarveno
