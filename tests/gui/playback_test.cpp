@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
@@ -8,26 +9,11 @@
 #include "gui/play/audio_output.h"
 #include "gui/play/play_settings_dialog.h"
 #include "gui/play/playback_controller.h"
+#include "support/fake_audio_output.h"
 #include "support/test_paths.h"
 
 namespace tarveno::testing {
 namespace {
-
-// An output that plays nothing: the test says how far the "device" has got.
-class FakeOutput : public AudioOutput {
- public:
-  std::optional<QString> start(MixCursor& source) override {
-    if (!hasDevice) return QStringLiteral("no device");
-    cursor = &source;
-    return std::nullopt;
-  }
-  void stop() override { cursor = nullptr; }
-  double playedSeconds() override { return played; }
-
-  bool hasDevice = true;
-  MixCursor* cursor = nullptr;
-  double played = 0;
-};
 
 class PlaybackTest : public ::testing::Test {
  protected:
@@ -38,7 +24,7 @@ class PlaybackTest : public ::testing::Test {
   bool start() { return controller.start(schedule, planMix(schedule, MixSettings{}, nullptr, 0)); }
 
   Schedule schedule;
-  FakeOutput output;
+  FakeAudioOutput output;
   PlaybackController controller{output};
   QSignalSpy stopped{&controller, &PlaybackController::stopped};
   QSignalSpy moved{&controller, &PlaybackController::positionChanged};
@@ -104,6 +90,36 @@ TEST(PlaySettingsDialogTest, ShowsAndHandsBackTheValuesWhichAreKeptPerSong) {
   PlaySettings otherSong = expected;
   otherSong.musicFile.clear(), otherSong.musicOffsetMs = 0;
   EXPECT_EQ(loadPlaySettings(store, 27), otherSong) << "the mix is shared, the music is the song's own";
+}
+
+// The window's wiring: M_Sound, Space and Esc start and stop playback from the first beat in
+// view, the view follows the playhead, and nothing edits the chart while it plays.
+TEST(PlaybackWiring, SoundSpaceAndEscStartAndStopAndTheChartStaysStill) {
+  MainWindowHarness h;
+  FakeAudioOutput output;
+  h.context.audio = &output;
+  h.start();
+  auto key = [&](Qt::Key k) {
+    QApplication::setActiveWindow(&h.window());
+    QTest::keyClick(h.window().canvas(), k);
+  };
+  auto playing = [&] { return output.cursor != nullptr; };
+  h.action("M_Sound")->trigger();
+  EXPECT_EQ(std::pair(playing(), h.state().playhead), std::pair(true, 3.0));
+  key(Qt::Key_Space);
+  EXPECT_EQ(std::pair(playing(), h.state().playhead), std::pair(false, kNoPlayhead));
+  key(Qt::Key_Space);
+  key(Qt::Key_Escape);
+  EXPECT_FALSE(playing());
+
+  h.action("M_Sound")->trigger();
+  output.played = 4;  // 150 BPM: beat 13, past the middle of the 15 rows in view
+  QTest::qWait(50);
+  EXPECT_EQ(h.state().topRow, 7);
+  key(Qt::Key_Down), key(Qt::Key_1);
+  h.click(h.cellPoint(0, 10));
+  EXPECT_EQ(std::tuple(playing(), h.chart().StepData, h.history.undoCount()), std::tuple(false, StepTable{}, size_t{0}))
+      << "keys do nothing and a click only stops";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 namespace tarveno {
 
+class AudioOutput;
 class Prompts;
 
 // What the application owns and every window works on, handed around by reference.
@@ -25,6 +26,10 @@ struct AppContext {
   std::filesystem::path viewSettingsFile;
   // AutoDivide: automatic division switching while the mouse moves; on from start-up.
   bool AutoDivide = true;
+  // Where playback sounds; null when this run has no sound output (playback then says so).
+  AudioOutput* audio = nullptr;
+  // Where the 再生設定 values are kept; empty keeps them for the run only.
+  std::filesystem::path playSettingsFile{};
 };
 
 }  // namespace tarveno

@@ -269,6 +269,7 @@ void MainWindow::canvasLeft() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  stopPlayback();
   if (commands_.closeQuery()) {
     event->accept();
   } else {
@@ -298,6 +299,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   }
   event->setDropAction(Qt::CopyAction);
   event->accept();
+  stopPlayback();
   if (!paths.isEmpty()) commands_.dropFiles(paths);
 }
 

@@ -18,6 +18,7 @@
 #include "gui/editor/grid_modes.h"
 #include "gui/editor/key_editor.h"
 #include "gui/editor/mouse_editor.h"
+#include "gui/play/playback_session.h"
 #include "render/arrow_images.h"
 #include "render/toolbar_images.h"
 
@@ -105,6 +106,15 @@ class MainWindow : public QMainWindow,
   void buildShortcuts();
   void buildEditingKeys();
 
+  // Playback: made on first use, so the audio output is looked up only then.
+  PlaybackSession& playback();
+  bool isPlaying() const;
+  void stopPlayback();
+  // The playhead moved: drawn there, and the view scrolls to keep it in its upper half.
+  void followPlayhead(double beat);
+  // A click on the canvas while playing only stops it; its release must not edit either.
+  bool swallowRelease_ = false;
+
   // The one way the chart changes: the state before is taken, the change applied, the step
   // committed to the history, Modified follows the history, the window shows it and the
   // canvas is redrawn. A mouse gesture (press to release) is one such step.
@@ -145,7 +155,8 @@ class MainWindow : public QMainWindow,
   void M_Setting_Click() { openSettingsDialog(); }
   void M_AllView_Click();
   void M_EditInfo_Click();
-  void M_Sound_Click() {}
+  void M_Sound_Click();
+  void M_PlaySetting_Click();
   void M_About_Click();
 
   // EditorHost
@@ -188,6 +199,8 @@ class MainWindow : public QMainWindow,
   std::array<QLabel*, geometry::kMarkerCount> imgSel_{};
   QHash<QString, QAction*> actions_;
   QPointer<EditInfoWindow> editInfo_;
+  NoAudioOutput noAudio_;
+  std::unique_ptr<PlaybackSession> playback_;
   // The chart when the buttons went down: a whole gesture is one undo step.
   std::optional<Snapshot> gestureStart_;
 };

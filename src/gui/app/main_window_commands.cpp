@@ -113,7 +113,8 @@ std::vector<MainWindow::Menu> MainWindow::menuTree() {
        "表示(&V)",
        {{"M_AllView", "全体ビュー(&A)", &W::M_AllView_Click},
         {"M_EditInfo", "譜面情報(&I)", &W::M_EditInfo_Click},
-        {"M_Sound", "サウンド再生(&S)", &W::M_Sound_Click, Kind::Plain, false, false, false}}},
+        {"M_Sound", "サウンド再生(&S)", &W::M_Sound_Click},
+        {"M_PlaySetting", "再生設定(&P)...", &W::M_PlaySetting_Click}}},
       {"M_Help", "ヘルプ(&H)", {{"M_About", "バージョン情報(&A)", &W::M_About_Click}}},
   };
 }
@@ -135,6 +136,10 @@ void MainWindow::addMenu(const Menu& menu, QActionGroup& divisions) {
     action->setEnabled(item.enabled);
     action->setVisible(item.visible);
     action->setIconVisibleInMenu(false);
+    // Every other command stops playback before it runs: nothing edits, opens, saves or asks
+    // while the chart plays.
+    if (item.handler != &MainWindow::M_Sound_Click)
+      connect(action, &QAction::triggered, this, &MainWindow::stopPlayback);
     connect(action, &QAction::triggered, this, item.handler);
   }
 }

@@ -95,11 +95,22 @@ void MainWindow::historyChanged() {
 }
 
 void MainWindow::canvasMouseDown(int button) {
+  if (isPlaying()) {
+    // While the chart plays a click only stops it.
+    stopPlayback();
+    swallowRelease_ = true;
+    return;
+  }
+  if (swallowRelease_) return;
   if (state_.mouseButton == 0) gestureStart_ = snapshot();
   editor_.mouseDown(button);
 }
 
 void MainWindow::canvasMouseUp(int button) {
+  if (swallowRelease_) {
+    swallowRelease_ = false;
+    return;
+  }
   editor_.mouseUp(button);
   if (state_.mouseButton == 0 && gestureStart_) {
     const Snapshot before = std::move(*gestureStart_);
@@ -120,11 +131,13 @@ void MainWindow::restore(const Snapshot& state) {
 void MainWindow::undo() {
   // A held button is an edit under way: its step is not taken yet.
   if (gestureStart_) return;
+  stopPlayback();
   if (auto previous = context_.history.undo(snapshot())) restore(*previous);
 }
 
 void MainWindow::redo() {
   if (gestureStart_) return;
+  stopPlayback();
   if (auto next = context_.history.redo(snapshot())) restore(*next);
 }
 

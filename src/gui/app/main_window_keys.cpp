@@ -9,11 +9,18 @@ namespace tarveno {
 // them, they sleep while a dialog or a menu has the keyboard, and Alt still opens the menus.
 // Each press is one edit transaction, so a key that changes the chart is one undo step.
 void MainWindow::buildEditingKeys() {
-  auto bind = [this](const QKeySequence& keys, const std::function<void()>& run) {
-    auto* shortcut = new QShortcut(keys, this);
-    shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, this, [this, run] { edit(run); });
+  auto shortcut = [this](const QKeySequence& keys, const std::function<void()>& run) {
+    auto* key = new QShortcut(keys, this);
+    key->setContext(Qt::WindowShortcut);
+    connect(key, &QShortcut::activated, this, run);
   };
+  // Nothing edits while the chart plays.
+  auto bind = [this, shortcut](const QKeySequence& keys, const std::function<void()>& run) {
+    shortcut(keys, [this, run] {
+      if (!isPlaying()) edit(run);
+    });
+  };
+  shortcut(QKeySequence(Qt::Key_Space), [this] { M_Sound_Click(); });
   bind(QKeySequence(Qt::Key_Up), [this] { keys_.moveVertical(-1); });
   bind(QKeySequence(Qt::Key_Down), [this] { keys_.moveVertical(1); });
   bind(QKeySequence(Qt::Key_Left), [this] { keys_.moveColumn(-1); });
@@ -27,7 +34,13 @@ void MainWindow::buildEditingKeys() {
   }
   bind(QKeySequence(Qt::Key_Return), [this] { keys_.enter(); });
   bind(QKeySequence(Qt::KeypadModifier | Qt::Key_Enter), [this] { keys_.enter(); });
-  bind(QKeySequence(Qt::Key_Escape), [this] { keys_.escape(); });
+  shortcut(QKeySequence(Qt::Key_Escape), [this] {
+    if (isPlaying()) {
+      stopPlayback();
+    } else {
+      edit([this] { keys_.escape(); });
+    }
+  });
   bind(QKeySequence(Qt::Key_PageUp), [this] { keys_.scrollBy(-4); });
   bind(QKeySequence(Qt::Key_PageDown), [this] { keys_.scrollBy(4); });
   bind(QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { keys_.scrollToEnd(false); });

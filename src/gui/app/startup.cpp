@@ -15,6 +15,8 @@
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
+#include "gui/play/play_settings.h"
+#include "gui/play/qt_audio_output.h"
 
 namespace tarveno {
 
@@ -80,6 +82,10 @@ int StartUp(QApplication& app) {
   History history;
   AppContext context{document, catalogue, viewSettings, prompts, clipboard, history, paths.viewSettingsFile};
   context.AutoDivide = true;
+  QtAudioOutput audio;
+  context.audio = &audio;
+  context.playSettingsFile =
+      localPath(playSettingsPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 
   MainWindow window(context);
   window.show();

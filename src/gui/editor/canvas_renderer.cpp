@@ -1,6 +1,7 @@
 #include "gui/editor/canvas_renderer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/chart/measure_numbers.h"
 #include "core/text/number.h"
@@ -15,6 +16,7 @@ constexpr QRgb kWhite = 0xFFFFFFFFu;
 constexpr QRgb kRed = 0xFFFF0000u;
 constexpr QRgb kSixteenthTint = 0xFF000040u;  // RGB(0,0,64)
 constexpr QRgb kTripletTint = 0xFF004000u;    // RGB(0,64,0)
+constexpr QRgb kPlayheadColor = 0xFF00E0FFu;  // apart from the red, white and yellow of the grid
 
 // Direct pixel access to the frame, in the canvas's own pixels: on a screen of device pixel
 // ratio s every one of them is s x s device pixels. Everything is clipped here so callers may
@@ -188,6 +190,15 @@ void drawCursor(Frame& f, Pixels& px, CanvasOutput& out) {
   out.posY = positionText(f.scene);
 }
 
+// The line where playback is, two pixels thick, across the pads.
+void drawPlayhead(Frame& f, Pixels& px) {
+  const double beat = f.scene.state.playhead;
+  if (beat < 0) return;
+  const int y = f.top + static_cast<int>(std::floor((beat - f.scene.state.topRow) * geometry::kRowHeight));
+  if (y < f.top) return;
+  px.fill(f.left, y, f.left + f.width - 1, y + 1, kPlayheadColor);
+}
+
 void placeMarkers(Frame& f, Pixels& px, CanvasOutput& out) {
   const EditorState& st = f.scene.state;
   for (auto& m : out.markers) m.visible = false;
@@ -231,6 +242,7 @@ void renderCanvas(QImage& frame, const CanvasScene& scene, const ArrowImages& im
   drawFreezeBodies(f);
   drawArrows(f);
   drawCursor(f, px, out);
+  drawPlayhead(f, px);
   placeMarkers(f, px, out);
 }
 

@@ -6,9 +6,10 @@
 
 namespace tarveno {
 
-inline constexpr int kNoAnchor = 10;    // anchorCol while no freeze drag is under way
-inline constexpr int kNoLastCol = 255;  // lastCol while no cell has been handled
-inline constexpr int kUnset = -1;       // selStart, selEnd, hoverRow when not set
+inline constexpr int kNoAnchor = 10;       // anchorCol while no freeze drag is under way
+inline constexpr int kNoLastCol = 255;     // lastCol while no cell has been handled
+inline constexpr int kUnset = -1;          // selStart, selEnd, hoverRow when not set
+inline constexpr double kNoPlayhead = -1;  // playhead while nothing plays
 
 // Mouse buttons as the editing code counts them (bit 0 left, bit 1 right, bit 2 middle).
 inline constexpr int kLeftButton = 1;
@@ -48,6 +49,9 @@ struct EditorState {
   int hoverRow = kUnset;
 
   int mouseButton = 0;
+
+  // Where playback is, in beats with their fraction (kNoPlayhead while nothing plays).
+  double playhead = kNoPlayhead;
 
   bool freezeDragging() const { return anchorCol < 8 && freezeMode == 1; }
 };

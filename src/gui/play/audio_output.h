@@ -7,6 +7,8 @@ namespace tarveno {
 
 class MixCursor;
 
+inline constexpr const char* kNoAudioDeviceText = "音声を再生できる装置が見つかりません。";
+
 // Where playback sends its sound: the sound card through QAudioSink in the program
 // (QtAudioOutput), a scripted stand-in in tests. The output pulls 48 kHz stereo 16-bit blocks
 // from the cursor as it needs them, on the user-interface thread.
@@ -23,6 +25,14 @@ class AudioOutput {
   // Seconds of the mix the listener has heard since start(), moving smoothly between the
   // device's own reports and never backwards.
   virtual double playedSeconds() = 0;
+};
+
+// The output of a run without sound: nothing can play.
+class NoAudioOutput : public AudioOutput {
+ public:
+  std::optional<QString> start(MixCursor&) override { return QString::fromUtf8(kNoAudioDeviceText); }
+  void stop() override {}
+  double playedSeconds() override { return 0; }
 };
 
 }  // namespace tarveno

@@ -61,7 +61,7 @@ QtAudioOutput::~QtAudioOutput() {
 std::optional<QString> QtAudioOutput::start(MixCursor& source) {
   stop();
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) return QStringLiteral("音声を再生できる装置が見つかりません。");
+  if (device.isNull()) return QString::fromUtf8(kNoAudioDeviceText);
   if (!device.isFormatSupported(mixFormat())) {
     return QStringLiteral("音声装置が 48 kHz ステレオの再生に対応していません。\n%1").arg(device.description());
   }

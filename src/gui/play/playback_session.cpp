@@ -1,0 +1,90 @@
+#include "gui/play/playback_session.h"
+
+#include <QSettings>
+
+#include "core/play/schedule.h"
+#include "gui/app/prompts.h"
+#include "gui/play/play_settings_dialog.h"
+
+namespace tarveno {
+
+PlaybackSession::PlaybackSession(const Document& document, const Catalogue& catalogue, AudioOutput& output,
+                                 std::filesystem::path settingsFile, Prompts& prompts, QWidget* window)
+    : document_(document),
+      catalogue_(catalogue),
+      settingsFile_(std::move(settingsFile)),
+      prompts_(prompts),
+      window_(window),
+      controller_(output) {
+  connect(&controller_, &PlaybackController::positionChanged, this, &PlaybackSession::positionChanged);
+  connect(&controller_, &PlaybackController::stopped, this, [this] {
+    emit tempoNote(QString());
+    emit stopped();
+  });
+  connect(&controller_, &PlaybackController::audioUnavailable, this,
+          [this](const QString& message) { prompts_.error(window_, message); });
+  connect(&music_, &MusicLibrary::ready, this, [this](int code) {
+    if (pendingStart_ >= 0 && code == songCode()) play(std::exchange(pendingStart_, -1));
+  });
+  connect(&music_, &MusicLibrary::failed, this, [this](int code, const QString& message) {
+    if (pendingStart_ < 0 || code != songCode()) return;
+    const int start = std::exchange(pendingStart_, -1);
+    prompts_.error(window_, message);
+    play(start);  // on without the music
+  });
+}
+
+PlaybackSession::~PlaybackSession() = default;
+
+int PlaybackSession::songCode() const {
+  const SongRecord* song = catalogue_.song(document_.chart.SongIndex);
+  return song ? song->Code : 0;
+}
+
+PlaySettings PlaybackSession::settings() const {
+  if (settingsFile_.empty()) return unsaved_;
+  QSettings store(QString::fromStdString(settingsFile_.string()), QSettings::IniFormat);
+  return loadPlaySettings(store, songCode());
+}
+
+void PlaybackSession::start(int startBeat) {
+  stop();
+  const PlaySettings values = settings();
+  if (!values.musicFile.isEmpty() && !music_.find(songCode(), values.musicFile)) {
+    // Decoded once per song; playback starts when the music is ready (or has failed).
+    pendingStart_ = startBeat;
+    music_.load(songCode(), values.musicFile);
+    return;
+  }
+  play(startBeat);
+}
+
+void PlaybackSession::play(int startBeat) {
+  const PlaySettings values = settings();
+  const PlayTempo tempo = songTempo(catalogue_, document_.chart.SongIndex);
+  const Schedule schedule = buildSchedule(document_.chart, catalogue_, document_.meterSegs, tempo.bpm, startBeat);
+  auto music = values.musicFile.isEmpty() ? nullptr : music_.find(songCode(), values.musicFile);
+  if (!controller_.start(schedule, planMix(schedule, values.mix, std::move(music), values.musicOffsetMs))) return;
+  emit tempoNote(tempo.assumed ? QStringLiteral("テンポが不明なため 120 BPM で再生しています") : QString());
+}
+
+void PlaybackSession::stop() {
+  pendingStart_ = -1;
+  controller_.stop();
+}
+
+void PlaybackSession::editSettings() {
+  stop();
+  const SongRecord* song = catalogue_.song(document_.chart.SongIndex);
+  const QString title = song ? QString::fromStdString(song->Title) : QString();
+  auto chosen = PlaySettingsDialog::ask(settings(), title, prompts_, window_);
+  if (!chosen) return;
+  if (settingsFile_.empty()) {
+    unsaved_ = *chosen;
+    return;
+  }
+  QSettings store(QString::fromStdString(settingsFile_.string()), QSettings::IniFormat);
+  savePlaySettings(store, songCode(), *chosen);
+}
+
+}  // namespace tarveno

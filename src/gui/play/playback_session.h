@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "core/chart/chart.h"
+#include "gui/play/audio_output.h"
+#include "gui/play/music_library.h"
+#include "gui/play/play_settings.h"
+#include "gui/play/playback_controller.h"
+
+class QWidget;
+
+namespace tarveno {
+
+class Prompts;
+
+// The editor's playback: the chart from a start beat to the song's end with the 再生設定 values
+// and the song's music, through the application's audio output. It reads the document when
+// playback starts; the window shows the playhead it reports and keeps the chart still.
+class PlaybackSession : public QObject {
+  Q_OBJECT
+ public:
+  // settingsFile: where the 再生設定 values are kept; empty keeps them for this run only.
+  PlaybackSession(const Document& document, const Catalogue& catalogue, AudioOutput& output,
+                  std::filesystem::path settingsFile, Prompts& prompts, QWidget* window);
+  ~PlaybackSession() override;
+
+  // Starts from startBeat, or, when the song's music is still to be decoded, as soon as it is.
+  void start(int startBeat);
+  void stop();
+  // Playing, or waiting for the music to start playing.
+  bool isActive() const { return controller_.isPlaying() || pendingStart_ >= 0; }
+  // 再生設定: the dialog for the current song, its values stored when accepted.
+  void editSettings();
+
+ signals:
+  void positionChanged(double beat);
+  void stopped();
+  // The song has no tempo and plays at `bpm` (120); empty when it has one.
+  void tempoNote(const QString& text);
+
+ private:
+  void play(int startBeat);
+  int songCode() const;
+  PlaySettings settings() const;
+
+  const Document& document_;
+  const Catalogue& catalogue_;
+  std::filesystem::path settingsFile_;
+  PlaySettings unsaved_;  // the values of a run without a settings file
+  Prompts& prompts_;
+  QWidget* window_;
+  PlaybackController controller_;
+  MusicLibrary music_;
+  int pendingStart_ = -1;  // the start beat while the music is decoded
+};
+
+}  // namespace tarveno
