@@ -8,10 +8,10 @@ namespace tarveno {
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kValueOptions = {"catalogue",    "song",         "edit-name", "title",
-                                                            "style",        "difficulty",   "output",    "png-option",
-                                                            "jpeg-quality", "view-settings"};
-constexpr std::array<std::string_view, 1> kFlagOptions = {"progressive"};
+constexpr std::array<std::string_view, 12> kValueOptions = {"catalogue",    "song",          "edit-name", "title",
+                                                            "style",        "difficulty",    "output",    "png-option",
+                                                            "jpeg-quality", "view-settings", "chart",     "bpm"};
+constexpr std::array<std::string_view, 2> kFlagOptions = {"progressive", "snap"};
 
 QString q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

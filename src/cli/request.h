@@ -15,7 +15,7 @@ namespace tarveno {
 // command, numbers in range, edit words well formed. What needs the catalogue or the files
 // is checked when it runs.
 struct Request {
-  enum class Kind { Dump, Stats, Convert, Edit, Render };
+  enum class Kind { Dump, Stats, Convert, Edit, Render, Charts };
   Kind kind = Kind::Dump;
   std::string input;
   std::string output;  // convert and render; edit with --output
@@ -27,6 +27,10 @@ struct Request {
   // edit: the words as given and what they ask for, in order
   std::vector<std::string> words;
   std::vector<EditOperation> operations;
+  // simfiles: which chart of the file, whether its positions may be snapped, the tempo written
+  std::optional<int> chartNumber;
+  bool snap = false;
+  std::optional<int> bpm;
   // render
   std::optional<std::string> viewSettings;
   int pngOption = 0;
@@ -36,5 +40,9 @@ struct Request {
 
 // nullopt after reporting the usage error (exit status 1).
 std::optional<Request> parseRequest(const Arguments& arguments, Diagnostics& diagnostics);
+
+// The simfile options against the files' names: --chart and --snap need a .sm or .ssc input,
+// --bpm a .sm output, and a .ssc is never written. False after reporting a usage error.
+bool checkSimfileOptions(const Request& request, Diagnostics& diagnostics);
 
 }  // namespace tarveno
