@@ -174,7 +174,9 @@ void readHeader(const SimfileChart& source, Chart& chart, SimfileReport& report)
 
 Result<SimfileReport> importSimfileChart(const SimfileSong& song, size_t index, const SimfileSongChoice& songChoice,
                                          bool snap, const Catalogue& catalogue, Chart& chart) {
-  const SimfileChart& source = song.charts.at(index);
+  if (index >= song.charts.size())
+    return Error{ErrorCode::OutOfRange, "譜面 " + std::to_string(index + 1) + " はありません。"};
+  const SimfileChart& source = song.charts[index];
   if (!source.supported()) return Error{ErrorCode::Unsupported, source.stepsType + " の譜面には対応していません。"};
   const SimfileSongUse use = simfileSongFor(song, songChoice, catalogue);
   if (!catalogue.isValidIndex(use.index)) return Error{ErrorCode::BadData, "読み込み先の曲がありません。"};
