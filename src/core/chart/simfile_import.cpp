@@ -175,7 +175,7 @@ void readHeader(const SimfileChart& source, Chart& chart, SimfileReport& report)
 Result<SimfileReport> importSimfileChart(const SimfileSong& song, size_t index, const SimfileSongChoice& songChoice,
                                          bool snap, const Catalogue& catalogue, Chart& chart) {
   if (index >= song.charts.size())
-    return Error{ErrorCode::OutOfRange, "譜面 " + std::to_string(index + 1) + " はありません。"};
+    return Error{ErrorCode::BadData, "譜面 " + std::to_string(index + 1) + " はありません。"};
   const SimfileChart& source = song.charts[index];
   if (!source.supported()) return Error{ErrorCode::Unsupported, source.stepsType + " の譜面には対応していません。"};
   const SimfileSongUse use = simfileSongFor(song, songChoice, catalogue);
