@@ -16,8 +16,9 @@ declare -A seeds=(
   [fuzz_meter]="data/*s.dat"
   [fuzz_view_settings]="fuzz/seeds/view_settings/*"
   [fuzz_header]="fuzz/seeds/header/*"
+  [fuzz_simfile]="tests/fixtures/simfile-*/*.sm tests/fixtures/simfile-*/*.ssc tests/fixtures/convert-sm-*/*.sm"
 )
-targets=(fuzz_krun fuzz_card fuzz_catalogue fuzz_meter fuzz_view_settings fuzz_header)
+targets=(fuzz_krun fuzz_card fuzz_catalogue fuzz_meter fuzz_view_settings fuzz_header fuzz_simfile)
 cmake --build build-fuzz --target "${targets[@]}"
 
 work=$(mktemp -d)

@@ -8,10 +8,10 @@ namespace tarveno {
 
 namespace {
 
-constexpr std::array<std::string_view, 14> kValueOptions = {
-    "catalogue",  "song",         "edit-name",     "title", "style", "difficulty", "output",
-    "png-option", "jpeg-quality", "view-settings", "bpm",   "from",  "music",      "offset"};
-constexpr std::array<std::string_view, 2> kFlagOptions = {"progressive", "metronome"};
+constexpr std::array<std::string_view, 15> kValueOptions = {
+    "catalogue",    "song",          "edit-name", "title", "style", "difficulty", "output", "png-option",
+    "jpeg-quality", "view-settings", "chart",     "bpm",   "from",  "music",      "offset"};
+constexpr std::array<std::string_view, 3> kFlagOptions = {"progressive", "metronome", "snap"};
 
 QString q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -29,8 +29,8 @@ struct ParsedArguments {
 };
 
 // Options may stand anywhere ("--song 26" or "--song=26"); "--" ends them so that a file
-// name may start with "-". Every option except --help, --version, --progressive and
-// --metronome takes a value; a flag is stored with an empty value.
+// name may start with "-". Every option except --help, --version, --progressive, --metronome
+// and --snap takes a value; a flag is stored with an empty value.
 ParsedArguments parseArguments(const std::vector<std::string>& args);
 
 // A whole decimal number within [low, high]: optional sign and digits only, so "26x" or

@@ -13,12 +13,13 @@ std::string unknownSongText(int code) {
 }  // namespace
 
 std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex, const Catalogue& catalogue,
-                                     Diagnostics& diagnostics) {
+                                     Diagnostics& diagnostics, const Request& request) {
   auto kind = chartFileKindFromName(path);
   if (!kind) {
     diagnostics.error(path + ": " + kUnsupportedFormatText);
     return std::nullopt;
   }
+  if (*kind == ChartFileKind::Simfile) return openSimfileAsEditor(path, songIndex, catalogue, diagnostics, request);
   Document document;
   resetChartData(document.chart);
   document.chart.SongIndex = songIndex;
@@ -46,7 +47,8 @@ std::optional<int16_t> selectedSong(const Request& request, const Catalogue& cat
   return index;
 }
 
-int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalogue, Diagnostics& diagnostics) {
+int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalogue, Diagnostics& diagnostics,
+                std::optional<int> bpm) {
   // A longer song brings measures the opening did not recompute; keep every beat type and
   // one-note triplet normalised before anything is written.
   recalcAllBeatTypes(chart, catalogue);
@@ -55,6 +57,7 @@ int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalo
     diagnostics.error(*missing);
     return kExitBadInput;
   }
+  if (kind == ChartFileKind::Simfile) return saveSimfileReported(chart, output, catalogue, diagnostics, bpm);
   Status saved = saveChartFile(output, kind, chart, catalogue);
   if (!saved) {
     diagnostics.error(saved.error().message);

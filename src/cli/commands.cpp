@@ -17,7 +17,7 @@ namespace {
 int runDumpOrStats(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics) {
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
-  auto document = openAsEditor(request.input, *song, catalogue, diagnostics);
+  auto document = openAsEditor(request.input, *song, catalogue, diagnostics, request);
   if (!document) return kExitBadInput;
   if (request.kind == Request::Kind::Dump) {
     out << chartToJson(document->chart, catalogue) << '\n';
@@ -47,7 +47,7 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
     return kExitBadInput;
   }
 
-  auto document = openAsEditor(request.input, *song, catalogue, diagnostics);
+  auto document = openAsEditor(request.input, *song, catalogue, diagnostics, request);
   if (!document) return kExitBadInput;
   Chart& chart = document->chart;
   if (request.songCode) chart.SongIndex = *song;  // a card names its own song; the option overrides it
@@ -55,7 +55,7 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
   if (request.title) chart.KrunTitle = *request.title;
   if (request.style) chart.PlayStyle = static_cast<PlayStyle>(*request.style);
   if (request.difficulty) chart.Difficulty = *request.difficulty;
-  return saveChecked(chart, request.output, catalogue, diagnostics);
+  return saveChecked(chart, request.output, catalogue, diagnostics, request.bpm);
 }
 
 }  // namespace
@@ -77,6 +77,8 @@ int runRequest(const Request& request, const Catalogue& catalogue, std::ostream&
       return runEdit(request, catalogue, out, diagnostics);
     case Request::Kind::Render:
       return runRender(request, catalogue, diagnostics, paths);
+    case Request::Kind::Charts:
+      return runCharts(request, out, diagnostics);
     default:
       return runDumpOrStats(request, catalogue, out, diagnostics);
   }

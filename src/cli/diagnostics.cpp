@@ -35,4 +35,8 @@ void Diagnostics::warning(std::string_view message) {
   line("警告: ", message);
 }
 
+void Diagnostics::info(std::string_view message) {
+  line("", message);
+}
+
 }  // namespace tarveno

@@ -20,6 +20,8 @@ class Diagnostics {
   void usage(std::string_view message);
   void error(std::string_view message);
   void warning(std::string_view message);
+  // A line of a conversion's report: neither an error nor a warning.
+  void info(std::string_view message);
 
  private:
   void line(std::string_view prefix, std::string_view message);

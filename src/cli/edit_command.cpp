@@ -15,7 +15,7 @@ int runEdit(const Request& request, const Catalogue& catalogue, std::ostream& ou
   }
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
-  auto document = openAsEditor(request.input, *song, catalogue, diagnostics);
+  auto document = openAsEditor(request.input, *song, catalogue, diagnostics, request);
   if (!document) return kExitBadInput;
 
   // One clipboard for the whole run, as the editor keeps one for its whole session.
@@ -27,7 +27,7 @@ int runEdit(const Request& request, const Catalogue& catalogue, std::ostream& ou
       return kExitBadInput;
     }
   }
-  if (!request.output.empty()) return saveChecked(document->chart, request.output, catalogue, diagnostics);
+  if (!request.output.empty()) return saveChecked(document->chart, request.output, catalogue, diagnostics, request.bpm);
   out << chartToJson(document->chart, catalogue) << '\n';
   return kExitOk;
 }

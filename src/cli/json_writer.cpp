@@ -123,4 +123,10 @@ JsonWriter& JsonWriter::value(std::string_view text) {
   return *this;
 }
 
+JsonWriter& JsonWriter::flag(bool on) {
+  beforeValue();
+  text_ += on ? "true" : "false";
+  return *this;
+}
+
 }  // namespace tarveno

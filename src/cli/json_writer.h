@@ -19,6 +19,8 @@ class JsonWriter {
   JsonWriter& key(std::string_view name);
   JsonWriter& value(int64_t number);
   JsonWriter& value(std::string_view text);
+  // true or false (not an overload of value: a number or a pointer would turn into one).
+  JsonWriter& flag(bool on);
 
   // A flat array of numbers, e.g. [3,0,17].
   template <class Range>

@@ -63,7 +63,7 @@ bool viewSettingsFor(const Request& request, const AppPaths& paths, Diagnostics&
 int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics, const AppPaths& paths) {
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
-  auto document = openAsEditor(request.input, *song, catalogue, diagnostics);
+  auto document = openAsEditor(request.input, *song, catalogue, diagnostics, request);
   if (!document) return kExitBadInput;
   ViewSettings settings;
   if (!viewSettingsFor(request, paths, diagnostics, settings)) return kExitBadInput;

@@ -92,7 +92,6 @@ bool parseTicksOptions(const Arguments& a, Request& r, Diagnostics& diagnostics)
     return false;
   }
   std::optional<int> from, offset;
-  if (!numberOption(a, "bpm", 1, 1000, r.bpm, diagnostics)) return false;
   if (!numberOption(a, "from", 0, kBeatsPerMeasure * kStepMeasures - 1, from, diagnostics)) return false;
   if (!numberOption(a, "offset", -3'600'000, 3'600'000, offset, diagnostics)) return false;
   if (const std::string* music = a.option("music")) r.music = *music;
@@ -107,18 +106,26 @@ bool parseTicksOptions(const Arguments& a, Request& r, Diagnostics& diagnostics)
 }
 
 const CommandShape kShapes[] = {
-    {"dump", Request::Kind::Dump, 1, {"song"}},
-    {"stats", Request::Kind::Stats, 1, {"song"}},
-    {"convert", Request::Kind::Convert, 2, {"song", "edit-name", "title", "style", "difficulty"}},
-    {"edit", Request::Kind::Edit, 1, {"song", "output"}, parseEditWords},
+    {"dump", Request::Kind::Dump, 1, {"song", "chart", "snap"}},
+    {"stats", Request::Kind::Stats, 1, {"song", "chart", "snap"}},
+    {"convert",
+     Request::Kind::Convert,
+     2,
+     {"song", "edit-name", "title", "style", "difficulty", "chart", "snap", "bpm"}},
+    {"edit", Request::Kind::Edit, 1, {"song", "output", "chart", "snap", "bpm"}, parseEditWords},
 #ifdef TARVENO_WITH_RENDER
     {"render",
      Request::Kind::Render,
      2,
-     {"song", "view-settings", "png-option", "jpeg-quality", "progressive"},
+     {"song", "view-settings", "png-option", "jpeg-quality", "progressive", "chart", "snap"},
      parseRenderOptions},
 #endif
-    {"ticks", Request::Kind::Ticks, 2, {"song", "bpm", "from", "metronome", "music", "offset"}, parseTicksOptions},
+    {"ticks",
+     Request::Kind::Ticks,
+     2,
+     {"song", "chart", "snap", "bpm", "from", "metronome", "music", "offset"},
+     parseTicksOptions},
+    {"charts", Request::Kind::Charts, 1, {}},
 };
 
 std::string operandCountText(const CommandShape& shape, size_t given) {
@@ -168,9 +175,13 @@ std::optional<Request> parseRequest(const Arguments& a, Diagnostics& diagnostics
   if (!numberOption(a, "song", -32768, 32767, r.songCode, diagnostics)) return std::nullopt;
   if (!numberOption(a, "style", 0, 2, r.style, diagnostics)) return std::nullopt;
   if (!numberOption(a, "difficulty", 0, 255, r.difficulty, diagnostics)) return std::nullopt;
+  if (!numberOption(a, "chart", 1, 9999, r.chartNumber, diagnostics)) return std::nullopt;
+  if (!numberOption(a, "bpm", 1, 999, r.bpm, diagnostics)) return std::nullopt;
+  r.snap = a.option("snap") != nullptr;
   if (const std::string* v = a.option("edit-name")) r.editName = *v;
   if (const std::string* v = a.option("title")) r.title = *v;
   if (shape->parseOwn && !shape->parseOwn(a, r, diagnostics)) return std::nullopt;
+  if (!checkSimfileOptions(r, diagnostics)) return std::nullopt;
   return r;
 }
 

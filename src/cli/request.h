@@ -15,7 +15,7 @@ namespace tarveno {
 // command, numbers in range, edit words well formed. What needs the catalogue or the files
 // is checked when it runs.
 struct Request {
-  enum class Kind { Dump, Stats, Convert, Edit, Render, Ticks };
+  enum class Kind { Dump, Stats, Convert, Edit, Render, Ticks, Charts };
   Kind kind = Kind::Dump;
   std::string input;
   std::string output;  // convert, render and ticks; edit with --output
@@ -27,13 +27,17 @@ struct Request {
   // edit: the words as given and what they ask for, in order
   std::vector<std::string> words;
   std::vector<EditOperation> operations;
+  // simfiles: which chart of the file and whether its positions may be snapped
+  std::optional<int> chartNumber;
+  bool snap = false;
+  // the tempo written to a .sm, or played by ticks
+  std::optional<int> bpm;
   // render
   std::optional<std::string> viewSettings;
   int pngOption = 0;
   int jpegQuality = 95;
   bool progressive = false;
   // ticks
-  std::optional<int> bpm;
   int fromBeat = 0;
   bool metronome = false;
   std::optional<std::string> music;
@@ -42,5 +46,9 @@ struct Request {
 
 // nullopt after reporting the usage error (exit status 1).
 std::optional<Request> parseRequest(const Arguments& arguments, Diagnostics& diagnostics);
+
+// The simfile options against the files' names: --chart and --snap need a .sm or .ssc input,
+// --bpm a .sm output, and a .ssc is never written. False after reporting a usage error.
+bool checkSimfileOptions(const Request& request, Diagnostics& diagnostics);
 
 }  // namespace tarveno

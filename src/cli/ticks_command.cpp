@@ -33,7 +33,7 @@ double tempoFor(const Request& request, const Document& document, const Catalogu
 int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics) {
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
-  auto document = openAsEditor(request.input, *song, catalogue, diagnostics);
+  auto document = openAsEditor(request.input, *song, catalogue, diagnostics, request);
   if (!document) return kExitBadInput;
   if (request.songCode) document->chart.SongIndex = *song;  // a card names its own song; the option overrides it
   loadMeter(request, *document, catalogue, diagnostics);

@@ -157,9 +157,13 @@ TEST_F(DocumentCommandsTest, TheFilterEntryDecidesTheKindAndBothDialogsStartFrom
 
   std::vector<QString> initials;
   for (const auto& d : prompts.fileDialogs) initials.push_back(d.initialPath);
-  EXPECT_EQ(std::tuple(initials, prompts.fileDialogs[0].filter, finishes),
-            std::tuple(std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "y.mc"), q(dir / "x.kru")},
-                       QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru"), 2));
+  // Save offers what it writes; Open also the .ssc files it only reads.
+  EXPECT_EQ(
+      std::tuple(initials, prompts.fileDialogs[0].filter, prompts.fileDialogs[2].filter, finishes),
+      std::tuple(
+          std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "y.mc"), q(dir / "x.kru")},
+          QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm)|*.sm"),
+          QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm *.ssc)|*.sm;*.ssc"), 2));
 }
 
 TEST_F(DocumentCommandsTest, FailedWritesAndReadsChangeNothingButReaderNoticesLetTheOpeningFinish) {
@@ -215,7 +219,7 @@ TEST(FileDialogs, ABareNameGetsTheExtensionOfTheChosenType) {
   const QString charts = QString::fromUtf8(DocumentCommands::kFileFilter);
   EXPECT_EQ(std::tuple(defaultSuffixOf(charts, 1), defaultSuffixOf(charts, 2), defaultSuffixOf(charts, 3),
                        defaultSuffixOf(QStringLiteral("JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg"), 1)),
-            std::tuple(QStringLiteral("mc"), QStringLiteral("kru"), QString(), QStringLiteral("jpg")));
+            std::tuple(QStringLiteral("mc"), QStringLiteral("kru"), QStringLiteral("sm"), QStringLiteral("jpg")));
 }
 
 }  // namespace

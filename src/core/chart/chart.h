@@ -109,8 +109,9 @@ void recalcAllBeatTypes(Chart& chart, const Catalogue& catalogue);
 // KrunWidth, KrunHeight and KrunComment keep their values.
 void resetChartData(Chart& chart);
 
-// The two chart file kinds: the memory-card save (.mc) and the KRUN chart text (.kru).
-enum class ChartFileKind { Card, Krun };
+// The chart file kinds: the memory-card save (.mc), the KRUN chart text (.kru) and the
+// StepMania simfile (.sm read and written, .ssc read).
+enum class ChartFileKind { Card, Krun, Simfile };
 
 // The check before a save: nothing when the chart may be saved in that kind, otherwise the
 // reason, ready to show ("KRUNタイトルが未記入です。").

@@ -2,6 +2,7 @@
 
 #include "core/chart/card.h"
 #include "core/chart/krun.h"
+#include "core/chart/simfile_open.h"
 #include "core/io/files.h"
 
 namespace tarveno {
@@ -18,6 +19,19 @@ Notice shortCardNotice(const std::filesystem::path& path, size_t size) {
                     displayName(path)};
 }
 
+Result<std::vector<Notice>> openSimfileDefault(const std::filesystem::path& path, Document& document,
+                                               const Catalogue& catalogue) {
+  auto song = readSimfileFile(path);
+  if (!song) return song.error();
+  auto index = pickSimfileChart(*song, std::nullopt);
+  if (!index) return Error{index.error().code, index.error().message + "\n" + displayName(path)};
+  auto report = openSimfileChart(*song, *index, {std::nullopt, document.chart.SongIndex}, false, document, catalogue);
+  if (!report) return Error{report.error().code, report.error().message + "\n" + displayName(path)};
+  std::vector<Notice> notices;
+  if (auto text = simfileReportText(*report)) notices.push_back(Notice{0, "StepMania", *text});
+  return notices;
+}
+
 }  // namespace
 
 std::optional<ChartFileKind> chartFileKindFromName(const std::string& name) {
@@ -26,11 +40,13 @@ std::optional<ChartFileKind> chartFileKindFromName(const std::string& name) {
   };
   if (endsWith(".mc")) return ChartFileKind::Card;
   if (endsWith(".kru")) return ChartFileKind::Krun;
+  if (endsWith(".sm") || endsWith(".ssc")) return ChartFileKind::Simfile;
   return std::nullopt;
 }
 
 Result<std::vector<Notice>> openChartFile(const std::filesystem::path& path, ChartFileKind kind, Document& document,
                                           const Catalogue& catalogue) {
+  if (kind == ChartFileKind::Simfile) return openSimfileDefault(path, document, catalogue);
   auto bytes = readFileBytes(path);
   if (!bytes) return bytes.error();
   std::vector<Notice> notices;
@@ -58,6 +74,10 @@ Result<std::vector<Notice>> openChartFile(const std::filesystem::path& path, Cha
 Status saveChartFile(const std::filesystem::path& path, ChartFileKind kind, const Chart& chart,
                      const Catalogue& catalogue) {
   if (kind == ChartFileKind::Card) return WriteCardSaveFile(path, chart, catalogue);
+  if (kind == ChartFileKind::Simfile) {
+    auto written = WriteSimfileFile(path, chart, catalogue, std::nullopt);
+    return written ? Status() : Status(written.error());
+  }
   return WriteKrunChartFile(path, chart, catalogue, currentDate());
 }
 

@@ -5,6 +5,7 @@
 #include "core/io/files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/prompts.h"
+#include "gui/app/simfile_document.h"
 
 namespace tarveno {
 
@@ -14,8 +15,10 @@ std::filesystem::path toPath(const QString& path) {
   return std::filesystem::path(path.toStdString());
 }
 
-// The filter entry, not the typed name, decides the kind: 1 memory card, 2 KRUN text.
+// The filter entry, not the typed name, decides the kind: 1 memory card, 2 KRUN text,
+// 3 StepMania simfile.
 ChartFileKind kindFromFilter(int filterIndex) {
+  if (filterIndex == 3) return ChartFileKind::Simfile;
   return filterIndex == 2 ? ChartFileKind::Krun : ChartFileKind::Card;
 }
 
@@ -32,6 +35,7 @@ void DocumentCommands::showFileError(const std::string& message, const QString& 
 }
 
 bool DocumentCommands::openChartPath(const QString& path, ChartFileKind kind) {
+  if (kind == ChartFileKind::Simfile) return openSimfileDocument(context_, host_, path);
   auto opened = openChartFile(toPath(path), kind, context_.document, context_.catalogue);
   if (!opened) {
     showFileError(opened.error().message, path);
@@ -67,7 +71,7 @@ void DocumentCommands::newChart() {
 void DocumentCommands::open() {
   if (!confirmDiscard()) return;
   auto choice = context_.prompts.openFile(host_.dialogParent(),
-                                          {QString::fromUtf8(kFileFilter), lastPath_, lastFilterIndex_, QString()});
+                                          {QString::fromUtf8(kOpenFilter), lastPath_, lastFilterIndex_, QString()});
   if (!choice) return;
   lastPath_ = choice->path;
   lastFilterIndex_ = choice->filterIndex;
@@ -92,7 +96,9 @@ void DocumentCommands::save() {
     host_.openSettingsDialog();
   }
 
-  Status written = saveChartFile(toPath(choice->path), kind, context_.document.chart, context_.catalogue);
+  Status written = kind == ChartFileKind::Simfile
+                       ? saveSimfileDocument(context_, host_.dialogParent(), choice->path)
+                       : saveChartFile(toPath(choice->path), kind, context_.document.chart, context_.catalogue);
   if (!written) {
     // Nothing was saved: the old file is still whole and the chart still counts as changed.
     showFileError(written.error().message, choice->path);

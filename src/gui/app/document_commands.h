@@ -36,7 +36,11 @@ class DocumentHost {
 // New, Open, Save, drop and the close query, with the unsaved-changes check.
 class DocumentCommands {
  public:
-  static constexpr const char* kFileFilter = "memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru";
+  // Save offers the kinds it writes, Open also the .ssc files it only reads.
+  static constexpr const char* kFileFilter =
+      "memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm)|*.sm";
+  static constexpr const char* kOpenFilter =
+      "memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm *.ssc)|*.sm;*.ssc";
 
   DocumentCommands(AppContext& context, DocumentHost& host);
 

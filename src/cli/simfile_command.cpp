@@ -1,0 +1,100 @@
+#include <ostream>
+
+#include "cli/chart_input.h"
+#include "cli/json_writer.h"
+#include "core/chart/chart_files.h"
+#include "core/chart/simfile_open.h"
+#include "core/text/number.h"
+
+namespace tarveno {
+
+namespace {
+
+bool endsWith(const std::string& name, std::string_view tail) {
+  return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+void reportLines(const SimfileReport& report, const std::string& file, Diagnostics& diagnostics) {
+  for (const std::string& line : report.lines()) diagnostics.info(file + ": " + line);
+}
+
+}  // namespace
+
+bool checkSimfileOptions(const Request& r, Diagnostics& diagnostics) {
+  if ((r.chartNumber || r.snap) && chartFileKindFromName(r.input) != ChartFileKind::Simfile) {
+    diagnostics.usage("--chart and --snap apply to a .sm or .ssc input only");
+    return false;
+  }
+  if (endsWith(r.output, ".ssc")) {
+    diagnostics.usage(r.output + ": .ssc files are only read; write a .sm file");
+    return false;
+  }
+  if (r.bpm && r.kind != Request::Kind::Ticks && !endsWith(r.output, ".sm")) {
+    diagnostics.usage("--bpm applies to a .sm output or to ticks only");
+    return false;
+  }
+  return true;
+}
+
+std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t songIndex, const Catalogue& catalogue,
+                                            Diagnostics& diagnostics, const Request& request) {
+  auto song = readSimfileFile(path);
+  if (!song) {
+    diagnostics.error(song.error().message);
+    return std::nullopt;
+  }
+  auto index = pickSimfileChart(*song, request.chartNumber);
+  if (!index) {
+    diagnostics.error(path + ": " + index.error().message);
+    return std::nullopt;
+  }
+  Document document;
+  resetChartData(document.chart);
+  document.chart.SongIndex = songIndex;
+  const SimfileSongChoice choice{request.songCode ? std::optional(songIndex) : std::nullopt, songIndex};
+  auto report = openSimfileChart(*song, *index, choice, request.snap, document, catalogue);
+  if (!report) {
+    const bool needsSnap = report.error().code == ErrorCode::OutOfRange;
+    diagnostics.error(path + ": " + report.error().message + (needsSnap ? "（--snap で動かせます）" : ""));
+    return std::nullopt;
+  }
+  reportLines(*report, path, diagnostics);
+  return document;
+}
+
+int saveSimfileReported(const Chart& chart, const std::string& output, const Catalogue& catalogue,
+                        Diagnostics& diagnostics, std::optional<int> bpm) {
+  auto report = WriteSimfileFile(output, chart, catalogue, bpm);
+  if (!report) {
+    diagnostics.error(report.error().message);
+    return kExitBadInput;
+  }
+  reportLines(*report, output, diagnostics);
+  return kExitOk;
+}
+
+int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostics) {
+  if (chartFileKindFromName(request.input) != ChartFileKind::Simfile) {
+    diagnostics.error(request.input + ": StepMania のファイル（.sm、.ssc）ではありません。");
+    return kExitBadInput;
+  }
+  auto song = readSimfileFile(request.input);
+  if (!song) {
+    diagnostics.error(song.error().message);
+    return kExitBadInput;
+  }
+  JsonWriter json;
+  json.beginArray();
+  for (size_t i = 0; i < song->charts.size(); ++i) {
+    const SimfileChart& chart = song->charts[i];
+    json.beginObject().key("index").value(static_cast<int64_t>(i + 1));
+    json.key("stepsType").value(chart.stepsType).key("difficulty").value(chart.difficulty);
+    json.key("meter").value(leadingNumber(chart.meter)).key("description").value(chart.description);
+    json.key("supported").flag(chart.supported()).endObject();
+  }
+  json.endArray();
+  out << json.text() << '\n';
+  return kExitOk;
+}
+
+}  // namespace tarveno

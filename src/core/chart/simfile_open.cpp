@@ -1,0 +1,32 @@
+#include "core/chart/simfile_open.h"
+
+#include "core/io/files.h"
+
+namespace tarveno {
+
+Result<SimfileSong> readSimfileFile(const std::filesystem::path& path) {
+  auto bytes = readFileBytes(path);
+  if (!bytes) return bytes.error();
+  auto song = readSimfile(*bytes);
+  if (!song) return Error{song.error().code, song.error().message + "\n" + displayName(path)};
+  return song;
+}
+
+Result<SimfileReport> openSimfileChart(const SimfileSong& song, size_t index, const SimfileSongChoice& songChoice,
+                                       bool snap, Document& document, const Catalogue& catalogue) {
+  auto report = importSimfileChart(song, index, songChoice, snap, catalogue, document.chart);
+  if (!report) return report.error();
+  Status loaded = LoadMeterSegs(catalogue, document.chart.SongIndex, document.meterSegs);
+  if (!loaded) report->note(loaded.error().message, true);
+  document.Modified = false;
+  return report;
+}
+
+std::optional<std::string> simfileReportText(const SimfileReport& report) {
+  if (!report.changedAnything()) return std::nullopt;
+  std::string text;
+  for (const std::string& line : report.lines()) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
+}  // namespace tarveno
