@@ -174,5 +174,25 @@ TEST_F(SheetLayoutTest, RefusesWhatItCannotDrawUpToTheLastSixteenBitCoordinate) 
   for (double tpp : {0.0, std::nan(""), -15.0}) EXPECT_EQ(refusal(tpp), ErrorCode::OutOfRange) << tpp;
 }
 
+// Whether settings can draw depends on the chart: one measure per column draws a short song
+// but is 36749 pixels wide for the longest. Settings cannot help a chart without a song.
+TEST_F(SheetLayoutTest, SettingsAreCheckedAgainstTheChartTheyWillDraw) {
+  settings.SheetBlocks = 1;
+  for (auto [song, drawable] : {std::pair(k99, true), std::pair(k471, false), std::pair(kNoMeasures, true)}) {
+    chart.SongIndex = song;
+    EXPECT_EQ(checkSheetSettings(chart, catalogue, settings, 15).ok(), drawable) << song;
+  }
+  chart.SongIndex = k471;
+  const std::string why = checkSheetSettings(chart, catalogue, settings, 15).error().message;
+  EXPECT_NE(why.find("471小節"), std::string::npos) << why;
+  EXPECT_NE(why.find("36749"), std::string::npos) << why;
+  // Fewer than one measure per column: the same words wherever the rule is met.
+  settings.SheetBlocks = 0;
+  const std::string rule = "１行の小節数は1以上にしてください。";
+  EXPECT_EQ(std::tuple(checkSheetSettings(chart, catalogue, settings, 15).error().message,
+                       validateViewSettings(settings).error().message, checkSheetBlocks(0.9).error().message),
+            std::tuple(rule, rule, rule));
+}
+
 }  // namespace
 }  // namespace tarveno
