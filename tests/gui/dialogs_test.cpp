@@ -82,20 +82,18 @@ TEST(EditInfoWindowTest, StandsRightOfTheMainWindowWhenItFitsElseLeft) {
             std::tuple(QPoint(980, 50), QPoint(81, 50), QPoint(2000, 10), QPoint(1600, 10)));
 }
 
-// Every file dialog filter of the program ("text|pattern|text|pattern"); a new one joins here.
-const char* const kProgramFileFilters[] = {DocumentCommands::kFileFilter, kSheetImageFilter};
-
-// Qt takes a filter entry's patterns from the parentheses that end it, separated by blanks. For
-// every pattern the program lists, Qt's own matching has to accept a file name of that pattern.
+// For every pattern that an entry of a file dialog filter lists ("text|pattern|text|pattern"),
+// Qt's own matching has to accept a file name of that pattern. Qt reads an entry's patterns from
+// the parentheses that end it, separated by blanks.
 TEST(FileDialogFilters, QtListsAFileForEveryPatternOfEveryEntry) {
-  for (const char* filter : kProgramFileFilters) {
+  for (const char* filter : {DocumentCommands::kFileFilter, kSheetImageFilter}) {  // every one of the program's
     const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
     const QStringList entries = qtNameFilters(QString::fromUtf8(filter));
     ASSERT_EQ(entries.size() * 2, parts.size()) << filter;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-      const QString inParentheses = entries[i].section(QLatin1Char('('), -1).chopped(1);
-      const QStringList qtPatterns = inParentheses.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-      for (const QString& pattern : parts[2 * i + 1].split(QLatin1Char(';'))) {
+      const QStringList qtPatterns =
+          entries[i].section(QLatin1Char('('), -1).chopped(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+      for (QString pattern : parts[2 * i + 1].split(QLatin1Char(';'))) {
         const QString name = pattern.trimmed().replace(QLatin1Char('*'), QLatin1String("sheet"));
         EXPECT_TRUE(QDir::match(qtPatterns, name)) << entries[i].toStdString() << " hides " << name.toStdString();
       }
