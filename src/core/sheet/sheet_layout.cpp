@@ -11,7 +11,9 @@ namespace tarveno {
 
 namespace {
 
+// Sheet coordinates and sizes are 16-bit on the drawing side.
 constexpr int64_t kCoordinateMin = -32768;
+constexpr int64_t kCoordinateMax = 32767;
 
 // Collects the first value that leaves the 16-bit range the drawing side works in. Everything
 // is computed in 64 bits first, so nothing wraps before it is checked. The message names the
@@ -21,7 +23,7 @@ class RangeCheck {
   explicit RangeCheck(int64_t measures) : measures_(measures) {}
 
   int64_t operator()(int64_t value, const char* what) {
-    if (!error_ && (value < kCoordinateMin || value > kSheetCoordinateMax)) {
+    if (!error_ && (value < kCoordinateMin || value > kCoordinateMax)) {
       error_ = Error{ErrorCode::OutOfRange, "この譜面（" + std::to_string(measures_) +
                                                 "小節）の全体ビューは大きすぎて描けません（" + what + "が " +
                                                 std::to_string(value) +

@@ -12,8 +12,6 @@ namespace tarveno {
 
 inline constexpr int kSheetCellWidth = 17;   // one panel column
 inline constexpr int kSheetBeatHeight = 16;  // one beat
-// Sheet coordinates and sizes are 16-bit on the drawing side.
-inline constexpr int kSheetCoordinateMax = 32767;
 
 // Where one measure goes. The measure is drawn into a scratch buffer (a column wide, 81 high,
 // its top line at y = 16) and a block of it is copied onto the sheet.
