@@ -234,8 +234,8 @@ void SheetView::M_ImageOut_Click() {
 void SheetView::M_Property_Click() {
   ViewSettingDialog dialog(context_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  // The dialog has checked the settings against this chart, so only a sheet too large for the
-  // memory fails here; the last picture then stays.
+  // The dialog has checked the settings against this chart, so only a chart without a song or a
+  // sheet too large for the memory fails here; the last picture then stays.
   if (Status rendered = renderSheet(); !rendered) tellUndrawable(rendered.error());
 }
 
