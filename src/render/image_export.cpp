@@ -110,10 +110,8 @@ Status saveImage(const QImage& image, const std::filesystem::path& path, const I
   Result<QByteArray> bytes = encodeImage(image, options);
   if (!bytes) return saveError(path, bytes.error().message);
   // The chart writer's own: links followed, folders and read-only files refused, the old file
-  // kept until the new one is complete.
-  Status written = writeFileAtomically(path, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
-  if (!written) return saveError(path, written.error().message);
-  return {};
+  // kept until the new one is complete. Its message already names the file.
+  return writeFileAtomically(path, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
 }
 
 }  // namespace tarveno

@@ -1,7 +1,5 @@
 #include "render/masked_image.h"
 
-#include <algorithm>
-
 namespace tarveno {
 
 QImage transparentCanvas(int width, int height) {
@@ -40,22 +38,6 @@ QImage maskToAlpha(const QImage& masked, QRgb mask) {
     }
   }
   return out;
-}
-
-void drawMasked(QImage& target, const QImage& source, int x, int y, QRgb mask) {
-  const QRgb key = mask | 0xFF000000u;
-  const int x0 = std::max(0, -x);
-  const int y0 = std::max(0, -y);
-  const int x1 = std::min(source.width(), target.width() - x);
-  const int y1 = std::min(source.height(), target.height() - y);
-  if (x0 >= x1 || y0 >= y1) return;
-  for (int sy = y0; sy < y1; ++sy) {
-    const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-    QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(y + sy)) + x;
-    for (int sx = x0; sx < x1; ++sx) {
-      if (in[sx] != key) out[sx] = in[sx];
-    }
-  }
 }
 
 }  // namespace tarveno

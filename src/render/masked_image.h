@@ -20,8 +20,4 @@ QImage flattenOnMask(const QImage& painted, QRgb mask);
 // The mask colour as real transparency (for icons and QPainter users).
 QImage maskToAlpha(const QImage& masked, QRgb mask);
 
-// Copies every non-mask pixel of source into target at (x, y), clipped to the target.
-// Both images must be Format_RGB32; this is the transparent image-list draw.
-void drawMasked(QImage& target, const QImage& source, int x, int y, QRgb mask);
-
 }  // namespace tarveno

@@ -22,8 +22,9 @@ void fillRows(QImage& image, int y0, int y1, QRgb color) {
   }
 }
 
-// Steps 1 to 5 of drawing a measure (clear, bands, measure line, beat lines, player line) give
-// the same pixels for every measure, so they are drawn once and each measure starts from a copy.
+// A measure without its arrows: background, beat bands, measure line, beat lines and the line
+// between the pads. These pixels are the same for every measure, so they are drawn once and
+// each measure starts from a copy.
 QImage blankMeasure(const SheetLayout& layout, const ViewSettings& settings) {
   QImage buffer(layout.bufferWidth, layout.bufferHeight, QImage::Format_RGB32);
   if (buffer.isNull()) return buffer;
@@ -47,8 +48,8 @@ QImage blankMeasure(const SheetLayout& layout, const ViewSettings& settings) {
   return buffer;
 }
 
-// Step 6: the arrows of the measure's four beats and of the beat before it, the lowest beat
-// first so that rows nearer the top cover the rows below them.
+// The arrows of the measure's four beats and of the beat before it (whose arrows reach down
+// into this measure), the lowest beat first so that rows nearer the top cover the rows below.
 void drawMeasureArrows(QImage& buffer, const SheetLayout& layout, const Chart& chart, int m,
                        const SheetImages& images) {
   const int b = layout.beatHeight;

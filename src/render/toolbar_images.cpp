@@ -216,19 +216,4 @@ QImage ToolbarImages::transparent(int index) const {
   return maskToAlpha(image(index), kToolbarMaskColor);
 }
 
-QString ToolbarImages::key(int index) {
-  switch (index) {
-    case kImgSelStart1:
-      return QStringLiteral("selstart1");
-    case kImgSelStart2:
-      return QStringLiteral("selstart2");
-    case kImgSelEnd1:
-      return QStringLiteral("selend1");
-    case kImgSelEnd2:
-      return QStringLiteral("selend2");
-    default:
-      return {};
-  }
-}
-
 }  // namespace tarveno

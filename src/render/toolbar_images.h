@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QRgb>
-#include <QString>
 #include <array>
 
 namespace tarveno {
@@ -43,8 +42,6 @@ class ToolbarImages {
   const QImage& image(int index) const { return images_.at(static_cast<size_t>(index - 1)); }
   // The same with real transparency, for icons and labels.
   QImage transparent(int index) const;
-  // The key an image carries in the list ("selstart1" .. "selend2"), empty for the others.
-  static QString key(int index);
 
  private:
   std::array<QImage, kToolbarImageCount> images_;

@@ -39,8 +39,9 @@ class SheetLayoutTest : public ::testing::Test {
   }
   ErrorCode refusal(double tpp = 15) const {
     Result<SheetLayout> r = layout(tpp);
-    EXPECT_TRUE(!r.ok() && !r.error().message.empty());
-    return r.ok() ? ErrorCode::FileOpen : r.error().code;  // FileOpen: never a layout error
+    if (r.ok()) return ErrorCode::FileOpen;  // never a layout error
+    EXPECT_NE(r.error().message, "");
+    return r.error().code;
   }
 
   Catalogue catalogue;
@@ -134,10 +135,8 @@ TEST_F(SheetLayoutTest, EveryMeasureLiesInsideItsColumnFrame) {
 }
 
 TEST_F(SheetLayoutTest, RefusesWhatItCannotDrawUpToTheLastSixteenBitCoordinate) {
-  std::tie(chart.SongIndex, settings.SheetBlocks) = std::tuple(k471, 1);
-  EXPECT_EQ(refusal(), ErrorCode::OutOfRange);  // 471 x 78 - 10 + 21 = 36749 wide
   // 420 x 78 - 10 + 16 + 1 = 32767: the widest sheet there is.
-  std::tie(chart.SongIndex, settings.SheetMarginH) = std::tuple(k420, 8);
+  std::tie(chart.SongIndex, settings.SheetBlocks, settings.SheetMarginH) = std::tuple(k420, 1, 8);
   EXPECT_EQ(ok().sheetWidth, 32767);
   settings.SheetMarginH = 9;
   EXPECT_EQ(refusal(), ErrorCode::OutOfRange);
@@ -172,6 +171,20 @@ TEST_F(SheetLayoutTest, RefusesWhatItCannotDrawUpToTheLastSixteenBitCoordinate) 
   }
   settings = ViewSettings{};
   for (double tpp : {0.0, std::nan(""), -15.0}) EXPECT_EQ(refusal(tpp), ErrorCode::OutOfRange) << tpp;
+}
+
+// Whether settings can draw depends on the chart: one measure per column draws a short song
+// but is 36749 pixels wide for the longest. Settings cannot help a chart without a song.
+TEST_F(SheetLayoutTest, SettingsAreCheckedAgainstTheChartTheyWillDraw) {
+  settings.SheetBlocks = 1;
+  for (auto [song, drawable] : {std::pair(k99, true), std::pair(k471, false), std::pair(kNoMeasures, true)}) {
+    chart.SongIndex = song;
+    EXPECT_EQ(checkSheetSettings(chart, catalogue, settings, 15).ok(), drawable) << song;
+  }
+  chart.SongIndex = k471;  // 471 x 78 - 10 + 21 = 36749 wide
+  const std::string why = checkSheetSettings(chart, catalogue, settings, 15).error().message;
+  EXPECT_NE(why.find("471小節"), std::string::npos) << why;
+  EXPECT_NE(why.find("36749"), std::string::npos) << why;
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QPushButton>
 
 #include "core/chart/stats.h"
 #include "gui/app/about_dialog.h"
+#include "gui/app/document_commands.h"
 #include "gui/app/edit_info_window.h"
+#include "gui/app/qt_prompts.h"
 #include "gui/gui_test_helpers.h"
+#include "gui/sheet/sheet_export.h"
 #include "gui/songs/options_dialog.h"
 #include "support/test_catalogue.h"
 #include "support/test_paths.h"
@@ -76,6 +80,25 @@ TEST(EditInfoWindowTest, StandsRightOfTheMainWindowWhenItFitsElseLeft) {
                        editInfoPosition(QRect(1400, 10, 600, 700), 300, second),
                        editInfoPosition(QRect(1900, 10, 600, 700), 300, second)),
             std::tuple(QPoint(980, 50), QPoint(81, 50), QPoint(2000, 10), QPoint(1600, 10)));
+}
+
+// For every pattern that an entry of a file dialog filter lists ("text|pattern|text|pattern"),
+// Qt's own matching has to accept a file name of that pattern. Qt reads an entry's patterns from
+// the parentheses that end it, separated by blanks.
+TEST(FileDialogFilters, QtListsAFileForEveryPatternOfEveryEntry) {
+  for (const char* filter : {DocumentCommands::kFileFilter, kSheetImageFilter}) {  // every one of the program's
+    const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
+    const QStringList entries = qtNameFilters(QString::fromUtf8(filter));
+    ASSERT_EQ(entries.size() * 2, parts.size()) << filter;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+      const QStringList qtPatterns =
+          entries[i].section(QLatin1Char('('), -1).chopped(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+      for (QString pattern : parts[2 * i + 1].split(QLatin1Char(';'))) {
+        const QString name = pattern.trimmed().replace(QLatin1Char('*'), QLatin1String("sheet"));
+        EXPECT_TRUE(QDir::match(qtPatterns, name)) << entries[i].toStdString() << " hides " << name.toStdString();
+      }
+    }
+  }
 }
 
 }  // namespace

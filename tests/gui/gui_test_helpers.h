@@ -18,6 +18,8 @@
 #include "core/songs/catalogue.h"
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
+#include "support/chart_steps.h"
+#include "support/frame_shows.h"
 #include "support/scripted_prompts.h"
 
 class QImage;
@@ -110,17 +112,6 @@ W* child(const QObject& parent, const QString& name) {
 }
 void type(const QObject& parent, const char* name, const char* utf8);
 void click(const QObject& parent, const char* name);
-
-// True when every non-mask pixel of picture placed at `at` that falls inside clip (the whole
-// frame when null) stands in frame, colours compared opaque.
-::testing::AssertionResult frameShows(const QImage& frame, const QImage& picture, QRgb mask, QPoint at,
-                                      QRect clip = {});
-
-// Sets a beat's steps directly and recomputes its type, as an edit would.
-void setSteps(Chart& chart, int measure, int slot, uint8_t bits);
-
-// Makes beat b of a measure a triplet beat with the three notes given.
-void makeTriplet(Chart& chart, int measure, int beat, uint8_t first, uint8_t second, uint8_t third);
 
 // The program's texts as lines, for comparing with fixture files (expectFixture): the main window's menu tree,
 // toolbar and status panels (name, caption or tooltip, states, image, command) ...

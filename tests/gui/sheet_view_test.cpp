@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "gui/app/app_context.h"
 #include "gui/gui_test_helpers.h"
@@ -52,8 +53,9 @@ TEST_F(SheetViewTest, SettingsDialogRefusesBlocksBelowOneAndCancelDiscardsEveryt
     click(d, "cmdCancel");
     EXPECT_EQ(d.result(), QDialog::Rejected);
   }
-  EXPECT_TRUE(viewSettings == ViewSettings{} && !std::filesystem::exists(viewDat));
-  EXPECT_TRUE(prompts.allAnswersUsed() && prompts.unexpected == 0);
+  EXPECT_EQ(viewSettings, ViewSettings{});
+  EXPECT_FALSE(std::filesystem::exists(viewDat));
+  EXPECT_EQ(std::tuple(prompts.allAnswersUsed(), prompts.unexpected), std::tuple(true, 0));
 }
 
 TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten) {
@@ -66,9 +68,7 @@ TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten)
     QFont font(QStringLiteral("IPAGothic"), 20);
     font.setUnderline(true);
     prompts.answerFont(font);
-    prompts.answerColor(QColor(10, 20, 30));
     click(d, "cmdHeaderFont1");
-    click(d, "picColor8");
     click(d, "cmdOK");
   };
   {
@@ -78,7 +78,8 @@ TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten)
     ViewSettingDialog d(context, nullptr);
     fill(d);
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_TRUE(prompts.shown[0].text.contains("view.dat") && d.result() != QDialog::Accepted);
+    EXPECT_TRUE(prompts.shown[0].text.contains("view.dat")) << prompts.shown[0].text.toStdString();
+    EXPECT_NE(d.result(), QDialog::Accepted);
     EXPECT_EQ(viewSettings, ViewSettings{});
   }
   context.viewSettingsFile = viewDat;
@@ -88,24 +89,72 @@ TEST_F(SheetViewTest, SettingsDialogStoresRoundedValuesOnlyWhenTheFileIsWritten)
   ViewSettings expected;
   std::tie(expected.SheetBlocks, expected.SheetMarginV, expected.HeaderMargin, expected.NumPos) =
       std::make_tuple(4, 2, 0, 7);
-  expected.NumberColor = rgb(10, 20, 30);
   expected.NumberFont = FontSpec{"IPAGothic", 20, false, false, true, false};
   EXPECT_EQ(viewSettings, expected);
   expected.NumberFont.underline = false;  // the file keeps name, size, bold and italic only
   EXPECT_EQ(LoadViewSettings(viewDat), expected);
 }
 
-TEST_F(SheetViewTest, PropertyRendersAgainAndExportTakesTheFormatFromTheChosenType) {
+// Swatch n is given the colour (n + 1, 0, 0) and style list n the style n + 1: each writes the
+// setting its label names.
+TEST_F(SheetViewTest, EachSwatchAndLineStyleListWritesItsOwnSetting) {
+  ViewSettingDialog d(context, nullptr);
+  for (int n = 0; n < 9; ++n) {
+    prompts.answerColor(QColor(n + 1, 0, 0));
+    click(d, QStringLiteral("picColor%1").arg(n).toLatin1().constData());
+  }
+  for (int n = 0; n < 4; ++n) child<QComboBox>(d, QStringLiteral("cmbLineStyle%1").arg(n))->setCurrentIndex(n + 1);
+  click(d, "cmdOK");
+  const ViewSettings& s = viewSettings;
+  // 背景色, 1,3拍目, 2,4拍目, 枠線, 小節区切り, 拍区切り, the header's 文字属性, 1P2P区切り and
+  // the numbers' 文字属性.
+  EXPECT_EQ(std::tuple(s.SheetBackColor, s.Beat13Color, s.Beat24Color, s.FrameColor, s.MeasureLineColor,
+                       s.BeatLineColor, s.HeaderColor, s.PlayerLineColor, s.NumberColor),
+            std::tuple(rgb(1, 0, 0), rgb(2, 0, 0), rgb(3, 0, 0), rgb(4, 0, 0), rgb(5, 0, 0), rgb(6, 0, 0), rgb(7, 0, 0),
+                       rgb(8, 0, 0), rgb(9, 0, 0)));
+  EXPECT_EQ(std::tuple(s.FrameStyle, s.MeasureLineStyle, s.BeatLineStyle, s.PlayerLineStyle),
+            std::tuple(LineStyle::Dash, LineStyle::Dot, LineStyle::DashDot, LineStyle::DashDotDot));
+}
+
+// One measure per column draws a 40-measure sheet but not a 471-measure one: refused with the
+// reason, the dialog stays open and nothing is written.
+TEST_F(SheetViewTest, SettingsDialogRefusesWhatTheOpenChartCannotDraw) {
+  for (int measures : {471, 40}) {
+    catalogue.SongList[0].Measures = static_cast<int16_t>(measures);
+    ViewSettingDialog d(context, nullptr);
+    d.show();
+    type(d, "txtBlocks", "1");
+    click(d, "cmdOK");
+    EXPECT_EQ(std::tuple(d.isVisible(), std::filesystem::exists(viewDat)), std::tuple(measures == 471, measures == 40));
+  }
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].title, QStringLiteral("設定に不備があります"));
+  EXPECT_TRUE(prompts.shown[0].text.contains("471")) << prompts.shown[0].text.toStdString();
+}
+
+// Settings too large for the chart (stored earlier, or fine for a shorter chart) still open the
+// window, with 設定 and the reason naming view.dat; put right there, the sheet is drawn.
+TEST_F(SheetViewTest, AnUndrawableSheetStillOpensTheWindowToPutTheSettingsRight) {
+  viewSettings.SheetBlocks = 600;
+  withModal([&] { showSheetView(context, nullptr); },
+            [&](QDialog& view) {
+              const auto close = qScopeGuard([&] { view.reject(); });
+              ASSERT_EQ(prompts.shown.size(), 1u);
+              EXPECT_TRUE(prompts.shown[0].text.contains(QString::fromStdString(viewDat.string())))
+                  << prompts.shown[0].text.toStdString();
+              EXPECT_FALSE(child<QAction>(view, "M_ImageOut")->isEnabled());
+              withModal([&] { child<QAction>(view, "M_Property")->trigger(); },
+                        [](QDialog& d) {
+                          type(d, "txtBlocks", "8");
+                          click(d, "cmdOK");
+                        });
+              EXPECT_EQ(static_cast<SheetView&>(view).sheet().size(), QSize(401, 573));
+            });
+}
+
+TEST_F(SheetViewTest, ExportTakesTheFormatFromTheChosenType) {
   SheetView view(context, nullptr);
   ASSERT_TRUE(view.renderSheet().ok());
-  const int height = view.sheet().height();
-  withModal([&] { child<QAction>(view, "M_Property")->trigger(); },
-            [](QDialog& d) {
-              type(d, "txtBlocks", "4");
-              click(d, "cmdOK");
-            });
-  EXPECT_EQ(view.sheet().height(), height - 4 * 64);
-
   QAction* imageOut = child<QAction>(view, "M_ImageOut");
   EXPECT_FALSE(child<QAction>(view, "M_PrintOut")->isVisible());
 
@@ -120,11 +169,10 @@ TEST_F(SheetViewTest, PropertyRendersAgainAndExportTakesTheFormatFromTheChosenTy
               click(d, "cmdOK");
             });
   ASSERT_EQ(prompts.fileDialogs.size(), 1u);
-  EXPECT_EQ(std::pair(prompts.fileDialogs[0].title, prompts.fileDialogs[0].filter),
-            std::pair(QStringLiteral("画像出力"),
-                      QStringLiteral("PNG(*.png)|*.png|JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg|ビットマップ(*.bmp)|*.bmp")));
+  EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("画像出力"));
   const std::string jpeg = readAll(dir / "sheet.png");
-  EXPECT_TRUE(jpeg.starts_with("\xFF\xD8") && jpeg.find("\xFF\xC2") != std::string::npos);
+  EXPECT_EQ(std::tuple(jpeg.substr(0, 2), jpeg.find("\xFF\xC2") != std::string::npos),
+            std::tuple(std::string("\xFF\xD8"), true));
 
   // PNG chosen, options dialog closed without OK: nothing written. The last choice is offered.
   const QString other = QString::fromStdString((dir / "other.png").string());
@@ -138,12 +186,27 @@ TEST_F(SheetViewTest, PropertyRendersAgainAndExportTakesTheFormatFromTheChosenTy
   prompts.answerSave(Prompts::FileChoice{QString::fromStdString((dir / "gone" / "sheet.bmp").string()), 3});
   imageOut->trigger();
   ASSERT_EQ(prompts.shown.size(), 1u);
-  EXPECT_TRUE(prompts.shown[0].text.contains("sheet.bmp") && prompts.unexpected == 0);
+  EXPECT_TRUE(prompts.shown[0].text.contains("sheet.bmp")) << prompts.shown[0].text.toStdString();
+  EXPECT_EQ(prompts.unexpected, 0);
+}
 
-  viewSettings.SheetBlocks = 0;  // as a damaged file could leave it: told instead of opening
-  EXPECT_FALSE(showSheetView(context, nullptr));
-  ASSERT_EQ(prompts.shown.size(), 2u);
-  EXPECT_TRUE(prompts.shown[1].text.contains("１行の小節数"));
+// One column of 40 measures is narrower than the menu bar: the window still shows 設定. Esc
+// closes it, also once one of its menus has been dismissed with Esc, which leaves the focus with
+// the menu bar.
+TEST_F(SheetViewTest, ANarrowSheetShowsTheWholeMenuBarAndEscAlwaysCloses) {
+  viewSettings.SheetBlocks = 40;
+  SheetView view(context, nullptr);
+  view.show();
+  ASSERT_TRUE(view.renderSheet().ok());
+  const QMenuBar* bar = view.findChild<QMenuBar*>();
+  EXPECT_LE(bar->actionGeometry(child<QAction>(view, "M_Property")).right(), bar->width());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  QTest::keyClick(&view, Qt::Key_O, Qt::AltModifier);
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(view.isVisible());
 }
 
 TEST(SheetScrollLayoutTest, BarsOnlyWhereTheSheetDoesNotFit) {

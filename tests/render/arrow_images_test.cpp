@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <array>
 #include <tuple>
 #include <vector>
 
 #include "render/arrow_images.h"
 #include "render/masked_image.h"
 #include "render/note_icons.h"
+#include "render/sheet_images.h"
 #include "render/toolbar_images.h"
 
 namespace tarveno {
@@ -29,13 +31,20 @@ void expectDistinctPictures(const std::vector<QImage>& pictures, int size, QRgb 
 TEST(RenderImageListsTest, EveryPictureIsItsOwnArrowsPointTheirWayAndTheDrawSkipsOnlyTheMask) {
   const ArrowImages arrows;
   const ToolbarImages toolbar;
-  std::vector<QImage> arrowPictures, toolbarPictures, notes;
+  const SheetImages sheetImages;
+  std::vector<QImage> arrowPictures, toolbarPictures, notes, sheetPictures;
   for (int i = 1; i <= kArrowImageCount; ++i) {
     // A hold's body looks the same whichever way its arrow points; only its head differs.
     if (i <= freezeBodyIndex(0) || (i - freezeHeadIndex(0)) % 3 == 0) arrowPictures.push_back(arrows.image(i));
   }
   for (int i = 1; i <= kToolbarImageCount; ++i) toolbarPictures.push_back(toolbar.image(i));
   for (int k = 0; k < kNoteValueCount; ++k) notes.push_back(noteValueIcon(static_cast<NoteValue>(k), 24));
+  // The sheet's: a class filled red, blue, yellow or green (by hue) in the middle of every arrow.
+  for (int i = 1; i <= kSheetImageCount; ++i) {
+    sheetPictures.push_back(sheetImages.image(i));
+    EXPECT_EQ(QColor(sheetImages.image(i).pixel(8, 8)).hue(), (std::array{0, 240, 60, 120})[(i - 1) / 4]) << i;
+  }
+  expectDistinctPictures(sheetPictures, 16, kSheetMaskColor);
   expectDistinctPictures(arrowPictures, 32, kArrowMaskColor);
   expectDistinctPictures(toolbarPictures, 16, kToolbarMaskColor);
   expectDistinctPictures(notes, 24, 0u);  // on real transparency

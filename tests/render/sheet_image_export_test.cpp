@@ -42,23 +42,31 @@ TEST(SheetImageExportTest, PngOptionsChangeTheSizeNotThePixelsAndJpegIsProgressi
 
   Result<QByteArray> baseline = encodeImage(image, {ImageType::Jpeg, PngOption::Standard, 80, false});
   Result<QByteArray> progressive = encodeImage(image, {ImageType::Jpeg, PngOption::Standard, 80, true});
-  ASSERT_TRUE(baseline.ok() && progressive.ok());
-  EXPECT_TRUE(hasMarker(*baseline, 0xC0) && !hasMarker(*baseline, 0xC2));
-  EXPECT_TRUE(hasMarker(*progressive, 0xC2));
   Result<QByteArray> low = encodeImage(image, {ImageType::Jpeg, PngOption::Standard, 10, false});
+  ASSERT_TRUE(baseline.ok());
+  ASSERT_TRUE(progressive.ok());
+  ASSERT_TRUE(low.ok());
+  // Start-of-frame markers: C0 baseline, C2 progressive.
+  EXPECT_EQ(std::tuple(hasMarker(*baseline, 0xC0), hasMarker(*baseline, 0xC2), hasMarker(*progressive, 0xC2)),
+            std::tuple(true, false, true));
   EXPECT_LT(low->size(), baseline->size());
 }
 
-// Saving goes through the safe writer: a read-only file is refused (root may write anything)
-// and keeps its content.
-TEST(SheetImageExportTest, RefusesReadOnlyFiles) {
+// A refused save keeps the old file, and its message names the file once. (A read-only file is
+// refused for root too.)
+TEST(SheetImageExportTest, AFailedSaveKeepsTheOldFileAndNamesItOnce) {
   TempDir dir;
   writeAll(dir / "locked.png", "keep");
   ::chmod((dir / "locked.png").c_str(), 0444);
-  if (::geteuid() != 0) {
-    EXPECT_FALSE(saveImage(samplePicture(), dir / "locked.png", {}).ok());
-    EXPECT_EQ(readAll(dir / "locked.png"), "keep");
+  for (const std::filesystem::path& path : {dir / "locked.png", dir / "gone" / "sheet.bmp"}) {
+    const Status saved = saveImage(samplePicture(), path, {});
+    ASSERT_FALSE(saved.ok()) << path;
+    const std::string& text = saved.error().message;
+    EXPECT_EQ(std::pair(text.find(path.string()) != std::string::npos, text.find(path.string())),
+              std::pair(true, text.rfind(path.string())))
+        << text;
   }
+  EXPECT_EQ(readAll(dir / "locked.png"), "keep");
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
-#include <QSet>
+#include <QPainter>
+#include <string>
+#include <vector>
 
 #include "core/sheet/sheet_layout.h"
-#include "gui/gui_test_helpers.h"
+#include "render/qt_color.h"
 #include "render/sheet_images.h"
+#include "render/sheet_pens_fonts.h"
 #include "render/sheet_renderer.h"
+#include "support/chart_steps.h"
+#include "support/frame_shows.h"
 #include "support/test_catalogue.h"
 
 namespace tarveno {
@@ -14,14 +19,45 @@ using testing::frameShows;
 using testing::makeTriplet;
 using testing::setSteps;
 
-TEST(SheetImagesTest, SixteenArrowsFilledWithTheirClassColourOnSilver) {
-  const SheetImages images;
-  const QRgb fills[4] = {qRgb(247, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 0), qRgb(0, 255, 0)};
-  for (int i = 1; i <= kSheetImageCount; ++i) {
-    QSet<QRgb> seen;
-    for (int p = 0; p < 16 * 16; ++p) seen.insert(images.image(i).pixel(p % 16, p / 16));
-    EXPECT_TRUE(seen == QSet<QRgb>({qRgb(0, 0, 0), fills[(i - 1) / 4], kSheetMaskColor})) << i;
+QRgb opaque(int32_t color) {
+  return toQColor(color).rgb();
+}
+
+// Where a colour stands in a rectangle of the sheet: its leftmost x (-1 when nowhere) and its
+// number of pixels.
+std::pair<int, int> find(const QImage& sheet, QRect area, QRgb color) {
+  std::pair<int, int> found(-1, 0);
+  for (int x = area.right(); x >= area.left(); --x) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      if (sheet.pixel(x, y) == color) found = {x, found.second + 1};
+    }
   }
+  return found;
+}
+
+// A line drawn across 72 pixels in a style, as its dashes: L for one longer than a dot, S else.
+std::string dashesOf(LineStyle style) {
+  QImage line(72, 1, QImage::Format_RGB32);
+  line.fill(Qt::white);
+  QPainter painter(&line);
+  painter.setPen(sheetPen(rgb(0, 0, 0), style));
+  painter.drawLine(0, 0, 71, 0);
+  painter.end();
+  std::string dashes;
+  for (int x = 0, run = 0; x <= 72; ++x) {
+    const bool drawn = x < 72 && line.pixel(x, 0) == qRgb(0, 0, 0);
+    if (!drawn && run > 0) dashes += run > 3 ? 'L' : 'S';
+    run = drawn ? run + 1 : 0;
+  }
+  return dashes;
+}
+
+TEST(SheetPens, EachLineStyleDrawsItsOwnDashes) {
+  EXPECT_EQ(std::tuple(dashesOf(LineStyle::Solid), dashesOf(LineStyle::None), dashesOf(LineStyle::Dash).substr(0, 3),
+                       dashesOf(LineStyle::Dot).substr(0, 4), dashesOf(LineStyle::DashDot).substr(0, 4),
+                       dashesOf(LineStyle::DashDotDot).substr(0, 6)),
+            std::tuple(std::string("L"), std::string(), std::string("LLL"), std::string("SSSS"), std::string("LSLS"),
+                       std::string("LSSLSS")));
 }
 
 // A single chart of 19 measures, 8 to a column: three columns, the third holding 3 measures.
@@ -40,7 +76,6 @@ class SheetRenderTest : public ::testing::Test {
     EXPECT_TRUE(sheet.ok()) << (sheet.ok() ? "" : sheet.error().message);
     return sheet.ok() ? *sheet : QImage();
   }
-  QRgb qrgb(int32_t color) { return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
   static constexpr int T = 50;
   static constexpr int X[3] = {10, 88, 166};
@@ -59,15 +94,12 @@ TEST_F(SheetRenderTest, BandsLinesFramesAndHeaderWhereTheLayoutPutsThem) {
       {X[0] + 5, T + 5, settings.Beat13Color},    {X[0] + 5, T + 24, settings.Beat24Color},
       {X[1] + 30, T + 104, settings.Beat13Color}, {X[0], T + 300, settings.FrameColor},
       {X[0] + 68, T + 512, settings.FrameColor},  {X[2] + 30, T + 192, settings.FrameColor},
-      {X[2], T + 300, settings.SheetBackColor},   {244, 572, settings.SheetBackColor}};
-  for (auto [x, y, color] : probes) EXPECT_EQ(sheet.pixel(x, y), qrgb(color)) << x << "," << y;
-  for (int x = X[0] + 1; x < X[0] + 68; ++x) ASSERT_EQ(sheet.pixel(x, T + 64), qrgb(settings.MeasureLineColor)) << x;
+      {X[2], T + 300, settings.SheetBackColor}};
+  for (auto [x, y, color] : probes) EXPECT_EQ(sheet.pixel(x, y), opaque(color)) << x << "," << y;
+  EXPECT_EQ(sheet.pixel(244, 572), qRgb(250, 250, 240));  // the background, red in the lowest byte
+  for (int x = X[0] + 1; x < X[0] + 68; ++x) ASSERT_EQ(sheet.pixel(x, T + 64), opaque(settings.MeasureLineColor)) << x;
   // The header text is drawn in some installed font even though the default name is missing.
-  int headerPixels = 0;
-  for (int y = 0; y < T; ++y) {
-    for (int x = 0; x < sheet.width(); ++x) headerPixels += sheet.pixel(x, y) == qrgb(settings.HeaderColor);
-  }
-  EXPECT_GT(headerPixels, 50);
+  EXPECT_GT(find(sheet, QRect(0, 0, sheet.width(), T), opaque(settings.HeaderColor)).second, 50);
 }
 
 TEST_F(SheetRenderTest, ArrowsFreezeAndTripletsAtTheirSlots) {
@@ -95,6 +127,28 @@ TEST_F(SheetRenderTest, ArrowsFreezeAndTripletsAtTheirSlots) {
   const int slot15 = T + 7 * 64 + 48 + 1 + 12;
   EXPECT_TRUE(frameShows(sheet, right, kSheetMaskColor, {X[0] + 1 + 51, slot15}, QRect(0, 0, 245, T + 512)));
   EXPECT_TRUE(frameShows(sheet, right, kSheetMaskColor, {X[1] + 1 + 51, slot15 - 512}, QRect(0, T + 1, 245, 573)));
+}
+
+// Measure 9, the first of column 1, is numbered " 9" in the gap left of it, shifted by the offset
+// (from 2, clear of the frame). Couple charts divide the pads with a line 69 pixels into each
+// column (136 wide, 146 apart) below every measure line; single charts have none.
+TEST_F(SheetRenderTest, MeasureNumbersAndThePlayerLine) {
+  std::tie(settings.NumberColor, settings.PlayerLineColor, settings.NumPos) =
+      std::tuple(rgb(0, 128, 0), rgb(0, 128, 64), 2);
+  const QRgb number = qRgb(0, 128, 0), line = qRgb(0, 128, 64);
+  const QRect gap(X[1] - 10, T, 30, 16);
+  const QImage plain = render();
+  settings.ShowNum = 1;
+  const int digit = find(render(), gap, number).first;
+  settings.NumPos = 9;
+  EXPECT_EQ(std::tuple(find(plain, gap, number).first, digit > X[1] - 6, find(render(), gap, number).first,
+                       find(plain, plain.rect(), line).first),
+            std::tuple(-1, true, digit + 7, -1));
+  chart.PlayStyle = PlayStyle::Couple;
+  const QImage couple = render();
+  auto on = [&](int x) { return find(couple, QRect(x, 0, 1, couple.height()), line).second; };
+  EXPECT_EQ(std::tuple(on(10 + 69), on(156 + 69), on(302 + 69), find(couple, couple.rect(), line).second),
+            std::tuple(8 * 63, 8 * 63, 3 * 63, 19 * 63));
 }
 
 }  // namespace

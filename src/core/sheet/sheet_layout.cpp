@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 #include "core/sheet/header_template.h"
 #include "core/text/number.h"
@@ -10,15 +11,21 @@ namespace tarveno {
 
 namespace {
 
+// Sheet coordinates and sizes are 16-bit on the drawing side.
 constexpr int64_t kCoordinateMin = -32768;
+constexpr int64_t kCoordinateMax = 32767;
 
 // Collects the first value that leaves the 16-bit range the drawing side works in. Everything
-// is computed in 64 bits first, so nothing wraps before it is checked.
+// is computed in 64 bits first, so nothing wraps before it is checked. The message names the
+// chart's length, since settings that draw a short song can be too large for a long one.
 class RangeCheck {
  public:
+  explicit RangeCheck(int64_t measures) : measures_(measures) {}
+
   int64_t operator()(int64_t value, const char* what) {
-    if (!error_ && (value < kCoordinateMin || value > kSheetCoordinateMax)) {
-      error_ = Error{ErrorCode::OutOfRange, std::string("全体ビューが大きすぎて描けません（") + what + "が " +
+    if (!error_ && (value < kCoordinateMin || value > kCoordinateMax)) {
+      error_ = Error{ErrorCode::OutOfRange, "この譜面（" + std::to_string(measures_) +
+                                                "小節）の全体ビューは大きすぎて描けません（" + what + "が " +
                                                 std::to_string(value) +
                                                 " になり、-32768～32767 に収まりません）。"
                                                 "１行の小節数や余白、フォントサイズを見直してください。"};
@@ -28,6 +35,7 @@ class RangeCheck {
   const std::optional<Error>& error() const { return error_; }
 
  private:
+  int64_t measures_;
   std::optional<Error> error_;
 };
 
@@ -37,21 +45,9 @@ std::string measureNumberText(int measure, int measureCount) {
   return digits.size() < width ? std::string(width - digits.size(), ' ') + digits : digits;
 }
 
-}  // namespace
-
-Result<SheetLayout> layoutSheet(const Chart& chart, const Catalogue& catalogue, const ViewSettings& settings,
-                                double twipsPerPixel) {
-  if (!catalogue.isValidIndex(chart.SongIndex)) {
-    return Error{ErrorCode::OutOfRange,
-                 "曲が選ばれていません（曲番号 " + std::to_string(chart.SongIndex) + " は曲リストにありません）。"};
-  }
-  const int64_t n = catalogue.SongList[static_cast<size_t>(chart.SongIndex)].Measures;
-  if (n < 1) return Error{ErrorCode::BadData, "曲の小節数が 0 以下のため全体ビューを作れません。"};
-  if (n > kStepMeasures) {
-    return Error{ErrorCode::BadData, "曲の小節数 " + std::to_string(n) + " が譜面に収まる " +
-                                         std::to_string(kStepMeasures) + " 小節を超えています。"};
-  }
-  if (settings.SheetBlocks < 1) return Error{ErrorCode::OutOfRange, "１行の小節数は1以上にしてください。"};
+// What the settings and the screen must give before anything can be measured.
+Status checkDrawingInputs(const ViewSettings& settings, double twipsPerPixel) {
+  if (Status blocks = checkSheetBlocks(settings.SheetBlocks); !blocks) return blocks;
   const double fontSize = settings.HeaderFont.size;
   if (!std::isfinite(fontSize) || fontSize <= 0) {
     return Error{ErrorCode::OutOfRange, "ヘッダのフォントサイズが正しくありません。"};
@@ -59,95 +55,166 @@ Result<SheetLayout> layoutSheet(const Chart& chart, const Catalogue& catalogue, 
   if (!std::isfinite(twipsPerPixel) || twipsPerPixel <= 0) {
     return Error{ErrorCode::OutOfRange, "画面の解像度（1ピクセルあたりのtwip数）が正しくありません。"};
   }
+  return {};
+}
 
-  RangeCheck check;
-  const int64_t blocks = settings.SheetBlocks;
-  const int64_t marginV = settings.SheetMarginV;
-  const int64_t marginH = settings.SheetMarginH;
-  const int64_t marginC = settings.SheetMarginC;
-  const int64_t w = int64_t{kSheetCellWidth} * 4 * (hasSecondPad(chart.PlayStyle) ? 2 : 1);
-  const int64_t h = int64_t{kSheetBeatHeight} * 4;
-  const int64_t c = (n - 1) / blocks + 1;
-  const int64_t lines = check(headerLineCount(settings.HeaderStyle), "ヘッダの行数");
-  // TPP / 20 x S points in pixels; multiplying first keeps exact halves exact.
-  const int64_t q = check(roundHalfEven(twipsPerPixel * fontSize / 20.0 + static_cast<double>(settings.HeaderMargin)),
-                          "ヘッダの行間");
+// The sizes every placement is worked out from, in 64 bits.
+struct SheetMetrics {
+  int64_t measures = 0;
+  int64_t blocks = 0;  // measures stacked in one column
+  int64_t marginV = 0;
+  int64_t marginH = 0;
+  int64_t marginC = 0;
+  int64_t columnWidth = 0;  // four panel cells per pad
+  int64_t measureHeight = 0;
+  int64_t columns = 0;
+  int64_t headerLines = 0;
+  int64_t headerPitch = 0;
+  int64_t columnsTop = 0;  // below the header band
+  int64_t sheetWidth = 0;
+  int64_t sheetHeight = 0;
+
+  int64_t columnX(int64_t column) const { return column * (columnWidth + marginC) + marginH; }
+};
+
+// The header's line pitch is the font's height in pixels (points x twips per pixel / 20) plus
+// the header margin; multiplying first keeps exact halves exact for the rounding.
+Result<SheetMetrics> measureSheet(int64_t measures, bool secondPad, const ViewSettings& settings, double twipsPerPixel,
+                                  RangeCheck& check) {
+  SheetMetrics m;
+  std::tie(m.measures, m.blocks, m.marginV, m.marginH, m.marginC) =
+      std::tuple(measures, settings.SheetBlocks, settings.SheetMarginV, settings.SheetMarginH, settings.SheetMarginC);
+  m.columnWidth = int64_t{kSheetCellWidth} * 4 * (secondPad ? 2 : 1);
+  m.measureHeight = int64_t{kSheetBeatHeight} * kBeatsPerMeasure;
+  m.columns = (measures - 1) / m.blocks + 1;
+  m.headerLines = check(headerLineCount(settings.HeaderStyle), "ヘッダの行数");
+  m.headerPitch =
+      check(roundHalfEven(twipsPerPixel * settings.HeaderFont.size / 20.0 + static_cast<double>(settings.HeaderMargin)),
+            "ヘッダの行間");
   if (check.error()) return *check.error();
-  const int64_t t = check(lines * q + marginV, "ヘッダの高さ");
-  const int64_t sheetWidth = check(c * (w + marginC) - marginC + 2 * marginH + 1, "全体の幅");
-  const int64_t sheetHeight = check(lines * q + 2 * marginV + blocks * h + 1, "全体の高さ");
+  m.columnsTop = check(m.headerLines * m.headerPitch + m.marginV, "ヘッダの高さ");
+  m.sheetWidth = check(m.columns * (m.columnWidth + m.marginC) - m.marginC + 2 * m.marginH + 1, "全体の幅");
+  // Room for full columns, even when the only column is partly filled.
+  m.sheetHeight = check(m.columnsTop + m.marginV + m.blocks * m.measureHeight + 1, "全体の高さ");
   if (check.error()) return *check.error();
-  if (sheetWidth < 1 || sheetHeight < 1) {
+  if (m.sheetWidth < 1 || m.sheetHeight < 1) {
     return Error{ErrorCode::OutOfRange, "全体ビューの幅か高さが 0 以下になります。余白を見直してください。"};
   }
+  return m;
+}
 
+SheetLayout sheetSizes(const SheetMetrics& m, bool secondPad, const ViewSettings& settings) {
   SheetLayout layout;
-  layout.columnWidth = static_cast<int>(w);
-  layout.measureHeight = static_cast<int>(h);
-  layout.measureCount = static_cast<int>(n);
-  layout.columnCount = static_cast<int>(c);
-  layout.headerLineCount = static_cast<int>(lines);
-  layout.headerPitch = static_cast<int>(q);
-  layout.columnsTop = static_cast<int>(t);
-  layout.sheetWidth = static_cast<int>(sheetWidth);
-  layout.sheetHeight = static_cast<int>(sheetHeight);
-  layout.bufferWidth = static_cast<int>(w);
-  layout.bufferHeight = kSheetCellWidth + static_cast<int>(h);
+  layout.columnWidth = static_cast<int>(m.columnWidth);
+  layout.measureHeight = static_cast<int>(m.measureHeight);
+  layout.measureCount = static_cast<int>(m.measures);
+  layout.columnCount = static_cast<int>(m.columns);
+  layout.headerLineCount = static_cast<int>(m.headerLines);
+  layout.headerPitch = static_cast<int>(m.headerPitch);
+  layout.columnsTop = static_cast<int>(m.columnsTop);
+  layout.sheetWidth = static_cast<int>(m.sheetWidth);
+  layout.sheetHeight = static_cast<int>(m.sheetHeight);
+  layout.bufferWidth = layout.columnWidth;
+  layout.bufferHeight = kSheetCellWidth + layout.measureHeight;
   layout.bufferTopLine = kSheetBeatHeight;
-  layout.playerLine = hasSecondPad(chart.PlayStyle);
-  layout.playerLineX = static_cast<int>(w / 2);
+  layout.playerLine = secondPad;
+  layout.playerLineX = layout.columnWidth / 2;
   layout.showNumbers = settings.ShowNum != 0;
+  return layout;
+}
 
-  std::vector<std::string> texts = expandHeaderTemplate(settings.HeaderStyle, chart, catalogue);
+void placeHeader(SheetLayout& layout, const SheetMetrics& m, std::vector<std::string> texts, RangeCheck& check) {
   for (size_t i = 0; i < texts.size(); ++i) {
-    int64_t y = check(marginV + static_cast<int64_t>(i) * q, "ヘッダの行の位置");
-    layout.header.push_back(HeaderLine{std::move(texts[i]), static_cast<int>(marginH), static_cast<int>(y)});
+    const int64_t y = check(m.marginV + static_cast<int64_t>(i) * m.headerPitch, "ヘッダの行の位置");
+    layout.header.push_back(HeaderLine{std::move(texts[i]), static_cast<int>(m.marginH), static_cast<int>(y)});
   }
+}
 
-  auto columnX = [&](int64_t column) { return column * (w + marginC) + marginH; };
-  for (int64_t col = 0; col < c; ++col) {
-    const int64_t x = check(columnX(col), "列の位置");
-    check(x + w, "列の右端");
+void placeFrames(SheetLayout& layout, const SheetMetrics& m, RangeCheck& check) {
+  for (int64_t column = 0; column < m.columns; ++column) {
+    const int64_t x = check(m.columnX(column), "列の位置");
+    check(x + m.columnWidth, "列の右端");
     // Only the last column can be partly filled; its frame ends below its last measure.
-    const int64_t frameHeight = col >= n / blocks ? (n % blocks) * h : blocks * h;
-    check(t + frameHeight, "枠の下端");
-    layout.frames.push_back(ColumnFrame{static_cast<int>(col), static_cast<int>(x), static_cast<int>(t),
-                                        static_cast<int>(w), static_cast<int>(frameHeight)});
+    const int64_t height =
+        column >= m.measures / m.blocks ? (m.measures % m.blocks) * m.measureHeight : m.blocks * m.measureHeight;
+    check(m.columnsTop + height, "枠の下端");
+    layout.frames.push_back(ColumnFrame{static_cast<int>(column), static_cast<int>(x), static_cast<int>(m.columnsTop),
+                                        static_cast<int>(m.columnWidth), static_cast<int>(height)});
   }
+}
 
-  for (int64_t m = 0; m < n; ++m) {
-    const int64_t col = m / blocks;
-    const int64_t row = m % blocks;
-    const int64_t x = columnX(col);
-    const int64_t top = check(t + row * h, "小節の位置");
-    check(top + h, "小節の下端");
-    MeasurePlacement place;
-    place.measure = static_cast<int>(m);
-    place.column = static_cast<int>(col);
-    place.row = static_cast<int>(row);
-    place.x = static_cast<int>(x);
-    place.top = static_cast<int>(top);
-    place.copyX = static_cast<int>(x + 1);
-    place.copyWidth = static_cast<int>(w - 1);
-    if (row != 0) {
-      place.copyY = static_cast<int>(top);
-      place.copyHeight = static_cast<int>(h);
-      place.bufferY = kSheetBeatHeight;
-    } else {
-      place.copyY = static_cast<int>(t + 1);
-      place.copyHeight = static_cast<int>(h - 1);
-      place.bufferY = kSheetBeatHeight + 1;
-    }
-    place.numberText = measureNumberText(static_cast<int>(m), static_cast<int>(n));
-    // Numbers stand in the gap left of their column; only checked when they are drawn.
-    const int64_t numberX = x - marginC + settings.NumPos;
-    if (layout.showNumbers) check(numberX, "小節番号の位置");
-    place.numberX = static_cast<int>(numberX);
-    place.numberY = static_cast<int>(top);
-    layout.measures.push_back(std::move(place));
+MeasurePlacement placeMeasure(const SheetMetrics& m, int64_t measure, int16_t numberOffset) {
+  const int64_t column = measure / m.blocks;
+  const int64_t row = measure % m.blocks;
+  const int64_t x = m.columnX(column);
+  const int64_t top = m.columnsTop + row * m.measureHeight;
+  MeasurePlacement place;
+  std::tie(place.measure, place.column, place.row, place.x, place.top) =
+      std::tuple(static_cast<int>(measure), static_cast<int>(column), static_cast<int>(row), static_cast<int>(x),
+                 static_cast<int>(top));
+  place.copyX = static_cast<int>(x + 1);
+  place.copyWidth = static_cast<int>(m.columnWidth - 1);
+  // The first measure of a column leaves its top line to the frame.
+  const bool first = row == 0;
+  place.copyY = static_cast<int>(first ? top + 1 : top);
+  place.copyHeight = static_cast<int>(first ? m.measureHeight - 1 : m.measureHeight);
+  place.bufferY = first ? kSheetBeatHeight + 1 : kSheetBeatHeight;
+  place.numberText = measureNumberText(place.measure, static_cast<int>(m.measures));
+  // Numbers stand in the gap left of their column.
+  place.numberX = static_cast<int>(x - m.marginC + numberOffset);
+  place.numberY = place.top;
+  return place;
+}
+
+void placeMeasures(SheetLayout& layout, const SheetMetrics& m, int16_t numberOffset, RangeCheck& check) {
+  for (int64_t measure = 0; measure < m.measures; ++measure) {
+    const int64_t top = check(m.columnsTop + (measure % m.blocks) * m.measureHeight, "小節の位置");
+    check(top + m.measureHeight, "小節の下端");
+    // The numbers' place only matters when they are drawn.
+    if (layout.showNumbers) check(m.columnX(measure / m.blocks) - m.marginC + numberOffset, "小節番号の位置");
+    layout.measures.push_back(placeMeasure(m, measure, numberOffset));
   }
+}
+
+}  // namespace
+
+Result<int> sheetMeasureCount(const Chart& chart, const Catalogue& catalogue) {
+  if (!catalogue.isValidIndex(chart.SongIndex)) {
+    return Error{ErrorCode::OutOfRange,
+                 "曲が選ばれていません（曲番号 " + std::to_string(chart.SongIndex) + " は曲リストにありません）。"};
+  }
+  const int n = catalogue.SongList[static_cast<size_t>(chart.SongIndex)].Measures;
+  if (n < 1) return Error{ErrorCode::BadData, "曲の小節数が 0 以下のため全体ビューを作れません。"};
+  if (n > kStepMeasures) {
+    return Error{ErrorCode::BadData, "曲の小節数 " + std::to_string(n) + " が譜面に収まる " +
+                                         std::to_string(kStepMeasures) + " 小節を超えています。"};
+  }
+  return n;
+}
+
+Result<SheetLayout> layoutSheet(const Chart& chart, const Catalogue& catalogue, const ViewSettings& settings,
+                                double twipsPerPixel) {
+  Result<int> measures = sheetMeasureCount(chart, catalogue);
+  if (!measures) return measures.error();
+  if (Status inputs = checkDrawingInputs(settings, twipsPerPixel); !inputs) return inputs.error();
+  RangeCheck check(*measures);
+  const bool secondPad = hasSecondPad(chart.PlayStyle);
+  Result<SheetMetrics> metrics = measureSheet(*measures, secondPad, settings, twipsPerPixel, check);
+  if (!metrics) return metrics.error();
+  SheetLayout layout = sheetSizes(*metrics, secondPad, settings);
+  placeHeader(layout, *metrics, expandHeaderTemplate(settings.HeaderStyle, chart, catalogue), check);
+  placeFrames(layout, *metrics, check);
+  placeMeasures(layout, *metrics, settings.NumPos, check);
   if (check.error()) return *check.error();
   return layout;
+}
+
+Status checkSheetSettings(const Chart& chart, const Catalogue& catalogue, const ViewSettings& settings,
+                          double twipsPerPixel) {
+  if (!sheetMeasureCount(chart, catalogue)) return {};  // no sheet to draw, whatever the settings
+  Result<SheetLayout> layout = layoutSheet(chart, catalogue, settings, twipsPerPixel);
+  if (!layout) return layout.error();
+  return {};
 }
 
 }  // namespace tarveno

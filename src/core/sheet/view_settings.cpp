@@ -216,8 +216,8 @@ Result<ViewSettings> decodeViewSettings(std::string_view bytes) {
   s.SheetMarginV = in.i16(kRecMarginV);
   s.SheetMarginH = in.i16(kRecMarginH);
   s.SheetBlocks = in.i16(kRecBlocks);
-  if (!in.error() && s.SheetBlocks < 1) {
-    in.fail(damaged(kRecBlocks, "１行の小節数 " + std::to_string(s.SheetBlocks) + " が 1 未満です"));
+  if (Status blocks = checkSheetBlocks(s.SheetBlocks); !in.error() && !blocks) {
+    in.fail(damaged(kRecBlocks, "値 " + std::to_string(s.SheetBlocks) + ": " + blocks.error().message));
   }
   s.SheetMarginC = in.i16(kRecMarginC);
   s.SheetBackColor = readColour(in, kRecBackColor);
@@ -259,8 +259,13 @@ ViewSettings LoadViewSettings(const std::filesystem::path& viewDat) {
   return bytes ? parseViewSettings(*bytes) : ViewSettings{};
 }
 
+Status checkSheetBlocks(double blocks) {
+  if (blocks >= 1) return {};
+  return outOfRange("１行の小節数は1以上にしてください。");
+}
+
 Status validateViewSettings(const ViewSettings& s) {
-  if (s.SheetBlocks < 1) return outOfRange("１行の小節数は1以上にしてください。");
+  if (Status blocks = checkSheetBlocks(s.SheetBlocks); !blocks) return blocks;
   struct Named {
     int32_t colour;
     const char* name;

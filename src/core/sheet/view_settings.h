@@ -66,6 +66,10 @@ inline constexpr size_t kViewMinimumFileSize = kViewRecordSize * (kViewRecordCou
 inline constexpr size_t kViewTextMaxBytes = kViewRecordSize - 2;
 inline constexpr int16_t kNumPosMax = 20;
 
+// A column holds at least one measure. The one check of that rule and its one message, for the
+// settings dialog (which checks the typed number before rounding), the file and the layout.
+Status checkSheetBlocks(double blocks);
+
 // view.dat content -> settings, or why the content is unusable (Japanese). Nothing is taken
 // from a damaged file: a half-read file would mix stale and default values.
 Result<ViewSettings> decodeViewSettings(std::string_view bytes);

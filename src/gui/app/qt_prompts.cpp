@@ -11,10 +11,17 @@ QStringList qtNameFilters(const QString& windowsFilter) {
   const QStringList parts = windowsFilter.split(QLatin1Char('|'));
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString text = parts[i];
-    // The text often names the pattern already ("memorycard image(*.mc)"); Qt wants it at the end.
-    if (!text.contains(QLatin1Char('('))) text += QStringLiteral(" (%1)").arg(parts[i + 1]);
-    filters << text;
+    // The text often shows the patterns already ("JPEG(*.jpg; *.jpeg)"), in a form Qt would read
+    // as patterns of its own ("*.jpg;"): they are taken off and written again from the pattern part.
+    QString text = parts[i].trimmed();
+    if (text.endsWith(QLatin1Char(')')) && text.contains(QLatin1Char('('))) {
+      text.truncate(text.lastIndexOf(QLatin1Char('(')));
+    }
+    QStringList patterns;
+    for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'))) {
+      if (!pattern.trimmed().isEmpty()) patterns << pattern.trimmed();
+    }
+    filters << QStringLiteral("%1 (%2)").arg(text.trimmed(), patterns.join(QLatin1Char(' ')));
   }
   return filters;
 }

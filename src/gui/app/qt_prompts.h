@@ -14,7 +14,8 @@ class QtPrompts : public Prompts {
   std::optional<QFont> font(QWidget* parent, const QFont& initial) override;
 };
 
-// "a|*.x|b|*.y" -> Qt's "a (*.x);;b (*.y)" name filters, in order.
+// "text|pattern|text|pattern" -> Qt's name filters, in order, each built from its pattern part:
+// "JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg" gives "JPEG (*.jpg *.jpeg)".
 QStringList qtNameFilters(const QString& windowsFilter);
 
 // The extension a name saved under a filter entry gets: the first pattern's ("*.jpg;*.jpeg" -> "jpg").

@@ -5,8 +5,8 @@
 
 namespace tarveno {
 
-// Form_Resize of the sheet view, as numbers: which scroll bars a client area needs for a sheet,
-// where they go, and the client size the window should take instead.
+// The sheet view's scroll bars worked out whenever its size changes: which bars a client area
+// needs for a sheet, where they go, and the client size the window should take instead.
 struct ScrollLayout {
   // 0 no bar, 1 horizontal bar only, 2 vertical bar only, 3 both bars and the corner square.
   int state = 0;

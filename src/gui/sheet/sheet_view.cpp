@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,6 +14,8 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "core/io/files.h"
+#include "core/sheet/sheet_layout.h"
 #include "gui/app/app_context.h"
 #include "gui/sheet/scroll_layout.h"
 #include "gui/sheet/sheet_export.h"
@@ -19,6 +23,13 @@
 #include "render/sheet_renderer.h"
 
 namespace tarveno {
+
+namespace {
+
+constexpr QSize kEmptyViewSize(480, 200);
+constexpr int kNoticeMargin = 10;
+
+}  // namespace
 
 // picView: the rendered sheet at its full size; the window moves it to scroll.
 class SheetPicture : public QWidget {
@@ -44,26 +55,13 @@ SheetView::SheetView(AppContext& context, QWidget* parent) : QDialog(parent), co
   setObjectName(QStringLiteral("frmView"));
   setWindowTitle(QStringLiteral("全体ビュー"));
   setModal(true);
-
-  menuBar_ = new QMenuBar(this);
-  QMenu* output = menuBar_->addMenu(QStringLiteral("出力(&O)"));
-  output->setObjectName(QStringLiteral("M_Output"));
-  output->menuAction()->setObjectName(QStringLiteral("M_Output"));
-  QAction* imageOut = output->addAction(QStringLiteral("ファイルに出力(&F)"));
-  imageOut->setObjectName(QStringLiteral("M_ImageOut"));
-  // Printing was never offered; the item stays hidden and does nothing.
-  QAction* printOut = output->addAction(QStringLiteral("印刷(&P)"));
-  printOut->setObjectName(QStringLiteral("M_PrintOut"));
-  printOut->setVisible(false);
-  QAction* property = menuBar_->addAction(QStringLiteral("設定(&P)"));
-  property->setObjectName(QStringLiteral("M_Property"));
-  connect(imageOut, &QAction::triggered, this, [this] { M_ImageOut_Click(); });
-  connect(property, &QAction::triggered, this, [this] { M_Property_Click(); });
+  buildMenu();
 
   client_ = new QWidget(this);
   picView_ = new SheetPicture(client_);
   picView_->setObjectName(QStringLiteral("picView"));
   picView_->setImage(&sheet_);
+  picView_->hide();  // until there is a sheet
   hScroll1_ = new QScrollBar(Qt::Horizontal, client_);
   hScroll1_->setObjectName(QStringLiteral("HScroll1"));
   vScroll1_ = new QScrollBar(Qt::Vertical, client_);
@@ -78,6 +76,32 @@ SheetView::SheetView(AppContext& context, QWidget* parent) : QDialog(parent), co
     connect(bar, &QScrollBar::valueChanged, this, [this] { scrolled(); });
   }
   picBlind_->hide();
+  notice_ = new QLabel(client_);
+  notice_->setWordWrap(true);
+  notice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the path can be copied
+  notice_->hide();
+}
+
+void SheetView::buildMenu() {
+  menuBar_ = new QMenuBar(this);
+  QMenu* output = menuBar_->addMenu(QStringLiteral("出力(&O)"));
+  output->setObjectName(QStringLiteral("M_Output"));
+  output->menuAction()->setObjectName(QStringLiteral("M_Output"));
+  imageOut_ = output->addAction(QStringLiteral("ファイルに出力(&F)"));
+  imageOut_->setObjectName(QStringLiteral("M_ImageOut"));
+  imageOut_->setEnabled(false);  // until there is a sheet to save
+  // Printing was never offered; the item stays hidden and does nothing.
+  QAction* printOut = output->addAction(QStringLiteral("印刷(&P)"));
+  printOut->setObjectName(QStringLiteral("M_PrintOut"));
+  printOut->setVisible(false);
+  QAction* property = menuBar_->addAction(QStringLiteral("設定(&P)"));
+  property->setObjectName(QStringLiteral("M_Property"));
+  connect(imageOut_, &QAction::triggered, this, [this] { M_ImageOut_Click(); });
+  connect(property, &QAction::triggered, this, [this] { M_Property_Click(); });
+  // A narrow sheet must not hide 設定 behind the menu bar's overflow button.
+  setMinimumWidth(menuBar_->sizeHint().width());
+  menuBar_->installEventFilter(this);
 }
 
 SheetView::~SheetView() = default;
@@ -91,9 +115,12 @@ Status SheetView::renderSheet() {
       renderChartSheet(context_.document.chart, context_.catalogue, context_.viewSettings, twipsPerPixel(), images_);
   if (!rendered) return rendered.error();
   sheet_ = std::move(*rendered);
+  imageOut_->setEnabled(true);
+  notice_->hide();
   hScroll1_->setValue(0);
   vScroll1_->setValue(0);
   picView_->setGeometry(0, 0, sheet_.width(), sheet_.height());
+  picView_->show();
   picView_->update();
 
   // The whole screen width and the screen height less 1000 twips, frame included.
@@ -104,24 +131,55 @@ Status SheetView::renderSheet() {
   requestedClient_ = QSize();
   move(area.topLeft());
   resize(area.width() - frame.width(), area.height() - spare - frame.height());
-  formResize();
+  placeScrollBars();
   return {};
+}
+
+void SheetView::tellUndrawable(const Error& why) {
+  QString text = QString::fromStdString(why.message);
+  // Other settings cannot give a chart without a song a sheet.
+  if (sheetMeasureCount(context_.document.chart, context_.catalogue)) {
+    text += QStringLiteral("\n\nメニューの「設定」で直せます（設定の保存先: %1）。")
+                .arg(QString::fromStdString(displayName(context_.viewSettingsFile)));
+  }
+  // Without a sheet the window keeps the reason in view once the message is closed.
+  if (sheet_.isNull()) {
+    notice_->setText(text);
+    notice_->show();
+    placeScrollBars();
+  }
+  context_.prompts.error(this, text);
+}
+
+// Esc closes the window. The menu bar would keep it for itself once one of its menus has been
+// dismissed with Esc: it holds the focus then, having no other widget to hand it back to.
+bool SheetView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menuBar_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+    reject();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void SheetView::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  formResize();
+  placeScrollBars();
 }
 
-void SheetView::formResize() {
+// The scroll bars for the current size; the window is fitted to the sheet in a direction that
+// needs no bar.
+void SheetView::placeScrollBars() {
   const int menuHeight = std::max(menuBar_->heightForWidth(width()), menuBar_->sizeHint().height());
   menuBar_->setGeometry(0, 0, width(), menuHeight);
   client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
-  if (sheet_.isNull()) return;  // nothing rendered yet
+  if (sheet_.isNull()) {
+    notice_->setGeometry(client_->rect().adjusted(kNoticeMargin, kNoticeMargin, -kNoticeMargin, -kNoticeMargin));
+    return;
+  }
 
   const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
   const ScrollLayout l = layoutScrollBars(client_->size(), sheet_.size(), extent, extent);
-  scrollState_ = l.state;
   const bool horizontal = l.state == 1 || l.state == 3;
   const bool vertical = l.state == 2 || l.state == 3;
   hScroll1_->setVisible(horizontal);
@@ -176,20 +234,21 @@ void SheetView::M_ImageOut_Click() {
 void SheetView::M_Property_Click() {
   ViewSettingDialog dialog(context_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (Status rendered = renderSheet(); !rendered) {
-    // The settings are stored; this chart's sheet cannot take them, so the last picture stays.
-    context_.prompts.error(this, rendered.error().message);
-  }
+  // The dialog has checked the settings against this chart, so only a chart without a song or a
+  // sheet too large for the memory fails here; the last picture then stays.
+  if (Status rendered = renderSheet(); !rendered) tellUndrawable(rendered.error());
 }
 
-bool showSheetView(AppContext& context, QWidget* parent) {
+void showSheetView(AppContext& context, QWidget* parent) {
   SheetView view(context, parent);
-  if (Status rendered = view.renderSheet(); !rendered) {
-    context.prompts.error(parent, rendered.error().message);
-    return false;
+  const Status rendered = view.renderSheet();
+  if (!rendered) {
+    // An empty window with room for the reason, which is told over it too.
+    view.resize(kEmptyViewSize.expandedTo(view.minimumSize()));
+    view.show();
+    view.tellUndrawable(rendered.error());
   }
   view.exec();
-  return true;
 }
 
 }  // namespace tarveno

@@ -8,6 +8,7 @@
 #include "render/sheet_images.h"
 
 class QAction;
+class QLabel;
 class QMenuBar;
 class QScrollBar;
 
@@ -28,18 +29,21 @@ class SheetView : public QDialog {
   // the scroll origin and sizes the window to the screen. A refused layout changes nothing.
   Status renderSheet();
   const QImage& sheet() const { return sheet_; }
-  // The state Form_Resize chose last (0..3).
-  int scrollState() const { return scrollState_; }
+  // Tells why the sheet could not be drawn (in a message, and in the window while it has no
+  // sheet); when the settings are at fault, also where they are kept and that 設定 changes them.
+  void tellUndrawable(const Error& why);
 
   void M_ImageOut_Click();
   void M_Property_Click();
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  void formResize();
+  void buildMenu();
+  void placeScrollBars();
   void scrolled();
   double twipsPerPixel() const;
 
@@ -47,19 +51,21 @@ class SheetView : public QDialog {
   SheetImages images_;
   QImage sheet_;
   Prompts::FileChoice lastExport_;  // the file dialog's memory while the window is open
-  int scrollState_ = 0;
   QSize requestedClient_;
 
   QMenuBar* menuBar_ = nullptr;
+  QAction* imageOut_ = nullptr;
   QWidget* client_ = nullptr;
   SheetPicture* picView_ = nullptr;
   QScrollBar* hScroll1_ = nullptr;
   QScrollBar* vScroll1_ = nullptr;
   QWidget* picBlind_ = nullptr;
+  QLabel* notice_ = nullptr;  // why there is no sheet, in its place
 };
 
-// M_AllView: renders the sheet and only then shows frmView modally. A layout the sheet cannot
-// take (no song, too large) is reported in a message box instead; false then.
-bool showSheetView(AppContext& context, QWidget* parent);
+// M_AllView: renders the sheet and shows frmView modally. A sheet that cannot be drawn (no song,
+// settings too large for this chart) still opens the window, empty, with the reason told over
+// it, so that its 設定 can put the settings right.
+void showSheetView(AppContext& context, QWidget* parent);
 
 }  // namespace tarveno

@@ -12,12 +12,14 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "core/sheet/sheet_layout.h"
 #include "core/text/number.h"
 #include "gui/app/app_context.h"
 #include "gui/app/prompts.h"
 #include "gui/sheet/color_swatch.h"
 #include "render/qt_color.h"
 #include "render/sheet_pens_fonts.h"
+#include "render/sheet_renderer.h"
 
 namespace tarveno {
 
@@ -53,12 +55,24 @@ ViewSettingDialog::ViewSettingDialog(AppContext& context, QWidget* parent) : QDi
   setObjectName(QStringLiteral("frmViewSetting"));
   setWindowTitle(QStringLiteral("設定"));
   setModal(true);
+  // Created in the order the Tab key visits them.
+  createControls();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(sheetRows());
+  layout->addWidget(headerGroup());
+  layout->addWidget(numberGroup());
+  layout->addLayout(buttonRow());
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  loadSettings();
+}
 
-  auto numberBox = [this](const char* name) {
-    auto* box = named(new QLineEdit(this), QString::fromLatin1(name));
-    box->setFixedWidth(56);
-    return box;
-  };
+QLineEdit* ViewSettingDialog::numberBox(const char* name) {
+  auto* box = named(new QLineEdit(this), QString::fromLatin1(name));
+  box->setFixedWidth(56);
+  return box;
+}
+
+void ViewSettingDialog::createControls() {
   txtBlocks_ = numberBox("txtBlocks");
   txtMarginV_ = numberBox("txtMarginV");
   txtMarginH_ = numberBox("txtMarginH");
@@ -72,7 +86,9 @@ ViewSettingDialog::ViewSettingDialog(AppContext& context, QWidget* parent) : QDi
     cmbLineStyle_[i]->addItems({QStringLiteral("実線"), QStringLiteral("鎖線"), QStringLiteral("点線"),
                                 QStringLiteral("一点鎖線"), QStringLiteral("二点鎖線"), QStringLiteral("なし")});
   }
+}
 
+QGridLayout* ViewSettingDialog::sheetRows() {
   auto* sheet = new QGridLayout;
   auto addRow = [this, sheet](int row, const QString& label, QWidget* field, QWidget* extra = nullptr) {
     sheet->addWidget(new QLabel(label, this), row, 0);
@@ -91,35 +107,45 @@ ViewSettingDialog::ViewSettingDialog(AppContext& context, QWidget* parent) : QDi
   addRow(9, QStringLiteral("拍区切り:"), picColor_[5], cmbLineStyle_[2]);
   addRow(10, QStringLiteral("1P2P区切り:"), picColor_[7], cmbLineStyle_[3]);
   sheet->setColumnStretch(3, 1);
-
   for (size_t i = 0; i < 2; ++i) {
     cmdHeaderFont_[i] =
         named(new QPushButton(QStringLiteral("フォント"), this), QStringLiteral("cmdHeaderFont%1").arg(i));
     lblSample_[i] = named(new QLabel(kSampleText, this), QStringLiteral("lblSample%1").arg(i));
     connect(cmdHeaderFont_[i], &QPushButton::clicked, this, [this, i] { chooseFont(i); });
   }
+  return sheet;
+}
 
+// A colour swatch and its font button on one row of a group.
+QHBoxLayout* ViewSettingDialog::fontRow(size_t font, size_t swatch) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(picColor_[swatch]);
+  row->addWidget(cmdHeaderFont_[font]);
+  row->addStretch(1);
+  return row;
+}
+
+QGroupBox* ViewSettingDialog::headerGroup() {
   auto* header = new QGroupBox(QStringLiteral("ヘッダ"), this);
   txtHeaderStyle_ = named(new QPlainTextEdit(header), QStringLiteral("txtHeaderStyle"));
   txtHeaderStyle_->setFixedHeight(txtHeaderStyle_->fontMetrics().lineSpacing() * 4 + 10);
   txtHeaderStyle_->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtHeaderMargin_ = numberBox("txtHeaderMargin");
-  auto* headerGrid = new QGridLayout(header);
-  headerGrid->addWidget(new QLabel(QStringLiteral("書式:"), header), 0, 0, Qt::AlignTop);
-  headerGrid->addWidget(txtHeaderStyle_, 0, 1, 1, 2);
-  headerGrid->addWidget(new QLabel(QStringLiteral("%T:曲タイトル　%E:EDIT名　%M:プレイモード　%L/%l:難易度"), header),
-                        1, 1, 1, 2);
-  headerGrid->addWidget(new QLabel(QStringLiteral("改行幅:"), header), 2, 0);
-  headerGrid->addWidget(txtHeaderMargin_, 2, 1, Qt::AlignLeft);
-  headerGrid->addWidget(new QLabel(QStringLiteral("文字属性:"), header), 3, 0);
-  auto* headerFont = new QHBoxLayout;
-  headerFont->addWidget(picColor_[6]);
-  headerFont->addWidget(cmdHeaderFont_[0]);
-  headerFont->addStretch(1);
-  headerGrid->addLayout(headerFont, 3, 1, 1, 2);
-  headerGrid->addWidget(new QLabel(QStringLiteral("サンプル:"), header), 4, 0);
-  headerGrid->addWidget(lblSample_[0], 4, 1, 1, 2);
+  auto* grid = new QGridLayout(header);
+  grid->addWidget(new QLabel(QStringLiteral("書式:"), header), 0, 0, Qt::AlignTop);
+  grid->addWidget(txtHeaderStyle_, 0, 1, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("%T:曲タイトル　%E:EDIT名　%M:プレイモード　%L/%l:難易度"), header), 1, 1,
+                  1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("改行幅:"), header), 2, 0);
+  grid->addWidget(txtHeaderMargin_, 2, 1, Qt::AlignLeft);
+  grid->addWidget(new QLabel(QStringLiteral("文字属性:"), header), 3, 0);
+  grid->addLayout(fontRow(0, 6), 3, 1, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("サンプル:"), header), 4, 0);
+  grid->addWidget(lblSample_[0], 4, 1, 1, 2);
+  return header;
+}
 
+QGroupBox* ViewSettingDialog::numberGroup() {
   auto* numbers = new QGroupBox(QStringLiteral("小節番号"), this);
   chkShowNum_ = named(new QCheckBox(QStringLiteral("表示する"), numbers), QStringLiteral("chkShowNum"));
   sldNumPos_ = named(new QSlider(Qt::Horizontal, numbers), QStringLiteral("sldNumPos"));
@@ -129,20 +155,19 @@ ViewSettingDialog::ViewSettingDialog(AppContext& context, QWidget* parent) : QDi
   lblNumPos_ = named(new QLabel(numbers), QStringLiteral("lblNumPos"));
   lblNumPos_->setMinimumWidth(lblNumPos_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
   connect(sldNumPos_, &QSlider::valueChanged, lblNumPos_, [this](int value) { lblNumPos_->setNum(value); });
-  auto* numberGrid = new QGridLayout(numbers);
-  numberGrid->addWidget(chkShowNum_, 0, 0, 1, 3);
-  numberGrid->addWidget(new QLabel(QStringLiteral("表示位置:"), numbers), 1, 0);
-  numberGrid->addWidget(sldNumPos_, 1, 1);
-  numberGrid->addWidget(lblNumPos_, 1, 2);
-  numberGrid->addWidget(new QLabel(QStringLiteral("文字属性:"), numbers), 2, 0);
-  auto* numberFont = new QHBoxLayout;
-  numberFont->addWidget(picColor_[8]);
-  numberFont->addWidget(cmdHeaderFont_[1]);
-  numberFont->addStretch(1);
-  numberGrid->addLayout(numberFont, 2, 1, 1, 2);
-  numberGrid->addWidget(new QLabel(QStringLiteral("サンプル:"), numbers), 3, 0);
-  numberGrid->addWidget(lblSample_[1], 3, 1, 1, 2);
+  auto* grid = new QGridLayout(numbers);
+  grid->addWidget(chkShowNum_, 0, 0, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("表示位置:"), numbers), 1, 0);
+  grid->addWidget(sldNumPos_, 1, 1);
+  grid->addWidget(lblNumPos_, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("文字属性:"), numbers), 2, 0);
+  grid->addLayout(fontRow(1, 8), 2, 1, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("サンプル:"), numbers), 3, 0);
+  grid->addWidget(lblSample_[1], 3, 1, 1, 2);
+  return numbers;
+}
 
+QHBoxLayout* ViewSettingDialog::buttonRow() {
   cmdOK_ = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
   cmdOK_->setDefault(true);
   cmdCancel_ = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("cmdCancel"));
@@ -154,15 +179,7 @@ ViewSettingDialog::ViewSettingDialog(AppContext& context, QWidget* parent) : QDi
   buttons->addStretch(1);
   buttons->addWidget(cmdOK_);
   buttons->addWidget(cmdCancel_);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(sheet);
-  layout->addWidget(header);
-  layout->addWidget(numbers);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  loadSettings();
+  return buttons;
 }
 
 void ViewSettingDialog::loadSettings() {
@@ -184,19 +201,7 @@ void ViewSettingDialog::loadSettings() {
   lblNumPos_->setNum(sldNumPos_->value());
 }
 
-bool ViewSettingDialog::applyViewSettings() {
-  if (leadingValue(txtBlocks_->text().toStdString()) < 1) {
-    // Nothing is stored; the dialog still closes as accepted and the sheet is drawn as it was.
-    context_.prompts.message(this, QStringLiteral("TARVENO"), QStringLiteral("１行の小節数は1以上にしてください。"),
-                             Prompts::Buttons::Ok, Prompts::Icon::None);
-    return true;
-  }
-  auto refuse = [this](const QString& text) {
-    context_.prompts.message(this, QStringLiteral("設定に不備があります"), text, Prompts::Buttons::Ok,
-                             Prompts::Icon::Exclamation);
-    return false;
-  };
-
+Result<ViewSettings> ViewSettingDialog::settingsFromControls() const {
   ViewSettings s = context_.viewSettings;
   struct NumberField {
     QLineEdit* box;
@@ -208,7 +213,7 @@ bool ViewSettingDialog::applyViewSettings() {
         NumberField{txtBlocks_, &s.SheetBlocks, "１行の小節数"}, NumberField{txtMarginC_, &s.SheetMarginC, "列間隔"},
         NumberField{txtHeaderMargin_, &s.HeaderMargin, "改行幅"}}) {
     const std::optional<int16_t> value = toInt16(leadingNumber(f.box->text().toStdString()));
-    if (!value) return refuse(QString::fromUtf8(f.label) + QStringLiteral("は -32768～32767 にしてください。"));
+    if (!value) return Error{ErrorCode::OutOfRange, std::string(f.label) + "は -32768～32767 にしてください。"};
     *f.setting = *value;
   }
   for (size_t i = 0; i < picColor_.size(); ++i) s.*kSwatchColors[i] = picColor_[i]->color();
@@ -219,14 +224,35 @@ bool ViewSettingDialog::applyViewSettings() {
   s.HeaderStyle = templateFromEditing(txtHeaderStyle_->toPlainText());
   s.ShowNum = chkShowNum_->isChecked() ? 1 : 0;
   s.NumPos = static_cast<int16_t>(sldNumPos_->value());
+  return s;
+}
 
-  // Checked before the file is touched, so a refused value leaves both file and memory as they were.
-  if (Status valid = validateViewSettings(s); !valid) return refuse(QString::fromStdString(valid.error().message));
-  if (Status saved = SaveViewSettings(context_.viewSettingsFile, s); !saved) {
+bool ViewSettingDialog::applyViewSettings() {
+  if (Status blocks = checkSheetBlocks(leadingValue(txtBlocks_->text().toStdString())); !blocks) {
+    // Nothing is stored; the dialog still closes as accepted and the sheet is drawn as it was.
+    context_.prompts.message(this, QStringLiteral("TARVENO"), QString::fromStdString(blocks.error().message),
+                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    return true;
+  }
+  // Checked before the file is touched, so a refused value leaves both file and memory as they
+  // were. Settings that cannot draw the open chart's sheet are refused too: once stored, every
+  // sheet view of that chart would show nothing but the reason.
+  Result<ViewSettings> s = settingsFromControls();
+  Status usable = s ? validateViewSettings(*s) : Status(s.error());
+  if (usable) {
+    usable = checkSheetSettings(context_.document.chart, context_.catalogue, *s, twipsPerPixelFromDpi(logicalDpiX()));
+  }
+  if (!usable) {
+    context_.prompts.message(this, QStringLiteral("設定に不備があります"),
+                             QString::fromStdString(usable.error().message), Prompts::Buttons::Ok,
+                             Prompts::Icon::Exclamation);
+    return false;
+  }
+  if (Status saved = SaveViewSettings(context_.viewSettingsFile, *s); !saved) {
     context_.prompts.error(this, saved.error().message);
     return false;
   }
-  context_.viewSettings = s;
+  context_.viewSettings = *s;
   return true;
 }
 

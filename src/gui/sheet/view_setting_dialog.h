@@ -7,6 +7,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,21 +21,31 @@ namespace tarveno {
 struct AppContext;
 class ColorSwatch;
 
-// frmViewSetting, "設定": edits the view settings. exec() it; Accepted (DlgCancel false) means
-// the sheet is to be rendered again. The fonts are edited on copies, so Cancel (or the frame)
-// discards every change.
+// frmViewSetting, "設定": edits the view settings. exec() it; Accepted means the sheet is to
+// be rendered again, Rejected that nothing changed. The fonts are edited on copies, so Cancel (or
+// the frame) discards every change.
 class ViewSettingDialog : public QDialog {
  public:
   // An accepted dialog writes context.viewSettingsFile.
   ViewSettingDialog(AppContext& context, QWidget* parent);
 
-  // Form_Load: the settings into the controls.
+  // The settings into the controls, as the dialog opens.
   void loadSettings();
-  // ApplyViewSettings: validates, writes view.dat and only then stores the settings. False
-  // when the dialog has to stay open (a value refused, the file not written), after a message.
+  // ApplyViewSettings (OK): validates, also against the open chart's sheet, writes view.dat and
+  // only then stores the settings. False when the dialog has to stay open (a value refused, the
+  // file not written), after a message.
   bool applyViewSettings();
 
  private:
+  QLineEdit* numberBox(const char* name);
+  void createControls();
+  QGridLayout* sheetRows();
+  QHBoxLayout* fontRow(size_t font, size_t swatch);
+  QGroupBox* headerGroup();
+  QGroupBox* numberGroup();
+  QHBoxLayout* buttonRow();
+  // The controls' values over the current settings; refused when a number does not fit 16 bits.
+  Result<ViewSettings> settingsFromControls() const;
   void chooseColor(size_t index);
   void chooseFont(size_t index);
   void showSample(size_t index);

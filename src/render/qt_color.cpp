@@ -1,1 +1,0 @@
-#include "render/qt_color.h"
