@@ -86,7 +86,8 @@ TEST(EditInfoWindowTest, StandsRightOfTheMainWindowWhenItFitsElseLeft) {
 // Qt's own matching has to accept a file name of that pattern. Qt reads an entry's patterns from
 // the parentheses that end it, separated by blanks.
 TEST(FileDialogFilters, QtListsAFileForEveryPatternOfEveryEntry) {
-  for (const char* filter : {DocumentCommands::kFileFilter, kSheetImageFilter}) {  // every one of the program's
+  // Every one of the program's filters.
+  for (const char* filter : {DocumentCommands::kFileFilter, DocumentCommands::kOpenFilter, kSheetImageFilter}) {
     const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
     const QStringList entries = qtNameFilters(QString::fromUtf8(filter));
     ASSERT_EQ(entries.size() * 2, parts.size()) << filter;

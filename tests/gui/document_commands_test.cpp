@@ -6,6 +6,7 @@
 #include "gui/app/document_commands.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/gui_test_helpers.h"
+#include "gui/sheet/sheet_export.h"
 #include "support/test_paths.h"
 
 namespace tarveno::testing {
@@ -218,7 +219,7 @@ TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
 TEST(FileDialogs, ABareNameGetsTheExtensionOfTheChosenType) {
   const QString charts = QString::fromUtf8(DocumentCommands::kFileFilter);
   EXPECT_EQ(std::tuple(defaultSuffixOf(charts, 1), defaultSuffixOf(charts, 2), defaultSuffixOf(charts, 3),
-                       defaultSuffixOf(QStringLiteral("JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg"), 1)),
+                       defaultSuffixOf(QString::fromUtf8(kSheetImageFilter), 2)),
             std::tuple(QStringLiteral("mc"), QStringLiteral("kru"), QStringLiteral("sm"), QStringLiteral("jpg")));
 }
 
