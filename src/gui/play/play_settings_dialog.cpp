@@ -74,7 +74,7 @@ PlaySettingsDialog::PlaySettingsDialog(const PlaySettings& initial, const QStrin
 
   auto* ok = button(QStringLiteral("OK"), "cmdOK", this);
   ok->setDefault(true);
-  auto* cancel = button(QStringLiteral("Cancel"), "cmdCancel", this);
+  auto* cancel = button(QStringLiteral("キャンセル"), "cmdCancel", this);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);  // Esc rejects as well
   auto* buttons = new QHBoxLayout;
