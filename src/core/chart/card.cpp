@@ -92,8 +92,9 @@ int storedMeasures(const SongRecord& song) {
   return std::clamp<int>(song.Measures, 0, kStepMeasures);
 }
 
-Notice readError(int code) {
-  return Notice{code, "Error(Code" + std::to_string(code) + ")", kBadDataText};
+// The reader's two errors keep the titles the user has always seen for them.
+Notice readError(NoticeKind kind) {
+  return Notice{kind, kind == NoticeKind::CardUnknownSong ? "Error(Code102)" : "Error(Code103)", kBadDataText};
 }
 
 }  // namespace
@@ -190,19 +191,19 @@ Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, c
 
   const std::optional<int16_t> index = findSongByCode(catalogue, code);
   if (!index) {
-    notices.push_back(readError(102));
+    notices.push_back(readError(NoticeKind::CardUnknownSong));
     return notices;
   }
   const int found = *index;
   chart.SongIndex = static_cast<int16_t>(found);
   if (catalogue.SongList[static_cast<size_t>(found)].MeterFlag != 0) {
     Status loaded = LoadMeterSegs(catalogue, found, meterSegs);
-    if (!loaded) notices.push_back(Notice{0, "Error", loaded.error().message});
+    if (!loaded) notices.push_back(Notice{NoticeKind::Warning, "Error", loaded.error().message});
   }
 
   const uint8_t styleByte = file.u8(kOffStyle);
   if (styleByte > static_cast<uint8_t>(PlayStyle::Double)) {
-    notices.push_back(readError(103));
+    notices.push_back(readError(NoticeKind::CardBadPlayStyle));
     return notices;
   }
   const auto style = static_cast<PlayStyle>(styleByte);

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "core/chart/krun_rows.h"
+#include "core/chart/measure_numbers.h"
 #include "core/io/files.h"
 #include "core/text/cp932.h"
 #include "core/text/number.h"
+#include "core/text/utf8.h"
 
 namespace tarveno {
 
@@ -95,11 +97,6 @@ std::string oneLine(std::string text) {
   return text;
 }
 
-std::string measureNumber(int measure) {
-  std::string digits = std::to_string(measure + 1);
-  return std::string(3 - std::min<size_t>(3, digits.size()), '0') + digits;
-}
-
 std::optional<std::time_t> sourceDateEpoch() {
   const char* value = std::getenv("SOURCE_DATE_EPOCH");
   if (value == nullptr || *value == '\0') return std::nullopt;
@@ -138,7 +135,7 @@ std::vector<Notice> ReadKrunChart(std::string_view bytes, Chart& chart) {
   const std::u32string text = utf8ToUtf32(cp932ToUtf8(bytes));
   for (std::u32string_view line : splitLines(text)) {
     if (line == U"#msdstyle") {
-      notices.push_back(Notice{0, "えらー", "msdstyleには対応していません^^;"});
+      notices.push_back(Notice{NoticeKind::Warning, "えらー", "msdstyleには対応していません^^;"});
       continue;
     }
     if (!line.empty() && line.front() == U'#') {
@@ -191,7 +188,7 @@ std::string WriteKrunChart(const Chart& chart, const Catalogue& catalogue, const
     const auto writeRow = [&](char prefix, const std::string& data) {
       if (data.empty()) return;
       std::string line(1, prefix);
-      line += measureNumber(m);
+      line += measureCaption(m + 1);
       line += ':';
       line += data;
       writeLine(line);

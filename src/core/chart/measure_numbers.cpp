@@ -30,7 +30,7 @@ MeasurePos RowToMeasure(int row, const Catalogue& catalogue, int songIndex, cons
   return plainMeasure(row);
 }
 
-std::string measureCaption(int measure) {
+std::string measureCaption(int64_t measure) {
   std::string digits = "00";
   digits += std::to_string(measure);
   return digits.substr(digits.size() - 3);
