@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "core/chart/header_input.h"
 #include "gui/gui_test_helpers.h"
 #include "gui/songs/options_dialog.h"
 #include "support/test_catalogue.h"
@@ -90,20 +91,25 @@ TEST_F(OptionsDialogTest, OkStoresTheHeaderOrReportsRefusedInputAndEitherWayMark
   const Chart& c = document.chart;
   EXPECT_EQ(header(c),
             std::tuple(PlayStyle::Double, 3 * 16 + 15, 4, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
-  EXPECT_TRUE(document.Modified && prompts.shown.empty());
+  EXPECT_EQ(std::pair(document.Modified, prompts.shown.size()), std::pair(true, size_t{0}));
 
-  document.Modified = false;
-  open();
-  type({{"txtLevel", "3"}, {"txtName", "A~B"}});
-  combo("cmbStyle")->setCurrentIndex(1);
-  ok();
-  const auto& shown = prompts.shown.at(0);
-  EXPECT_EQ(std::tuple(shown.title, shown.text, shown.icon),
-            std::tuple(QStringLiteral("Error"), QStringLiteral("EDIT名は半角英数字８文字以内にして下さい。"),
-                       Prompts::Icon::Exclamation));
-  EXPECT_EQ(std::tie(c.EditName, c.PlayStyle, c.Difficulty, document.Modified),
-            std::make_tuple("NEW}ONE", PlayStyle::Double, 0x3F, true));
-  EXPECT_EQ(std::pair(dialog->result(), text("txtName")), std::pair(0, QStringLiteral("A~B")));  // left to correct
+  // A refused input is left to correct; the header stays, the chart counts as changed.
+  const std::tuple<const char*, const char*, std::string> refused[] = {
+      {"txtName", "A~B", kEditNameMessage}, {"txtKRUNTitle", "Café ☃", krunTextMessage(kKrunTitleField, U'é')}};
+  for (const auto& [field, input, message] : refused) {
+    document.Modified = false;
+    prompts.shown.clear();
+    open();
+    type({{"txtLevel", "3"}, {field, input}});
+    combo("cmbStyle")->setCurrentIndex(1);
+    ok();
+    ASSERT_EQ(prompts.shown.size(), 1u) << field;
+    EXPECT_EQ(std::tuple(prompts.shown[0].title, prompts.shown[0].text, prompts.shown[0].icon),
+              std::tuple(QStringLiteral("Error"), QString::fromStdString(message), Prompts::Icon::Exclamation));
+    EXPECT_EQ(std::tie(c.EditName, c.KrunTitle, c.PlayStyle, c.Difficulty, document.Modified),
+              std::make_tuple("NEW}ONE", "Echo New EDIT [NEW}ONE]", PlayStyle::Double, 0x3F, true));
+    EXPECT_EQ(std::pair(dialog->result(), text(field)), std::pair(0, QString::fromUtf8(input)));
+  }
 }
 
 TEST_F(OptionsDialogTest, CancelEscapeAndTheWindowFrameStoreNothing) {
