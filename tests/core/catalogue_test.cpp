@@ -75,7 +75,9 @@ TEST(MeterFiles, PairsEndWith999AndBrokenFilesLeaveTheSegmentsAsTheyWere) {
     EXPECT_FALSE(parseMeterSegs(text, segs).ok()) << text;
   }
   for (size_t i = 0; i < segs.size(); ++i) {
-    EXPECT_TRUE(segs[i].FirstMeasure == before[i].FirstMeasure && segs[i].BeatsPerMeasure == before[i].BeatsPerMeasure);
+    EXPECT_EQ(std::pair(segs[i].FirstMeasure, segs[i].BeatsPerMeasure),
+              std::pair(before[i].FirstMeasure, before[i].BeatsPerMeasure))
+        << i;
   }
 }
 

@@ -71,8 +71,9 @@ TEST(EditTransforms, WorkedBytesAndAlgebraOverRandomCharts) {
       chart.StepData[3][6] = chart.FreezeData[3][6] = 0x21;
       transformBeats(chart, 13, 14, Transform(t));
       const uint8_t w = want[static_cast<size_t>(style) - 1][t];
-      EXPECT_TRUE(chart.StepData[3][6] == w && chart.FreezeData[3][6] == w &&
-                  chart.StepData[4] == original.StepData[4]);
+      EXPECT_EQ(std::tuple(chart.StepData[3][6], chart.FreezeData[3][6], chart.StepData[4] == original.StepData[4]),
+                std::tuple(w, w, true))
+          << t;
     }
     const auto apply = [&](std::initializer_list<Transform> steps) {
       Chart c = original;
@@ -103,8 +104,12 @@ static void expectRows(const char* word, const std::vector<int>& rows) {
   for (int r = 0; r < kStepMeasures; ++r) {
     const Chart& from = rows[r] < 0 ? empty : original;
     const int s = std::max(rows[r], 0);
-    const bool freezeOk = r > 200 || got.FreezeData[r] == (s <= 200 ? from.FreezeData[s] : MeasureBytes{});
-    ASSERT_TRUE(got.StepData[r] == from.StepData[s] && got.BeatType[r] == from.BeatType[s] && freezeOk) << word << r;
+    const MeasureBytes noFreeze{};
+    const MeasureBytes& wantFreeze = s <= 200 ? from.FreezeData[s] : noFreeze;
+    const MeasureBytes& gotFreeze = r <= 200 ? got.FreezeData[r] : wantFreeze;  // no freeze storage above 200
+    ASSERT_EQ(std::tie(got.StepData[r], got.BeatType[r], gotFreeze),
+              std::tie(from.StepData[s], from.BeatType[s], wantFreeze))
+        << word << " row " << r;
   }
 }
 
@@ -139,7 +144,7 @@ TEST(EditOperation, MalformedAndRefusedWords) {
     Chart chart = original;
     Clipboard clip;
     const Status status = applyEditOperation(chart, clip, parseEditOperation(word).value());
-    EXPECT_TRUE(!status.ok() && !status.error().message.empty() && chart.StepData == original.StepData) << word;
+    EXPECT_EQ(std::pair(status.ok(), chart.StepData == original.StepData), std::pair(false, true)) << word;
   }
   for (const std::string& word : malformed) EXPECT_FALSE(parseEditOperation(word)) << word;
   for (auto [word, t] : names) EXPECT_EQ(parseEditOperation(word), (EditOperation{EditVerb::Transform, t, 4, 9}));
