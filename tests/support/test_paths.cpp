@@ -4,9 +4,13 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
+
+#include "core/text/number.h"
 
 namespace tarveno::testing {
 
@@ -38,6 +42,37 @@ std::string readAll(const std::filesystem::path& path) {
 void writeAll(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string bytesFromHexText(const std::string& text, size_t size) {
+  std::vector<std::pair<size_t, std::string>> entries;
+  std::istringstream lines(text);
+  for (std::string line, first, hex; std::getline(lines, line);) {
+    std::istringstream words(line);
+    if (line.starts_with('#') || !(words >> first >> hex)) continue;
+    const auto number = [](const std::string& digits) { return static_cast<size_t>(leadingNumber(digits)); };
+    if (first == "size") {
+      size = number(hex);
+      continue;
+    }
+    const size_t star = hex.find('*');
+    std::string bytes;
+    for (size_t i = 0; i + 1 < std::min(star, hex.size()); i += 2) {
+      bytes += static_cast<char>(leadingNumber("&H" + hex.substr(i, 2)));
+    }
+    if (star != std::string::npos) {
+      std::string repeated;
+      for (size_t n = number(hex.substr(star + 1)); n > 0; --n) repeated += bytes;
+      bytes = repeated;
+    }
+    entries.emplace_back(number(first), bytes);
+  }
+  std::string bytes(size, '\0');
+  for (const auto& [offset, written] : entries) {
+    EXPECT_LE(offset + written.size(), size) << "bytes past the end at " << offset;
+    if (offset + written.size() <= size) bytes.replace(offset, written.size(), written);
+  }
+  return bytes;
 }
 
 void expectFixture(const std::string& text, const std::string& name) {
