@@ -26,7 +26,7 @@ tarveno::Catalogue fuzzCatalogue() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const tarveno::Catalogue catalogue = fuzzCatalogue();
+  static const tarveno::Catalogue catalogue = fuzzCatalogue();
   tarveno::Chart chart;
   tarveno::MeterSegs segs{};
   auto read =

@@ -1,6 +1,7 @@
 #include "core/chart/card.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/chart/card_edition.h"
 #include "core/chart/card_name.h"
@@ -82,11 +83,6 @@ class CardBytes {
   std::string_view bytes_;
 };
 
-// In the single style the console expects the pad's nibble in both halves of the byte.
-uint8_t toCardByte(uint8_t b, PlayStyle style) {
-  return style == PlayStyle::Single ? static_cast<uint8_t>((b & 15) * 17) : b;
-}
-
 // The table holds 471 measures; a catalogue length beyond that cannot be stored anyway.
 int storedMeasures(const SongRecord& song) {
   return std::clamp<int>(song.Measures, 0, kStepMeasures);
@@ -99,11 +95,17 @@ Notice readError(NoticeKind kind) {
 
 bool holdsFreeze(const Chart& chart, int measures) {
   for (int m = 0; m < std::min(measures, kFreezeMeasures); ++m) {
-    for (int s = 0; s < kSlotsPerMeasure; ++s) {
-      if (chart.freezeAt(s, m) != 0) return true;
-    }
+    if (chart.FreezeData[static_cast<size_t>(m)] != MeasureBytes{}) return true;
   }
   return false;
+}
+
+// In the single style the console expects the pad's nibble in both halves of each byte.
+MeasureBytes toCardRow(const MeasureBytes& row, PlayStyle style) {
+  if (style != PlayStyle::Single) return row;
+  MeasureBytes card;
+  for (size_t s = 0; s < row.size(); ++s) card[s] = static_cast<uint8_t>((row[s] & 15) * 17);
+  return card;
 }
 
 // The step block stands in for the writers' scratch table: the song's step rows, one empty row,
@@ -111,18 +113,13 @@ bool holdsFreeze(const Chart& chart, int measures) {
 StepTable cardStepBlock(const Chart& chart, int measures, bool withFreeze) {
   StepTable block{};
   for (int m = 0; m < measures; ++m) {
-    for (int s = 0; s < kSlotsPerMeasure; ++s) {
-      block[static_cast<size_t>(m)][static_cast<size_t>(s)] = toCardByte(chart.stepAt(s, m), chart.PlayStyle);
-    }
+    block[static_cast<size_t>(m)] = toCardRow(chart.StepData[static_cast<size_t>(m)], chart.PlayStyle);
   }
   if (!withFreeze) return block;
   // For long songs the freeze rows run off the table's end and the tail is lost, as it is on
-  // the console.
-  for (int m = 0; m < measures && measures + 1 + m < kStepMeasures; ++m) {
-    for (int s = 0; s < kSlotsPerMeasure; ++s) {
-      block[static_cast<size_t>(measures + 1 + m)][static_cast<size_t>(s)] =
-          toCardByte(chart.freezeAt(s, m), chart.PlayStyle);
-    }
+  // the console; measures past the freeze table have no freeze bits.
+  for (int m = 0; m < std::min(measures, kFreezeMeasures) && measures + 1 + m < kStepMeasures; ++m) {
+    block[static_cast<size_t>(measures + 1 + m)] = toCardRow(chart.FreezeData[static_cast<size_t>(m)], chart.PlayStyle);
   }
   return block;
 }
@@ -174,21 +171,25 @@ bool isLayoutB(const CardBytes& file) {
   return file.u32(kOffStepBlockA) == 256 && file.u32(kOffStepBlockA + 4) == 252 && file.u32(kOffStepBlockA + 8) == 1;
 }
 
-void readStepBlock(const CardBytes& file, size_t start, Chart& chart) {
-  for (int m = 0; m < kStepMeasures; ++m) {
-    for (int s = 0; s < kSlotsPerMeasure; ++s) {
-      chart.StepData[static_cast<size_t>(m)][static_cast<size_t>(s)] =
-          file.u8(start + static_cast<size_t>(m * kSlotsPerMeasure + s));
-    }
-  }
+// The step block from `start` on; a file that ends early leaves the rest of the table empty.
+void readStepBlock(std::string_view bytes, size_t start, Chart& chart) {
+  chart.StepData = {};
+  if (start >= bytes.size()) return;
+  const size_t size = std::min(sizeof chart.StepData, bytes.size() - start);
+  std::memcpy(chart.StepData.data(), bytes.data() + start, size);
 }
 
 // A single chart's bytes carry the pad's nibble twice; only an on-beat 255 is a triplet marker,
-// any other byte keeps the first pad's nibble.
+// any other byte keeps the first pad's nibble. A beat's four bytes are masked as one word.
 void keepFirstPadOnly(Chart& chart) {
   for (auto& measure : chart.StepData) {
-    for (size_t s = 0; s < measure.size(); ++s) {
-      if (measure[s] != kTripletMark || s % kBeatsPerMeasure != 0) measure[s] &= 15;
+    for (size_t onBeat = 0; onBeat < measure.size(); onBeat += 4) {
+      const bool marker = measure[onBeat] == kTripletMark;
+      uint32_t beat;
+      std::memcpy(&beat, &measure[onBeat], sizeof beat);
+      beat &= 0x0F0F0F0Fu;
+      std::memcpy(&measure[onBeat], &beat, sizeof beat);
+      if (marker) measure[onBeat] = kTripletMark;
     }
   }
 }
@@ -268,7 +269,7 @@ Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, c
   chart.HasFreeze = file.u8(kOffHasFreeze);
 
   const bool layoutB = isLayoutB(file);
-  readStepBlock(file, layoutB ? kOffStepBlockB : kOffStepBlockA, chart);
+  readStepBlock(bytes, layoutB ? kOffStepBlockB : kOffStepBlockA, chart);
   if (chart.PlayStyle == PlayStyle::Single) keepFirstPadOnly(chart);
   const int freezeLength = file.i16(kOffFreezeLength);
   if (chart.HasFreeze == 1 && freezeLength > 0) moveFreezeRows(chart, freezeLength, layoutB);

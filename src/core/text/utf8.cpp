@@ -34,6 +34,7 @@ Utf8Character utf8CharacterAt(std::string_view text, size_t at) {
 
 std::u32string utf8ToUtf32(std::string_view utf8) {
   std::u32string out;
+  out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     const Utf8Character c = utf8CharacterAt(utf8, i);
     out.push_back(c.codePoint);
