@@ -34,6 +34,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$work/$t"
   # shellcheck disable=SC2086  # the patterns are meant to expand
   for seed in ${seeds[$t]}; do cp "$seed" "$work/$t/$(echo "$seed" | tr / _)"; done
+  start=$(date +%s%N)
   if ! (cd "$work" && "$OLDPWD/build-fuzz/bin/$t" "${limit[@]}" -print_final_stats=1 \
         -artifact_prefix="$work/$t-" "$work/$t" >"$work/$t.log" 2>&1); then
     tail -n 40 "$work/$t.log"
@@ -42,6 +43,7 @@ for t in "${targets[@]}"; do
   fi
   edges=$(awk '{ for (i = 1; i < NF; ++i) if ($i == "cov:") n = $(i + 1) } END { print n }' "$work/$t.log")
   runs=$(awk '$1 == "stat::number_of_executed_units:" { print $2 }' "$work/$t.log")
-  rate=$(awk '$1 == "stat::average_exec_per_sec:" { print $2 }' "$work/$t.log")
-  echo "$t: ${edges:-?} edges, ${runs:-?} inputs, ${rate:-?} inputs/s"
+  elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
+  rate=$(( ${runs:-0} * 1000 / (elapsed_ms > 0 ? elapsed_ms : 1) ))
+  echo "$t: ${edges:-?} edges, ${runs:-?} inputs in ${elapsed_ms} ms, ${rate} inputs/s"
 done
