@@ -48,12 +48,9 @@ class CliFixture : public ::testing::TestWithParam<std::string> {};
 
 // Where written bytes part from the expected ones: an offset to look up in the hex fixture.
 std::string difference(const std::string& got, const std::string& want) {
-  const size_t common = std::min(got.size(), want.size());
-  size_t at = 0;
-  while (at < common && got[at] == want[at]) ++at;
-  if (at == common && got.size() == want.size()) return "";
-  return std::to_string(got.size()) + " bytes where " + std::to_string(want.size()) +
-         " were expected, the first difference at offset " + std::to_string(at);
+  if (got == want) return "";
+  const auto at = std::mismatch(got.begin(), got.end(), want.begin(), want.end()).first - got.begin();
+  return std::to_string(got.size()) + " bytes, the first difference at offset " + std::to_string(at);
 }
 
 // The files the folder must hold after the run, by name: the inputs as they were, the inputs made

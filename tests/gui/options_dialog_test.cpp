@@ -95,7 +95,9 @@ TEST_F(OptionsDialogTest, OkStoresTheHeaderOrReportsRefusedInputAndEitherWayMark
 
   // A refused input is left to correct; the header stays, the chart counts as changed.
   const std::tuple<const char*, const char*, std::string> refused[] = {
-      {"txtName", "A~B", kEditNameMessage}, {"txtKRUNTitle", "Café ☃", krunTextMessage(kKrunTitleField, U'é')}};
+      {"txtName", "A~B", kEditNameMessage},
+      {"txtKRUNTitle", "Café ☃", krunTextMessage(kKrunTitleField, U'é')},
+      {"txtKRUNComment", "two\tcolumns", krunTextMessage(kKrunCommentField, U'\t')}};
   for (const auto& [field, input, message] : refused) {
     document.Modified = false;
     prompts.shown.clear();

@@ -51,27 +51,19 @@ std::string bytesFromHexText(const std::string& text, size_t size) {
     std::istringstream words(line);
     if (line.starts_with('#') || !(words >> first >> hex)) continue;
     const auto number = [](const std::string& digits) { return static_cast<size_t>(leadingNumber(digits)); };
-    if (first == "size") {
-      size = number(hex);
-      continue;
-    }
-    const size_t star = hex.find('*');
     std::string bytes;
-    for (size_t i = 0; i + 1 < std::min(star, hex.size()); i += 2) {
-      bytes += static_cast<char>(leadingNumber("&H" + hex.substr(i, 2)));
-    }
-    if (star != std::string::npos) {
-      std::string repeated;
-      for (size_t n = number(hex.substr(star + 1)); n > 0; --n) repeated += bytes;
-      bytes = repeated;
-    }
-    entries.emplace_back(number(first), bytes);
+    for (size_t i = 0; i + 1 < hex.size() && hex[i] != '*'; i += 2)
+      bytes += char(leadingNumber("&H" + hex.substr(i, 2)));
+    if (hex.find('*') != std::string::npos) bytes.resize(number(hex.substr(hex.find('*') + 1)), bytes.at(0));
+    if (first == "size") size = number(hex);
+    if (first != "size") entries.emplace_back(number(first), bytes);
   }
   std::string bytes(size, '\0');
   for (const auto& [offset, written] : entries) {
     EXPECT_LE(offset + written.size(), size) << "bytes past the end at " << offset;
-    if (offset + written.size() <= size) bytes.replace(offset, written.size(), written);
+    bytes.replace(std::min(offset, size), written.size(), written);
   }
+  bytes.resize(size);
   return bytes;
 }
 
