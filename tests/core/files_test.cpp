@@ -29,20 +29,15 @@ std::tuple<bool, std::string, std::set<std::string>> folderAfter(const Status& s
   return {saved.ok(), readAll(dir / "chart.kru"), names};
 }
 
-TEST(Files, ReadsWhatIsThereAndRefusesFoldersMissingFoldersAndReadOnlyFilesRootIncluded) {
+// Reading and the refusals the batch tool shows (a missing file, a folder, a missing folder) are
+// fixtures; here what they cannot set up.
+TEST(Files, RefusesToReplaceAFolderOrAReadOnlyFileRootIncluded) {
   TempDir dir;
-  writeAll(dir / "a.bin", std::string("a\0b", 3));
-  EXPECT_EQ(readFileBytes(dir / "a.bin").value(), std::string("a\0b", 3));
-  const auto missing = readFileBytes(dir / "none.kru");
-  EXPECT_NE(missing.ok() ? std::string::npos : missing.error().message.find("none.kru"), std::string::npos);
-  EXPECT_FALSE(readFileBytes(dir.path()).ok());
-
-  EXPECT_FALSE(writeFileAtomically(dir / "gone" / "chart.kru", "x").ok());
   EXPECT_FALSE(writeFileAtomically(dir.path(), "x").ok());
   writeAll(dir / "chart.kru", "old");
   fs::permissions(dir / "chart.kru", fs::perms::owner_read);
   EXPECT_EQ(folderAfter(writeFileAtomically(dir / "chart.kru", "new"), dir),
-            std::tuple(false, "old", std::set<std::string>{"a.bin", "chart.kru"}));
+            std::tuple(false, "old", std::set<std::string>{"chart.kru"}));
 }
 
 TEST(Files, ReplacingKeepsModeOwnerAndGroupAndWritesThroughLinksEvenDanglingOnes) {

@@ -57,10 +57,6 @@ TEST_F(OptionsDialogTest, TheSongListFollowsTheEditionAndNewOnlyKeepingTheSelect
   EXPECT_EQ(listed(), std::pair(QList<int>{0}, false));
   combo("cmbVer")->setCurrentIndex(0);
   EXPECT_EQ(listed(), std::pair(QList<int>{0, 1, 2, 3, 4}, false));  // "ALL" leaves the check box as it was
-  combo("cmbTitle")->setCurrentIndex(1);
-  EXPECT_EQ(text("lblCode"), "01F3");  // and the user's own pick
-  combo("cmbVer")->setCurrentIndex(1);
-  EXPECT_EQ(listed(), std::pair(QList<int>{4}, true));  // still ticked
 }
 
 TEST_F(OptionsDialogTest, CtrlTabCyclesThroughTheTabsFromAnyControl) {
