@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   tarveno::Chart chart;
   chart.EditName = "%E%L";
-  chart.PlayStyle = static_cast<PlayStyle>(size % 4);
+  chart.PlayStyle = static_cast<tarveno::PlayStyle>(size % 4);
   chart.Difficulty = static_cast<uint8_t>(size * 37);
   const std::string text(reinterpret_cast<const char*>(data), size);
   const auto lines = tarveno::expandHeaderTemplate(text, chart, catalogue);

@@ -29,9 +29,7 @@ std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex,
     return std::nullopt;
   }
   for (const Notice& notice : *opened) {
-    // Errors 102/103 leave an empty chart under the previous header: never something to
-    // print or convert as if the file had been read.
-    if (notice.code == 102 || notice.code == 103) {
+    if (fileWasNotRead(notice)) {
       diagnostics.error(path + ": " + notice.title + " " + notice.text);
       return std::nullopt;
     }

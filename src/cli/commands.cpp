@@ -8,7 +8,6 @@
 #include "core/chart/chart_files.h"
 #include "core/chart/header_input.h"
 #include "core/chart/stats.h"
-#include "core/text/cp932.h"
 
 namespace tarveno {
 
@@ -42,8 +41,8 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
     diagnostics.error(kEditNameMessage);
     return kExitBadInput;
   }
-  if (request.title && !isAcceptableKrunTitle(*request.title)) {
-    diagnostics.error("KRUNタイトルに使えない文字（改行などの制御文字、またはShift-JISにない文字）があります。");
+  if (const auto refused = request.title ? firstUnkeptKrunCharacter(*request.title) : std::nullopt) {
+    diagnostics.error(krunTextMessage(kKrunTitleField, *refused));
     return kExitBadInput;
   }
 
@@ -59,14 +58,6 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
 }
 
 }  // namespace
-
-bool isAcceptableKrunTitle(std::string_view utf8) {
-  for (char c : utf8) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u == 0x7F) return false;
-  }
-  return isCp932Encodable(utf8);
-}
 
 int runRequest(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics,
                const AppPaths& paths) {

@@ -81,12 +81,26 @@ class Status {
   std::optional<Error> error_;
 };
 
+// What a reader's notice says about the file. The card reader stops at an unknown song code or
+// a play style byte above 2 and leaves the chart empty under the header it had.
+enum class NoticeKind {
+  Warning,           // the file was read; the user should know something about it
+  CardUnknownSong,   // the card's song code is not in the catalogue
+  CardBadPlayStyle,  // the card's play style byte is not 0, 1 or 2
+};
+
 // Something a reader wants the user told while it goes on (or after it stopped early),
-// e.g. the "#msdstyle" box or the card reader's errors 102/103.
+// e.g. the "#msdstyle" box or the card reader's errors.
 struct Notice {
-  int code = 0;  // 0 for a plain warning, 102/103 for the card reader's errors
+  NoticeKind kind = NoticeKind::Warning;
   std::string title;
   std::string text;
 };
+
+// True when the notice means the file was not read: what the chart holds then is not the
+// file's content, so it must not be shown, counted or converted as if it were.
+inline bool fileWasNotRead(const Notice& notice) {
+  return notice.kind != NoticeKind::Warning;
+}
 
 }  // namespace tarveno

@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "cli/cli_run.h"
-#include "cli/commands.h"
 #include "tarveno_version.h"
 
 namespace tarveno::testing {
@@ -32,12 +31,6 @@ TEST(CliUsage, BadCommandLinesAreOneLineWithExitOneHelpAndVersionGoToStdout) {
   const CliResult version = runTool({"--version"});
   EXPECT_EQ(std::tie(version.status, version.out),
             std::make_tuple(0, std::string("tarveno-cli ") + kVersionString + "\n"));
-}
-
-// A title must stay on its line and have a Shift-JIS form (one without is a fixture).
-TEST(CliRules, KrunTitleStaysOnItsLine) {
-  EXPECT_TRUE(isAcceptableKrunTitle("夜の港 ~ Harbor"));
-  for (const char* bad : {"a\r\n#double", "\x7f", "\xFF"}) EXPECT_FALSE(isAcceptableKrunTitle(bad)) << bad;
 }
 
 }  // namespace

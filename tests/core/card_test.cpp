@@ -23,15 +23,15 @@ auto readOverOpenChart(const std::string& bytes, const Catalogue& catalogue) {
   c.FreezeData[2][3] = 0x11;
   MeterSegs segs;
   segs.fill(MeterSeg{123, 7});
-  std::vector<int> codes;
+  std::vector<NoticeKind> kinds;
   const auto read = ReadCardSave(bytes, c, catalogue, segs);
-  for (size_t i = 0; read.ok() && i < read->size(); ++i) codes.push_back((*read)[i].code);
-  return std::make_tuple(codes, c.EditName, c.SongIndex, c.PlayStyle, c.Difficulty, c.KrunTitle, c.KrunWidth,
+  for (size_t i = 0; read.ok() && i < read->size(); ++i) kinds.push_back((*read)[i].kind);
+  return std::make_tuple(kinds, c.EditName, c.SongIndex, c.PlayStyle, c.Difficulty, c.KrunTitle, c.KrunWidth,
                          c.KrunHeight, c.KrunComment, c.FreezeData == FreezeTable{}, segs[1].FirstMeasure,
                          c.StepData[1][0]);
 }
 
-TEST(CardRead, ReadsOverTheOpenChartAndStopsAtErrors102And103) {
+TEST(CardRead, ReadsOverTheOpenChartAndStopsAtAnUnknownSongOrABadStyle) {
   const Catalogue catalogue = LoadSongList(testing::dataDir() / "kruid.dat").value().catalogue;
   Chart written;  // song code 26, which has a meter file
   std::tie(written.PlayStyle, written.Difficulty, written.SongIndex, written.EditName) =
@@ -39,17 +39,19 @@ TEST(CardRead, ReadsOverTheOpenChartAndStopsAtErrors102And103) {
   written.StepData[1][0] = 0x11;
   const std::string card = WriteCardSave(written, catalogue).value();
 
-  using Codes = std::vector<int>;
+  using Kinds = std::vector<NoticeKind>;
   EXPECT_EQ(readOverOpenChart(card, catalogue),
-            std::make_tuple(Codes{}, "NEW     ", 3, PlayStyle::Couple, 0x23, "Lanterns", 3, 4, "kept", true, 17, 0x11));
-  // 102 takes only the name and erases the freeze table; 103 also takes the song and its meters;
-  // neither takes the steps.
+            std::make_tuple(Kinds{}, "NEW     ", 3, PlayStyle::Couple, 0x23, "Lanterns", 3, 4, "kept", true, 17, 0x11));
+  // An unknown song takes only the name and erases the freeze table; a bad style also takes the
+  // song and its meters; neither takes the steps.
   std::string unknownSong = card, badStyle = card;
   std::tie(unknownSong[708], badStyle[710]) = std::tuple(99, 3);
-  EXPECT_EQ(readOverOpenChart(unknownSong, catalogue), std::make_tuple(Codes{102}, "NEW     ", 0, PlayStyle::Double,
-                                                                       0x35, "Lanterns", 3, 4, "kept", true, 123, 0));
+  EXPECT_EQ(readOverOpenChart(unknownSong, catalogue),
+            std::make_tuple(Kinds{NoticeKind::CardUnknownSong}, "NEW     ", 0, PlayStyle::Double, 0x35, "Lanterns", 3,
+                            4, "kept", true, 123, 0));
   EXPECT_EQ(readOverOpenChart(badStyle, catalogue),
-            std::make_tuple(Codes{103}, "NEW     ", 3, PlayStyle::Double, 0x35, "Lanterns", 3, 4, "kept", true, 17, 0));
+            std::make_tuple(Kinds{NoticeKind::CardBadPlayStyle}, "NEW     ", 3, PlayStyle::Double, 0x35, "Lanterns", 3,
+                            4, "kept", true, 17, 0));
 
   // A file too short for the header is refused before anything changes.
   Chart untouched;

@@ -36,12 +36,8 @@ TEST(Catalogue, ReadsCp932RecordsUpToCodeZeroWithQuotedCommasBlanksAndFieldsAcro
   EXPECT_EQ(std::tuple(c.measures(0), c.measures(-1), c.measures(501), c.song(501)), std::tuple(64, 0, 0, nullptr));
 }
 
-TEST(Catalogue, DroppedRecordsAreWarningsAndAMissingFileAnError) {
-  auto broken = parseSongList("1,\"A\",1,1,0,0,0\n2,\"B\",1\n");
-  EXPECT_EQ(std::tuple(broken.catalogue.validCount(), broken.catalogue.SongList[1].Code), std::tuple(1, 0));
-  ASSERT_EQ(broken.warnings.size(), 1u);
-  EXPECT_NE(broken.warnings[0].find("2 件目"), std::string::npos);
-
+// A record cut short and a catalogue that cannot be read are fixtures of the batch tool.
+TEST(Catalogue, RecordsPastTheTableAreOneWarningAndAFolderIsNoCatalogue) {
   std::string text;
   for (int i = 1; i <= 503; ++i) text += std::to_string(i) + ",\"S\",1,1,0,0,0\r\n";
   auto many = parseSongList(text);
@@ -50,11 +46,7 @@ TEST(Catalogue, DroppedRecordsAreWarningsAndAMissingFileAnError) {
   EXPECT_NE(many.warnings[0].find("2 件"), std::string::npos);
 
   TempDir dir;
-  auto result = LoadSongList(dir / "kruid.dat");
-  ASSERT_FALSE(result.ok());
-  EXPECT_EQ(result.error().code, ErrorCode::FileOpen);
-  EXPECT_NE(result.error().message.find("kruid.dat"), std::string::npos);
-  EXPECT_FALSE(LoadSongList(dir.path()).ok()) << "a folder is not a catalogue";
+  EXPECT_FALSE(LoadSongList(dir.path()).ok());
 }
 
 TEST(MeterFiles, PairsEndWith999AndBrokenFilesLeaveTheSegmentsAsTheyWere) {
@@ -75,7 +67,9 @@ TEST(MeterFiles, PairsEndWith999AndBrokenFilesLeaveTheSegmentsAsTheyWere) {
     EXPECT_FALSE(parseMeterSegs(text, segs).ok()) << text;
   }
   for (size_t i = 0; i < segs.size(); ++i) {
-    EXPECT_TRUE(segs[i].FirstMeasure == before[i].FirstMeasure && segs[i].BeatsPerMeasure == before[i].BeatsPerMeasure);
+    EXPECT_EQ(std::pair(segs[i].FirstMeasure, segs[i].BeatsPerMeasure),
+              std::pair(before[i].FirstMeasure, before[i].BeatsPerMeasure))
+        << i;
   }
 }
 

@@ -56,7 +56,8 @@ TEST(ChartEditing, FreezesAreAllOrNothingAndErasingCutsThemToTheEnd) {
   EraseArrow(chart, 0, 23, 16);
   EXPECT_EQ(slots(chart.FreezeData[1], 4, 10), (V{1, 1, 1, 0, 0, 0, 0}));
   EraseArrow(chart, 0, 20, 16);
-  EXPECT_TRUE(chart.StepData[1][4] == 0 && chart.FreezeData[1] == MeasureBytes{} && chart.BeatType[1][1] == 0);
+  EXPECT_EQ(std::tuple(chart.StepData[1][4], chart.FreezeData[1], chart.BeatType[1][1]),
+            std::tuple(0, MeasureBytes{}, 0));
 
   // The last slots with freeze storage end in measure 200.
   EXPECT_TRUE(PlaceFreeze(chart, 0, 16 * 200 + 12, 16 * 200 + 15));

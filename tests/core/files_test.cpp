@@ -1,6 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <filesystem>
+#include <set>
 
 #include "core/io/files.h"
 #include "support/test_paths.h"
@@ -13,32 +22,70 @@ using testing::readAll;
 using testing::TempDir;
 using testing::writeAll;
 
-TEST(Files, ReadsWhatIsThereAndWritesAtomicallyThroughLinksKeepingReadOnlyFiles) {
+// Whether a save succeeded, and what it left in the folder: chart.kru's content and every name.
+std::tuple<bool, std::string, std::set<std::string>> folderAfter(const Status& saved, const TempDir& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir.path())) names.insert(entry.path().filename().string());
+  return {saved.ok(), readAll(dir / "chart.kru"), names};
+}
+
+// Reading and the refusals the batch tool shows (a missing file, a folder, a missing folder) are
+// fixtures; here what they cannot set up.
+TEST(Files, RefusesToReplaceAFolderOrAReadOnlyFileRootIncluded) {
   TempDir dir;
-  writeAll(dir / "a.bin", std::string("a\0b", 3));
-  EXPECT_EQ(readFileBytes(dir / "a.bin").value(), std::string("a\0b", 3));
-  auto missing = readFileBytes(dir / "none.kru");
-  ASSERT_FALSE(missing.ok());
-  EXPECT_NE(missing.error().message.find("none.kru"), std::string::npos);
-  EXPECT_FALSE(readFileBytes(dir.path()).ok());
+  EXPECT_FALSE(writeFileAtomically(dir.path(), "x").ok());
+  writeAll(dir / "chart.kru", "old");
+  fs::permissions(dir / "chart.kru", fs::perms::owner_read);
+  EXPECT_EQ(folderAfter(writeFileAtomically(dir / "chart.kru", "new"), dir),
+            std::tuple(false, "old", std::set<std::string>{"chart.kru"}));
+}
 
-  writeAll(dir / "real.mc", "old");
-  fs::create_symlink("real.mc", dir / "link.mc");
-  ASSERT_TRUE(writeFileAtomically(dir / "link.mc", "new").ok());
-  EXPECT_TRUE(fs::is_symlink(dir / "link.mc") && readAll(dir / "real.mc") == "new");
+TEST(Files, ReplacingKeepsModeOwnerAndGroupAndWritesThroughLinksEvenDanglingOnes) {
+  TempDir dir;
+  const fs::path chart = dir / "chart.kru";
+  writeAll(chart, "old");
+  ASSERT_EQ(::chmod(chart.c_str(), 0640), 0);
+  ASSERT_TRUE(::geteuid() != 0 || ::chown(chart.c_str(), 4321, 8765) == 0);  // root saving a user's chart
+  struct stat before {
+  }, after{};
+  ::stat(chart.c_str(), &before);
+  fs::create_symlink("chart.kru", dir / "link.kru");
+  fs::create_symlink("later.kru", dir / "dangling.kru");
+  ASSERT_TRUE(writeFileAtomically(dir / "link.kru", "new").ok());
+  ASSERT_TRUE(writeFileAtomically(dir / "dangling.kru", "made").ok());
+  ::stat(chart.c_str(), &after);
+  EXPECT_EQ(std::tuple(after.st_mode & 07777, after.st_uid, after.st_gid),
+            std::tuple(0640u, before.st_uid, before.st_gid));
+  EXPECT_EQ(std::tuple(fs::is_symlink(dir / "link.kru"), readAll(chart), readAll(dir / "later.kru")),
+            std::tuple(true, "new", "made"));
+}
 
-  EXPECT_FALSE(writeFileAtomically(dir / "gone" / "chart.kru", "x").ok());
-  fs::create_directory(dir / "folder.kru");
-  EXPECT_FALSE(writeFileAtomically(dir / "folder.kru", "x").ok());
-  EXPECT_TRUE(fs::is_directory(dir / "folder.kru"));
-  writeAll(dir / "kept.kru", "old");
-  fs::permissions(dir / "kept.kru", fs::perms::owner_read);
-  Status written = writeFileAtomically(dir / "kept.kru", "new");
-  ASSERT_FALSE(written.ok());
-  EXPECT_NE(written.error().message.find("kept.kru"), std::string::npos);
-  EXPECT_EQ(readAll(dir / "kept.kru"), "old");
-  // No temporary files are left behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 5);
+// A write stopped by a file size limit, a rename refused by an immutable file: the old file
+// stays and no temporary file is left beside it.
+TEST(Files, AFailedWriteOrRenameLeavesTheOldFileAlone) {
+  TempDir dir;
+  writeAll(dir / "chart.kru", "old");
+  const std::tuple<bool, std::string, std::set<std::string>> untouched{false, "old", {"chart.kru"}};
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{1024, limit.rlim_max};
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const Status written = writeFileAtomically(dir / "chart.kru", std::string(4096, 'x'));
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(folderAfter(written, dir), untouched);
+
+  const int fd = ::open((dir / "chart.kru").c_str(), O_RDONLY);
+  int flags = 0;
+  const bool immutable = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                         (flags |= FS_IMMUTABLE_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+  const Status renamed = writeFileAtomically(dir / "chart.kru", "new");
+  flags &= ~FS_IMMUTABLE_FL;
+  if (immutable) ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+  ::close(fd);
+  if (!immutable) GTEST_SKIP() << "the file system or the user cannot make a file immutable";
+  EXPECT_EQ(folderAfter(renamed, dir), untouched);
 }
 
 }  // namespace

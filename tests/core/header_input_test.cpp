@@ -7,8 +7,8 @@ namespace {
 
 // The numbers stored, or the message of the refusal.
 std::string verdict(const std::string& level, const std::string& name = "", const std::string& width = "",
-                    const std::string& height = "") {
-  auto r = checkOptionsInput({level, name, width, height});
+                    const std::string& height = "", const std::string& title = "", const std::string& comment = "") {
+  auto r = checkOptionsInput({level, name, width, height, title, comment});
   if (!r) return r.error().message;
   return std::to_string(r->footLevel) + " " + std::to_string(r->krunWidth) + " " + std::to_string(r->krunHeight);
 }
@@ -39,6 +39,26 @@ TEST(OptionsInput, KrunWidthAndHeightMustFitSixteenBits) {
   EXPECT_EQ(verdict("1", "", "32767.5"), kKrunWidthMessage);  // rounds to 32768
   EXPECT_EQ(verdict("1", "", "", "40000"), kKrunHeightMessage);
   EXPECT_EQ(verdict("1", "", "", "-32769"), kKrunHeightMessage);
+}
+
+// Title and comment are written on one keyword line in Shift-JIS; the refusal names the first
+// character that would be lost, a control character by its number.
+TEST(OptionsInput, KrunTextsMustKeepEveryCharacterOnOneShiftJisLine) {
+  const std::pair<const char*, std::optional<char32_t>> cases[] = {{"夜の港 ~ Harbor ｱ～①", std::nullopt},
+                                                                   {"", std::nullopt},
+                                                                   {"Café ☃", U'é'},
+                                                                   {"a\r\n#double", U'\r'},
+                                                                   {"tab\there", U'\t'},
+                                                                   {"\x7f", 0x7F},
+                                                                   {"\xC2\x85", 0x85},
+                                                                   {"ok\xFF", 0xFFFD},
+                                                                   {"♪🎵", 0x1F3B5}};
+  for (auto [text, first] : cases) EXPECT_EQ(firstUnkeptKrunCharacter(text), first) << text;
+  EXPECT_EQ(verdict("1", "", "", "", "Café ☃"),
+            "譜面タイトルに保存できない文字「é」があります。\n改行などの制御文字と、Shift-JISにない文字は使えません。");
+  EXPECT_EQ(verdict("1", "", "", "", "", "a\tb"),
+            "コメントに保存できない文字（制御文字 "
+            "U+0009）があります。\n改行などの制御文字と、Shift-JISにない文字は使えません。");
 }
 
 }  // namespace

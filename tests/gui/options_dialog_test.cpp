@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "core/chart/header_input.h"
 #include "gui/gui_test_helpers.h"
 #include "gui/songs/options_dialog.h"
 #include "support/test_catalogue.h"
@@ -56,10 +57,6 @@ TEST_F(OptionsDialogTest, TheSongListFollowsTheEditionAndNewOnlyKeepingTheSelect
   EXPECT_EQ(listed(), std::pair(QList<int>{0}, false));
   combo("cmbVer")->setCurrentIndex(0);
   EXPECT_EQ(listed(), std::pair(QList<int>{0, 1, 2, 3, 4}, false));  // "ALL" leaves the check box as it was
-  combo("cmbTitle")->setCurrentIndex(1);
-  EXPECT_EQ(text("lblCode"), "01F3");  // and the user's own pick
-  combo("cmbVer")->setCurrentIndex(1);
-  EXPECT_EQ(listed(), std::pair(QList<int>{4}, true));  // still ticked
 }
 
 TEST_F(OptionsDialogTest, CtrlTabCyclesThroughTheTabsFromAnyControl) {
@@ -92,16 +89,24 @@ TEST_F(OptionsDialogTest, OkStoresTheHeaderOrReportsRefusedInput) {
             std::tuple(PlayStyle::Double, 3 * 16 + 15, 4, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
   EXPECT_EQ(prompts.shown.size(), 0u);
 
-  open();
-  type({{"txtLevel", "3"}, {"txtName", "A~B"}});
-  combo("cmbStyle")->setCurrentIndex(1);
-  ok();
-  const auto& shown = prompts.shown.at(0);
-  EXPECT_EQ(std::tuple(shown.title, shown.text, shown.icon),
-            std::tuple(QStringLiteral("Error"), QStringLiteral("EDIT名は半角英数字８文字以内にして下さい。"),
-                       Prompts::Icon::Exclamation));
-  EXPECT_EQ(std::tie(c.EditName, c.PlayStyle, c.Difficulty), std::make_tuple("NEW}ONE", PlayStyle::Double, 0x3F));
-  EXPECT_EQ(std::pair(dialog->result(), text("txtName")), std::pair(0, QStringLiteral("A~B")));  // left to correct
+  // A refused input is left to correct; the header stays.
+  const std::tuple<const char*, const char*, std::string> refused[] = {
+      {"txtName", "A~B", kEditNameMessage},
+      {"txtKRUNTitle", "Café ☃", krunTextMessage(kKrunTitleField, U'é')},
+      {"txtKRUNComment", "two\tcolumns", krunTextMessage(kKrunCommentField, U'\t')}};
+  for (const auto& [field, input, message] : refused) {
+    prompts.shown.clear();
+    open();
+    type({{"txtLevel", "3"}, {field, input}});
+    combo("cmbStyle")->setCurrentIndex(1);
+    ok();
+    ASSERT_EQ(prompts.shown.size(), 1u) << field;
+    EXPECT_EQ(std::tuple(prompts.shown[0].title, prompts.shown[0].text, prompts.shown[0].icon),
+              std::tuple(QStringLiteral("Error"), QString::fromStdString(message), Prompts::Icon::Exclamation));
+    EXPECT_EQ(std::tie(c.EditName, c.KrunTitle, c.PlayStyle, c.Difficulty),
+              std::make_tuple("NEW}ONE", "Echo New EDIT [NEW}ONE]", PlayStyle::Double, 0x3F));
+    EXPECT_EQ(std::pair(dialog->result(), text(field)), std::pair(0, QString::fromUtf8(input)));
+  }
 }
 
 TEST_F(OptionsDialogTest, CancelEscapeAndTheWindowFrameStoreNothing) {

@@ -4,9 +4,13 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
+
+#include "core/text/number.h"
 
 namespace tarveno::testing {
 
@@ -38,6 +42,29 @@ std::string readAll(const std::filesystem::path& path) {
 void writeAll(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string bytesFromHexText(const std::string& text, size_t size) {
+  std::vector<std::pair<size_t, std::string>> entries;
+  std::istringstream lines(text);
+  for (std::string line, first, hex; std::getline(lines, line);) {
+    std::istringstream words(line);
+    if (line.starts_with('#') || !(words >> first >> hex)) continue;
+    const auto number = [](const std::string& digits) { return static_cast<size_t>(leadingNumber(digits)); };
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size() && hex[i] != '*'; i += 2)
+      bytes += char(leadingNumber("&H" + hex.substr(i, 2)));
+    if (hex.find('*') != std::string::npos) bytes.resize(number(hex.substr(hex.find('*') + 1)), bytes.at(0));
+    if (first == "size") size = number(hex);
+    if (first != "size") entries.emplace_back(number(first), bytes);
+  }
+  std::string bytes(size, '\0');
+  for (const auto& [offset, written] : entries) {
+    EXPECT_LE(offset + written.size(), size) << "bytes past the end at " << offset;
+    bytes.replace(std::min(offset, size), written.size(), written);
+  }
+  bytes.resize(size);
+  return bytes;
 }
 
 void expectFixture(const std::string& text, const std::string& name) {

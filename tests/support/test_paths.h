@@ -27,6 +27,12 @@ class TempDir {
 std::string readAll(const std::filesystem::path& path);
 void writeAll(const std::filesystem::path& path, const std::string& bytes);
 
+// The bytes a hex fixture describes. Each line "offset hex what" writes the bytes given in hex
+// at the decimal offset ("00*126" is 126 zero bytes, one byte repeated); a line "size N" sets
+// the length, which is `size` otherwise; lines starting with "#" are comments; every byte not
+// written is zero.
+std::string bytesFromHexText(const std::string& text, size_t size);
+
 // Expects text to equal the file tests/fixtures/<name>; with TARVENO_UPDATE_FIXTURES set in the
 // environment the file is rewritten instead (then review the difference before committing).
 void expectFixture(const std::string& text, const std::string& name);

@@ -1,6 +1,7 @@
 #include "core/chart/card.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/chart/card_edition.h"
 #include "core/chart/card_name.h"
@@ -82,18 +83,133 @@ class CardBytes {
   std::string_view bytes_;
 };
 
-// In the single style the console expects the pad's nibble in both halves of the byte.
-uint8_t toCardByte(uint8_t b, PlayStyle style) {
-  return style == PlayStyle::Single ? static_cast<uint8_t>((b & 15) * 17) : b;
-}
-
 // The table holds 471 measures; a catalogue length beyond that cannot be stored anyway.
 int storedMeasures(const SongRecord& song) {
   return std::clamp<int>(song.Measures, 0, kStepMeasures);
 }
 
-Notice readError(int code) {
-  return Notice{code, "Error(Code" + std::to_string(code) + ")", kBadDataText};
+// The reader's two errors keep the titles the user has always seen for them.
+Notice readError(NoticeKind kind) {
+  return Notice{kind, kind == NoticeKind::CardUnknownSong ? "Error(Code102)" : "Error(Code103)", kBadDataText};
+}
+
+bool holdsFreeze(const Chart& chart, int measures) {
+  for (int m = 0; m < std::min(measures, kFreezeMeasures); ++m) {
+    if (chart.FreezeData[static_cast<size_t>(m)] != MeasureBytes{}) return true;
+  }
+  return false;
+}
+
+// In the single style the console expects the pad's nibble in both halves of each byte.
+MeasureBytes toCardRow(const MeasureBytes& row, PlayStyle style) {
+  if (style != PlayStyle::Single) return row;
+  MeasureBytes card;
+  for (size_t s = 0; s < row.size(); ++s) card[s] = static_cast<uint8_t>((row[s] & 15) * 17);
+  return card;
+}
+
+// The step block stands in for the writers' scratch table: the song's step rows, one empty row,
+// then, when the chart has freeze arrows, the freeze rows of the song's measures.
+StepTable cardStepBlock(const Chart& chart, int measures, bool withFreeze) {
+  StepTable block{};
+  for (int m = 0; m < measures; ++m) {
+    block[static_cast<size_t>(m)] = toCardRow(chart.StepData[static_cast<size_t>(m)], chart.PlayStyle);
+  }
+  if (!withFreeze) return block;
+  // For long songs the freeze rows run off the table's end and the tail is lost, as it is on
+  // the console; measures past the freeze table have no freeze bits.
+  for (int m = 0; m < std::min(measures, kFreezeMeasures) && measures + 1 + m < kStepMeasures; ++m) {
+    block[static_cast<size_t>(measures + 1 + m)] = toCardRow(chart.FreezeData[static_cast<size_t>(m)], chart.PlayStyle);
+  }
+  return block;
+}
+
+// The memory card's directory entry: a used block that starts the file, its size, no next
+// block, the file name and the checksum that makes its bytes XOR to zero.
+void putDirectoryFrame(std::string& out, std::string_view name) {
+  put32(out, kOffFrameFlags, 0x51);
+  put32(out, kOffFrameSize, 8192);
+  put16(out, kOffFrameNext, 0xFFFF);
+  putText(out, kOffFileName, kFileNamePrefix);
+  putText(out, kOffEditName, name);
+  uint8_t checksum = 0;
+  for (size_t i = 0; i < kOffChecksum; ++i) checksum ^= static_cast<uint8_t>(out[i]);
+  put8(out, kOffChecksum, checksum);
+}
+
+// The save block's header: the console's save title, the release words of the song, and the
+// chart's song, style, difficulty and freeze length, twice over.
+void putSaveHeader(std::string& out, const Chart& chart, const SongRecord& song, std::string_view name, int measures,
+                   bool withFreeze) {
+  const CardEdition edition = cardEditionForCode(song.Code);
+  const uint16_t freezeLength = static_cast<uint16_t>((measures + 2) * kSlotsPerMeasure);
+  const uint16_t code = static_cast<uint16_t>(song.Code);
+  const auto style = static_cast<uint8_t>(chart.PlayStyle);
+  put32(out, kOffSaveMagic, 0x01134353);
+  putText(out, kOffTitle, cardSaveTitle(cardTitleLabel(edition.label), name));
+  put32(out, kOffWordA, edition.wordA);
+  put32(out, kOffWordB, edition.wordB);
+  put16(out, kOffWordC, edition.wordC);
+  put8(out, kOffFormat, 2);
+  putText(out, kOffSignature, kSignature);
+  put16(out, kOffWordD, static_cast<uint16_t>(edition.wordD));
+  put16(out, kOffFreezeLength, freezeLength);
+  put16(out, kOffCode, code);
+  put8(out, kOffStyle, style);
+  put8(out, kOffDifficulty, chart.Difficulty);
+  put16(out, kOffFreezeLength2, freezeLength);
+  put8(out, kOffStyle2, style);
+  put16(out, kOffHeaderWord, 259);
+  put16(out, kOffCode2, code);
+  put8(out, kOffDifficulty2, chart.Difficulty);
+  put8(out, kOffHasFreeze, withFreeze ? 1 : 0);
+}
+
+// The step block of a save: 16 rows further on in the second layout, which starts with the
+// three words 256, 252 and 1.
+bool isLayoutB(const CardBytes& file) {
+  return file.u32(kOffStepBlockA) == 256 && file.u32(kOffStepBlockA + 4) == 252 && file.u32(kOffStepBlockA + 8) == 1;
+}
+
+// The step block from `start` on; a file that ends early leaves the rest of the table empty.
+void readStepBlock(std::string_view bytes, size_t start, Chart& chart) {
+  chart.StepData = {};
+  if (start >= bytes.size()) return;
+  const size_t size = std::min(sizeof chart.StepData, bytes.size() - start);
+  std::memcpy(chart.StepData.data(), bytes.data() + start, size);
+}
+
+// A single chart's bytes carry the pad's nibble twice; only an on-beat 255 is a triplet marker,
+// any other byte keeps the first pad's nibble. A beat's four bytes are masked as one word.
+void keepFirstPadOnly(Chart& chart) {
+  for (auto& measure : chart.StepData) {
+    for (size_t onBeat = 0; onBeat < measure.size(); onBeat += 4) {
+      const bool marker = measure[onBeat] == kTripletMark;
+      uint32_t beat;
+      std::memcpy(&beat, &measure[onBeat], sizeof beat);
+      beat &= 0x0F0F0F0Fu;
+      std::memcpy(&measure[onBeat], &beat, sizeof beat);
+      if (marker) measure[onBeat] = kTripletMark;
+    }
+  }
+}
+
+// Moves the freeze rows out of the step table into the freeze table. They start at the row the
+// stored freeze length points to; only the 201 freeze measures can receive bytes, so a damaged
+// length never walks further.
+void moveFreezeRows(Chart& chart, int freezeLength, bool layoutB) {
+  const int count = std::min(freezeLength, kFreezeMeasures * kSlotsPerMeasure);
+  for (int i = 0; i < count; ++i) {
+    const int position = freezeLength + i;
+    const int row = position / kSlotsPerMeasure - 1 - (layoutB ? kLayoutBRowShift : 0);
+    const int slot = position % kSlotsPerMeasure;
+    if (row < 0 || row >= kStepMeasures) continue;
+    uint8_t& source = chart.StepData[static_cast<size_t>(row)][static_cast<size_t>(slot)];
+    // Freeze bytes have no triplet marker: in the single style only the first pad counts.
+    chart.FreezeData[static_cast<size_t>(i / kSlotsPerMeasure)][static_cast<size_t>(i % kSlotsPerMeasure)] =
+        chart.PlayStyle == PlayStyle::Single ? static_cast<uint8_t>(source & 15) : source;
+    source = 0;
+  }
 }
 
 }  // namespace
@@ -108,65 +224,13 @@ Result<std::string> WriteCardSave(const Chart& chart, const Catalogue& catalogue
   }
   const SongRecord& song = catalogue.SongList[static_cast<size_t>(chart.SongIndex)];
   const int measures = storedMeasures(song);
-  const uint16_t freezeLength = static_cast<uint16_t>((measures + 2) * kSlotsPerMeasure);
-  const uint16_t code = static_cast<uint16_t>(song.Code);
-  const PlayStyle style = chart.PlayStyle;
-
-  uint8_t hasFreeze = 0;
-  for (int m = 0; m < std::min(measures, kFreezeMeasures) && !hasFreeze; ++m) {
-    for (int s = 0; s < kSlotsPerMeasure; ++s) {
-      if (chart.freezeAt(s, m) != 0) hasFreeze = 1;
-    }
-  }
-
-  // The step block stands in for the writers' scratch table: built here, written once.
-  StepTable block{};
-  for (int m = 0; m < measures; ++m) {
-    for (int s = 0; s < kSlotsPerMeasure; ++s) {
-      block[static_cast<size_t>(m)][static_cast<size_t>(s)] = toCardByte(chart.stepAt(s, m), style);
-    }
-  }
-  if (hasFreeze) {
-    // Freeze rows follow one empty row; for long songs they run off the table's end and the
-    // tail is lost, as it is on the console.
-    for (int m = 0; m < measures && measures + 1 + m < kStepMeasures; ++m) {
-      for (int s = 0; s < kSlotsPerMeasure; ++s) {
-        block[static_cast<size_t>(measures + 1 + m)][static_cast<size_t>(s)] = toCardByte(chart.freezeAt(s, m), style);
-      }
-    }
-  }
-
+  const bool withFreeze = holdsFreeze(chart, measures);
   const std::string name = cardEditNameBytes(chart.EditName);
-  const CardEdition edition = cardEditionForCode(song.Code);
+  const StepTable block = cardStepBlock(chart, measures, withFreeze);
 
   std::string out(kCardFileSize, '\0');
-  put32(out, kOffFrameFlags, 0x51);
-  put32(out, kOffFrameSize, 8192);
-  put16(out, kOffFrameNext, 0xFFFF);
-  putText(out, kOffFileName, kFileNamePrefix);
-  putText(out, kOffEditName, name);
-  uint8_t checksum = 0;
-  for (size_t i = 0; i < kOffChecksum; ++i) checksum ^= static_cast<uint8_t>(out[i]);
-  put8(out, kOffChecksum, checksum);
-
-  put32(out, kOffSaveMagic, 0x01134353);
-  putText(out, kOffTitle, cardSaveTitle(cardTitleLabel(edition.label), name));
-  put32(out, kOffWordA, edition.wordA);
-  put32(out, kOffWordB, edition.wordB);
-  put16(out, kOffWordC, edition.wordC);
-  put8(out, kOffFormat, 2);
-  putText(out, kOffSignature, kSignature);
-  put16(out, kOffWordD, static_cast<uint16_t>(edition.wordD));
-  put16(out, kOffFreezeLength, freezeLength);
-  put16(out, kOffCode, code);
-  put8(out, kOffStyle, static_cast<uint8_t>(style));
-  put8(out, kOffDifficulty, chart.Difficulty);
-  put16(out, kOffFreezeLength2, freezeLength);
-  put8(out, kOffStyle2, static_cast<uint8_t>(style));
-  put16(out, kOffHeaderWord, 259);
-  put16(out, kOffCode2, code);
-  put8(out, kOffDifficulty2, chart.Difficulty);
-  put8(out, kOffHasFreeze, hasFreeze);
+  putDirectoryFrame(out, name);
+  putSaveHeader(out, chart, song, name, measures, withFreeze);
   out.replace(kOffStepBlockA, sizeof block, reinterpret_cast<const char*>(block.data()), sizeof block);
   return out;
 }
@@ -185,65 +249,30 @@ Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, c
 
   chart.eraseFreeze();
   chart.EditName = cardEditNameFromBytes(file.text(kOffEditName, kCardNameBytes));
-  const int freezeLength = file.i16(kOffFreezeLength);
-  const int16_t code = file.i16(kOffCode);
-
-  const std::optional<int16_t> index = findSongByCode(catalogue, code);
+  const std::optional<int16_t> index = findSongByCode(catalogue, file.i16(kOffCode));
   if (!index) {
-    notices.push_back(readError(102));
+    notices.push_back(readError(NoticeKind::CardUnknownSong));
     return notices;
   }
-  const int found = *index;
-  chart.SongIndex = static_cast<int16_t>(found);
-  if (catalogue.SongList[static_cast<size_t>(found)].MeterFlag != 0) {
-    Status loaded = LoadMeterSegs(catalogue, found, meterSegs);
-    if (!loaded) notices.push_back(Notice{0, "Error", loaded.error().message});
+  chart.SongIndex = *index;
+  if (catalogue.SongList[static_cast<size_t>(*index)].MeterFlag != 0) {
+    Status loaded = LoadMeterSegs(catalogue, *index, meterSegs);
+    if (!loaded) notices.push_back(Notice{NoticeKind::Warning, "Error", loaded.error().message});
   }
-
   const uint8_t styleByte = file.u8(kOffStyle);
   if (styleByte > static_cast<uint8_t>(PlayStyle::Double)) {
-    notices.push_back(readError(103));
+    notices.push_back(readError(NoticeKind::CardBadPlayStyle));
     return notices;
   }
-  const auto style = static_cast<PlayStyle>(styleByte);
-  chart.PlayStyle = style;
+  chart.PlayStyle = static_cast<PlayStyle>(styleByte);
   chart.Difficulty = file.u8(kOffDifficulty);
   chart.HasFreeze = file.u8(kOffHasFreeze);
 
-  const bool layoutB =
-      file.u32(kOffStepBlockA) == 256 && file.u32(kOffStepBlockA + 4) == 252 && file.u32(kOffStepBlockA + 8) == 1;
-  const size_t start = layoutB ? kOffStepBlockB : kOffStepBlockA;
-  for (int m = 0; m < kStepMeasures; ++m) {
-    for (int s = 0; s < kSlotsPerMeasure; ++s) {
-      chart.StepData[static_cast<size_t>(m)][static_cast<size_t>(s)] =
-          file.u8(start + static_cast<size_t>(m * kSlotsPerMeasure + s));
-    }
-  }
-
-  if (style == PlayStyle::Single) {
-    // Only an on-beat 255 is a triplet marker; any other byte keeps the first pad's nibble.
-    for (auto& measure : chart.StepData) {
-      for (size_t s = 0; s < measure.size(); ++s) {
-        if (measure[s] != kTripletMark || s % kBeatsPerMeasure != 0) measure[s] &= 15;
-      }
-    }
-  }
-
-  if (chart.HasFreeze == 1 && freezeLength > 0) {
-    // Only the 201 freeze measures can receive bytes, so a damaged length never walks further.
-    const int count = std::min(freezeLength, kFreezeMeasures * kSlotsPerMeasure);
-    for (int i = 0; i < count; ++i) {
-      const int q = freezeLength + i;
-      const int row = q / kSlotsPerMeasure - 1 - (layoutB ? kLayoutBRowShift : 0);
-      const int slot = q % kSlotsPerMeasure;
-      if (row < 0 || row >= kStepMeasures) continue;
-      uint8_t& source = chart.StepData[static_cast<size_t>(row)][static_cast<size_t>(slot)];
-      // Freeze bytes have no triplet marker: in the single style only the first pad counts.
-      chart.FreezeData[static_cast<size_t>(i / kSlotsPerMeasure)][static_cast<size_t>(i % kSlotsPerMeasure)] =
-          style == PlayStyle::Single ? static_cast<uint8_t>(source & 15) : source;
-      source = 0;
-    }
-  }
+  const bool layoutB = isLayoutB(file);
+  readStepBlock(bytes, layoutB ? kOffStepBlockB : kOffStepBlockA, chart);
+  if (chart.PlayStyle == PlayStyle::Single) keepFirstPadOnly(chart);
+  const int freezeLength = file.i16(kOffFreezeLength);
+  if (chart.HasFreeze == 1 && freezeLength > 0) moveFreezeRows(chart, freezeLength, layoutB);
   return notices;
 }
 

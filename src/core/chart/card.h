@@ -22,7 +22,8 @@ Status WriteCardSaveFile(const std::filesystem::path& path, const Chart& chart, 
 // ReadCardSave on file content. A file under 784 bytes is refused ("不正なデータです") and the
 // chart is untouched. Otherwise erases FreezeData and reads EditName, SongIndex, PlayStyle,
 // Difficulty, HasFreeze, StepData and FreezeData, loading the song's meter segments.
-// Errors 102/103 come back as a Notice (code 102 or 103) with the state they leave behind.
+// An unknown song code or a bad play style ends the read with a Notice of its kind (shown as
+// "Error(Code102)" and "Error(Code103)"); the chart keeps what was read up to there.
 Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, const Catalogue& catalogue,
                                          MeterSegs& meterSegs);
 

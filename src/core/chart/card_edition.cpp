@@ -35,7 +35,7 @@ int labelFor(int code) {
   return 7;
 }
 
-// Song 231 shows the fourth label but carries the word D of the third release.
+// Song 231 shows the fourth label but carries the third release's word at offset 688.
 int16_t wordDFor(int code) {
   if (code < 154) return 0;
   if (code <= 217 || code == 231) return 19933;

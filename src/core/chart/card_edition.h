@@ -23,6 +23,5 @@ CardEdition cardEditionForCode(int code);
 std::string_view cardTitleLabel(int label);
 
 inline constexpr int kCardTitleLabelCount = 7;
-inline constexpr int kCardTitleLabelChars = 16;
 
 }  // namespace tarveno

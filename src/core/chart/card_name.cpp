@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/text/cp932.h"
+#include "core/text/utf8.h"
 
 namespace tarveno {
 
@@ -52,7 +53,9 @@ void appendWide(std::string& out, std::string_view cp932, size_t maxChars) {
     if (isLeadByte(b) && i + 1 < cp932.size()) {
       std::string pair(cp932.substr(i, 2));
       // A pair iconv does not know would show as garbage on the console; use a blank.
-      out += cp932ToUtf8(pair).find("\xEF\xBF\xBD") == std::string::npos ? pair : std::string(kIdeographicSpaceCp932);
+      out += cp932ToUtf8(pair).find(kReplacementCharacterUtf8) == std::string::npos
+                 ? pair
+                 : std::string(kIdeographicSpaceCp932);
       i += 2;
     } else {
       out += doubleByte(fullWidth(b));

@@ -11,8 +11,12 @@ void RecalcBeatType(Chart& chart, int beat, int measure) {
   uint8_t& type = chart.BeatType[static_cast<size_t>(measure)][static_cast<size_t>(beat)];
   const size_t s0 = static_cast<size_t>(4 * beat);
   if (steps[s0] != kTripletMark) {
+    // Measures past the freeze table hold no freeze bits.
     bool freeze = false;
-    for (int k = 0; k < 4; ++k) freeze = freeze || chart.freezeAt(static_cast<int>(s0) + k, measure) != 0;
+    if (measure < kFreezeMeasures) {
+      const auto& bits = chart.FreezeData[static_cast<size_t>(measure)];
+      freeze = (bits[s0] | bits[s0 + 1] | bits[s0 + 2] | bits[s0 + 3]) != 0;
+    }
     if (freeze || steps[s0 + 1] != 0 || steps[s0 + 2] != 0 || steps[s0 + 3] != 0) {
       type = static_cast<uint8_t>(BeatKind::Sixteenth);
     } else {

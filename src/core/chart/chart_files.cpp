@@ -12,7 +12,7 @@ namespace {
 // A cut-off save still opens (what is missing reads as empty), but the user must learn that
 // arrows may be missing before saving over anything.
 Notice shortCardNotice(const std::filesystem::path& path, size_t size) {
-  return Notice{0, "警告",
+  return Notice{NoticeKind::Warning, "警告",
                 "メモリーカードイメージ（" + std::to_string(kCardFileSize) + " バイト）より短いファイルです（" +
                     std::to_string(size) +
                     " バイト）。\nファイルにある部分だけを読み込み、足りない部分は空として扱いました。\n" +

@@ -19,7 +19,7 @@ inline constexpr const char* kUnsupportedFormatText = "対応していない形�
 // Opens a chart file into the document the way every opening path does: the file is read
 // first, and when it cannot be read at all the document is untouched and the error comes
 // back. Otherwise StepData and FreezeData are erased, the reader of the kind runs (its
-// notices come back, e.g. "#msdstyle" or errors 102/103) and the beat types of the whole
+// notices come back, e.g. "#msdstyle" or an unknown song code) and the beat types of the whole
 // song are recomputed. Modified is cleared. A simfile opens its first supported chart under
 // the song of its title (else the current one), refused when it needs snapping; its report
 // comes back as one notice. Callers that let the user choose use simfile_open.h.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ struct OptionsInput {
   std::string editName;
   std::string krunWidth;
   std::string krunHeight;
+  std::string krunTitle;
+  std::string krunComment;
 };
 
 // The numbers the dialog stores once the input is accepted.
@@ -29,9 +32,22 @@ inline constexpr const char* kKrunWidthMessage = "列数は-32768～32767の範�
 inline constexpr const char* kKrunHeightMessage = "高さは-32768～32767の範囲で指定して下さい。";
 
 // The checks of OK, in order: foot level (by its unrounded leading number, so 15.4 fails and
-// 14.6 passes as 15), edit name (space to "}" only), then KRUN width and height, which must fit
-// their 16-bit fields once rounded. The error message is the one to show.
+// 14.6 passes as 15), edit name (space to "}" only), KRUN title, KRUN width and height (which
+// must fit their 16-bit fields once rounded), KRUN comment. The error message is the one to show.
 Result<OptionsNumbers> checkOptionsInput(const OptionsInput& input);
+
+// A KRUN title or comment is written on one keyword line in Shift-JIS. A line break would end
+// that line early and let the rest be read back as further keyword or row lines, no other
+// control character belongs in a one-line text, and a character without a CP932 form would be
+// written as "?". Gives the first character that cannot be kept (U+FFFD for a byte that is not
+// UTF-8), or nothing when the whole text can.
+std::optional<char32_t> firstUnkeptKrunCharacter(std::string_view utf8);
+
+// The refusal of a KRUN text, naming the field ("譜面タイトル", "コメント") and the character.
+std::string krunTextMessage(std::string_view field, char32_t refused);
+
+inline constexpr std::string_view kKrunTitleField = "譜面タイトル";
+inline constexpr std::string_view kKrunCommentField = "コメント";
 
 // The edit-name rule: at most 8 characters, each between space and "}" (so no "~", no control
 // or non-ASCII character). Works on UTF-8: any byte of a multi-byte character fails.

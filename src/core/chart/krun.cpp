@@ -8,20 +8,30 @@
 #include <string>
 
 #include "core/chart/krun_rows.h"
+#include "core/chart/measure_numbers.h"
 #include "core/io/files.h"
 #include "core/text/cp932.h"
 #include "core/text/number.h"
+#include "core/text/utf8.h"
 
 namespace tarveno {
 
 namespace {
 
-std::u32string lowerAscii(std::u32string_view text) {
-  std::u32string lower(text);
-  for (char32_t& c : lower) {
-    if (c >= U'A' && c <= U'Z') c = c - U'A' + U'a';
+char32_t lowerAscii(char32_t c) {
+  return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+}
+
+// Keywords are matched without regard to ASCII case; `lower` is written in lower case.
+bool startsWithKeyword(std::u32string_view text, std::u32string_view lower) {
+  if (text.size() < lower.size()) return false;
+  for (size_t i = 0; i < lower.size(); ++i) {
+    if (lowerAscii(text[i]) != lower[i]) return false;
   }
-  return lower;
+  return true;
+}
+bool isKeyword(std::u32string_view text, std::u32string_view lower) {
+  return text.size() == lower.size() && startsWithKeyword(text, lower);
 }
 
 // The value part of a keyword line: the character right after the keyword is a separator
@@ -38,24 +48,23 @@ void readNumber(std::u32string_view key, std::u32string_view word, int16_t& fiel
 
 // Applies a keyword line (without its '#'); false when the text is no keyword.
 bool applyKeyword(std::u32string_view key, Chart& chart) {
-  const std::u32string lower = lowerAscii(key);
-  if (lower == U"double") {
+  if (isKeyword(key, U"double")) {
     chart.PlayStyle = PlayStyle::Double;
-  } else if (lower == U"twoplay") {
+  } else if (isKeyword(key, U"twoplay")) {
     chart.PlayStyle = PlayStyle::Couple;
-  } else if (lower == U"basic") {
+  } else if (isKeyword(key, U"basic")) {
     chart.Difficulty = 0x10;
-  } else if (lower == U"another") {
+  } else if (isKeyword(key, U"another")) {
     chart.Difficulty = 0x20;
-  } else if (lower == U"maniac") {
+  } else if (isKeyword(key, U"maniac")) {
     chart.Difficulty = 0x30;
-  } else if (lower.starts_with(U"title")) {
+  } else if (startsWithKeyword(key, U"title")) {
     chart.KrunTitle = valueAfter(key, U"title");
-  } else if (lower.starts_with(U"height")) {
+  } else if (startsWithKeyword(key, U"height")) {
     readNumber(key, U"height", chart.KrunHeight);
-  } else if (lower.starts_with(U"width")) {
+  } else if (startsWithKeyword(key, U"width")) {
     readNumber(key, U"width", chart.KrunWidth);
-  } else if (lower.starts_with(U"comment")) {
+  } else if (startsWithKeyword(key, U"comment")) {
     chart.KrunComment = valueAfter(key, U"comment");
   } else {
     return false;
@@ -93,11 +102,6 @@ std::string oneLine(std::string text) {
   std::replace(text.begin(), text.end(), '\r', ' ');
   std::replace(text.begin(), text.end(), '\n', ' ');
   return text;
-}
-
-std::string measureNumber(int measure) {
-  std::string digits = std::to_string(measure + 1);
-  return std::string(3 - std::min<size_t>(3, digits.size()), '0') + digits;
 }
 
 std::optional<std::time_t> sourceDateEpoch() {
@@ -138,7 +142,7 @@ std::vector<Notice> ReadKrunChart(std::string_view bytes, Chart& chart) {
   const std::u32string text = utf8ToUtf32(cp932ToUtf8(bytes));
   for (std::u32string_view line : splitLines(text)) {
     if (line == U"#msdstyle") {
-      notices.push_back(Notice{0, "えらー", "msdstyleには対応していません^^;"});
+      notices.push_back(Notice{NoticeKind::Warning, "えらー", "msdstyleには対応していません^^;"});
       continue;
     }
     if (!line.empty() && line.front() == U'#') {
@@ -185,13 +189,14 @@ std::string WriteKrunChart(const Chart& chart, const Catalogue& catalogue, const
 
   const int measures = std::min(catalogue.measures(chart.SongIndex), kStepMeasures);
   for (int m = 0; m < measures; ++m) {
+    if (chart.StepData[static_cast<size_t>(m)] == MeasureBytes{}) continue;  // no arrows, no rows
     // The chart stays as it is: the triplets are split in a copy of the measure.
     MeasureBytes work = chart.StepData[static_cast<size_t>(m)];
     const TwelfthBytes triplets = splitKrunTriplets(work);
     const auto writeRow = [&](char prefix, const std::string& data) {
       if (data.empty()) return;
       std::string line(1, prefix);
-      line += measureNumber(m);
+      line += measureCaption(m + 1);
       line += ':';
       line += data;
       writeLine(line);

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "core/text/cp932.h"
+#include "core/chart/measure_numbers.h"
 #include "core/text/number.h"
+#include "core/text/utf8.h"
 
 namespace tarveno {
 
@@ -124,9 +125,8 @@ uint8_t padNibble(uint8_t value, KrunPad pad) {
 std::optional<KrunRowText> parseKrunRowText(std::u32string_view text) {
   const std::string written = utf32ToUtf8(text.substr(0, kRowMeasureDigits));
   const int64_t number = leadingNumber(written);
-  // Only the canonical three-digit form counts: " 01", "1e1" or "+01" are not measure numbers.
-  const std::string canonical = "00" + std::to_string(number);
-  if (canonical.substr(canonical.size() - kRowMeasureDigits) != written) return std::nullopt;
+  // Only the form the writer writes counts: " 01", "1e1" or "+01" are not measure numbers.
+  if (measureCaption(number) != written) return std::nullopt;
   if (number < 1 || number > kHighestRowNumber) return std::nullopt;
   if (text.size() <= kMeasureNumberEnd || text[kMeasureNumberEnd] != U':') return std::nullopt;
   return KrunRowText{static_cast<int>(number - 1), text.substr(kMeasureNumberEnd + 1)};

@@ -13,7 +13,8 @@ MeasurePos plainMeasure(int row) {
 MeasurePos RowToMeasure(int row, const Catalogue& catalogue, int songIndex, const MeterSegs& meterSegs) {
   const SongRecord* song = catalogue.song(songIndex);
   if (song == nullptr || song->MeterFlag == 0) return plainMeasure(row);
-  int a = 0;
+  // Each segment's measures take its number of beats; the last segment runs to the end.
+  int segmentStart = 0;  // the first row of the segment
   for (size_t i = 0; i + 1 < meterSegs.size(); ++i) {
     const MeterSeg& seg = meterSegs[i];
     // A damaged list (no beats, or walked past its end marker) must not divide by zero or
@@ -21,16 +22,17 @@ MeasurePos RowToMeasure(int row, const Catalogue& catalogue, int songIndex, cons
     if (seg.BeatsPerMeasure == 0 || seg.FirstMeasure == kMeterListEnd) break;
     const MeterSeg& next = meterSegs[i + 1];
     const bool last = next.FirstMeasure == kMeterListEnd;
-    const int e = a + (next.FirstMeasure - seg.FirstMeasure) * seg.BeatsPerMeasure;
-    if (e >= row || last) {
-      return {(row - a) / seg.BeatsPerMeasure + seg.FirstMeasure, (row - a) % seg.BeatsPerMeasure};
+    const int segmentEnd = segmentStart + (next.FirstMeasure - seg.FirstMeasure) * seg.BeatsPerMeasure;
+    if (segmentEnd >= row || last) {
+      const int beats = row - segmentStart;
+      return {beats / seg.BeatsPerMeasure + seg.FirstMeasure, beats % seg.BeatsPerMeasure};
     }
-    a = e;
+    segmentStart = segmentEnd;
   }
   return plainMeasure(row);
 }
 
-std::string measureCaption(int measure) {
+std::string measureCaption(int64_t measure) {
   std::string digits = "00";
   digits += std::to_string(measure);
   return digits.substr(digits.size() - 3);

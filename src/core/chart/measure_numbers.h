@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/songs/catalogue.h"
@@ -15,7 +16,8 @@ struct MeasurePos {
 // RowToMeasure: four beats a measure, or the song's meter segments when it has them.
 MeasurePos RowToMeasure(int row, const Catalogue& catalogue, int songIndex, const MeterSegs& meterSegs);
 
-// Measure numbers are shown with three digits: 7 -> "007", 123 -> "123", 1234 -> "234".
-std::string measureCaption(int measure);
+// A measure number as the editor shows it and KRUN row lines write it: the last three
+// characters of "00" and the decimal number, so 7 -> "007", 123 -> "123", 1234 -> "234".
+std::string measureCaption(int64_t measure);
 
 }  // namespace tarveno

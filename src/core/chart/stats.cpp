@@ -1,6 +1,7 @@
 #include "core/chart/stats.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tarveno {
 
@@ -9,14 +10,10 @@ namespace {
 void countByte(ChartStats& stats, uint8_t arrows, int noteValue) {
   if (arrows == 0) return;
   ++stats.steps;
-  const auto value = static_cast<size_t>(noteValue);
-  for (size_t panel = 0; panel < stats.panels.size(); ++panel) {
-    if ((arrows >> panel) & 1) {
-      ++stats.objects;
-      ++stats.panels[panel];
-      ++stats.noteValues[value];
-    }
-  }
+  const int count = std::popcount(arrows);
+  stats.objects += count;
+  stats.noteValues[static_cast<size_t>(noteValue)] += count;
+  for (unsigned bits = arrows; bits != 0; bits &= bits - 1) ++stats.panels[static_cast<size_t>(std::countr_zero(bits))];
 }
 
 }  // namespace

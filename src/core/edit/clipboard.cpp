@@ -8,14 +8,19 @@ namespace tarveno {
 
 namespace {
 
-bool validRange(int selStart, int selEnd) {
-  return selStart >= 0 && selStart <= selEnd && selEnd <= kStepBeats;
+// The end of the selection within the step table, or -1 for no selection. The editor shows one
+// row past the table's last beat, so a selection may end (or even start) beyond the table; like
+// the transforms, copy and cut then take only the beats the table holds.
+int endInTable(int selStart, int selEnd) {
+  if (selStart < 0 || selStart > selEnd) return -1;
+  return std::max(selStart, std::min(selEnd, kStepBeats));
 }
 
 }  // namespace
 
 void copyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
-  if (!validRange(selStart, selEnd)) return;
+  selEnd = endInTable(selStart, selEnd);
+  if (selEnd < 0) return;
   static constexpr uint8_t kNoFreeze[4] = {};
   for (int g = selStart; g < selEnd; ++g) {
     const int i = g - selStart;
@@ -28,7 +33,8 @@ void copyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboar
 }
 
 void cutBeats(Chart& chart, int selStart, int selEnd, Clipboard& clipboard) {
-  if (!validRange(selStart, selEnd)) return;
+  selEnd = endInTable(selStart, selEnd);
+  if (selEnd < 0) return;
   copyBeats(chart, selStart, selEnd, clipboard);
   for (int g = selStart; g < selEnd; ++g) {
     std::fill_n(beatBytes(chart.StepData, g), 4, uint8_t{0});

@@ -14,7 +14,8 @@ struct Clipboard {
 };
 
 // Copies beats selStart .. selEnd - 1 raw (triplet markers and freeze bits alike) and sets
-// ClipBeats. The chart is not changed. Nothing happens unless 0 <= selStart <= selEnd <= 1884.
+// ClipBeats. The chart is not changed. Beats past the step table's end (1884) are left out;
+// nothing happens unless 0 <= selStart <= selEnd.
 void copyBeats(const Chart& chart, int selStart, int selEnd, Clipboard& clipboard);
 
 // Copy, then empty the beats in both tables and recompute their beat types.

@@ -1,10 +1,8 @@
 #include "core/io/files.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <random>
 #include <system_error>
 
 #include <fcntl.h>
@@ -97,6 +95,55 @@ bool userMayWrite(const std::filesystem::path& path) {
   return ::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) != 0;
 }
 
+namespace {
+
+// The mode a new file gets from an ordinary create: read and write for all, less the umask.
+// Reading the umask means setting it; the program writes files from one thread only.
+mode_t newFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Writes the bytes into the open temporary file and closes it, the descriptor in every case.
+// The file takes over the owner, group and mode of the file it replaces: root saving a user's
+// chart must not hand it to root.
+int fillAndClose(int fd, std::string_view bytes, const struct stat* replaced) {
+  int err = 0;
+  if (!writeAll(fd, bytes)) err = errno;
+  // Changing the owner clears set-id bits, so the mode is set after it.
+  if (replaced && ::fchown(fd, replaced->st_uid, replaced->st_gid) != 0) {
+    // Only root may give a file away: anyone else saving someone else's file becomes its owner.
+  }
+  const mode_t mode = replaced ? replaced->st_mode & 07777 : newFileMode();
+  if (err == 0 && ::fchmod(fd, mode) != 0) err = errno;
+  if (err == 0 && ::fsync(fd) != 0) err = errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  return err;
+}
+
+// Makes the rename itself durable: until the folder is synced, a crash can bring back the old
+// name. File systems that cannot sync a folder refuse with EINVAL; the save has happened then.
+void syncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   auto failWith = [&](const std::string& reason) {
     return Error{ErrorCode::FileWrite, "ファイルを保存できません: " + displayName(path) + "（" + reason + "）"};
@@ -114,44 +161,19 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view b
 
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::random_device rd;
-  std::filesystem::path temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".tmp";
-    name += std::to_string(rd() % 1000000);
-    temp = folder / name;
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0 && errno != EEXIST) return fail(errno);
-  }
-  if (fd < 0) return fail(EEXIST);
-
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int err = errno;
-      ::close(fd);
-      ::unlink(temp.c_str());
-      return fail(err);
-    }
-    done += static_cast<size_t>(n);
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    int err = errno;
+  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return fail(errno);
+  if (const int err = fillAndClose(fd, bytes, exists ? &st : nullptr); err != 0) {
     ::unlink(temp.c_str());
     return fail(err);
   }
-  // Keep the permissions of a file we replace.
-  if (exists) ::chmod(temp.c_str(), st.st_mode & 07777);
   if (::rename(temp.c_str(), target.c_str()) != 0) {
-    int err = errno;
+    const int err = errno;
     ::unlink(temp.c_str());
     return fail(err);
   }
+  syncFolder(folder);
   return {};
 }
 

@@ -3,6 +3,8 @@
 #include <iconv.h>
 #include <cerrno>
 
+#include "core/text/utf8.h"
+
 namespace tarveno {
 
 namespace {
@@ -65,14 +67,6 @@ std::string convert(Direction direction, std::string_view input, std::string_vie
   return out;
 }
 
-size_t utf8SequenceLength(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) return 2;
-  if ((lead & 0xF0) == 0xE0) return 3;
-  if ((lead & 0xF8) == 0xF0) return 4;
-  return 1;
-}
-
 }  // namespace
 
 bool cp932ConvertersAvailable() {
@@ -80,12 +74,11 @@ bool cp932ConvertersAvailable() {
 }
 
 std::string cp932ToUtf8(std::string_view cp932) {
-  return convert(Direction::ToUtf8, cp932, "\xEF\xBF\xBD", [](std::string_view) { return size_t{1}; });
+  return convert(Direction::ToUtf8, cp932, kReplacementCharacterUtf8, [](std::string_view) { return size_t{1}; });
 }
 
 std::string utf8ToCp932(std::string_view utf8) {
-  return convert(Direction::ToCp932, utf8, "?",
-                 [](std::string_view rest) { return utf8SequenceLength(static_cast<unsigned char>(rest[0])); });
+  return convert(Direction::ToCp932, utf8, "?", [](std::string_view rest) { return utf8CharacterAt(rest, 0).length; });
 }
 
 bool isCp932Encodable(std::string_view utf8) {
@@ -93,43 +86,6 @@ bool isCp932Encodable(std::string_view utf8) {
   convert(
       Direction::ToCp932, utf8, "?", [](std::string_view) { return size_t{1}; }, &replaced);
   return !replaced;
-}
-
-std::u32string utf8ToUtf32(std::string_view utf8) {
-  std::u32string out;
-  size_t i = 0;
-  while (i < utf8.size()) {
-    unsigned char c = static_cast<unsigned char>(utf8[i]);
-    size_t n = utf8SequenceLength(c);
-    if (i + n > utf8.size()) n = 1;
-    char32_t cp = n == 1 ? c : (c & (0x7F >> n));
-    for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += n;
-  }
-  return out;
-}
-
-std::string utf32ToUtf8(std::u32string_view text) {
-  std::string out;
-  for (char32_t cp : text) {
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-  }
-  return out;
 }
 
 }  // namespace tarveno

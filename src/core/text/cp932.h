@@ -21,8 +21,4 @@ std::string utf8ToCp932(std::string_view utf8);
 // True when every character of the UTF-8 text has a CP932 form.
 bool isCp932Encodable(std::string_view utf8);
 
-// Splits UTF-8 text into its characters (each a UTF-8 sequence).
-std::u32string utf8ToUtf32(std::string_view utf8);
-std::string utf32ToUtf8(std::u32string_view text);
-
 }  // namespace tarveno

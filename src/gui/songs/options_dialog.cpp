@@ -34,6 +34,14 @@ W* named(W* widget, const QString& name) {
   return widget;
 }
 
+// The widgets side by side from the left, the row's spare width after them.
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
+  auto* layout = new QHBoxLayout;
+  for (QWidget* w : widgets) layout->addWidget(w);
+  layout->addStretch(1);
+  return layout;
+}
+
 }  // namespace
 
 OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
@@ -82,7 +90,29 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(par
 
 QWidget* OptionsDialog::buildSongPanel() {
   auto* panel = named(new QWidget(this), QStringLiteral("picOptions0"));
+  createSongChoice(panel);
+  QGroupBox* versions = createEditionLabels(panel);
+  createChartFields(panel);
 
+  auto* grid = new QGridLayout(panel);
+  grid->addLayout(row({cmbVer_, chkNewOnly_}), 0, 0, 1, 2);
+  grid->addWidget(caption(QStringLiteral("曲選択"), panel), 1, 0);
+  grid->addWidget(cmbTitle_, 1, 1);
+  grid->addLayout(row({caption(QStringLiteral("ID:"), panel), lblCode_, caption(QStringLiteral("小節数:"), panel),
+                       lblSize_, caption(QStringLiteral("bpm:"), panel), lblBpm_}),
+                  2, 1);
+  grid->addWidget(versions, 3, 0, 1, 2);
+  grid->addWidget(caption(QStringLiteral("EDIT名"), panel), 4, 0);
+  grid->addLayout(row({txtName_}), 4, 1);
+  grid->addWidget(caption(QStringLiteral("プレイスタイル"), panel), 5, 0);
+  grid->addLayout(row({cmbStyle_}), 5, 1);
+  grid->addWidget(caption(QStringLiteral("難易度"), panel), 6, 0);
+  grid->addLayout(row({cmbLevel_, txtLevel_, caption(QStringLiteral("(0-15)"), panel)}), 6, 1);
+  grid->setRowStretch(7, 1);
+  return panel;
+}
+
+void OptionsDialog::createSongChoice(QWidget* panel) {
   cmbVer_ = named(new QComboBox(panel), QStringLiteral("cmbVer"));
   for (const EditionFilter& f : editionFilters()) cmbVer_->addItem(QString::fromUtf8(f.text));
   chkNewOnly_ = named(new QCheckBox(QStringLiteral("新曲のみ"), panel), QStringLiteral("chkNewOnly"));
@@ -95,7 +125,9 @@ QWidget* OptionsDialog::buildSongPanel() {
   lblSize_ = named(new QLabel(panel), QStringLiteral("lblSize"));
   lblBpm_ = named(new QLabel(panel), QStringLiteral("lblBpm"));
   for (QLabel* l : {lblCode_, lblSize_, lblBpm_}) l->setMinimumWidth(40);
+}
 
+QGroupBox* OptionsDialog::createEditionLabels(QWidget* panel) {
   auto* versions = new QGroupBox(QStringLiteral("収録ﾊﾞｰｼﾞｮﾝ"), panel);
   auto* versionGrid = new QGridLayout(versions);
   versionGrid->setHorizontalSpacing(6);
@@ -111,7 +143,10 @@ QWidget* OptionsDialog::buildSongPanel() {
                            QStringLiteral("lblInVerPS%1").arg(i));
     versionGrid->addWidget(lblInVerPS_[i], 1, static_cast<int>(i) + 1);
   }
+  return versions;
+}
 
+void OptionsDialog::createChartFields(QWidget* panel) {
   txtName_ = named(new QLineEdit(panel), QStringLiteral("txtName"));
   txtName_->setMaxLength(8);
   txtName_->setFixedWidth(110);
@@ -123,50 +158,6 @@ QWidget* OptionsDialog::buildSongPanel() {
                        QStringLiteral("3 - MANIAC")});
   txtLevel_ = named(new QLineEdit(panel), QStringLiteral("txtLevel"));
   txtLevel_->setFixedWidth(48);
-
-  auto* grid = new QGridLayout(panel);
-  auto* filterRow = new QHBoxLayout;
-  filterRow->addWidget(cmbVer_);
-  filterRow->addWidget(chkNewOnly_);
-  filterRow->addStretch(1);
-  grid->addLayout(filterRow, 0, 0, 1, 2);
-
-  grid->addWidget(caption(QStringLiteral("曲選択"), panel), 1, 0);
-  grid->addWidget(cmbTitle_, 1, 1);
-
-  auto* detailRow = new QHBoxLayout;
-  detailRow->addWidget(caption(QStringLiteral("ID:"), panel));
-  detailRow->addWidget(lblCode_);
-  detailRow->addWidget(caption(QStringLiteral("小節数:"), panel));
-  detailRow->addWidget(lblSize_);
-  detailRow->addWidget(caption(QStringLiteral("bpm:"), panel));
-  detailRow->addWidget(lblBpm_);
-  detailRow->addStretch(1);
-  grid->addLayout(detailRow, 2, 1);
-
-  grid->addWidget(versions, 3, 0, 1, 2);
-
-  grid->addWidget(caption(QStringLiteral("EDIT名"), panel), 4, 0);
-  auto* nameRow = new QHBoxLayout;
-  nameRow->addWidget(txtName_);
-  nameRow->addStretch(1);
-  grid->addLayout(nameRow, 4, 1);
-
-  grid->addWidget(caption(QStringLiteral("プレイスタイル"), panel), 5, 0);
-  auto* styleRow = new QHBoxLayout;
-  styleRow->addWidget(cmbStyle_);
-  styleRow->addStretch(1);
-  grid->addLayout(styleRow, 5, 1);
-
-  grid->addWidget(caption(QStringLiteral("難易度"), panel), 6, 0);
-  auto* levelRow = new QHBoxLayout;
-  levelRow->addWidget(cmbLevel_);
-  levelRow->addWidget(txtLevel_);
-  levelRow->addWidget(caption(QStringLiteral("(0-15)"), panel));
-  levelRow->addStretch(1);
-  grid->addLayout(levelRow, 6, 1);
-  grid->setRowStretch(7, 1);
-  return panel;
 }
 
 QWidget* OptionsDialog::buildKrunPanel() {
@@ -262,16 +253,15 @@ void OptionsDialog::autoTitle() {
       QString::fromStdString(autoKrunTitle(cmbTitle_->currentText().toStdString(), txtName_->text().toStdString())));
 }
 
-void OptionsDialog::applySettings() {
-  OptionsInput input{txtLevel_->text().toStdString(), txtName_->text().toStdString(),
-                     txtKRUNWidth_->text().toStdString(), txtKRUNHeight_->text().toStdString()};
+bool OptionsDialog::applySettings() {
+  const OptionsInput input{txtLevel_->text().toStdString(),     txtName_->text().toStdString(),
+                           txtKRUNWidth_->text().toStdString(), txtKRUNHeight_->text().toStdString(),
+                           txtKRUNTitle_->text().toStdString(), txtKRUNComment_->text().toStdString()};
   auto checked = checkOptionsInput(input);
   if (!checked) {
     context_.prompts.error(this, checked.error().message);
-    settingsAccepted_ = false;
-    return;
+    return false;
   }
-  settingsAccepted_ = true;
   Chart& chart = context_.document.chart;
   // An edition filter that matches no song leaves nothing selected; the chart then keeps its
   // song rather than losing it to an arbitrary one.
@@ -293,11 +283,11 @@ void OptionsDialog::applySettings() {
     // The header is stored already; the editor simply keeps the meter list it had.
     context_.prompts.error(this, meter.error().message);
   }
+  return true;
 }
 
 void OptionsDialog::okClicked() {
-  applySettings();
-  if (settingsAccepted_) accept();
+  if (applySettings()) accept();
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {

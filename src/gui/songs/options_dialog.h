@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,27 +24,26 @@ class OptionsDialog : public QDialog {
  public:
   OptionsDialog(AppContext& context, QWidget* parent);
 
-  // The verdict of the last ApplySettings.
-  bool settingsAccepted() const { return settingsAccepted_; }
-
   // The operations of the dialog, public so the main window's tests can drive them.
   void loadSettings();
   void filterSongs();
   void showSongDetails();
-  void applySettings();
+  // Stores the input into the chart; false (nothing stored) after showing why it was refused.
+  bool applySettings();
   void autoTitle();
-  // Selects the next tab, wrapping from the last to the first (Ctrl+Tab).
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* buildSongPanel();
+  void createSongChoice(QWidget* panel);
+  QGroupBox* createEditionLabels(QWidget* panel);
+  void createChartFields(QWidget* panel);
   QWidget* buildKrunPanel();
   void okClicked();
 
   AppContext& context_;
-  bool settingsAccepted_ = false;
   bool centred_ = false;
 
   QTabWidget* tbsOptions_ = nullptr;
