@@ -30,20 +30,9 @@ std::string randomText(std::mt19937& rng, size_t maxBytes) {
   }
 }
 
-// "offset bytes what" lines of a fixture file: the bytes in hex, "00*126" for 126 zero bytes.
+// The "offset bytes what" lines of a view.dat fixture file.
 std::vector<std::pair<size_t, std::string>> bytesAt(const char* name) {
-  std::vector<std::pair<size_t, std::string>> entries;
-  std::istringstream lines(testing::readAll(testing::fixturesDir() / "view-dat" / name));
-  for (std::string line, offset, hex; std::getline(lines, line);) {
-    std::istringstream words(line);
-    if (line.starts_with('#') || !(words >> offset >> hex)) continue;
-    std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size() && hex[i] != '*'; i += 2) {
-      bytes += static_cast<char>(leadingNumber("&H" + hex.substr(i, 2)));
-    }
-    if (hex.find('*') == 2) bytes.assign(static_cast<size_t>(leadingNumber(hex.substr(3))), bytes[0]);
-    entries.emplace_back(static_cast<size_t>(leadingNumber(offset)), bytes);
-  }
+  auto entries = testing::parseHexFixture(testing::readAll(testing::fixturesDir() / "view-dat" / name)).entries;
   EXPECT_FALSE(entries.empty()) << name;
   return entries;
 }

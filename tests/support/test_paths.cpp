@@ -44,8 +44,8 @@ void writeAll(const std::filesystem::path& path, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string bytesFromHexText(const std::string& text, size_t size) {
-  std::vector<std::pair<size_t, std::string>> entries;
+HexFixture parseHexFixture(const std::string& text) {
+  HexFixture fixture;
   std::istringstream lines(text);
   for (std::string line, first, hex; std::getline(lines, line);) {
     std::istringstream words(line);
@@ -55,11 +55,17 @@ std::string bytesFromHexText(const std::string& text, size_t size) {
     for (size_t i = 0; i + 1 < hex.size() && hex[i] != '*'; i += 2)
       bytes += char(leadingNumber("&H" + hex.substr(i, 2)));
     if (hex.find('*') != std::string::npos) bytes.resize(number(hex.substr(hex.find('*') + 1)), bytes.at(0));
-    if (first == "size") size = number(hex);
-    if (first != "size") entries.emplace_back(number(first), bytes);
+    if (first == "size") fixture.size = number(hex);
+    if (first != "size") fixture.entries.emplace_back(number(first), bytes);
   }
+  return fixture;
+}
+
+std::string bytesFromHexText(const std::string& text, size_t size) {
+  const HexFixture fixture = parseHexFixture(text);
+  size = fixture.size.value_or(size);
   std::string bytes(size, '\0');
-  for (const auto& [offset, written] : entries) {
+  for (const auto& [offset, written] : fixture.entries) {
     EXPECT_LE(offset + written.size(), size) << "bytes past the end at " << offset;
     bytes.replace(std::min(offset, size), written.size(), written);
   }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tarveno::testing {
 
@@ -27,9 +30,16 @@ class TempDir {
 std::string readAll(const std::filesystem::path& path);
 void writeAll(const std::filesystem::path& path, const std::string& bytes);
 
-// The bytes a hex fixture describes. Each line "offset hex what" writes the bytes given in hex
-// at the decimal offset ("00*126" is 126 zero bytes, one byte repeated); a line "size N" sets
-// the length, which is `size` otherwise; lines starting with "#" are comments; every byte not
+// A hex fixture: each line "offset hex what" gives the bytes in hex at the decimal offset
+// ("00*126" is 126 zero bytes, one byte repeated); a line "size N" sets the file's length;
+// lines starting with "#" are comments.
+struct HexFixture {
+  std::vector<std::pair<size_t, std::string>> entries;
+  std::optional<size_t> size;
+};
+HexFixture parseHexFixture(const std::string& text);
+
+// The bytes a hex fixture describes, `size` long unless it says otherwise; every byte not
 // written is zero.
 std::string bytesFromHexText(const std::string& text, size_t size);
 

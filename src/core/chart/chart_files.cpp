@@ -28,7 +28,7 @@ Result<std::vector<Notice>> openSimfileDefault(const std::filesystem::path& path
   auto report = openSimfileChart(*song, *index, {std::nullopt, document.chart.SongIndex}, false, document, catalogue);
   if (!report) return Error{report.error().code, report.error().message + "\n" + displayName(path)};
   std::vector<Notice> notices;
-  if (auto text = simfileReportText(*report)) notices.push_back(Notice{0, "StepMania", *text});
+  if (auto text = simfileReportText(*report)) notices.push_back(Notice{NoticeKind::Warning, "StepMania", *text});
   return notices;
 }
 

@@ -2,17 +2,11 @@
 
 #include <algorithm>
 
+#include "core/text/utf8.h"
+
 namespace tarveno {
 
 namespace {
-
-// Bytes of the UTF-8 character starting at `at` (a broken sequence counts as one byte), so an
-// escape never splits a character.
-size_t characterLength(const std::string& text, size_t at) {
-  unsigned char lead = static_cast<unsigned char>(text[at]);
-  size_t n = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 1;
-  return std::min(n, text.size() - at);
-}
 
 std::string expandEscape(char code, const Chart& chart, const Catalogue& catalogue) {
   switch (code) {
@@ -93,7 +87,7 @@ std::vector<std::string> expandHeaderTemplate(const std::string& headerStyle, co
     p = percent + 1;
     if (p < end) {
       line += expandEscape(headerStyle[p], chart, catalogue);
-      p += characterLength(headerStyle, p);
+      p += utf8CharacterAt(headerStyle, p).length;  // an escape never splits a character
     }
   }
   appendText(line, headerStyle, std::min(p, end), end);

@@ -10,6 +10,7 @@
 
 #include "core/edit/measures.h"
 #include "core/text/number.h"
+#include "gui/app/dialog_buttons.h"
 
 namespace tarveno {
 
@@ -53,21 +54,11 @@ MeasureDialog::MeasureDialog(Kind kind, QWidget* parent) : QDialog(parent), kind
     grid->addWidget(chkPush_, 2, 0, 1, 3);
   }
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
-  connect(ok, &QPushButton::clicked, this, &MeasureDialog::okClicked);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);  // Esc rejects as well
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const DialogButtons buttons = dialogButtons(this, QStringLiteral("Cancel"));
+  connect(buttons.ok, &QPushButton::clicked, this, &MeasureDialog::okClicked);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -8,18 +8,11 @@
 #include <functional>
 
 #include "core/play/wav.h"
+#include "gui/play/qt_audio_output.h"
 
 namespace tarveno {
 
 namespace {
-
-QAudioFormat mixFormat() {
-  QAudioFormat format;
-  format.setSampleRate(kMixRate);
-  format.setChannelCount(kMixChannels);
-  format.setSampleFormat(QAudioFormat::Int16);
-  return format;
-}
 
 QString failureText(const QString& path, const QString& why) {
   return QStringLiteral("音楽ファイルを読み込めません。音楽なしで再生します。\n%1\n（%2）").arg(path, why);
@@ -63,7 +56,7 @@ void MusicLibrary::load(int songCode, const QString& path) {
     return;
   }
   decoder_ = std::make_unique<QAudioDecoder>();
-  decoder_->setAudioFormat(mixFormat());  // a wish: what the buffers bring is converted below
+  decoder_->setAudioFormat(mixAudioFormat());  // a wish: what the buffers bring is converted below
   connect(decoder_.get(), &QAudioDecoder::bufferReady, this, [this] { take(decoder_->read()); });
   connect(decoder_.get(), &QAudioDecoder::finished, this, &MusicLibrary::finish);
   connect(decoder_.get(), qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this,

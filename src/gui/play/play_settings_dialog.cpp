@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/text/number.h"
+#include "gui/app/dialog_buttons.h"
 #include "gui/app/prompts.h"
 
 namespace tarveno {
@@ -72,20 +73,13 @@ PlaySettingsDialog::PlaySettingsDialog(const PlaySettings& initial, const QStrin
   txtMusic_->setText(initial.musicFile);
   txtOffset_->setText(QString::number(initial.musicOffsetMs));
 
-  auto* ok = button(QStringLiteral("OK"), "cmdOK", this);
-  ok->setDefault(true);
-  auto* cancel = button(QStringLiteral("キャンセル"), "cmdCancel", this);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);  // Esc rejects as well
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const DialogButtons buttons = dialogButtons(this, QStringLiteral("キャンセル"));
+  connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(sounds);
   layout->addWidget(music);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -20,15 +20,15 @@ namespace {
 // that stalls (an underrun) holds the playhead where the sound is.
 constexpr double kMaxRunOnSeconds = 0.1;
 
-QAudioFormat mixFormat() {
+}  // namespace
+
+QAudioFormat mixAudioFormat() {
   QAudioFormat format;
   format.setSampleRate(kMixRate);
   format.setChannelCount(kMixChannels);
   format.setSampleFormat(QAudioFormat::Int16);
   return format;
 }
-
-}  // namespace
 
 // The mix as a read-only stream of bytes for the sink to pull.
 class MixDevice : public QIODevice {
@@ -62,12 +62,12 @@ std::optional<QString> QtAudioOutput::start(MixCursor& source) {
   stop();
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) return QString::fromUtf8(kNoAudioDeviceText);
-  if (!device.isFormatSupported(mixFormat())) {
+  if (!device.isFormatSupported(mixAudioFormat())) {
     return QStringLiteral("音声装置が 48 kHz ステレオの再生に対応していません。\n%1").arg(device.description());
   }
   device_ = std::make_unique<MixDevice>(source);
   device_->open(QIODevice::ReadOnly);
-  sink_ = std::make_unique<QAudioSink>(device, mixFormat());
+  sink_ = std::make_unique<QAudioSink>(device, mixAudioFormat());
   sink_->start(device_.get());
   if (sink_->error() != QAudio::NoError) {
     stop();

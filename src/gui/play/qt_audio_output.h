@@ -5,11 +5,15 @@
 
 #include "gui/play/audio_output.h"
 
+class QAudioFormat;
 class QAudioSink;
 
 namespace tarveno {
 
 class MixDevice;
+
+// The mix's own format as Qt names it: 48 kHz stereo 16-bit.
+QAudioFormat mixAudioFormat();
 
 // The real output: the system's default audio device through QAudioSink in pull mode. Without
 // a device (or one that refuses the format) start() reports it and nothing else happens.

@@ -15,6 +15,7 @@
 #include "core/sheet/sheet_layout.h"
 #include "core/text/number.h"
 #include "gui/app/app_context.h"
+#include "gui/app/dialog_buttons.h"
 #include "gui/app/prompts.h"
 #include "gui/sheet/color_swatch.h"
 #include "render/qt_color.h"
@@ -168,18 +169,13 @@ QGroupBox* ViewSettingDialog::numberGroup() {
 }
 
 QHBoxLayout* ViewSettingDialog::buttonRow() {
-  cmdOK_ = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
-  cmdOK_->setDefault(true);
-  cmdCancel_ = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("cmdCancel"));
+  const DialogButtons buttons = dialogButtons(this, QStringLiteral("ｷｬﾝｾﾙ"));
+  cmdOK_ = buttons.ok;
+  cmdCancel_ = buttons.cancel;
   connect(cmdOK_, &QPushButton::clicked, this, [this] {
     if (applyViewSettings()) accept();
   });
-  connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(cmdOK_);
-  buttons->addWidget(cmdCancel_);
-  return buttons;
+  return buttons.row;
 }
 
 void ViewSettingDialog::loadSettings() {

@@ -18,6 +18,7 @@
 #include "core/songs/catalogue.h"
 #include "core/songs/song_filter.h"
 #include "gui/app/app_context.h"
+#include "gui/app/dialog_buttons.h"
 #include "gui/app/prompts.h"
 
 namespace tarveno {
@@ -58,18 +59,14 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(par
   tbsOptions_->addTab(picOptions_[0], QStringLiteral("mc"));
   tbsOptions_->addTab(picOptions_[1], QStringLiteral("KRUN"));
 
-  cmdOK_ = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
-  cmdOK_->setDefault(true);
-  cmdCancel_ = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("cmdCancel"));
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(cmdOK_);
-  buttons->addWidget(cmdCancel_);
+  // Cancel, Esc and the window frame all reject: nothing is stored.
+  const DialogButtons buttons = dialogButtons(this, QStringLiteral("ｷｬﾝｾﾙ"));
+  cmdOK_ = buttons.ok;
+  cmdCancel_ = buttons.cancel;
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tbsOptions_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(cmbVer_, &QComboBox::currentIndexChanged, this, [this] { filterSongs(); });
@@ -77,8 +74,6 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(par
   connect(cmbTitle_, &QComboBox::currentIndexChanged, this, [this] { showSongDetails(); });
   connect(cmdAutoTitle_, &QPushButton::clicked, this, [this] { autoTitle(); });
   connect(cmdOK_, &QPushButton::clicked, this, [this] { okClicked(); });
-  // Cancel, Esc and the window frame all reject: nothing is stored, Modified stays.
-  connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
   // Ctrl+Tab moves to the next tab whichever control has the focus: as a shortcut it comes
   // before the combo boxes, which would take the key for their type-ahead search.
   auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/dialog_buttons.h"
+
 namespace tarveno {
 
 namespace {
@@ -46,22 +48,12 @@ SimfileChartDialog::SimfileChartDialog(const SimfileSong& song, std::vector<size
   lstCharts_->setMinimumWidth(420);
   connect(lstCharts_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const DialogButtons buttons = dialogButtons(this, QStringLiteral("キャンセル"));
+  connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(lstCharts_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
 }
 
 std::optional<size_t> SimfileChartDialog::ask(const SimfileSong& song, std::vector<size_t> charts, QWidget* parent) {
