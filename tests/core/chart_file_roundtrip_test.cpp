@@ -58,7 +58,7 @@ Chart firstPadIfSingle(Chart chart) {
 TEST(ChartFileRoundTrip, KrunKeepsEveryArrowOfTheStyle) {
   const Catalogue catalogue = testing::oneSongCatalogue(kStepMeasures);
   constexpr Date kDate{2004, 2, 29};
-  for (const PlayStyle style : kPlayStyles) {
+  for (const PlayStyle style : testing::kPlayStyles) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
       SCOPED_TRACE("style " + std::to_string(static_cast<int>(style)) + " seed " + std::to_string(seed));
       std::mt19937 rng(10 * static_cast<unsigned>(style) + seed);
@@ -90,7 +90,7 @@ TEST(ChartFileRoundTrip, CardKeepsHeaderStepsAndFreeze) {
     catalogue.SongList[i] = SongRecord{"Lantern Walk", static_cast<int16_t>(12 + 111 * i), 120, lengths[i], 1, 1, 0};
   }
   std::mt19937 rng(20240611);
-  for (const PlayStyle style : kPlayStyles) {
+  for (const PlayStyle style : testing::kPlayStyles) {
     for (int16_t song = 0; song < static_cast<int16_t>(std::size(lengths)); ++song) {
       for (bool freeze : {false, true}) {
         SCOPED_TRACE("style " + std::to_string(static_cast<int>(style)) + " song " + std::to_string(song));

@@ -87,7 +87,7 @@ Chart randomChart(PlayStyle style, int16_t song, const Catalogue& catalogue, std
 TEST(SimfileRoundTrip, EveryFieldTheMappingCarriesComesBack) {
   const Catalogue catalogue = roundTripSongs();
   std::mt19937 rng(20240517);
-  for (const PlayStyle style : kPlayStyles) {
+  for (const PlayStyle style : testing::kPlayStyles) {
     for (int16_t song = 0; song < 3; ++song) {
       for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(::testing::Message()

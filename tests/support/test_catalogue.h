@@ -7,6 +7,8 @@
 
 namespace tarveno::testing {
 
+inline constexpr PlayStyle kPlayStyles[] = {PlayStyle::Single, PlayStyle::Couple, PlayStyle::Double};
+
 // The chart's header fields, to set or compare at once: PlayStyle, Difficulty, SongIndex,
 // EditName, KrunTitle, KrunWidth, KrunHeight, KrunComment.
 template <class C>  // Chart or const Chart

@@ -30,8 +30,6 @@ enum class BeatKind : uint8_t { Plain = 0, Sixteenth = 1, Triplet = 2 };
 // values are those of the card save and the batch tool's --style.
 enum class PlayStyle : uint8_t { Single = 0, Couple = 1, Double = 2 };
 
-inline constexpr std::array<PlayStyle, 3> kPlayStyles = {PlayStyle::Single, PlayStyle::Couple, PlayStyle::Double};
-
 // Panels of the arrow byte a style uses: the first pad's nibble alone in single play.
 inline constexpr uint8_t stylePanels(PlayStyle style) {
   return style == PlayStyle::Single ? 0x0F : 0xFF;
