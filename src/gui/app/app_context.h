@@ -11,6 +11,7 @@
 namespace tarveno {
 
 class AudioOutput;
+class MusicSource;
 class Prompts;
 
 // What the application owns and every window works on, handed around by reference.
@@ -28,6 +29,8 @@ struct AppContext {
   bool AutoDivide = true;
   // Where playback sounds; null when this run has no sound output (playback then says so).
   AudioOutput* audio = nullptr;
+  // Where a song's music is decoded; null plays without music.
+  MusicSource* music = nullptr;
   // Where the 再生設定 values are kept; empty keeps them for the run only.
   std::filesystem::path playSettingsFile{};
 };

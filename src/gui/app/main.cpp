@@ -1,6 +1,8 @@
 #include <QApplication>
 
 #include "gui/app/startup.h"
+#include "gui/media/music_library.h"
+#include "gui/media/qt_audio_output.h"
 
 int main(int argc, char** argv) {
   // The name picks the configuration folder (~/.config/tarveno) and ties the windows to the
@@ -8,5 +10,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("tarveno"));
   QApplication::setDesktopFileName(QStringLiteral("org.tarveno.Tarveno"));
   QApplication app(argc, argv);
-  return tarveno::StartUp(app);
+  // The sound device and the decoders are the program's alone: the editor's library and its
+  // tests never load the platform's multimedia stack.
+  tarveno::QtAudioOutput audio;
+  tarveno::MusicLibrary music;
+  return tarveno::StartUp(app, audio, music);
 }

@@ -9,7 +9,7 @@ namespace tarveno {
 PlaybackSession& MainWindow::playback() {
   if (!playback_) {
     AudioOutput& output = context_.audio ? *context_.audio : noAudio_;
-    playback_ = std::make_unique<PlaybackSession>(context_.document, context_.catalogue, output,
+    playback_ = std::make_unique<PlaybackSession>(context_.document, context_.catalogue, output, context_.music,
                                                   context_.playSettingsFile, context_.prompts, this);
     connect(playback_.get(), &PlaybackSession::positionChanged, this, &MainWindow::followPlayhead);
     connect(playback_.get(), &PlaybackSession::stopped, this, [this] {

@@ -16,7 +16,6 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/play/play_settings.h"
-#include "gui/play/qt_audio_output.h"
 
 namespace tarveno {
 
@@ -59,7 +58,7 @@ void loadQtTranslations(QApplication& app) {
   }
 }
 
-int StartUp(QApplication& app) {
+int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music) {
   // The program stays in the folder it was started in: a relative name on the command line
   // means a file there.
   const QString commandLine = resolveCommandLineFile(commandLineFileName(app.arguments()), QDir::currentPath());
@@ -82,8 +81,8 @@ int StartUp(QApplication& app) {
   History history;
   AppContext context{document, catalogue, viewSettings, prompts, clipboard, history, paths.viewSettingsFile};
   context.AutoDivide = true;
-  QtAudioOutput audio;
   context.audio = &audio;
+  context.music = &music;
   context.playSettingsFile =
       localPath(playSettingsPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace tarveno {
 
+class AudioOutput;
+class MusicSource;
 class Prompts;
 
 // The file named on the command line: every argument after the program's own name, joined
@@ -26,7 +28,7 @@ Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts&
 
 // StartUp: automatic division on, catalogue and view settings loaded from where the program's
 // paths say, Qt's Japanese translations, main window shown and loaded; then the event loop
-// until the window closes.
-int StartUp(QApplication& app);
+// until the window closes. Playback sounds through `audio` with the music `music` decodes.
+int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music);
 
 }  // namespace tarveno

@@ -9,13 +9,15 @@
 namespace tarveno {
 
 PlaybackSession::PlaybackSession(const Document& document, const Catalogue& catalogue, AudioOutput& output,
-                                 std::filesystem::path settingsFile, Prompts& prompts, QWidget* window)
+                                 MusicSource* music, std::filesystem::path settingsFile, Prompts& prompts,
+                                 QWidget* window)
     : document_(document),
       catalogue_(catalogue),
       settingsFile_(std::move(settingsFile)),
       prompts_(prompts),
       window_(window),
-      controller_(output) {
+      controller_(output),
+      music_(music) {
   connect(&controller_, &PlaybackController::positionChanged, this, &PlaybackSession::positionChanged);
   connect(&controller_, &PlaybackController::stopped, this, [this] {
     emit tempoNote(QString());
@@ -23,10 +25,11 @@ PlaybackSession::PlaybackSession(const Document& document, const Catalogue& cata
   });
   connect(&controller_, &PlaybackController::audioUnavailable, this,
           [this](const QString& message) { prompts_.error(window_, message); });
-  connect(&music_, &MusicLibrary::ready, this, [this](int code) {
+  if (!music_) return;
+  connect(music_, &MusicSource::ready, this, [this](int code) {
     if (pendingStart_ >= 0 && code == songCode()) play(std::exchange(pendingStart_, -1));
   });
-  connect(&music_, &MusicLibrary::failed, this, [this](int code, const QString& message) {
+  connect(music_, &MusicSource::failed, this, [this](int code, const QString& message) {
     if (pendingStart_ < 0 || code != songCode()) return;
     const int start = std::exchange(pendingStart_, -1);
     prompts_.error(window_, message);
@@ -50,10 +53,10 @@ PlaySettings PlaybackSession::settings() const {
 void PlaybackSession::start(int startBeat) {
   stop();
   const PlaySettings values = settings();
-  if (!values.musicFile.isEmpty() && !music_.find(songCode(), values.musicFile)) {
+  if (music_ && !values.musicFile.isEmpty() && !music_->find(songCode(), values.musicFile)) {
     // Decoded once per song; playback starts when the music is ready (or has failed).
     pendingStart_ = startBeat;
-    music_.load(songCode(), values.musicFile);
+    music_->load(songCode(), values.musicFile);
     return;
   }
   play(startBeat);
@@ -63,7 +66,7 @@ void PlaybackSession::play(int startBeat) {
   const PlaySettings values = settings();
   const PlayTempo tempo = songTempo(catalogue_, document_.chart.SongIndex);
   const Schedule schedule = buildSchedule(document_.chart, catalogue_, document_.meterSegs, tempo.bpm, startBeat);
-  auto music = values.musicFile.isEmpty() ? nullptr : music_.find(songCode(), values.musicFile);
+  auto music = values.musicFile.isEmpty() || !music_ ? nullptr : music_->find(songCode(), values.musicFile);
   if (!controller_.start(schedule, planMix(schedule, values.mix, std::move(music), values.musicOffsetMs))) return;
   emit tempoNote(tempo.assumed ? QStringLiteral("テンポが不明なため 120 BPM で再生しています") : QString());
 }

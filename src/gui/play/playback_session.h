@@ -7,7 +7,7 @@
 
 #include "core/chart/chart.h"
 #include "gui/play/audio_output.h"
-#include "gui/play/music_library.h"
+#include "gui/play/music_source.h"
 #include "gui/play/play_settings.h"
 #include "gui/play/playback_controller.h"
 
@@ -24,7 +24,8 @@ class PlaybackSession : public QObject {
   Q_OBJECT
  public:
   // settingsFile: where the 再生設定 values are kept; empty keeps them for this run only.
-  PlaybackSession(const Document& document, const Catalogue& catalogue, AudioOutput& output,
+  // music: where the song's music comes from; null plays without it.
+  PlaybackSession(const Document& document, const Catalogue& catalogue, AudioOutput& output, MusicSource* music,
                   std::filesystem::path settingsFile, Prompts& prompts, QWidget* window);
   ~PlaybackSession() override;
 
@@ -54,7 +55,7 @@ class PlaybackSession : public QObject {
   Prompts& prompts_;
   QWidget* window_;
   PlaybackController controller_;
-  MusicLibrary music_;
+  MusicSource* music_;     // null: playback without music
   int pendingStart_ = -1;  // the start beat while the music is decoded
 };
 

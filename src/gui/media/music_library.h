@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/play/mix.h"
+#include "gui/play/music_source.h"
 
 class QAudioBuffer;
 class QAudioDecoder;
@@ -18,27 +19,19 @@ namespace tarveno {
 // memory per song code for the rest of the run, so playback starts at once the next time.
 // An uncompressed WAV file is read directly; everything else (OGG, MP3, FLAC, ...) goes
 // through QAudioDecoder and whatever decoders the platform has. One file is decoded at a time.
-//
-// Use: on play, find(); when it gives nothing, load() and play when `ready` arrives, or go on
-// without music and show the text of `failed`.
-class MusicLibrary : public QObject {
+class MusicLibrary : public MusicSource {
   Q_OBJECT
  public:
   explicit MusicLibrary(QObject* parent = nullptr);
   ~MusicLibrary() override;
 
   // The song's music when it is kept and came from this file; null otherwise.
-  std::shared_ptr<const MusicPcm> find(int songCode, const QString& path) const;
+  std::shared_ptr<const MusicPcm> find(int songCode, const QString& path) const override;
   // Starts decoding the file for the song, unless it is kept already (then `ready` follows at
   // once) or under way. A load for another file abandons the one under way. `ready` or
   // `failed` follows, always after load() has returned.
-  void load(int songCode, const QString& path);
+  void load(int songCode, const QString& path) override;
   bool isLoading() const { return decoder_ != nullptr; }
-
- signals:
-  void ready(int songCode);
-  // The message is Japanese and ready to show; it says that playback goes on without music.
-  void failed(int songCode, const QString& message);
 
  private:
   struct Kept {

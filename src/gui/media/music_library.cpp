@@ -1,4 +1,4 @@
-#include "gui/play/music_library.h"
+#include "gui/media/music_library.h"
 
 #include <QAudioBuffer>
 #include <QAudioDecoder>
@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "core/play/wav.h"
-#include "gui/play/qt_audio_output.h"
+#include "gui/media/qt_audio_output.h"
 
 namespace tarveno {
 
@@ -20,7 +20,7 @@ QString failureText(const QString& path, const QString& why) {
 
 }  // namespace
 
-MusicLibrary::MusicLibrary(QObject* parent) : QObject(parent) {}
+MusicLibrary::MusicLibrary(QObject* parent) : MusicSource(parent) {}
 
 MusicLibrary::~MusicLibrary() = default;
 

@@ -1,4 +1,4 @@
-#include "gui/play/qt_audio_output.h"
+#include "gui/media/qt_audio_output.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
