@@ -161,7 +161,11 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view b
 
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "." + string at -O3.
+  std::string name(1, '.');
+  name += target.filename().string();
+  name += ".XXXXXX";
+  std::string temp = (folder / name).string();
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return fail(errno);
   if (const int err = fillAndClose(fd, bytes, exists ? &st : nullptr); err != 0) {
