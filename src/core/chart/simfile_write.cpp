@@ -54,6 +54,7 @@ struct Writer {
 
   void collectNotes() {
     for (int m = 0; m < kStepMeasures; ++m) {
+      if (chart.StepData[static_cast<size_t>(m)] == MeasureBytes{}) continue;  // most of the table
       for (int b = 0; b < 4; ++b) {
         const bool triplet = chart.stepAt(4 * b, m) == kTripletMark;
         for (int k = triplet ? 1 : 0; k < 4; ++k) {
@@ -65,6 +66,7 @@ struct Writer {
   }
 
   void addNotes(int unit, int g) {
+    if (notesAt(g) == 0) return;
     const SimfileBeat at{g / 16, (g % 16) / 4};
     for (int k = 0; k < 8; ++k) {
       if (!((notesAt(g) >> k) & 1)) continue;
@@ -101,12 +103,19 @@ struct Writer {
 
   // Freeze bits no head reached (or past the song's end), one entry per run.
   void reportLooseFreeze() {
-    for (int k = 0; k < 8; ++k) {
-      bool inRun = false;
-      for (int g = 0; g < kFreezeSlots; ++g) {
-        const bool loose = freezeAt(g, k) && !covered[static_cast<size_t>(k)][static_cast<size_t>(g)];
-        if (loose && !inRun) report.add(SimfileEvent::FreezeNotWritten, {g / 16, (g % 16) / 4});
-        inRun = loose;
+    std::array<bool, 8> inRun{};
+    for (int m = 0; m < kFreezeMeasures; ++m) {
+      if (chart.FreezeData[static_cast<size_t>(m)] == MeasureBytes{}) {
+        inRun = {};  // an empty measure ends every run
+        continue;
+      }
+      for (int g = 16 * m; g < 16 * (m + 1); ++g) {
+        for (int k = 0; k < 8; ++k) {
+          const bool loose = freezeAt(g, k) && !covered[static_cast<size_t>(k)][static_cast<size_t>(g)];
+          if (loose && !inRun[static_cast<size_t>(k)])
+            report.add(SimfileEvent::FreezeNotWritten, {g / 16, (g % 16) / 4});
+          inRun[static_cast<size_t>(k)] = loose;
+        }
       }
     }
   }
