@@ -84,12 +84,27 @@ struct Chart {
   void eraseBeatTypes() { BeatType = {}; }
 };
 
+// The chart file kinds: the memory-card save (.mc), the KRUN chart text (.kru) and the
+// StepMania simfile (.sm read and written, .ssc read).
+enum class ChartFileKind { Card, Krun, Simfile };
+
+// Where the open chart came from: the file it was opened from or last saved to, its kind, and
+// for a simfile which of the file's charts it is. Empty for a new chart.
+struct DocumentOrigin {
+  std::string path;  // UTF-8
+  std::optional<ChartFileKind> kind;
+  int simfileChart = -1;  // 0-based among the file's charts; -1 when not a simfile chart
+
+  bool operator==(const DocumentOrigin&) const = default;
+};
+
 // The open chart with its document state. MeterSegs is the meter list last loaded; it is not
 // cleared when a song without one is chosen.
 struct Document {
   Chart chart;
   MeterSegs meterSegs{};
   bool Modified = false;
+  DocumentOrigin origin;
 };
 
 // Recomputes BeatType(beat, measure) and turns a one-note triplet beat back into a plain beat.
@@ -106,10 +121,6 @@ void recalcAllBeatTypes(Chart& chart, const Catalogue& catalogue);
 // Resets the header fields a new chart starts with and erases the tables. SongIndex,
 // KrunWidth, KrunHeight and KrunComment keep their values.
 void resetChartData(Chart& chart);
-
-// The chart file kinds: the memory-card save (.mc), the KRUN chart text (.kru) and the
-// StepMania simfile (.sm read and written, .ssc read).
-enum class ChartFileKind { Card, Krun, Simfile };
 
 // The check before a save: nothing when the chart may be saved in that kind, otherwise the
 // reason, ready to show ("KRUNタイトルが未記入です。").
