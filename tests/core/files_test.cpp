@@ -60,6 +60,21 @@ TEST(Files, ReplacingKeepsModeOwnerAndGroupAndWritesThroughLinksEvenDanglingOnes
             std::tuple(true, "new", "made"));
 }
 
+// A named pipe (or a device) under the chart's name, or a link to one: replacing it with a
+// regular file would take the node away from whoever reads it.
+TEST(Files, RefusesATargetThatIsNoRegularFileEvenThroughALink) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "pipe.kru").c_str(), 0644), 0);
+  fs::create_symlink("pipe.kru", dir / "link.kru");
+  for (const char* name : {"pipe.kru", "link.kru"}) {
+    const Status saved = writeFileAtomically(dir / name, "new");
+    const std::string message = saved.ok() ? "(saved)" : saved.error().message;
+    EXPECT_NE(message.find("通常のファイルではありません"), std::string::npos) << name << ": " << message;
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe.kru")) << "replaced through " << name;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2) << "a file left behind";
+}
+
 // A write stopped by a file size limit, a rename refused by an immutable file: the old file
 // stays and no temporary file is left beside it.
 TEST(Files, AFailedWriteOrRenameLeavesTheOldFileAlone) {

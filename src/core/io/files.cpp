@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <system_error>
 
 #include <fcntl.h>
@@ -97,12 +98,22 @@ bool userMayWrite(const std::filesystem::path& path) {
 
 namespace {
 
-// The mode a new file gets from an ordinary create: read and write for all, less the umask.
-// Reading the umask means setting it; the program writes files from one thread only.
-mode_t newFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+// Creates the temporary file beside the target under a fresh name. A new file is asked for
+// with 0666 so that the kernel applies the umask (or the folder's default ACL) as on any
+// ordinary create: reading the umask would mean setting it, which races with other threads.
+// A replacement starts private and takes the old file's mode once written.
+int createTemporary(const std::filesystem::path& folder, const std::string& base, bool replacing, std::string& temp) {
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = base;
+    for (int k = 0; k < 8; ++k) name += kLetters[random() % (sizeof kLetters - 1)];
+    temp = (folder / name).string();
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, replacing ? 0600 : 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -124,10 +135,13 @@ int fillAndClose(int fd, std::string_view bytes, const struct stat* replaced) {
   if (!writeAll(fd, bytes)) err = errno;
   // Changing the owner clears set-id bits, so the mode is set after it.
   if (replaced && ::fchown(fd, replaced->st_uid, replaced->st_gid) != 0) {
-    // Only root may give a file away: anyone else saving someone else's file becomes its owner.
+    // Only root may give a file away: anyone else saving someone else's file becomes its
+    // owner, yet keeps its group where the user belongs to it, so the group still reads it.
+    if (::fchown(fd, static_cast<uid_t>(-1), replaced->st_gid) != 0) {
+      // Not a member either: the file stays in the user's own group.
+    }
   }
-  const mode_t mode = replaced ? replaced->st_mode & 07777 : newFileMode();
-  if (err == 0 && ::fchmod(fd, mode) != 0) err = errno;
+  if (err == 0 && replaced && ::fchmod(fd, replaced->st_mode & 07777) != 0) err = errno;
   if (err == 0 && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   return err;
@@ -156,6 +170,8 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view b
   if (std::filesystem::is_directory(target, ec)) return fail(EISDIR);
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
+  // A pipe or a device would be replaced by a regular file, and whoever reads it would lose it.
+  if (exists && !S_ISREG(st.st_mode)) return failWith("名前付きパイプや装置など、通常のファイルではありません");
   // The rename would replace a read-only file all the same: only the folder's permission counts.
   if (exists && !userMayWrite(target)) return failWith("書き込みが許可されていないファイルです");
 
@@ -164,9 +180,9 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view b
   // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "." + string at -O3.
   std::string name(1, '.');
   name += target.filename().string();
-  name += ".XXXXXX";
-  std::string temp = (folder / name).string();
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  name += '.';
+  std::string temp;
+  const int fd = createTemporary(folder, name, exists, temp);
   if (fd < 0) return fail(errno);
   if (const int err = fillAndClose(fd, bytes, exists ? &st : nullptr); err != 0) {
     ::unlink(temp.c_str());
