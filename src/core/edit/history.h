@@ -46,6 +46,9 @@ class History {
 
   // Forgets every step; the current state becomes the clean one (a new or opened chart).
   void clear();
+  // No state is the one in a file any more (a chart brought back after a crash): the
+  // document stays modified until it is saved.
+  void forgetClean() { clean_ = kUnreachable; }
 
  private:
   // Steps taken since the history began, counting undos back: a state's place in time.

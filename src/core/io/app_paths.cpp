@@ -13,7 +13,8 @@ bool holdsCatalogue(const std::filesystem::path& folder) {
 
 }  // namespace
 
-AppPaths resolveAppPaths(const std::filesystem::path& programFolder, const std::filesystem::path& configFolder) {
+AppPaths resolveAppPaths(const std::filesystem::path& programFolder, const std::filesystem::path& configFolder,
+                         const std::filesystem::path& userDataFolder) {
   const std::filesystem::path installed = (programFolder / ".." / "share" / "tarveno").lexically_normal();
   const bool besideProgram = holdsCatalogue(programFolder) || !holdsCatalogue(installed);
   AppPaths paths;
@@ -21,6 +22,8 @@ AppPaths resolveAppPaths(const std::filesystem::path& programFolder, const std::
   // An installed program never writes into its own folder, even where it could (as root).
   const bool settingsBeside = besideProgram && userMayWrite(programFolder);
   paths.viewSettingsFile = (settingsBeside ? programFolder : configFolder) / "view.dat";
+  // Never beside the program: copies of unsaved work belong to the user, not to the build.
+  paths.recoveryFolder = (userDataFolder.empty() ? configFolder : userDataFolder) / "recovery";
   return paths;
 }
 

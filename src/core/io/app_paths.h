@@ -14,13 +14,17 @@ namespace tarveno {
 struct AppPaths {
   std::filesystem::path dataFolder;
   std::filesystem::path viewSettingsFile;
+  // The editor's recovery copies of unsaved work, one per running editor.
+  std::filesystem::path recoveryFolder;
 
   std::filesystem::path catalogueFile() const { return dataFolder / "kruid.dat"; }
 };
 
 // programFolder: the folder of the running executable; configFolder: the user's configuration
-// folder for this program (it need not exist yet).
-AppPaths resolveAppPaths(const std::filesystem::path& programFolder, const std::filesystem::path& configFolder);
+// folder for this program (it need not exist yet); userDataFolder: the user's data folder for
+// this program, which holds the recovery copies (empty: the configuration folder does).
+AppPaths resolveAppPaths(const std::filesystem::path& programFolder, const std::filesystem::path& configFolder,
+                         const std::filesystem::path& userDataFolder = {});
 
 // The file named on the command line, taken from the folder the program was started in when
 // it is relative. Empty stays empty.
