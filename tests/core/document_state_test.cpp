@@ -19,12 +19,13 @@ std::string randomText(std::mt19937& random) {
 Document randomDocument(std::mt19937& random) {
   Document d;
   Chart& c = d.chart;
-  for (auto& measure : c.StepData)
-    for (auto& slot : measure) slot = static_cast<uint8_t>(random());
-  for (auto& measure : c.FreezeData)
-    for (auto& slot : measure) slot = static_cast<uint8_t>(random());
-  for (auto& measure : c.BeatType)
-    for (auto& beat : measure) beat = static_cast<uint8_t>(random() % 3);
+  auto fill = [&](auto& table, unsigned values) {
+    for (auto& row : table)
+      for (auto& cell : row) cell = static_cast<uint8_t>(random() % values);
+  };
+  fill(c.StepData, 256);
+  fill(c.FreezeData, 256);
+  fill(c.BeatType, 3);
   c.PlayStyle = static_cast<PlayStyle>(random() % 3);
   c.Difficulty = static_cast<uint8_t>(random());
   c.SongIndex = static_cast<int16_t>(random());

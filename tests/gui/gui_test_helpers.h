@@ -55,6 +55,8 @@ class MainWindowHarness : public AppParts {
  public:
   explicit MainWindowHarness(Catalogue catalogue = testCatalogue())
       : AppParts(std::move(catalogue)), window_(std::make_unique<MainWindow>(context)) {}
+  // A window whose unsaved work is copied into `recovery` within milliseconds.
+  explicit MainWindowHarness(RecoveryStore& recovery) : window_(withRecovery(recovery)) {}
 
   // Shows the window and runs its load with the given command line.
   void start(const QString& commandLine = {}) {
@@ -94,6 +96,12 @@ class MainWindowHarness : public AppParts {
   QRgb pixel(int x, int y) const { return frame().pixel(canvasPoint(x, y)) | 0xFF000000u; }
 
  private:
+  std::unique_ptr<MainWindow> withRecovery(RecoveryStore& recovery) {
+    context.recovery = &recovery;
+    context.autosaveTiming = {std::chrono::milliseconds(20), std::chrono::milliseconds(50)};
+    return std::make_unique<MainWindow>(context);
+  }
+
   QPoint lastPoint_;
   std::unique_ptr<MainWindow> window_;
 };

@@ -93,6 +93,11 @@ void LeftCopy::remove() {
   // lock file meanwhile either finds it locked or finds it no longer under its name.
   std::error_code ec;
   std::filesystem::remove(copyFile_, ec);
+  // A write cut off by the crash leaves its temporary file beside the copy.
+  const std::string temporary = '.' + copyFile_.filename().string() + '.';
+  for (std::filesystem::directory_iterator it(copyFile_.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->path().filename().string().starts_with(temporary)) std::filesystem::remove(it->path(), ec);
+  }
   std::filesystem::remove(lockFile_, ec);
 }
 
@@ -102,11 +107,12 @@ RecoveryStore::RecoveryStore(std::filesystem::path folder) : folder_(std::move(f
   lockFile_ = folder_ / (runName() + std::string(kLockEnding));
   copyFile_ = withEnding(lockFile_, kCopyEnding);
   const int fd = ec ? -1 : ::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+  if (fd < 0) {
     error_ = Error{ErrorCode::FileWrite, "復元用のフォルダを使えません: " + displayName(folder_)};
-    if (fd >= 0) ::close(fd);
     return;
   }
+  // The file is new, so only a folder without locks can refuse; the process id then stands in.
+  ::flock(fd, LOCK_EX | LOCK_NB);
   const std::string pid = std::to_string(::getpid()) + '\n';
   if (::write(fd, pid.data(), pid.size()) < 0) {
     // The lock alone tells a living run; the id only helps where locks are not supported.

@@ -7,12 +7,14 @@
 #include "core/edit/history.h"
 #include "core/sheet/view_settings.h"
 #include "core/songs/catalogue.h"
+#include "gui/app/autosave.h"
 
 namespace tarveno {
 
 class AudioOutput;
 class MusicSource;
 class Prompts;
+class RecoveryStore;
 
 // What the application owns and every window works on, handed around by reference.
 struct AppContext {
@@ -33,6 +35,9 @@ struct AppContext {
   MusicSource* music = nullptr;
   // Where the 再生設定 values are kept; empty keeps them for the run only.
   std::filesystem::path playSettingsFile{};
+  // Where unsaved work is copied against a crash, and when; null keeps no copy.
+  RecoveryStore* recovery = nullptr;
+  AutosaveTiming autosaveTiming{};
 };
 
 }  // namespace tarveno

@@ -108,6 +108,11 @@ void DocumentCommands::save() {
   host_.documentSaved(choice->path);
 }
 
+void DocumentCommands::rememberPath(const QString& path, std::optional<ChartFileKind> kind) {
+  lastPath_ = path;
+  if (kind) lastFilterIndex_ = *kind == ChartFileKind::Simfile ? 3 : (*kind == ChartFileKind::Krun ? 2 : 1);
+}
+
 void DocumentCommands::dropFiles(const QStringList& paths) {
   if (paths.isEmpty()) return;
   if (!confirmDiscard()) return;

@@ -59,6 +59,9 @@ class DocumentCommands {
   // The unsaved-changes check; true when the command may go on.
   bool confirmDiscard();
 
+  // The name the next Open or Save dialog starts with, and its file type.
+  void rememberPath(const QString& path, std::optional<ChartFileKind> kind);
+
   bool saveDone = false;
 
  private:

@@ -51,6 +51,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
   buildShortcuts();
   buildEditingKeys();
   canvas_->setInput(this);
+  if (context.recovery) autosave_ = new Autosave(*context.recovery, context.document, context.autosaveTiming, this);
   connect(canvas_, &CanvasWidget::resized, this, [this] {
     placeToolbar();
     // The canvas keeps its place until the next LayoutEditor; only the picture follows.
@@ -136,6 +137,7 @@ void MainWindow::resetChart() {
   updateEditCommands();
   resetChartData(context_.document.chart);
   setWindowFilePath(QString());
+  noteOrigin(QString());
   context_.history.clear();  // a new chart starts a new history
   layoutEditor();
   historyChanged();
@@ -143,6 +145,7 @@ void MainWindow::resetChart() {
 
 void MainWindow::finishOpening(const QString& path) {
   if (!path.isEmpty()) setWindowFilePath(path);
+  if (!path.isEmpty()) noteOrigin(path);
   context_.history.clear();  // no way back into the chart that was replaced
   // The reader's caller has already recomputed every beat type of the song.
   layoutEditor();
@@ -151,6 +154,7 @@ void MainWindow::finishOpening(const QString& path) {
 
 void MainWindow::documentSaved(const QString& path) {
   setWindowFilePath(path);
+  noteOrigin(path);
   context_.history.setClean();
   historyChanged();
 }
@@ -271,6 +275,7 @@ void MainWindow::canvasLeft() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   stopPlayback();
   if (commands_.closeQuery()) {
+    if (autosave_) autosave_->discard();  // kept or given up by the user: no copy outlives the run
     event->accept();
   } else {
     event->ignore();

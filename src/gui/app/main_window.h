@@ -10,6 +10,7 @@
 
 #include "core/edit/history.h"
 #include "core/edit/transforms.h"
+#include "gui/app/autosave.h"
 #include "gui/app/document_commands.h"
 #include "gui/app/edit_info_window.h"
 #include "gui/editor/canvas_renderer.h"
@@ -52,6 +53,9 @@ class MainWindow : public QMainWindow,
   // The window's load: grid state, ResetChart, then the command-line file when there is one.
   // Runs once the window is shown, so the layout sees its real size.
   void load(const QString& commandLine);
+  // Offers the charts that editors which ended without cleaning up left unsaved: restored
+  // (modified, under the name they came from) or discarded, one question each.
+  void offerRecovery();
 
   // DocumentHost
   QWidget* dialogParent() override { return this; }
@@ -127,6 +131,9 @@ class MainWindow : public QMainWindow,
   // The title ("name.mc[*] - TARVENO", or "TARVENO" for a new chart), its modified mark, and
   // the undo and redo commands' states.
   void showDocumentState();
+  // The document's file after an opening, a save or a new chart (empty).
+  void noteOrigin(const QString& path);
+  void restoreRecovered(Document recovered);
   void transformSelection(Transform transform);
   void editMeasures(bool insert);
 
@@ -203,6 +210,8 @@ class MainWindow : public QMainWindow,
   std::unique_ptr<PlaybackSession> playback_;
   // The chart when the buttons went down: a whole gesture is one undo step.
   std::optional<Snapshot> gestureStart_;
+  // The recovery copy of unsaved work; null when this run keeps none.
+  Autosave* autosave_ = nullptr;
 };
 
 }  // namespace tarveno

@@ -90,6 +90,7 @@ void MainWindow::finishEdit(const Snapshot& before) {
 
 void MainWindow::historyChanged() {
   syncModified(context_.document, context_.history);
+  if (autosave_) autosave_->documentChanged();
   showDocumentState();
   redrawCanvas();
 }

@@ -10,6 +10,7 @@
 
 #include "core/chart/chart.h"
 #include "core/io/app_paths.h"
+#include "core/io/recovery_store.h"
 #include "core/sheet/view_settings.h"
 #include "core/text/cp932.h"
 #include "gui/app/app_context.h"
@@ -64,7 +65,8 @@ int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music) {
   const QString commandLine = resolveCommandLineFile(commandLineFileName(app.arguments()), QDir::currentPath());
   const AppPaths paths =
       resolveAppPaths(localPath(QCoreApplication::applicationDirPath()),
-                      localPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+                      localPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
+                      localPath(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)));
   loadQtTranslations(app);
 
   QtPrompts prompts;
@@ -81,6 +83,9 @@ int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music) {
   History history;
   AppContext context{document, catalogue, viewSettings, prompts, clipboard, history, paths.viewSettingsFile};
   context.AutoDivide = true;
+  // A run that cannot keep copies (no writable data folder) edits all the same.
+  RecoveryStore recovery(paths.recoveryFolder);
+  if (recovery.active()) context.recovery = &recovery;
   context.audio = &audio;
   context.music = &music;
   context.playSettingsFile =
@@ -89,6 +94,7 @@ int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music) {
   MainWindow window(context);
   window.show();
   window.load(commandLine);
+  window.offerRecovery();
   return app.exec();
 }
 
