@@ -7,7 +7,7 @@
 #include "core/edit/history.h"
 #include "core/sheet/view_settings.h"
 #include "core/songs/catalogue.h"
-#include "gui/app/autosave.h"
+#include "gui/app/autosave_timing.h"
 
 namespace tarveno {
 

@@ -5,18 +5,12 @@
 #include <QTimer>
 #include <chrono>
 
+#include "gui/app/autosave_timing.h"
+
 namespace tarveno {
 
 struct Document;
 class RecoveryStore;
-
-// When the recovery copy is written: a pause after the last change, yet never later than the
-// longest wait after the first change not yet copied, and never sooner than that same wait
-// after the previous copy, so steady editing writes a copy every so often, not on every key.
-struct AutosaveTiming {
-  std::chrono::milliseconds pause{2000};
-  std::chrono::milliseconds longestWait{5000};
-};
 
 // Keeps the store's copy of the document in step with it: a modified document is copied a
 // little after it changed; a clean one (saved, opened, new, or undone to the saved state) has
