@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/chart/chart_formats.h"
 #include "core/io/files.h"
 #include "core/text/cp932.h"
 #include "core/text/utf8.h"
@@ -181,6 +182,14 @@ Result<SimfileText> spliceSimfileChart(std::string_view original, size_t index, 
     out.replace(b, e - b, inFileStyle(std::string_view(fresh->bytes).substr(nb, ne - nb), style));
   }
   return SimfileText{std::move(out), std::move(fresh->report)};
+}
+
+bool writesBackInto(const DocumentOrigin& origin, const std::filesystem::path& target) {
+  if (origin.kind != ChartFileKind::Simfile || origin.simfileChart < 0 || isReadOnlyChartName(origin.path)) {
+    return false;
+  }
+  std::error_code error;
+  return std::filesystem::equivalent(origin.path, target, error) && !error;
 }
 
 Result<SimfileReport> WriteSimfileChartInPlace(const std::filesystem::path& path, size_t index, const Chart& chart,

@@ -38,4 +38,8 @@ Result<SimfileText> spliceSimfileChart(std::string_view original, size_t index, 
 Result<SimfileReport> WriteSimfileChartInPlace(const std::filesystem::path& path, size_t index, const Chart& chart,
                                                const Catalogue& catalogue);
 
+// True when a save to `target` goes back into the chart's own place: the chart came from a .sm
+// file (not a .ssc, which is never written) and the target is that same file, by whatever name.
+bool writesBackInto(const DocumentOrigin& origin, const std::filesystem::path& target);
+
 }  // namespace tarveno
