@@ -40,6 +40,8 @@ class History {
 
   // The current state is the one in the file (after a save or an opening).
   void setClean() { clean_ = position(); }
+  // No state is the one in the file: a save that could not keep everything.
+  void setNoneClean() { clean_ = kUnreachable; }
   // Whether the current state is the clean one. False once the clean state can no longer be
   // reached: its redo side was replaced by a new step, or it was dropped off the old end.
   bool isClean() const { return clean_ == position(); }

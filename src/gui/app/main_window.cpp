@@ -135,6 +135,7 @@ void MainWindow::resetChart() {
   vscroll_->setValue(geometry::kScrollMinimum);
   updateEditCommands();
   resetChartData(context_.document.chart);
+  context_.document.origin = {};
   setWindowFilePath(QString());
   context_.history.clear();  // a new chart starts a new history
   layoutEditor();
@@ -149,15 +150,20 @@ void MainWindow::finishOpening(const QString& path) {
   historyChanged();
 }
 
-void MainWindow::documentSaved(const QString& path) {
+void MainWindow::documentSaved(const QString& path, bool keptEverything) {
   setWindowFilePath(path);
-  context_.history.setClean();
+  if (keptEverything) {
+    context_.history.setClean();
+  } else {
+    context_.history.setNoneClean();  // what the file lost is still only in the editor
+  }
   historyChanged();
 }
 
-void MainWindow::openSettingsDialog() {
-  edit([this] {
+void MainWindow::openSettingsDialog(int tab) {
+  edit([this, tab] {
     OptionsDialog dialog(context_, this);
+    dialog.showTab(tab);
     dialog.exec();
     layoutEditor();  // the song or the style may have changed
   });

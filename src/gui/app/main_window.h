@@ -57,9 +57,9 @@ class MainWindow : public QMainWindow,
   QWidget* dialogParent() override { return this; }
   void resetChart() override;
   void finishOpening(const QString& path) override;
-  void openSettingsDialog() override;
+  void openSettingsDialog(int tab = 0) override;
   void closeStatistics() override;
-  void documentSaved(const QString& path) override;
+  void documentSaved(const QString& path, bool keptEverything) override;
 
   // LayoutEditor, RedrawCanvas and UpdateEditCommands, for every command that needs them.
   void layoutEditor();
