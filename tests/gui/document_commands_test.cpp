@@ -174,6 +174,14 @@ TEST_F(DocumentCommandsTest, TheNameDecidesTheKindAndSaveProposesTheDocumentsOwn
               {"", 1}, {q(dir / "x.KRU"), 2}, {q(dir / "y.kru"), 2}, {q(dir / "z.mc"), 1}, {q(dir / "x.KRU"), 2}},
           QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm)|*.sm"),
           QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm *.ssc)|*.sm;*.ssc")));
+
+  // A .ssc is never written: the .sm of its name beside it is proposed.
+  writeAll(dir / "song.ssc", "#NOTEDATA:;\n#STEPSTYPE:dance-single;\n#NOTES:1000\n;\n");
+  commands.openCommandLine(q(dir / "song.ssc"));
+  prompts.answerSave(std::nullopt);
+  commands.save();
+  EXPECT_EQ(std::pair(prompts.fileDialogs.back().initialPath, prompts.fileDialogs.back().initialFilterIndex),
+            std::pair(q(dir / "song.sm"), 3));
 }
 
 TEST_F(DocumentCommandsTest, FailedWritesAndReadsChangeNothingButReaderNoticesLetTheOpeningFinish) {
