@@ -1,6 +1,7 @@
 #include "cli/chart_input.h"
 
 #include "core/chart/chart_files.h"
+#include "core/chart/simfile_splice.h"
 
 namespace tarveno {
 
@@ -46,7 +47,7 @@ std::optional<int16_t> selectedSong(const Request& request, const Catalogue& cat
 }
 
 int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalogue, Diagnostics& diagnostics,
-                std::optional<int> bpm) {
+                std::optional<int> bpm, const DocumentOrigin& origin) {
   // A longer song brings measures the opening did not recompute; keep every beat type and
   // one-note triplet normalised before anything is written.
   recalcAllBeatTypes(chart, catalogue);
@@ -54,6 +55,9 @@ int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalo
   if (auto missing = FormCheck(chart, kind)) {
     diagnostics.error(*missing);
     return kExitBadInput;
+  }
+  if (writesBackInto(origin, output)) {
+    return saveSimfileInPlace(chart, output, static_cast<size_t>(origin.simfileChart), catalogue, diagnostics);
   }
   if (kind == ChartFileKind::Simfile) return saveSimfileReported(chart, output, catalogue, diagnostics, bpm);
   Status saved = saveChartFile(output, kind, chart, catalogue);

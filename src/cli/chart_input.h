@@ -28,13 +28,18 @@ std::optional<int16_t> selectedSong(const Request& request, const Catalogue& cat
 
 // Writes the chart in the kind of the output's name after the check every save makes (the
 // name's kind is checked by the caller before anything is read). A simfile is written with the
-// given tempo, else the song's, and its report. Returns the exit status.
+// given tempo, else the song's, and its report; written to the .sm the chart came from, only
+// the chart's own block is replaced. Returns the exit status.
 int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalogue, Diagnostics& diagnostics,
-                std::optional<int> bpm = std::nullopt);
+                std::optional<int> bpm = std::nullopt, const DocumentOrigin& origin = {});
 
 // Writes a .sm and its report, one line per kind. Returns the exit status.
 int saveSimfileReported(const Chart& chart, const std::string& output, const Catalogue& catalogue,
                         Diagnostics& diagnostics, std::optional<int> bpm);
+
+// Writes chart `index` back into the .sm it came from and the chart's report, one line per kind.
+int saveSimfileInPlace(const Chart& chart, const std::string& output, size_t index, const Catalogue& catalogue,
+                       Diagnostics& diagnostics);
 
 // charts: every chart of a simfile as one line of JSON.
 int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostics);

@@ -54,7 +54,7 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
   if (request.title) chart.KrunTitle = *request.title;
   if (request.style) chart.PlayStyle = static_cast<PlayStyle>(*request.style);
   if (request.difficulty) chart.Difficulty = *request.difficulty;
-  return saveChecked(chart, request.output, catalogue, diagnostics, request.bpm);
+  return saveChecked(chart, request.output, catalogue, diagnostics, request.bpm, document->origin);
 }
 
 }  // namespace

@@ -27,7 +27,9 @@ int runEdit(const Request& request, const Catalogue& catalogue, std::ostream& ou
       return kExitBadInput;
     }
   }
-  if (!request.output.empty()) return saveChecked(document->chart, request.output, catalogue, diagnostics, request.bpm);
+  if (!request.output.empty()) {
+    return saveChecked(document->chart, request.output, catalogue, diagnostics, request.bpm, document->origin);
+  }
   out << chartToJson(document->chart, catalogue) << '\n';
   return kExitOk;
 }

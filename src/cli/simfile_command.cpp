@@ -3,16 +3,14 @@
 #include "cli/chart_input.h"
 #include "cli/json_writer.h"
 #include "core/chart/chart_files.h"
+#include "core/chart/chart_formats.h"
 #include "core/chart/simfile_open.h"
+#include "core/chart/simfile_splice.h"
 #include "core/text/number.h"
 
 namespace tarveno {
 
 namespace {
-
-bool endsWith(const std::string& name, std::string_view tail) {
-  return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 void reportLines(const SimfileReport& report, const std::string& file, Diagnostics& diagnostics) {
   for (const std::string& line : report.lines()) diagnostics.info(file + ": " + line);
@@ -25,11 +23,11 @@ bool checkSimfileOptions(const Request& r, Diagnostics& diagnostics) {
     diagnostics.usage("--chart and --snap apply to a .sm or .ssc input only");
     return false;
   }
-  if (endsWith(r.output, ".ssc")) {
+  if (isReadOnlyChartName(r.output)) {
     diagnostics.usage(r.output + ": .ssc files are only read; write a .sm file");
     return false;
   }
-  if (r.bpm && r.kind != Request::Kind::Ticks && !endsWith(r.output, ".sm")) {
+  if (r.bpm && r.kind != Request::Kind::Ticks && chartFileKindFromName(r.output) != ChartFileKind::Simfile) {
     diagnostics.usage("--bpm applies to a .sm output or to ticks only");
     return false;
   }
@@ -59,12 +57,24 @@ std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t son
     return std::nullopt;
   }
   reportLines(*report, path, diagnostics);
+  document.origin = {path, ChartFileKind::Simfile, static_cast<int>(*index)};
   return document;
 }
 
 int saveSimfileReported(const Chart& chart, const std::string& output, const Catalogue& catalogue,
                         Diagnostics& diagnostics, std::optional<int> bpm) {
   auto report = WriteSimfileFile(output, chart, catalogue, bpm);
+  if (!report) {
+    diagnostics.error(report.error().message);
+    return kExitBadInput;
+  }
+  reportLines(*report, output, diagnostics);
+  return kExitOk;
+}
+
+int saveSimfileInPlace(const Chart& chart, const std::string& output, size_t index, const Catalogue& catalogue,
+                       Diagnostics& diagnostics) {
+  auto report = WriteSimfileChartInPlace(output, index, chart, catalogue);
   if (!report) {
     diagnostics.error(report.error().message);
     return kExitBadInput;

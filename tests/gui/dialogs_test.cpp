@@ -87,7 +87,8 @@ TEST(EditInfoWindowTest, StandsRightOfTheMainWindowWhenItFitsElseLeft) {
 // the parentheses that end it, separated by blanks.
 TEST(FileDialogFilters, QtListsAFileForEveryPatternOfEveryEntry) {
   // Every one of the program's filters.
-  for (const char* filter : {DocumentCommands::kFileFilter, DocumentCommands::kOpenFilter, kSheetImageFilter}) {
+  const std::string save = chartDialogFilter(true), open = chartDialogFilter(false);
+  for (const char* filter : {save.c_str(), open.c_str(), kSheetImageFilter}) {
     const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
     const QStringList entries = qtNameFilters(QString::fromUtf8(filter));
     ASSERT_EQ(entries.size() * 2, parts.size()) << filter;

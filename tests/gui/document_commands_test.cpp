@@ -60,14 +60,14 @@ class DocumentCommandsTest : public ::testing::Test, public AppParts, public Doc
   QWidget* dialogParent() override { return nullptr; }
   void resetChart() override { ++resets, resetChartData(document.chart), document.Modified = false; }
   void finishOpening(const QString&) override { ++finishes, document.Modified = false; }
-  void documentSaved(const QString&) override { document.Modified = false; }
-  void openSettingsDialog() override { ++settings, onSettings ? onSettings() : void(); }
+  void documentSaved(const QString&, bool kept) override { document.Modified = !kept; }
+  void openSettingsDialog(int tab) override { ++settings, settingsTab = tab, onSettings ? onSettings() : void(); }
   void closeStatistics() override { ++statisticsClosed; }
 
   TempDir dir;
   DocumentCommands commands{context, *this};
   std::function<void()> onSettings;
-  int resets = 0, finishes = 0, settings = 0, statisticsClosed = 0;
+  int resets = 0, finishes = 0, settings = 0, settingsTab = -1, statisticsClosed = 0;
   std::filesystem::path kruFile = dir / "disk.kru";
 };
 
@@ -131,40 +131,57 @@ TEST_F(DocumentCommandsTest, AnIncompleteHeaderAsksUntilFixedOrDeclined) {
   prompts.answerMessage(Answer::Yes);
   prompts.answerMessage(Answer::Yes);
   saveAs(dir / "e.mc", 1);
-  EXPECT_EQ(std::tuple(prompts.shown.size(), settings, commands.saveDone, document.Modified),
-            std::tuple(3u, 2, true, false));
+  EXPECT_EQ(std::tuple(prompts.shown.size(), settings, settingsTab, commands.saveDone, document.Modified),
+            std::tuple(3u, 2, 0, true, false));
   EXPECT_EQ(readAll(dir / "e.mc").size(), kCardFileSize);
+
+  document.chart.KrunTitle.clear();  // the properties open on the tab of the missing field
+  onSettings = [&] { document.chart.KrunTitle = "Fixed"; };
+  prompts.answerMessage(Answer::Yes);
+  saveAs(dir / "t.kru", 2);
+  EXPECT_EQ(std::pair(settingsTab, std::filesystem::exists(dir / "t.kru")), std::pair(1, true));
 }
 
-TEST_F(DocumentCommandsTest, TheFilterEntryDecidesTheKindAndBothDialogsStartFromTheLastName) {
+TEST_F(DocumentCommandsTest, TheNameDecidesTheKindAndSaveProposesTheDocumentsOwnName) {
   editSomething();
-  saveAs(dir / "x.kru", 1);  // a card save under a text name
-  saveAs(dir / "y.mc", 2);
-  EXPECT_EQ(std::pair(readAll(dir / "x.kru").size(), readAll(dir / "y.mc").find("Work title") != std::string::npos),
-            std::pair(kCardFileSize, true));
+  saveAs(dir / "x.KRU", 1);  // a KRUN name with the card type selected
+  saveAs(dir / "y", 2);      // a bare name gets the selected type's extension
+  EXPECT_EQ(std::tuple(readAll(dir / "x.KRU").size() < kCardFileSize, std::filesystem::exists(dir / "y.kru")),
+            std::tuple(true, true));
+  // KRUN text has no edit name: each save says so once and the chart stays modified.
+  ASSERT_EQ(prompts.shown.size(), 2u);
+  EXPECT_TRUE(prompts.shown[1].text.contains(QStringLiteral("\n・EDIT名\n"))) << prompts.shown[1].text.toStdString();
+  EXPECT_EQ(std::pair(commands.saveDone, document.Modified), std::pair(true, true));
+  saveAs(dir / "z.mc", 3);  // keeps everything: clean again
+  EXPECT_EQ(std::pair(prompts.shown.size(), document.Modified), std::pair(size_t{2}, false));
 
-  // Each reader leaves the fields its format does not carry; a text chart has no freeze arrows.
+  // Opening goes by the name too: the KRUN file chosen under the card type.
   Chart& c = document.chart;
-  std::tie(c.EditName, c.KrunTitle, c.FreezeData[1][4]) = std::make_tuple("OTHER", "Other title", 8);
-  prompts.answerOpen(Choice{q(dir / "y.mc"), 2});
+  c.KrunTitle = "Changed";
+  prompts.answerOpen(Choice{q(dir / "x.KRU"), 1});
   commands.open();
-  EXPECT_EQ(std::tie(c.EditName, c.KrunTitle, c.FreezeData[1][4]), std::make_tuple("OTHER", "Work title", 0));
-  c.KrunTitle = "Kept";
-  prompts.answerOpen(Choice{q(dir / "x.kru"), 1});
-  commands.open();
-  EXPECT_EQ(std::tie(c.EditName, c.KrunTitle), std::make_tuple("WORKEDIT", "Kept"));
-  prompts.answerOpen(std::nullopt);
-  commands.open();  // cancelled: changes nothing
+  EXPECT_EQ(std::tie(c.EditName, c.KrunTitle), std::make_tuple("WORKEDIT", "Work title"));
+  saveAs(dir / "w.kru", 1);
 
-  std::vector<QString> initials;
-  for (const auto& d : prompts.fileDialogs) initials.push_back(d.initialPath);
-  // Save offers what it writes; Open also the .ssc files it only reads.
+  std::vector<std::pair<QString, int>> proposals;
+  for (const auto& d : prompts.fileDialogs) proposals.emplace_back(d.initialPath, d.initialFilterIndex);
+  // Save offers what it writes, from the document's own name and type; Open also the .ssc
+  // files it only reads, from the name last chosen.
   EXPECT_EQ(
-      std::tuple(initials, prompts.fileDialogs[0].filter, prompts.fileDialogs[2].filter, finishes),
+      std::tuple(proposals, prompts.fileDialogs[0].filter, prompts.fileDialogs[3].filter),
       std::tuple(
-          std::vector<QString>{"", q(dir / "x.kru"), q(dir / "y.mc"), q(dir / "y.mc"), q(dir / "x.kru")},
+          std::vector<std::pair<QString, int>>{
+              {"", 1}, {q(dir / "x.KRU"), 2}, {q(dir / "y.kru"), 2}, {q(dir / "z.mc"), 1}, {q(dir / "x.KRU"), 2}},
           QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm)|*.sm"),
-          QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm *.ssc)|*.sm;*.ssc"), 2));
+          QStringLiteral("memorycard image(*.mc)|*.mc|KRUN Data (*.kru)|*.kru|StepMania (*.sm *.ssc)|*.sm;*.ssc")));
+
+  // A .ssc is never written: the .sm of its name beside it is proposed.
+  writeAll(dir / "song.ssc", "#NOTEDATA:;\n#STEPSTYPE:dance-single;\n#NOTES:1000\n;\n");
+  commands.openCommandLine(q(dir / "song.ssc"));
+  prompts.answerSave(std::nullopt);
+  commands.save();
+  EXPECT_EQ(std::pair(prompts.fileDialogs.back().initialPath, prompts.fileDialogs.back().initialFilterIndex),
+            std::pair(q(dir / "song.sm"), 3));
 }
 
 TEST_F(DocumentCommandsTest, FailedWritesAndReadsChangeNothingButReaderNoticesLetTheOpeningFinish) {
@@ -189,12 +206,12 @@ TEST_F(DocumentCommandsTest, FailedWritesAndReadsChangeNothingButReaderNoticesLe
   EXPECT_EQ(finishes, 1);
 }
 
-TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
+TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheExtensionInAnyCase) {
   commands.dropFiles({});
   commands.dropFiles({q(kruFile), q(dir / "not-there.mc")});
   EXPECT_EQ(std::pair(finishes, prompts.shown.size()), std::pair(1, size_t{0})) << "the second file is never read";
   editSomething();
-  for (const char* name : {"notes.txt", "DISK.MC", "chart.kru.bak"}) {
+  for (const char* name : {"notes.txt", "chart.kru.bak"}) {
     prompts.shown.clear();
     prompts.answerMessage(Answer::No);
     commands.dropFiles({q(dir / name), q(kruFile)});
@@ -202,6 +219,10 @@ TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
     EXPECT_TRUE(stillTheEditedChart()) << name;
   }
   EXPECT_EQ(finishes, 1);
+  std::filesystem::copy_file(kruFile, dir / "LOUD.KRU");
+  prompts.answerMessage(Answer::No);
+  commands.dropFiles({q(dir / "LOUD.KRU")});
+  EXPECT_EQ(std::pair(document.chart.KrunTitle, finishes), std::pair(std::string("From file"), 2));
 
   // The command line opens without asking, and finishes the opening even when it cannot read.
   prompts.shown.clear();
@@ -209,15 +230,15 @@ TEST_F(DocumentCommandsTest, DropAndTheCommandLineGoByTheCaseSensitiveEnding) {
   expectFileError(0, dir / "absent.kru");
   commands.openCommandLine(QStringLiteral("\"") + q(kruFile) + QStringLiteral("\""));  // quotes hide the ending
   expectMessage(1, "Error", "対応していない形式です", Buttons::Ok, Icon::None);
-  EXPECT_EQ(finishes, 3);
+  EXPECT_EQ(finishes, 4);
   commands.openCommandLine(q(kruFile));
-  EXPECT_EQ(std::pair(document.chart.KrunTitle, finishes), std::pair(std::string("From file"), 4));
+  EXPECT_EQ(std::pair(document.chart.KrunTitle, finishes), std::pair(std::string("From file"), 5));
 }
 
 // A name typed without an extension is saved under the chosen type's extension, so it can be
 // opened again by its name.
 TEST(FileDialogs, ABareNameGetsTheExtensionOfTheChosenType) {
-  const QString charts = QString::fromUtf8(DocumentCommands::kFileFilter);
+  const QString charts = QString::fromStdString(chartDialogFilter(true));
   EXPECT_EQ(std::tuple(defaultSuffixOf(charts, 1), defaultSuffixOf(charts, 2), defaultSuffixOf(charts, 3),
                        defaultSuffixOf(QString::fromUtf8(kSheetImageFilter), 2)),
             std::tuple(QStringLiteral("mc"), QStringLiteral("kru"), QStringLiteral("sm"), QStringLiteral("jpg")));

@@ -66,6 +66,19 @@ TEST(SimfileDocument, DropChoosesAChartAsksBeforeSnappingAndSavesSm) {
   h.action("M_Save")->trigger();
   EXPECT_TRUE(readAll(dir / "out.sm").starts_with("#TITLE:Short Song;")) << readAll(dir / "out.sm");
   EXPECT_EQ(std::tuple(h.document.Modified, h.prompts.shown.size(), h.prompts.unexpected), std::tuple(false, 3u, 0));
+
+  // Saved onto the file it came from, only the chart's own block changes.
+  h.prompts.answerMessage(Answer::Yes);
+  withModal(drop, pickDouble);
+  h.document.chart.EditName = "REWORK";
+  const std::string before = readAll(dir / "two.sm");
+  h.prompts.answerSave(Prompts::FileChoice{QString::fromStdString((dir / "two.sm").string()), 3});
+  h.action("M_Save")->trigger();
+  const std::string after = readAll(dir / "two.sm");
+  const size_t block = before.find("#NOTES:dance-double");
+  EXPECT_EQ(after.substr(0, block), before.substr(0, block)) << "header and the other charts";
+  EXPECT_NE(after, before);
+  EXPECT_EQ(h.prompts.fileDialogs.back().initialPath, QString::fromStdString((dir / "two.sm").string()));
 }
 
 }  // namespace

@@ -40,15 +40,15 @@ class History {
 
   // The current state is the one in the file (after a save or an opening).
   void setClean() { clean_ = position(); }
+  // No state is the one in a file: a save that could not keep everything, or a chart brought
+  // back after a crash. The document stays modified until a save keeps it whole.
+  void setNoneClean() { clean_ = kUnreachable; }
   // Whether the current state is the clean one. False once the clean state can no longer be
   // reached: its redo side was replaced by a new step, or it was dropped off the old end.
   bool isClean() const { return clean_ == position(); }
 
   // Forgets every step; the current state becomes the clean one (a new or opened chart).
   void clear();
-  // No state is the one in a file any more (a chart brought back after a crash): the
-  // document stays modified until it is saved.
-  void forgetClean() { clean_ = kUnreachable; }
 
  private:
   // Steps taken since the history began, counting undos back: a state's place in time.

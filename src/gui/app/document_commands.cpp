@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/chart/simfile_splice.h"
 #include "core/io/files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/prompts.h"
@@ -15,11 +16,16 @@ std::filesystem::path toPath(const QString& path) {
   return std::filesystem::path(path.toStdString());
 }
 
-// The filter entry, not the typed name, decides the kind: 1 memory card, 2 KRUN text,
-// 3 StepMania simfile.
-ChartFileKind kindFromFilter(int filterIndex) {
-  if (filterIndex == 3) return ChartFileKind::Simfile;
-  return filterIndex == 2 ? ChartFileKind::Krun : ChartFileKind::Card;
+// The name's extension decides the kind; the dialog's type only for a name without one.
+const ChartFormat& formatToOpen(const Prompts::FileChoice& choice) {
+  const ChartFormat* own = chartFormatOfName(choice.path.toStdString());
+  return own ? *own : chartFormatOfFilter(choice.filterIndex);
+}
+
+// The properties tab that holds the field a kind needs: the KRUN tab for the KRUN title, the
+// memory-card tab for the edit name.
+int settingsTabFor(ChartFileKind kind) {
+  return kind == ChartFileKind::Krun ? 1 : 0;
 }
 
 }  // namespace
@@ -34,9 +40,10 @@ void DocumentCommands::showFileError(const std::string& message, const QString& 
   context_.prompts.error(host_.dialogParent(), text);
 }
 
-bool DocumentCommands::openChartPath(const QString& path, ChartFileKind kind) {
-  if (kind == ChartFileKind::Simfile) return openSimfileDocument(context_, host_, path);
-  auto opened = openChartFile(toPath(path), kind, context_.document, context_.catalogue);
+bool DocumentCommands::openChartPath(const QString& path, const ChartFormat& format) {
+  // A simfile lets the user pick its chart and agree to snapping; the others open as they are.
+  if (format.kind == ChartFileKind::Simfile) return openSimfileDocument(context_, host_, path);
+  auto opened = format.read(toPath(path), context_.document, context_.catalogue);
   if (!opened) {
     showFileError(opened.error().message, path);
     return false;
@@ -65,73 +72,118 @@ bool DocumentCommands::confirmDiscard() {
 void DocumentCommands::newChart() {
   if (!confirmDiscard()) return;
   host_.resetChart();
-  host_.openSettingsDialog();
+  host_.openSettingsDialog(0);
 }
 
 void DocumentCommands::open() {
   if (!confirmDiscard()) return;
-  auto choice = context_.prompts.openFile(host_.dialogParent(),
-                                          {QString::fromUtf8(kOpenFilter), lastPath_, lastFilterIndex_, QString()});
+  auto choice = context_.prompts.openFile(
+      host_.dialogParent(), {QString::fromStdString(chartDialogFilter(false)), lastPath_, lastFilterIndex_, QString()});
   if (!choice) return;
   lastPath_ = choice->path;
   lastFilterIndex_ = choice->filterIndex;
-  openChartPath(choice->path, kindFromFilter(choice->filterIndex));
+  openChartPath(choice->path, formatToOpen(*choice));
 }
 
-void DocumentCommands::save() {
-  saveDone = false;
-  auto choice = context_.prompts.saveFile(host_.dialogParent(),
-                                          {QString::fromUtf8(kFileFilter), lastPath_, lastFilterIndex_, QString()});
-  if (!choice) return;
-  lastPath_ = choice->path;
-  lastFilterIndex_ = choice->filterIndex;
-  const ChartFileKind kind = kindFromFilter(choice->filterIndex);
+QString DocumentCommands::proposedSavePath() const {
+  const DocumentOrigin& origin = context_.document.origin;
+  if (origin.path.empty()) return {};
+  if (!isReadOnlyChartName(origin.path)) return QString::fromStdString(origin.path);
+  // A .ssc is never written: the .sm of the same name beside it is proposed instead.
+  std::filesystem::path beside = toPath(QString::fromStdString(origin.path));
+  beside.replace_extension(".sm");
+  return QString::fromStdString(beside.string());
+}
+
+int DocumentCommands::proposedSaveFilter() const {
+  const auto& kind = context_.document.origin.kind;
+  return kind ? filterIndexOf(*kind) : lastFilterIndex_;
+}
+
+bool DocumentCommands::formAccepted(ChartFileKind kind) {
   while (auto missing = FormCheck(context_.document.chart, kind)) {
     const QString prompt =
         QStringLiteral("・") + QString::fromStdString(*missing) + QStringLiteral("\r\r今すぐ修正しますか？");
     const Prompts::Answer answer =
         context_.prompts.message(host_.dialogParent(), QStringLiteral("設定に不備があります"), prompt,
                                  Prompts::Buttons::YesNo, Prompts::Icon::None);
-    if (answer != Prompts::Answer::Yes) return;
-    host_.openSettingsDialog();
+    if (answer != Prompts::Answer::Yes) return false;
+    host_.openSettingsDialog(settingsTabFor(kind));
   }
+  return true;
+}
 
-  Status written = kind == ChartFileKind::Simfile
-                       ? saveSimfileDocument(context_, host_.dialogParent(), choice->path)
-                       : saveChartFile(toPath(choice->path), kind, context_.document.chart, context_.catalogue);
-  if (!written) {
-    // Nothing was saved: the old file is still whole and the chart still counts as changed.
-    showFileError(written.error().message, choice->path);
+Status DocumentCommands::writeDocument(const QString& path, const ChartFormat& format) {
+  Document& document = context_.document;
+  if (writesBackInto(document.origin, toPath(path))) {
+    return saveSimfileChartBack(context_, host_.dialogParent(), path,
+                                static_cast<size_t>(document.origin.simfileChart));
+  }
+  if (format.kind == ChartFileKind::Simfile) return saveSimfileDocument(context_, host_.dialogParent(), path);
+  return format.write(toPath(path), document.chart, context_.catalogue);
+}
+
+void DocumentCommands::save() {
+  saveDone = false;
+  auto choice = context_.prompts.saveFile(host_.dialogParent(), {QString::fromStdString(chartDialogFilter(true)),
+                                                                 proposedSavePath(), proposedSaveFilter(), QString()});
+  if (!choice) return;
+  const SaveTarget target = saveTargetFor(choice->path.toStdString(), chartFormatOfFilter(choice->filterIndex));
+  const QString path = QString::fromStdString(target.path);
+  lastPath_ = path;
+  lastFilterIndex_ = filterIndexOf(target.format->kind);
+  if (isReadOnlyChartName(target.path)) {
+    showFileError(".ssc ファイルには保存できません。.sm の名前で保存してください。", path);
     return;
   }
+  if (!formAccepted(target.format->kind)) return;
+  const bool inPlace = writesBackInto(context_.document.origin, toPath(path));
+  Status written = writeDocument(path, *target.format);
+  if (!written) {
+    // Nothing was saved: the old file is still whole and the chart still counts as changed.
+    showFileError(written.error().message, path);
+    return;
+  }
+  const auto unkept = unkeptBy(context_.document.chart, *target.format);
+  // A simfile's own report has already named what it could not keep, in its one box.
+  if (!unkept.empty() && target.format->kind != ChartFileKind::Simfile) {
+    context_.prompts.message(
+        host_.dialogParent(), QStringLiteral("保存"),
+        QStringLiteral("保存しましたが、次の内容はこのファイルの形式に入らないため保存されていません。\n\n") +
+            QString::fromStdString(unkeptText(unkept)),
+        Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+  }
+  const int chartInFile =
+      inPlace ? context_.document.origin.simfileChart : (target.format->kind == ChartFileKind::Simfile ? 0 : -1);
+  context_.document.origin = {target.path, target.format->kind, chartInFile};
   saveDone = true;
-  host_.documentSaved(choice->path);
+  host_.documentSaved(path, unkept.empty());
 }
 
 void DocumentCommands::rememberPath(const QString& path, std::optional<ChartFileKind> kind) {
   lastPath_ = path;
-  if (kind) lastFilterIndex_ = *kind == ChartFileKind::Simfile ? 3 : (*kind == ChartFileKind::Krun ? 2 : 1);
+  if (kind) lastFilterIndex_ = filterIndexOf(*kind);
 }
 
 void DocumentCommands::dropFiles(const QStringList& paths) {
   if (paths.isEmpty()) return;
   if (!confirmDiscard()) return;
   const QString& first = paths.front();
-  auto kind = chartFileKindFromName(first.toStdString());
-  if (!kind) {
+  const ChartFormat* format = chartFormatOfName(first.toStdString());
+  if (!format) {
     context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), QString::fromUtf8(kUnsupportedFormatText),
                              Prompts::Buttons::Ok, Prompts::Icon::None);
     return;
   }
-  openChartPath(first, *kind);
+  openChartPath(first, *format);
 }
 
 void DocumentCommands::openCommandLine(const QString& path) {
-  auto kind = chartFileKindFromName(path.toStdString());
-  if (!kind) {
+  const ChartFormat* format = chartFormatOfName(path.toStdString());
+  if (!format) {
     context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), QString::fromUtf8(kUnsupportedFormatText),
                              Prompts::Buttons::Ok, Prompts::Icon::None);
-  } else if (openChartPath(path, *kind)) {
+  } else if (openChartPath(path, *format)) {
     return;
   }
   host_.finishOpening(QString());

@@ -136,8 +136,8 @@ void MainWindow::resetChart() {
   vscroll_->setValue(geometry::kScrollMinimum);
   updateEditCommands();
   resetChartData(context_.document.chart);
+  context_.document.origin = {};
   setWindowFilePath(QString());
-  noteOrigin(QString());
   context_.history.clear();  // a new chart starts a new history
   layoutEditor();
   historyChanged();
@@ -145,23 +145,26 @@ void MainWindow::resetChart() {
 
 void MainWindow::finishOpening(const QString& path) {
   if (!path.isEmpty()) setWindowFilePath(path);
-  if (!path.isEmpty()) noteOrigin(path);
   context_.history.clear();  // no way back into the chart that was replaced
   // The reader's caller has already recomputed every beat type of the song.
   layoutEditor();
   historyChanged();
 }
 
-void MainWindow::documentSaved(const QString& path) {
+void MainWindow::documentSaved(const QString& path, bool keptEverything) {
   setWindowFilePath(path);
-  noteOrigin(path);
-  context_.history.setClean();
+  if (keptEverything) {
+    context_.history.setClean();
+  } else {
+    context_.history.setNoneClean();  // what the file lost is still only in the editor
+  }
   historyChanged();
 }
 
-void MainWindow::openSettingsDialog() {
-  edit([this] {
+void MainWindow::openSettingsDialog(int tab) {
+  edit([this, tab] {
     OptionsDialog dialog(context_, this);
+    dialog.showTab(tab);
     dialog.exec();
     layoutEditor();  // the song or the style may have changed
   });

@@ -61,9 +61,9 @@ class MainWindow : public QMainWindow,
   QWidget* dialogParent() override { return this; }
   void resetChart() override;
   void finishOpening(const QString& path) override;
-  void openSettingsDialog() override;
+  void openSettingsDialog(int tab = 0) override;
   void closeStatistics() override;
-  void documentSaved(const QString& path) override;
+  void documentSaved(const QString& path, bool keptEverything) override;
 
   // LayoutEditor, RedrawCanvas and UpdateEditCommands, for every command that needs them.
   void layoutEditor();
@@ -131,8 +131,6 @@ class MainWindow : public QMainWindow,
   // The title ("name.mc[*] - TARVENO", or "TARVENO" for a new chart), its modified mark, and
   // the undo and redo commands' states.
   void showDocumentState();
-  // The document's file after an opening, a save or a new chart (empty).
-  void noteOrigin(const QString& path);
   void restoreRecovered(Document recovered);
   void transformSelection(Transform transform);
   void editMeasures(bool insert);

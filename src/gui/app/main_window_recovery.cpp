@@ -60,18 +60,10 @@ void MainWindow::restoreRecovered(Document recovered) {
   setWindowFilePath(path);
   commands_.rememberPath(path, context_.document.origin.kind);
   context_.history.clear();
-  context_.history.forgetClean();  // what came back is in no file
+  context_.history.setNoneClean();  // what came back is in no file
   updateEditCommands();
   layoutEditor();
   historyChanged();
-}
-
-void MainWindow::noteOrigin(const QString& path) {
-  DocumentOrigin& origin = context_.document.origin;
-  const std::string name = path.toStdString();
-  // The simfile reader has already told which of the file's charts this is.
-  if (origin.path == name) return;
-  origin = DocumentOrigin{name, name.empty() ? std::nullopt : chartFileKindFromName(name), -1};
 }
 
 }  // namespace tarveno

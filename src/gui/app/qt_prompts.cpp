@@ -95,8 +95,8 @@ std::optional<Prompts::FileChoice> runFileDialog(QWidget* parent, const Prompts:
     dialog.selectNameFilter(filters[request.initialFilterIndex - 1]);
   }
   if (save) {
-    // The type decides the format; a bare name must end like that type, or it could not be
-    // opened again by its name.
+    // The name's extension decides the format; a bare name gets the selected type's, so that
+    // it is written in that type and opens again by its name.
     auto follow = [&dialog, &request, filters](const QString& selected) {
       dialog.setDefaultSuffix(defaultSuffixOf(request.filter, static_cast<int>(filters.indexOf(selected)) + 1));
     };

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/chart/simfile_open.h"
+#include "core/chart/simfile_splice.h"
 #include "core/io/files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/document_commands.h"
@@ -72,6 +73,7 @@ bool openSimfileDocument(AppContext& context, DocumentHost& host, const QString&
   if (!agreeToSnap(context, parent, *trial)) return false;
   auto report = openSimfileChart(*song, *index, songChoice, true, context.document, context.catalogue);
   if (!report) return fail(report.error());
+  context.document.origin = {toPath(path).string(), ChartFileKind::Simfile, static_cast<int>(*index)};
   host.finishOpening(path);
   showReport(context.prompts, parent, "StepMania のファイルを読み込みました。\n\n", *report);
   return true;
@@ -81,6 +83,13 @@ Status saveSimfileDocument(AppContext& context, QWidget* parent, const QString& 
   auto report = WriteSimfileFile(toPath(path), context.document.chart, context.catalogue, std::nullopt);
   if (!report) return report.error();
   showReport(context.prompts, parent, "StepMania のファイル（.sm）に書き出しました。\n\n", *report);
+  return {};
+}
+
+Status saveSimfileChartBack(AppContext& context, QWidget* parent, const QString& path, size_t index) {
+  auto report = WriteSimfileChartInPlace(toPath(path), index, context.document.chart, context.catalogue);
+  if (!report) return report.error();
+  showReport(context.prompts, parent, "StepMania のファイル（.sm）の譜面を書き換えました。\n\n", *report);
   return {};
 }
 

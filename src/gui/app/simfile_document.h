@@ -20,4 +20,8 @@ bool openSimfileDocument(AppContext& context, DocumentHost& host, const QString&
 // Writes the chart as a .sm file and shows the report when it changed anything.
 Status saveSimfileDocument(AppContext& context, QWidget* parent, const QString& path);
 
+// Writes the chart back into chart `index` of the .sm it came from, keeping the rest of the
+// file, and shows the report as saveSimfileDocument does.
+Status saveSimfileChartBack(AppContext& context, QWidget* parent, const QString& path, size_t index);
+
 }  // namespace tarveno

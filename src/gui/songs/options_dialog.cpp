@@ -206,6 +206,10 @@ void OptionsDialog::loadSettings() {
   tbsOptions_->setCurrentIndex(0);
 }
 
+void OptionsDialog::showTab(int tab) {
+  tbsOptions_->setCurrentIndex(tab);
+}
+
 void OptionsDialog::filterSongs() {
   const QVariant data = cmbTitle_->currentData();
   const int previous = data.isValid() ? data.toInt() : 0;

@@ -31,6 +31,8 @@ class OptionsDialog : public QDialog {
   // Stores the input into the chart; false (nothing stored) after showing why it was refused.
   bool applySettings();
   void autoTitle();
+  // Shows the tab of the given index (0 "mc", 1 "KRUN"), e.g. the one of a field a save needs.
+  void showTab(int tab);
 
  protected:
   void showEvent(QShowEvent* event) override;
