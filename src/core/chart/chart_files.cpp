@@ -25,7 +25,7 @@ Result<std::vector<Notice>> openSimfileDefault(const std::filesystem::path& path
   if (!song) return song.error();
   auto index = pickSimfileChart(*song, std::nullopt);
   if (!index) return Error{index.error().code, index.error().message + "\n" + displayName(path)};
-  auto report = openSimfileChart(*song, *index, {std::nullopt, document.chart.SongIndex}, false, document, catalogue);
+  auto report = openSimfileChart(*song, *index, {}, false, document, catalogue);
   if (!report) return Error{report.error().code, report.error().message + "\n" + displayName(path)};
   std::vector<Notice> notices;
   if (auto text = simfileReportText(*report)) notices.push_back(Notice{NoticeKind::Warning, "StepMania", *text});

@@ -46,12 +46,6 @@ double Schedule::beatAt(double seconds) const {
   return startBeat + seconds / secondsPerBeat(tempo);
 }
 
-PlayTempo songTempo(const Catalogue& catalogue, int songIndex) {
-  const SongRecord* song = catalogue.song(songIndex);
-  if (song == nullptr || song->Bpm <= 0) return {};
-  return {static_cast<double>(song->Bpm), false};
-}
-
 Schedule buildSchedule(const Chart& chart, const Catalogue& catalogue, const MeterSegs& meterSegs, double tempo,
                        int startBeat) {
   Schedule schedule;
