@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QListWidget>
 #include <QMimeData>
@@ -40,8 +41,10 @@ TEST(SimfileDocument, DropChoosesAChartAsksBeforeSnappingAndSavesSm) {
     QDropEvent event(QPointF(50, 80), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&h.window(), &event);
   };
+  // The song list starts on the song the title matches.
   const auto pickDouble = [](QDialog& d) {
     child<QListWidget>(d, QStringLiteral("lstCharts"))->setCurrentRow(1);
+    EXPECT_EQ(child<QComboBox>(d, QStringLiteral("cmbTitle"))->currentData().toInt(), 3);
     click(d, "cmdOK");
   };
 
