@@ -213,6 +213,17 @@ void noteFileTiming(const SimfileSong& song, const PlayTempo& tempo, SimfileRepo
   if (song.offset != 0) report.note("ファイルの #OFFSET は " + numberText(song.offset) + " 秒です", true);
 }
 
+// Charts of the file that cannot be read at all, so that the user knows they exist.
+void noteUnreadable(const SimfileSong& song, SimfileReport& report) {
+  for (size_t i = 0; i < song.charts.size(); ++i) {
+    const SimfileChart& c = song.charts[i];
+    if (c.unreadable.empty()) continue;
+    report.note(
+        "譜面 " + std::to_string(i + 1) + " は読めません（" + std::to_string(c.line) + " 行目: " + c.unreadable + "）",
+        true);
+  }
+}
+
 void noteTiming(const SimfileChart& source, SimfileReport& report) {
   std::vector<double> beats = source.timingAt;
   std::sort(beats.begin(), beats.end());
@@ -238,6 +249,7 @@ Result<SimfileReport> importSimfileChart(const SimfileSong& song, size_t index, 
   report.note(songLine(song, use, record),
               use.why != SimfileSongUse::Why::Given && use.why != SimfileSongUse::Why::Title);
   noteFileTiming(song, songTempo(catalogue, use.index), report);
+  noteUnreadable(song, report);
   const int columns = *source.style() == PlayStyle::Single ? 4 : 8;
   auto notes = parseNoteData(source.notes, columns, report);
   if (!notes) return notes.error();
