@@ -8,6 +8,7 @@
 #include "core/chart/simfile.h"
 #include "core/chart/simfile_msd.h"
 #include "core/chart/simfile_notes.h"
+#include "core/chart/slot_time.h"
 #include "core/text/number.h"
 
 namespace tarveno {
@@ -35,9 +36,8 @@ SimfileTime snapped(const SimfileTime& t, Grid grid) {
 
 // The slot of a note in its measure once its beat's grid is known.
 int slotOf(const SimfileTime& t, Grid grid) {
-  const int64_t f = withinBeat(t);
-  if (grid == Grid::Sixteenth) return 4 * t.beat() + static_cast<int>(4 * f / t.rows);
-  return 4 * t.beat() + 1 + static_cast<int>(3 * f / t.rows);
+  const auto twelfth = static_cast<int>(kTwelfthsPerBeat * withinBeat(t) / t.rows);
+  return 4 * t.beat() + slotAtTwelfth(grid == Grid::Triplet, twelfth).value_or(0);
 }
 
 // The note value of a position: 4 for a quarter, 12 for a triplet eighth, 32 for a 32nd.

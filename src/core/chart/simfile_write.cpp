@@ -4,6 +4,7 @@
 
 #include "core/chart/simfile.h"
 #include "core/chart/simfile_msd.h"
+#include "core/chart/slot_time.h"
 #include "core/io/files.h"
 
 namespace tarveno {
@@ -48,8 +49,8 @@ struct Writer {
 
   // The arrows standing at a global slot index; a triplet marker holds none.
   uint8_t notesAt(int g) const {
-    const uint8_t b = chart.stepAt(g % 16, g / 16);
-    return (g % 4 == 0 && b == kTripletMark) ? 0 : b;
+    const bool marker = g % 4 == 0 && isTripletBeat(chart, (g % 16) / 4, g / 16);
+    return marker ? 0 : chart.stepAt(g % 16, g / 16);
   }
   bool freezeAt(int g, int column) const { return (chart.freezeAt(g % 16, g / 16) >> column) & 1; }
 
@@ -57,10 +58,10 @@ struct Writer {
     for (int m = 0; m < kStepMeasures; ++m) {
       if (chart.StepData[static_cast<size_t>(m)] == MeasureBytes{}) continue;  // most of the table
       for (int b = 0; b < 4; ++b) {
-        const bool triplet = chart.stepAt(4 * b, m) == kTripletMark;
-        for (int k = triplet ? 1 : 0; k < 4; ++k) {
-          const int unit = kUnitsPerMeasure * m + 12 * b + (triplet ? 4 * (k - 1) : 3 * k);
-          addNotes(unit, 16 * m + 4 * b + k);
+        const bool triplet = isTripletBeat(chart, b, m);
+        for (int k = 0; k < 4; ++k) {
+          if (const auto twelfth = twelfthOfSlot(triplet, k))
+            addNotes(kUnitsPerMeasure * m + kTwelfthsPerBeat * b + *twelfth, 16 * m + 4 * b + k);
         }
       }
     }

@@ -43,9 +43,10 @@ SimfileChartDialog::SimfileChartDialog(const SimfileSong& song, std::vector<size
   setWindowTitle(QStringLiteral("譜面の選択"));
   setModal(true);
 
-  auto* label = new QLabel(QStringLiteral("このファイルには譜面が %1 つあります。読み込む譜面を選んでください。")
-                               .arg(static_cast<int>(charts_.size())),
-                           this);
+  auto* label =
+      new QLabel(QStringLiteral("このファイルには譜面が %1 つあります。読み込む譜面と、譜面を置く曲を選んでください。")
+                     .arg(static_cast<int>(charts_.size())),
+                 this);
   lstCharts_ = new QListWidget(this);
   lstCharts_->setObjectName(QStringLiteral("lstCharts"));
   for (size_t index : charts_) lstCharts_->addItem(chartLine(song.charts.at(index)));
