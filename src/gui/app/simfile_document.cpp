@@ -98,8 +98,11 @@ bool openSimfileDocument(AppContext& context, DocumentHost& host, const QString&
   if (!song) return fail(song.error());
   const auto choice = chooseChart(context, parent, *song, path);
   if (!choice) return false;
+  // The default song left as it was is not the user's choice: the report then says why it was taken.
+  const bool kept = chooseSimfileSong(*song, choice->chart, {}, context.catalogue).index == choice->song;
+  const SimfileSongChoice songChoice{kept ? std::nullopt : std::optional(choice->song)};
   Document opened = context.document;
-  auto report = openSimfileChart(*song, choice->chart, {choice->song}, true, opened, context.catalogue);
+  auto report = openSimfileChart(*song, choice->chart, songChoice, true, opened, context.catalogue);
   if (!report) return fail(report.error());
   if (!agreeToSnap(context, parent, *report)) return false;
   adoptMusic(context, *song, path, choice->song, *report);
