@@ -55,14 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < song->charts.size() && i < 4; ++i) {
     tarveno::Chart chart;
     const int16_t index = songFor(song->charts[i]);
-    if (!tarveno::importSimfileChart(*song, i, {std::nullopt, index}, true, catalogue, chart)) continue;
+    if (!tarveno::importSimfileChart(*song, i, {index}, catalogue, chart)) continue;
     const auto written = tarveno::WriteSimfile(chart, catalogue, std::nullopt);
     if (!written) __builtin_trap();
     const auto again = tarveno::readSimfile(written->bytes);
     if (!again) __builtin_trap();
     tarveno::Chart back;
-    const tarveno::SimfileSongChoice same{chart.SongIndex, chart.SongIndex};
-    if (!tarveno::importSimfileChart(*again, 0, same, false, catalogue, back)) __builtin_trap();
+    const auto read = tarveno::importSimfileChart(*again, 0, {chart.SongIndex}, catalogue, back);
+    if (!read || read->needsSnapping()) __builtin_trap();
     if (writerLostNothing(written->report) && !(back == chart)) __builtin_trap();
   }
   return 0;

@@ -49,11 +49,14 @@ std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t son
   Document document;
   resetChartData(document.chart);
   document.chart.SongIndex = songIndex;
-  const SimfileSongChoice choice{request.songCode ? std::optional(songIndex) : std::nullopt, songIndex};
-  auto report = openSimfileChart(*song, *index, choice, request.snap, document, catalogue);
+  const SimfileSongChoice choice{request.songCode ? std::optional(songIndex) : std::nullopt};
+  auto report = openSimfileChart(*song, *index, choice, true, document, catalogue);
   if (!report) {
-    const bool needsSnap = report.error().code == ErrorCode::OutOfRange;
-    diagnostics.error(path + ": " + report.error().message + (needsSnap ? "（--snap で動かせます）" : ""));
+    diagnostics.error(path + ": " + report.error().message);
+    return std::nullopt;
+  }
+  if (report->needsSnapping() && !request.snap) {
+    diagnostics.error(path + ": " + report->snapRefusal() + "（--snap で動かせます）");
     return std::nullopt;
   }
   reportLines(*report, path, diagnostics);
@@ -99,8 +102,11 @@ int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostic
     const SimfileChart& chart = song->charts[i];
     json.beginObject().key("index").value(static_cast<int64_t>(i + 1));
     json.key("stepsType").value(chart.stepsType).key("difficulty").value(chart.difficulty);
-    json.key("meter").value(leadingNumber(chart.meter)).key("description").value(chart.description);
-    json.key("supported").flag(chart.supported()).endObject();
+    json.key("meter").value(int64_t{simfileMeter(chart.meter).level}).key("description").value(chart.description);
+    json.key("supported").flag(chart.supported());
+    if (!chart.unreadable.empty())
+      json.key("unreadable").value(std::to_string(chart.line) + " 行目: " + chart.unreadable);
+    json.endObject();
   }
   json.endArray();
   out << json.text() << '\n';

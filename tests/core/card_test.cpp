@@ -71,6 +71,16 @@ TEST(CardWrite, RefusesWhatItCannotStoreAndNeverSplitsACharacter) {
   std::tie(chart.SongIndex, chart.PlayStyle) = std::tuple(0, static_cast<PlayStyle>(3));
   EXPECT_FALSE(WriteCardSave(chart, catalogue).ok());
 
+  // Four arrows on the beat of a single chart would be stored as a triplet marker: refused,
+  // naming the beat. Off the beat the same byte is four arrows, and is written.
+  chart.PlayStyle = PlayStyle::Single;
+  chart.StepData[2][5] = 15;
+  EXPECT_TRUE(WriteCardSave(chart, catalogue).ok());
+  chart.StepData[2][4] = 15;
+  const auto refused = WriteCardSave(chart, catalogue);
+  ASSERT_FALSE(refused.ok());
+  EXPECT_NE(refused.error().message.find("小節 2 の 2 拍目"), std::string::npos) << refused.error().message;
+
   // The name field is cut to 8 bytes and never ends in half a double-byte character.
   EXPECT_EQ(cardEditNameBytes("ABCDEFGHIJ"), "ABCDEFGH");
   EXPECT_EQ(cardEditNameBytes("ABCDEFGあ"), "ABCDEFG ");

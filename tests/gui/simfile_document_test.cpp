@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QListWidget>
 #include <QMimeData>
+#include <QSettings>
 #include <QUrl>
 
 #include "gui/gui_test_helpers.h"
+#include "gui/play/play_settings.h"
 #include "support/test_paths.h"
 
 namespace tarveno::testing {
@@ -40,8 +43,10 @@ TEST(SimfileDocument, DropChoosesAChartAsksBeforeSnappingAndSavesSm) {
     QDropEvent event(QPointF(50, 80), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&h.window(), &event);
   };
+  // The song list starts on the song the title matches.
   const auto pickDouble = [](QDialog& d) {
     child<QListWidget>(d, QStringLiteral("lstCharts"))->setCurrentRow(1);
+    EXPECT_EQ(child<QComboBox>(d, QStringLiteral("cmbTitle"))->currentData().toInt(), 3);
     click(d, "cmdOK");
   };
 
@@ -79,6 +84,40 @@ TEST(SimfileDocument, DropChoosesAChartAsksBeforeSnappingAndSavesSm) {
   EXPECT_EQ(after.substr(0, block), before.substr(0, block)) << "header and the other charts";
   EXPECT_NE(after, before);
   EXPECT_EQ(h.prompts.fileDialogs.back().initialPath, QString::fromStdString((dir / "two.sm").string()));
+}
+
+// The file's #MUSIC, lying beside it, becomes the music of a song that has none yet, at the
+// file's offset, and the report says so; music the user chose is never replaced.
+TEST(SimfileDocument, MusicBesideTheFileIsChosenForASongWithoutMusic) {
+  MainWindowHarness h;
+  TempDir dir;
+  h.context.playSettingsFile = dir / "play.ini";
+  h.start();
+  writeAll(dir / "tune.wav", "RIFF");
+  writeAll(dir / "one.sm",
+           "#TITLE:Short Song;\n#MUSIC:tune.wav;\n#OFFSET:-0.25;\n#NOTES:dance-single::Easy:2::0000\n;\n");
+  const auto open = [&] {
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString((dir / "one.sm").string()))});
+    QDragEnterEvent enter(QPoint(50, 80), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&h.window(), &enter);
+    QDropEvent event(QPointF(50, 80), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&h.window(), &event);
+  };
+  const auto stored = [&] {
+    QSettings store(QString::fromStdString(h.context.playSettingsFile.string()), QSettings::IniFormat);
+    const PlaySettings values = loadPlaySettings(store, 4);
+    return std::pair(values.musicFile.toStdString(), values.musicOffsetMs);
+  };
+  withModal(open, [](QDialog& d) { click(d, "cmdOK"); });
+  EXPECT_EQ(stored(), std::pair((dir / "tune.wav").string(), 250));
+  ASSERT_FALSE(h.prompts.shown.empty());
+  EXPECT_TRUE(h.prompts.shown.back().text.contains(QStringLiteral("tune.wav")))
+      << h.prompts.shown.back().text.toStdString();
+
+  writeAll(dir / "one.sm", "#TITLE:Short Song;\n#MUSIC:tune.wav;\n#OFFSET:-1;\n#NOTES:dance-single::Easy:2::0000\n;\n");
+  withModal(open, [](QDialog& d) { click(d, "cmdOK"); });
+  EXPECT_EQ(stored(), std::pair((dir / "tune.wav").string(), 250)) << "the music chosen stays";
 }
 
 }  // namespace

@@ -108,6 +108,22 @@ MeasureBytes toCardRow(const MeasureBytes& row, PlayStyle style) {
   return card;
 }
 
+// A single chart with all four arrows on the beat would be stored as 255, which every reader
+// takes for a triplet marker: four arrows would vanish. Such a slot is refused, named.
+std::optional<Error> markerMadeOfArrows(const Chart& chart, int measures) {
+  for (int m = 0; m < measures; ++m) {
+    const MeasureBytes card = toCardRow(chart.StepData[static_cast<size_t>(m)], chart.PlayStyle);
+    for (int b = 0; b < kBeatsPerMeasure; ++b) {
+      const auto onBeat = static_cast<size_t>(4 * b);
+      if (card[onBeat] != kTripletMark || chart.StepData[static_cast<size_t>(m)][onBeat] == kTripletMark) continue;
+      return Error{ErrorCode::OutOfRange, "小節 " + std::to_string(m) + " の " + std::to_string(b + 1) +
+                                              " 拍目の 4 つ同時の矢印は、メモリーカードイメージでは 3連符の印と同じ値に"
+                                              "なるため保存できません。\n矢印を 2 つまでにしてください。"};
+    }
+  }
+  return std::nullopt;
+}
+
 // The step block stands in for the writers' scratch table: the song's step rows, one empty row,
 // then, when the chart has freeze arrows, the freeze rows of the song's measures.
 StepTable cardStepBlock(const Chart& chart, int measures, bool withFreeze) {
@@ -224,6 +240,7 @@ Result<std::string> WriteCardSave(const Chart& chart, const Catalogue& catalogue
   }
   const SongRecord& song = catalogue.SongList[static_cast<size_t>(chart.SongIndex)];
   const int measures = storedMeasures(song);
+  if (auto refused = markerMadeOfArrows(chart, measures)) return *refused;
   const bool withFreeze = holdsFreeze(chart, measures);
   const std::string name = cardEditNameBytes(chart.EditName);
   const StepTable block = cardStepBlock(chart, measures, withFreeze);

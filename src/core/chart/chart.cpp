@@ -33,15 +33,28 @@ void RecalcBeatType(Chart& chart, int beat, int measure) {
   type = static_cast<uint8_t>(BeatKind::Plain);
 }
 
+namespace {
+
+// The panels one player may be on together with `column`: its pad, or both in the double style.
+unsigned placementGroup(PlayStyle style, int column) {
+  if (style == PlayStyle::Double) return 0xFF;
+  return column < 4 ? 0x0F : 0xF0;
+}
+
+}  // namespace
+
+uint8_t placeableArrows(uint8_t arrows, PlayStyle style) {
+  unsigned kept = 0;
+  for (int k = 0; k < 8; ++k) {
+    if (((arrows >> k) & 1u) && std::popcount(kept & placementGroup(style, k)) < 2) kept |= 1u << k;
+  }
+  return static_cast<uint8_t>(kept);
+}
+
 bool CanPlaceArrow(const Chart& chart, int column, int slot, int measure) {
   if (measure <= 0 || measure >= kStepMeasures || column < 0 || column > 7 || slot < 0 || slot > 15) return false;
   const unsigned occupied = static_cast<unsigned>(chart.stepAt(slot, measure) | chart.freezeAt(slot, measure));
-  unsigned panels;
-  if (chart.PlayStyle == PlayStyle::Double)
-    panels = 0xFF;
-  else
-    panels = column < 4 ? 0x0F : 0xF0;
-  const int count = std::popcount(occupied & panels);
+  const int count = std::popcount(occupied & placementGroup(chart.PlayStyle, column));
   const bool own = (occupied >> column) & 1u;
   return !own && count <= 1;
 }

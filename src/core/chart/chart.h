@@ -114,6 +114,10 @@ void RecalcBeatType(Chart& chart, int beat, int measure);
 // True when an arrow may be placed on column 0..7 at slot 0..15 of the measure.
 bool CanPlaceArrow(const Chart& chart, int column, int slot, int measure);
 
+// The arrows of one slot as the placement rule lets them stand: the leftmost two of each pad,
+// of both pads together in the double style.
+uint8_t placeableArrows(uint8_t arrows, PlayStyle style);
+
 // The recompute that finishes every opening: every beat of the song's measures
 // (none when SongIndex is outside 0..500), limited to the table's 471 measures.
 void recalcAllBeatTypes(Chart& chart, const Catalogue& catalogue);

@@ -67,7 +67,7 @@ Result<std::vector<Notice>> openSimfileFirstChart(const std::filesystem::path& p
   if (!song) return song.error();
   auto index = pickSimfileChart(*song, std::nullopt);
   if (!index) return Error{index.error().code, index.error().message + "\n" + displayName(path)};
-  auto report = openSimfileChart(*song, *index, {std::nullopt, document.chart.SongIndex}, false, document, catalogue);
+  auto report = openSimfileChart(*song, *index, {}, false, document, catalogue);
   if (!report) return Error{report.error().code, report.error().message + "\n" + displayName(path)};
   document.origin = {path.string(), ChartFileKind::Simfile, static_cast<int>(*index)};
   std::vector<Notice> notices;

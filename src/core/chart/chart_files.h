@@ -20,8 +20,8 @@ inline constexpr const char* kUnsupportedFormatText = "対応していない形�
 // back. Otherwise StepData and FreezeData are erased, the reader of the kind runs (its
 // notices come back, e.g. "#msdstyle" or an unknown song code) and the beat types of the whole
 // song are recomputed. Modified is cleared and the origin names the file. A simfile opens its
-// first supported chart under the song of its title (else the current one), refused when it
-// needs snapping; its report comes back as one notice. Callers that let the user choose use
+// first supported chart under the song chooseSimfileSong finds, refused when it needs
+// snapping; its report comes back as one notice. Callers that let the user choose use
 // simfile_open.h.
 Result<std::vector<Notice>> openChartFile(const std::filesystem::path& path, ChartFileKind kind, Document& document,
                                           const Catalogue& catalogue);

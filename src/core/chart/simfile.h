@@ -50,10 +50,13 @@ namespace tarveno {
 //   level, clamped to 0..15 on reading. The description is the edit name, kept on reading only
 //   when it is a valid edit name (.ssc: #DESCRIPTION, else #CHARTNAME). #TITLE is the song's
 //   catalogue title; #BPMS is "0.000=" and the song's tempo (120 when it has none, reported)
-//   or the tempo asked for; #OFFSET is 0. The song's measures 0 .. Measures-1 are written, each
+//   or the tempo asked for; #MUSIC and #OFFSET come from the song's playback settings (none and 0
+//   when unset). The song's measures 0 .. Measures-1 are written, each
 //   with the fewest of 4, 8, 12, 16, 24 and 48 rows that place its notes exactly.
 // Song on reading: the one asked for; else the catalogue song whose title equals #TITLE,
-//   compared with ASCII letters case-insensitive (the first such song); else the fallback song.
+//   compared with ASCII letters case-insensitive (the first such song); else the first song
+//   long enough for every note whose tempo is the file's first #BPMS; else the first song long
+//   enough; else the longest song (the first of them).
 // Text. UTF-8 with or without BOM, else CP932; LF written. Free text escapes ":", ";", "\",
 //   "#" and "//".
 
@@ -65,53 +68,86 @@ struct SimfileChart {
   std::string meter;
   std::string notes;             // the note data, untouched
   std::vector<double> timingAt;  // beats of tempo changes and stops the chart cannot keep
+  std::string unreadable;        // why the chart cannot be read at all; empty when it can
+  int line = 0;                  // the line its #NOTES or #NOTEDATA starts on, from 1
   bool supported() const;
   std::optional<PlayStyle> style() const;
 };
 
 struct SimfileSong {
   std::string title;
+  std::optional<double> firstBpm;  // the first #BPMS value, when there is one
+  double offset = 0;               // #OFFSET in seconds
+  std::string music;               // #MUSIC as written
   std::vector<SimfileChart> charts;
 };
 
 // Reads .sm and .ssc content alike (the .ssc "#NOTEDATA" blocks or the six-part .sm "#NOTES").
-// A file without any chart, or a .sm "#NOTES" with fewer than six parts, is an error.
+// A .sm "#NOTES" with fewer than six parts is listed as unreadable; a file without any chart,
+// or in UTF-16, is an error.
 Result<SimfileSong> readSimfile(std::string_view bytes);
+
+// The foot level a #METER gives: its leading number within 0..15; 0 when it is not a finite
+// number. `exact` is false when the level is not the number written.
+struct SimfileMeter {
+  int level = 0;
+  bool exact = true;
+};
+SimfileMeter simfileMeter(std::string_view text);
 
 // The index of the chart to read: the given 1-based number (which must name a supported chart),
 // or the first supported chart. The error says why none can be read.
 Result<size_t> pickSimfileChart(const SimfileSong& song, std::optional<int> number);
 
-// Which song an import uses: the one asked for, else by #TITLE, else the fallback.
+// Which song an import uses: the one asked for, else the one chooseSimfileSong finds.
 struct SimfileSongChoice {
   std::optional<int16_t> given;
-  int16_t fallback = 0;
 };
 
+// The song a chart of this file is read under, and why (see "Song on reading" above).
+struct SimfileSongUse {
+  int16_t index = 0;
+  enum class Why { Given, Title, Tempo, Length, Longest } why = Why::Given;
+};
+SimfileSongUse chooseSimfileSong(const SimfileSong& song, size_t chart, const SimfileSongChoice& choice,
+                                 const Catalogue& catalogue);
+
+// The measures a chart needs to hold all its notes and hold tails; 0 when it cannot be read.
+int simfileChartMeasures(const SimfileChart& chart);
+
 // Reads chart `index` of the song into `chart`: StepData, FreezeData, BeatType, PlayStyle,
-// Difficulty, SongIndex and EditName; the KRUN fields and HasFreeze stay. With snap false a
-// chart needing snapping is refused with an OutOfRange error naming the beats and how many
-// notes would move. The chart changes only on success.
+// Difficulty, SongIndex and EditName; the KRUN fields and HasFreeze stay. Notes off both grids
+// are snapped; the report says so (needsSnapping), for the caller to ask or refuse. The chart
+// changes only on success.
 Result<SimfileReport> importSimfileChart(const SimfileSong& song, size_t index, const SimfileSongChoice& songChoice,
-                                         bool snap, const Catalogue& catalogue, Chart& chart);
+                                         const Catalogue& catalogue, Chart& chart);
 
 struct SimfileText {
   std::string bytes;
   SimfileReport report;
 };
 
-// The chart as a .sm file (UTF-8, LF). Needs a song; bpm replaces the song's tempo.
-Result<SimfileText> WriteSimfile(const Chart& chart, const Catalogue& catalogue, std::optional<int> bpm);
-
-// WriteSimfile to a file, replacing it only once the new file is complete.
-Result<SimfileReport> WriteSimfileFile(const std::filesystem::path& path, const Chart& chart,
-                                       const Catalogue& catalogue, std::optional<int> bpm);
-
-// The song a chart of this file would be read under, and why, for showing before reading.
-struct SimfileSongUse {
-  int16_t index = 0;
-  enum class Why { Given, Title, Fallback } why = Why::Fallback;
+// The music of a written file: #MUSIC names `file` (empty: none), and #OFFSET is where beat 0
+// lies, as the song's playback offset gives it (#OFFSET = -offsetMs / 1000 seconds).
+struct SimfileMusic {
+  std::string file;
+  int offsetMs = 0;
 };
-SimfileSongUse simfileSongFor(const SimfileSong& song, const SimfileSongChoice& choice, const Catalogue& catalogue);
+
+// The chart as a .sm file (UTF-8, LF). Needs a song; bpm replaces the song's tempo.
+Result<SimfileText> WriteSimfile(const Chart& chart, const Catalogue& catalogue, std::optional<int> bpm,
+                                 const SimfileMusic& music = {});
+
+// The song's playback settings: its music file (empty: none) and offset.
+struct SimfilePlayback {
+  std::filesystem::path music;
+  int offsetMs = 0;
+};
+
+// WriteSimfile to a file, replacing it only once the new file is complete. The music is named
+// only when it lies in the file's folder (reported otherwise).
+Result<SimfileReport> WriteSimfileFile(const std::filesystem::path& path, const Chart& chart,
+                                       const Catalogue& catalogue, std::optional<int> bpm,
+                                       const SimfilePlayback& playback = {});
 
 }  // namespace tarveno

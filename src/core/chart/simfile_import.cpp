@@ -1,10 +1,14 @@
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <map>
+#include <numeric>
 
 #include "core/chart/header_input.h"
 #include "core/chart/simfile.h"
 #include "core/chart/simfile_msd.h"
 #include "core/chart/simfile_notes.h"
+#include "core/chart/slot_time.h"
 #include "core/text/number.h"
 
 namespace tarveno {
@@ -32,9 +36,14 @@ SimfileTime snapped(const SimfileTime& t, Grid grid) {
 
 // The slot of a note in its measure once its beat's grid is known.
 int slotOf(const SimfileTime& t, Grid grid) {
-  const int64_t f = withinBeat(t);
-  if (grid == Grid::Sixteenth) return 4 * t.beat() + static_cast<int>(4 * f / t.rows);
-  return 4 * t.beat() + 1 + static_cast<int>(3 * f / t.rows);
+  const auto twelfth = static_cast<int>(kTwelfthsPerBeat * withinBeat(t) / t.rows);
+  return 4 * t.beat() + slotAtTwelfth(grid == Grid::Triplet, twelfth).value_or(0);
+}
+
+// The note value of a position: 4 for a quarter, 12 for a triplet eighth, 32 for a 32nd.
+int noteValue(const SimfileTime& t) {
+  const int64_t within = withinBeat(t);
+  return static_cast<int>(4 * t.rows / std::gcd(within, t.rows));
 }
 
 struct Placed {
@@ -48,7 +57,8 @@ struct Importer {
   Chart& chart;
   std::vector<SimfileBeat> offGrid;
   std::vector<Placed> placed;
-  std::vector<bool> tripletBeat;  // per global beat
+  std::vector<bool> tripletBeat;    // per global beat
+  std::map<int, int> snappedKinds;  // note value (16 for a 16th) of each moved note: how many
 
   // Chooses the beat's grid, snapping the notes when the beat mixes the two.
   void placeBeat(std::vector<SimfileNote>& notes) {
@@ -66,6 +76,7 @@ struct Importer {
     for (SimfileNote& n : notes) {
       if (!onGrid(n.at, grid)) {
         report.add(SimfileEvent::Snapped, n.at.place());
+        ++snappedKinds[noteValue(n.at)];
         n.at = snapped(n.at, grid);
       }
       const int measure = n.at.measure;
@@ -82,13 +93,20 @@ struct Importer {
     }
   }
 
-  // A byte of all eight panels on the beat of a plain beat would read as a triplet marker.
-  void keepMarkersApart() {
-    for (int g = 0; g < 4 * limit; ++g) {
-      uint8_t& onBeat = chart.StepData[static_cast<size_t>(g / 4)][static_cast<size_t>(4 * (g % 4))];
-      if (onBeat != kTripletMark || tripletBeat[static_cast<size_t>(g)]) continue;
-      onBeat &= 0x7F;
-      report.add(SimfileEvent::AllPanels, {g / 4, g % 4});
+  // The editor's placement rule holds for imported arrows too: a slot keeps the leftmost two
+  // arrows of each pad (of both pads together in the double style). It also keeps any on-beat
+  // byte of a plain beat from reading as a triplet marker.
+  void keepPlacementRule(PlayStyle style) {
+    for (int g = 0; g < 16 * limit; ++g) {
+      const int measure = g / 16;
+      const int slot = g % 16;
+      if (slot % 4 == 0 && tripletBeat[static_cast<size_t>(g / 4)]) continue;  // the marker
+      uint8_t& bytes = chart.StepData[static_cast<size_t>(measure)][static_cast<size_t>(slot)];
+      const uint8_t kept = placeableArrows(bytes, style);
+      for (int k = 0; k < 8; ++k) {
+        if (((bytes ^ kept) >> k) & 1) report.add(SimfileEvent::OverPlacementLimit, {measure, slot / 4});
+      }
+      bytes = kept;
     }
   }
 
@@ -126,8 +144,11 @@ struct Importer {
       placeBeat(beat);
       i = end;
     }
-    keepMarkersApart();
-    for (const Placed& p : placed) freeze(p);
+    keepPlacementRule(chart.PlayStyle);
+    for (const Placed& p : placed) {
+      if (p.note.at.measure == 0) report.add(SimfileEvent::MeasureZero, p.note.at.place());
+      freeze(p);
+    }
   }
 };
 
@@ -144,46 +165,91 @@ std::optional<int> difficultyClass(const std::string& name) {
 }
 
 std::string songLine(const SimfileSong& song, const SimfileSongUse& use, const SongRecord& record) {
-  std::string line = "曲: 「" + record.Title + "」（曲コード " + std::to_string(record.Code);
+  const std::string line = "曲: 「" + record.Title + "」（曲コード " + std::to_string(record.Code);
+  const std::string unmatched = "）: #TITLE「" + song.title + "」と一致する曲がないため、";
   switch (use.why) {
     case SimfileSongUse::Why::Given:
       return line + "、指定どおり）";
     case SimfileSongUse::Why::Title:
       return line + "、#TITLE と一致）";
+    case SimfileSongUse::Why::Tempo:
+      return line + unmatched + "#BPMS と同じテンポで譜面が収まる最初の曲";
+    case SimfileSongUse::Why::Length:
+      return line + unmatched + "譜面が収まる最初の曲";
     default:
-      return line + "）: #TITLE「" + song.title + "」と一致する曲がないため";
+      return line + unmatched + "最も長い曲（譜面が収まる曲はありません）";
   }
+}
+
+std::string numberText(double value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  return std::string(buffer, end);
 }
 
 void readHeader(const SimfileChart& source, Chart& chart, SimfileReport& report) {
   chart.PlayStyle = *source.style();
-  const auto level = leadingNumber(source.meter);
+  const SimfileMeter meter = simfileMeter(source.meter);
   const auto cls = difficultyClass(source.difficulty);
   if (!cls) report.note("難易度名「" + source.difficulty + "」は不明なため、難易度を None（Edit）にしました", true);
-  if (level < 0 || level > 15) {
-    report.note("難易度の数値（#METER）" + std::to_string(level) + " を 0～15 に収めました", true);
+  if (!meter.exact) {
+    report.note("難易度の数値（#METER）「" + source.meter + "」を " + std::to_string(meter.level) + " にしました",
+                true);
   }
-  chart.Difficulty = static_cast<uint8_t>(cls.value_or(0) << 4 | std::clamp<int64_t>(level, 0, 15));
+  chart.Difficulty = static_cast<uint8_t>(cls.value_or(0) << 4 | meter.level);
   chart.EditName = isValidEditName(source.description) ? source.description : std::string();
   if (chart.EditName != source.description) {
     report.note("説明「" + source.description + "」は EDIT 名（半角 8 文字まで）にできないため空にしました", true);
   }
 }
 
+// The file's own timing, which the catalogue song replaces.
+void noteFileTiming(const SimfileSong& song, const PlayTempo& tempo, SimfileReport& report) {
+  if (song.firstBpm && *song.firstBpm != tempo.bpm) {
+    report.note("ファイルのテンポ（#BPMS の最初の値）" + numberText(*song.firstBpm) + " は曲のテンポ " +
+                    numberText(tempo.bpm) + (tempo.assumed ? "（曲にテンポがないため）" : "") + " と違います",
+                true);
+  }
+  if (song.offset != 0) report.note("ファイルの #OFFSET は " + numberText(song.offset) + " 秒です", true);
+}
+
+// Charts of the file that cannot be read at all, so that the user knows they exist.
+void noteUnreadable(const SimfileSong& song, SimfileReport& report) {
+  for (size_t i = 0; i < song.charts.size(); ++i) {
+    const SimfileChart& c = song.charts[i];
+    if (c.unreadable.empty()) continue;
+    report.note(
+        "譜面 " + std::to_string(i + 1) + " は読めません（" + std::to_string(c.line) + " 行目: " + c.unreadable + "）",
+        true);
+  }
+}
+
+void noteTiming(const SimfileChart& source, SimfileReport& report) {
+  std::vector<double> beats = source.timingAt;
+  std::sort(beats.begin(), beats.end());
+  for (double beat : beats) {
+    const auto whole = static_cast<int>(std::clamp(std::floor(beat), 0.0, 4.0 * kStepMeasures));
+    report.add(SimfileEvent::TimingIgnored, {whole / 4, whole % 4});
+  }
+}
+
 }  // namespace
 
 Result<SimfileReport> importSimfileChart(const SimfileSong& song, size_t index, const SimfileSongChoice& songChoice,
-                                         bool snap, const Catalogue& catalogue, Chart& chart) {
+                                         const Catalogue& catalogue, Chart& chart) {
   if (index >= song.charts.size())
     return Error{ErrorCode::BadData, "譜面 " + std::to_string(index + 1) + " はありません。"};
   const SimfileChart& source = song.charts[index];
   if (!source.supported()) return Error{ErrorCode::Unsupported, source.stepsType + " の譜面には対応していません。"};
-  const SimfileSongUse use = simfileSongFor(song, songChoice, catalogue);
+  const SimfileSongUse use = chooseSimfileSong(song, index, songChoice, catalogue);
   if (!catalogue.isValidIndex(use.index)) return Error{ErrorCode::BadData, "読み込み先の曲がありません。"};
   const SongRecord& record = *catalogue.song(use.index);
 
   SimfileReport report;
-  report.note(songLine(song, use, record), use.why == SimfileSongUse::Why::Fallback);
+  report.note(songLine(song, use, record),
+              use.why != SimfileSongUse::Why::Given && use.why != SimfileSongUse::Why::Title);
+  noteFileTiming(song, songTempo(catalogue, use.index), report);
+  noteUnreadable(song, report);
   const int columns = *source.style() == PlayStyle::Single ? 4 : 8;
   auto notes = parseNoteData(source.notes, columns, report);
   if (!notes) return notes.error();
@@ -192,19 +258,18 @@ Result<SimfileReport> importSimfileChart(const SimfileSong& song, size_t index, 
   next.eraseSteps();
   next.eraseFreeze();
   next.SongIndex = use.index;
+  next.PlayStyle = *source.style();
   const int limit = std::clamp<int>(record.Measures, 0, kStepMeasures);
-  Importer importer{limit, report, next, {}, {}, std::vector<bool>(static_cast<size_t>(4 * limit), false)};
+  Importer importer{limit, report, next, {}, {}, std::vector<bool>(static_cast<size_t>(4 * limit), false), {}};
   importer.run(std::move(*notes));
-  if (!importer.offGrid.empty() && !snap) {
-    return Error{ErrorCode::OutOfRange, "16分と3連符が同じ拍に混ざっているため、そのままでは読み込めません（小節:拍 " +
-                                            report.positions(SimfileEvent::Snapped) + "）。スナップすると " +
-                                            std::to_string(report.count(SimfileEvent::Snapped)) +
-                                            " 個のノートが動きます。"};
+  if (!importer.snappedKinds.empty()) {
+    std::string kinds;
+    for (const auto& [value, count] : importer.snappedKinds)
+      kinds += (kinds.empty() ? "" : "、") + std::to_string(value) + "分 " + std::to_string(count) + " 個";
+    report.setSnappedKinds(kinds);
+    report.note("動かしたノートの位置: " + kinds, true);
   }
-  for (double beat : source.timingAt) {
-    const auto whole = static_cast<int>(std::clamp(std::floor(beat), 0.0, 4.0 * kStepMeasures));
-    report.add(SimfileEvent::TimingIgnored, {whole / 4, whole % 4});
-  }
+  noteTiming(source, report);
   readHeader(source, next, report);
   recalcAllBeatTypes(next, catalogue);
   chart = std::move(next);

@@ -1,5 +1,7 @@
 #include "core/chart/simfile_msd.h"
 
+#include <algorithm>
+
 #include "core/text/cp932.h"
 
 namespace tarveno {
@@ -80,6 +82,8 @@ std::vector<MsdParam> parseMsd(std::string_view text) {
   std::vector<MsdParam> out;
   MsdParam param;
   bool inside = false;
+  size_t counted = 0;  // line ends before here are in `line`
+  int line = 1;
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '/' && i + 1 < text.size() && text[i + 1] == '/') {
@@ -87,6 +91,10 @@ std::vector<MsdParam> parseMsd(std::string_view text) {
     } else if (c == '#' && (!inside || startsLine(text, i))) {
       finish(param, out);
       inside = true;
+      line += static_cast<int>(
+          std::count(text.begin() + static_cast<long>(counted), text.begin() + static_cast<long>(i), '\n'));
+      counted = i;
+      param.line = line;
       param.parts.emplace_back();
     } else if (!inside) {
       continue;

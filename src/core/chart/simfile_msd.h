@@ -15,6 +15,7 @@ std::string decodeSimfileText(std::string_view bytes);
 struct MsdParam {
   std::string name;
   std::vector<std::string> parts;
+  int line = 1;  // where its "#" stands, from 1
 };
 
 // Splits the text into its parameters. A "#" first on a line (after blanks) starts a new

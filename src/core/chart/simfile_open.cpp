@@ -14,8 +14,11 @@ Result<SimfileSong> readSimfileFile(const std::filesystem::path& path) {
 
 Result<SimfileReport> openSimfileChart(const SimfileSong& song, size_t index, const SimfileSongChoice& songChoice,
                                        bool snap, Document& document, const Catalogue& catalogue) {
-  auto report = importSimfileChart(song, index, songChoice, snap, catalogue, document.chart);
+  Chart chart = document.chart;
+  auto report = importSimfileChart(song, index, songChoice, catalogue, chart);
   if (!report) return report.error();
+  if (report->needsSnapping() && !snap) return Error{ErrorCode::BadData, report->snapRefusal()};
+  document.chart = std::move(chart);
   Status loaded = LoadMeterSegs(catalogue, document.chart.SongIndex, document.meterSegs);
   if (!loaded) report->note(loaded.error().message, true);
   document.Modified = false;

@@ -13,7 +13,8 @@ Result<SimfileSong> readSimfileFile(const std::filesystem::path& path);
 
 // Reads chart `index` into the document as every opening does: beat types recomputed, the
 // song's meter segments loaded (a missing meter file becomes a report line), not modified.
-// On an error the document is untouched.
+// With snap false a chart that needs snapping is refused. On an error the document is
+// untouched.
 Result<SimfileReport> openSimfileChart(const SimfileSong& song, size_t index, const SimfileSongChoice& songChoice,
                                        bool snap, Document& document, const Catalogue& catalogue);
 

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 
 #include "core/chart/simfile.h"
 #include "core/chart/simfile_msd.h"
@@ -9,12 +11,52 @@ namespace tarveno {
 namespace {
 
 constexpr const char* kNoChartText = "StepMania ファイルに譜面がありません。";
+constexpr const char* kUtf16Text = "UTF-16 の StepMania ファイルには対応していません（UTF-8 で保存し直してください）。";
 
 // Free text may hold an unescaped ":" that split it into parts; put it back together.
 std::string joined(const std::vector<std::string>& parts, size_t from = 0, size_t to = std::string::npos) {
   std::string text;
   for (size_t i = from; i < parts.size() && i < to; ++i) text += (i > from ? ":" : "") + parts[i];
   return std::string(trimBlanks(text));
+}
+
+// A byte-order mark, or text whose every other byte is zero, as UTF-16 files begin.
+bool isUtf16(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return true;
+  return bytes.size() >= 4 && (bytes[0] == '\0') != (bytes[1] == '\0') && (bytes[2] == '\0') != (bytes[3] == '\0');
+}
+
+// The value of the first "beat=value" entry of #BPMS.
+std::optional<double> firstTempo(const std::string& value) {
+  const size_t eq = value.find('=');
+  if (eq == std::string::npos) return std::nullopt;
+  return leadingValue(std::string_view(value).substr(eq + 1));
+}
+
+void readSongTag(const MsdParam& param, SimfileSong& song) {
+  if (param.name == "TITLE") song.title = joined(param.parts);
+  if (param.name == "OFFSET") song.offset = leadingValue(joined(param.parts));
+  if (param.name == "MUSIC") song.music = joined(param.parts);
+  if (param.name == "BPMS" && !song.firstBpm) song.firstBpm = firstTempo(joined(param.parts));
+}
+
+// A .sm chart from its six parts; with fewer it is listed as unreadable, the others still read.
+SimfileChart smChart(const MsdParam& param, const std::vector<double>& songTiming) {
+  const auto& p = param.parts;
+  SimfileChart chart;
+  chart.line = param.line;
+  if (p.size() < 6) {
+    if (!p.empty()) chart.stepsType = trimBlanks(p[0]);
+    chart.unreadable = "#NOTES の項目が " + std::to_string(p.size()) + " つしかありません（6 つ必要です）";
+    return chart;
+  }
+  chart.stepsType = trimBlanks(p[0]);
+  chart.description = joined(p, 1, p.size() - 4);
+  chart.difficulty = trimBlanks(p[p.size() - 4]);
+  chart.meter = trimBlanks(p[p.size() - 3]);
+  chart.notes = p.back();
+  chart.timingAt = songTiming;
+  return chart;
 }
 
 bool isTimingTag(const std::string& name) {
@@ -67,6 +109,7 @@ void applyToBlock(const MsdParam& param, SscBlock& block) {
 }
 
 SimfileChart finishBlock(SscBlock block, const std::vector<double>& songTiming) {
+  if (block.chart.notes.empty()) block.chart.unreadable = "#NOTES がありません";
   if (block.chart.description.empty()) block.chart.description = block.chartName;
   block.chart.timingAt = block.hasOwnTiming ? block.ownTiming : songTiming;
   return std::move(block.chart);
@@ -83,10 +126,21 @@ std::optional<PlayStyle> SimfileChart::style() const {
 }
 
 bool SimfileChart::supported() const {
-  return style().has_value();
+  return style().has_value() && unreadable.empty();
+}
+
+SimfileMeter simfileMeter(std::string_view text) {
+  const std::string_view t = trimBlanks(text);
+  const bool numeric =
+      !t.empty() && (std::isdigit(static_cast<unsigned char>(t[0])) || t[0] == '+' || t[0] == '-' || t[0] == '.');
+  const double value = numeric ? leadingValue(t) : 0.0;
+  if (!numeric || !std::isfinite(value)) return {0, false};
+  const double level = std::clamp(value, 0.0, 15.0);
+  return {static_cast<int>(roundHalfEven(level)), level == value};
 }
 
 Result<SimfileSong> readSimfile(std::string_view bytes) {
+  if (isUtf16(bytes)) return Error{ErrorCode::Unsupported, kUtf16Text};
   const std::vector<MsdParam> params = parseMsd(decodeSimfileText(bytes));
   SimfileSong song;
   std::vector<double> songTiming;
@@ -95,24 +149,18 @@ Result<SimfileSong> readSimfile(std::string_view bytes) {
   for (const MsdParam& param : params) {
     if (param.name == "NOTEDATA") {
       blocks.emplace_back();
+      blocks.back().chart.line = param.line;
     } else if (!blocks.empty()) {
       applyToBlock(param, blocks.back());
-    } else if (param.name == "TITLE") {
-      song.title = joined(param.parts);
-    } else if (isTimingTag(param.name)) {
-      addTimingBeats(param, songTiming);
     } else if (param.name == "NOTES") {
-      if (param.parts.size() < 6) return Error{ErrorCode::BadData, "#NOTES に 6 つの項目がありません。"};
       smNotes.push_back(&param);
+    } else {
+      readSongTag(param, song);
+      if (isTimingTag(param.name)) addTimingBeats(param, songTiming);
     }
   }
   // The .sm charts stand before any .ssc block, so file order is kept.
-  for (const MsdParam* param : smNotes) {
-    const auto& p = param->parts;
-    song.charts.push_back({std::string(trimBlanks(p[0])), joined(p, 1, p.size() - 4),
-                           std::string(trimBlanks(p[p.size() - 4])), std::string(trimBlanks(p[p.size() - 3])), p.back(),
-                           songTiming});
-  }
+  for (const MsdParam* param : smNotes) song.charts.push_back(smChart(*param, songTiming));
   for (SscBlock& block : blocks) song.charts.push_back(finishBlock(std::move(block), songTiming));
   if (song.charts.empty()) return Error{ErrorCode::BadData, kNoChartText};
   return song;
@@ -125,6 +173,10 @@ Result<size_t> pickSimfileChart(const SimfileSong& song, std::optional<int> numb
                                               std::to_string(song.charts.size()) + " 個です）。"};
     }
     const SimfileChart& chart = song.charts[static_cast<size_t>(*number - 1)];
+    if (!chart.unreadable.empty()) {
+      return Error{ErrorCode::BadData, "譜面 " + std::to_string(*number) + " は読めません（" +
+                                           std::to_string(chart.line) + " 行目: " + chart.unreadable + "）。"};
+    }
     if (!chart.supported()) {
       return Error{ErrorCode::Unsupported,
                    "譜面 " + std::to_string(*number) + " の種類 " + chart.stepsType + " には対応していません。"};
@@ -136,17 +188,6 @@ Result<size_t> pickSimfileChart(const SimfileSong& song, std::optional<int> numb
     return Error{ErrorCode::Unsupported, "対応している譜面（dance-single、dance-couple、dance-double）がありません。"};
   }
   return static_cast<size_t>(found - song.charts.begin());
-}
-
-SimfileSongUse simfileSongFor(const SimfileSong& song, const SimfileSongChoice& choice, const Catalogue& catalogue) {
-  if (choice.given) return {*choice.given, SimfileSongUse::Why::Given};
-  const std::string title = lowerAscii(trimBlanks(song.title));
-  for (int i = 0; i < catalogue.validCount() && !title.empty(); ++i) {
-    if (lowerAscii(catalogue.SongList[static_cast<size_t>(i)].Title) == title) {
-      return {static_cast<int16_t>(i), SimfileSongUse::Why::Title};
-    }
-  }
-  return {choice.fallback, SimfileSongUse::Why::Fallback};
 }
 
 }  // namespace tarveno

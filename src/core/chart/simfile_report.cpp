@@ -20,9 +20,10 @@ constexpr std::array<const char*, static_cast<size_t>(SimfileEvent::Count)> kEve
     "ロール（4）をフリーズアローに変更",
     "小節 201 より後まで続くホールドをタップに変更",
     "曲の終わりを超えるホールドを曲の終わりで切断",
-    "16分と3連符の混ざった拍のノートを近い位置へ移動",
+    "16分にも3連符にも乗らないノートを近い位置へ移動",
     "同じ位置と矢印に重なったノートを統合",
-    "8 パネル同時の矢印から 2P 側の右を削除",
+    "同時に 3 つ以上の矢印（DOUBLE 以外はパッドごと）の右側を削除",
+    "最初の小節（小節 0）のノートを保持（エディタでは変更できません）",
     "テンポ変化・停止（#BPMS の 2 つ目以降、#STOPS、#DELAYS、#WARPS）を無視",
     "SINGLE 譜面の 2P 側の矢印を書き出さず",
     "曲の長さを超える矢印を書き出さず",
@@ -60,6 +61,12 @@ std::string SimfileReport::positions(SimfileEvent event) const {
   for (size_t i = 0; i < places.size() && i < kShownPositions; ++i) text += (i ? ", " : "") + beatText(places[i]);
   if (places.size() > kShownPositions) text += ", …";
   return text;
+}
+
+std::string SimfileReport::snapRefusal() const {
+  return "16分にも3連符にも乗らないノート（" + snappedKinds_ + "）があるため、そのままでは読み込めません（小節:拍 " +
+         positions(SimfileEvent::Snapped) + "）。スナップすると " + std::to_string(count(SimfileEvent::Snapped)) +
+         " 個のノートが動きます。";
 }
 
 std::vector<std::string> SimfileReport::lines() const {

@@ -26,7 +26,8 @@ enum class SimfileEvent {
   HoldCutAtSongEnd,
   Snapped,
   Merged,
-  AllPanels,
+  OverPlacementLimit,
+  MeasureZero,
   TimingIgnored,
   // export
   SecondPadInSingle,
@@ -60,6 +61,12 @@ class SimfileReport {
   // The first positions of a kind, as the lines show them ("2:1, 5:4, …").
   std::string positions(SimfileEvent event) const;
 
+  // Notes off both grids were moved: reading needed snapping. The kinds say what the moved
+  // notes were ("32分 2 個"); the refusal says all of it for a reader not allowed to snap.
+  bool needsSnapping() const { return count(SimfileEvent::Snapped) > 0; }
+  void setSnappedKinds(std::string kinds) { snappedKinds_ = std::move(kinds); }
+  std::string snapRefusal() const;
+
  private:
   static constexpr size_t kKinds = static_cast<size_t>(SimfileEvent::Count);
   std::array<int, kKinds> counts_{};
@@ -67,6 +74,7 @@ class SimfileReport {
   std::array<std::vector<SimfileBeat>, kKinds> places_{};
   std::vector<std::string> notes_;
   bool notedChange_ = false;
+  std::string snappedKinds_;
 };
 
 }  // namespace tarveno

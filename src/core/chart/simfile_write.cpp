@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 #include "core/chart/simfile.h"
 #include "core/chart/simfile_msd.h"
+#include "core/chart/slot_time.h"
 #include "core/io/files.h"
 
 namespace tarveno {
@@ -47,8 +49,8 @@ struct Writer {
 
   // The arrows standing at a global slot index; a triplet marker holds none.
   uint8_t notesAt(int g) const {
-    const uint8_t b = chart.stepAt(g % 16, g / 16);
-    return (g % 4 == 0 && b == kTripletMark) ? 0 : b;
+    const bool marker = g % 4 == 0 && isTripletBeat(chart, (g % 16) / 4, g / 16);
+    return marker ? 0 : chart.stepAt(g % 16, g / 16);
   }
   bool freezeAt(int g, int column) const { return (chart.freezeAt(g % 16, g / 16) >> column) & 1; }
 
@@ -56,10 +58,10 @@ struct Writer {
     for (int m = 0; m < kStepMeasures; ++m) {
       if (chart.StepData[static_cast<size_t>(m)] == MeasureBytes{}) continue;  // most of the table
       for (int b = 0; b < 4; ++b) {
-        const bool triplet = chart.stepAt(4 * b, m) == kTripletMark;
-        for (int k = triplet ? 1 : 0; k < 4; ++k) {
-          const int unit = kUnitsPerMeasure * m + 12 * b + (triplet ? 4 * (k - 1) : 3 * k);
-          addNotes(unit, 16 * m + 4 * b + k);
+        const bool triplet = isTripletBeat(chart, b, m);
+        for (int k = 0; k < 4; ++k) {
+          if (const auto twelfth = twelfthOfSlot(triplet, k))
+            addNotes(kUnitsPerMeasure * m + kTwelfthsPerBeat * b + *twelfth, 16 * m + 4 * b + k);
         }
       }
     }
@@ -149,8 +151,8 @@ struct Writer {
   }
 };
 
-void noteHeader(const Chart& chart, const SongRecord& song, std::optional<int> bpm, SimfileReport& report) {
-  if (!bpm && song.Bpm < 0) report.note("曲「" + song.Title + "」にテンポがないため、#BPMS を 120 にしました", true);
+void noteHeader(const Chart& chart, const SongRecord& song, bool tempoAssumed, SimfileReport& report) {
+  if (tempoAssumed) report.note("曲「" + song.Title + "」にテンポがないため、#BPMS を 120 にしました", true);
   if ((chart.Difficulty >> 4) > 3) {
     report.note("難易度の種類 " + std::to_string(chart.Difficulty >> 4) + " を Edit として書き出しました", true);
   }
@@ -159,25 +161,48 @@ void noteHeader(const Chart& chart, const SongRecord& song, std::optional<int> b
   }
 }
 
+// The card pads an edit name with blanks, which are not part of it; a name of blanks only is
+// no name. Readers trim the description, so a name that would come back otherwise is told.
+std::string descriptionOf(const std::string& editName, SimfileReport& report) {
+  std::string written = editName;
+  while (!written.empty() && written.back() == ' ') written.pop_back();
+  if (trimBlanks(written) != editName) {
+    report.note("EDIT 名「" + editName + "」は .sm では「" + std::string(trimBlanks(written)) + "」として読まれます",
+                true);
+  }
+  return trimBlanks(written).empty() ? std::string() : written;
+}
+
+std::string secondsText(double seconds) {
+  if (seconds == 0) seconds = 0;  // no "-0.000"
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::fixed, 3).ptr;
+  return std::string(buffer, end);
+}
+
 }  // namespace
 
-Result<SimfileText> WriteSimfile(const Chart& chart, const Catalogue& catalogue, std::optional<int> bpm) {
+Result<SimfileText> WriteSimfile(const Chart& chart, const Catalogue& catalogue, std::optional<int> bpm,
+                                 const SimfileMusic& music) {
   if (!catalogue.isValidIndex(chart.SongIndex)) {
     return Error{ErrorCode::Unsupported, "曲が選ばれていないため、.sm に書き出せません。"};
   }
   const SongRecord& song = *catalogue.song(chart.SongIndex);
   Writer w{chart, std::clamp<int>(song.Measures, 0, kStepMeasures), stylePanels(chart.PlayStyle), {}, {}, {}, {}};
   for (auto& column : w.covered) column.assign(kFreezeSlots, false);
-  noteHeader(chart, song, bpm, w.report);
+  const PlayTempo songBpm = songTempo(catalogue, chart.SongIndex);
+  noteHeader(chart, song, !bpm && songBpm.assumed, w.report);
   w.collectNotes();
   const size_t notes = w.marks.size();
   for (size_t i = 0; i < notes; ++i) w.writeHold(i);
   w.reportLooseFreeze();
 
-  const int tempo = bpm.value_or(song.Bpm < 0 ? 120 : song.Bpm);
-  std::string out = "#TITLE:" + escapeMsd(song.Title) +
-                    ";\n#MUSIC:;\n#OFFSET:0.000;\n#BPMS:0.000=" + std::to_string(tempo) + ".000;\n";
-  out += std::string("#NOTES:\n     ") + stepsTypeOf(chart.PlayStyle) + ":\n     " + escapeMsd(chart.EditName) +
+  const int tempo = bpm.value_or(static_cast<int>(songBpm.bpm));
+  std::string out = "#TITLE:" + escapeMsd(song.Title) + ";\n#MUSIC:" + escapeMsd(music.file) +
+                    ";\n#OFFSET:" + secondsText(-music.offsetMs / 1000.0) + ";\n#BPMS:0.000=" + std::to_string(tempo) +
+                    ".000;\n";
+  const std::string description = descriptionOf(chart.EditName, w.report);
+  out += std::string("#NOTES:\n     ") + stepsTypeOf(chart.PlayStyle) + ":\n     " + escapeMsd(description) +
          ":\n     " + difficultyNameOf(chart.Difficulty) + ":\n     " + std::to_string(chart.Difficulty & 0x0F) +
          ":\n     :\n";
   out += w.noteData(hasSecondPad(chart.PlayStyle) ? 8 : 4) + ";\n";
@@ -185,11 +210,28 @@ Result<SimfileText> WriteSimfile(const Chart& chart, const Catalogue& catalogue,
 }
 
 Result<SimfileReport> WriteSimfileFile(const std::filesystem::path& path, const Chart& chart,
-                                       const Catalogue& catalogue, std::optional<int> bpm) {
-  auto text = WriteSimfile(chart, catalogue, bpm);
+                                       const Catalogue& catalogue, std::optional<int> bpm,
+                                       const SimfilePlayback& playback) {
+  SimfileMusic music{{}, playback.offsetMs};
+  std::optional<std::string> away;
+  if (!playback.music.empty()) {
+    std::error_code ec;
+    const auto folder = std::filesystem::weakly_canonical(std::filesystem::absolute(path, ec).parent_path(), ec);
+    const auto musicFolder =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(playback.music, ec).parent_path(), ec);
+    if (folder == musicFolder) {
+      music.file = playback.music.filename().string();
+    } else {
+      away = playback.music.filename().string();
+    }
+  }
+  auto text = WriteSimfile(chart, catalogue, bpm, music);
   if (!text) return text.error();
   Status written = writeFileAtomically(path, text->bytes);
   if (!written) return written.error();
+  if (away)
+    text->report.note("音楽ファイル「" + *away + "」は書き出し先と別のフォルダにあるため #MUSIC に書きませんでした",
+                      true);
   return std::move(text->report);
 }
 

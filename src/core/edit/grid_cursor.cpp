@@ -1,5 +1,6 @@
 #include "core/edit/grid_cursor.h"
 
+#include "core/chart/slot_time.h"
 #include "core/edit/beats.h"
 
 namespace tarveno {
@@ -21,15 +22,14 @@ int divisionOverBeat(BeatKind kind, int userDivide, int currentDivide) {
 BeatPositions gridPositions(BeatKind kind, int row, int divide) {
   BeatPositions out;
   const int on = 4 * row;
-  if (divide == 12) {
-    out.count = 3;
-    for (int t = 0; t < 3; ++t) out.pos[static_cast<size_t>(t)] = on + 1 + t;
-  } else if (kind == BeatKind::Triplet) {
-    out.count = 1;
-    out.pos[0] = on + 1;  // the note on the beat
-  } else {
-    out.count = divide / 4;
-    for (int k = 0; k < out.count; ++k) out.pos[static_cast<size_t>(k)] = on + k * (16 / divide);
+  // The grid's points are twelfths of the beat; a triplet beat seen on a sixteenth grid
+  // offers only its note on the beat.
+  const bool triplet = divide == 12 || kind == BeatKind::Triplet;
+  const int points = divide == 12 ? 3 : kind == BeatKind::Triplet ? 1 : divide / 4;
+  out.count = points;
+  for (int k = 0; k < points; ++k) {
+    const int twelfth = kTwelfthsPerBeat * k / (divide == 12 ? 3 : divide / 4);
+    out.pos[static_cast<size_t>(k)] = on + slotAtTwelfth(triplet, twelfth).value_or(0);
   }
   return out;
 }
@@ -61,7 +61,7 @@ bool cellOccupied(const Chart& chart, int column, int pos, int divide) {
   if (pos < 0 || pos / kSlotsPerMeasure >= kStepMeasures) return false;
   const int measure = pos / kSlotsPerMeasure;
   int slot = pos % kSlotsPerMeasure;
-  const bool tripletBeat = chart.stepAt(slot - slot % 4, measure) == kTripletMark;
+  const bool tripletBeat = isTripletBeat(chart, slot / 4, measure);
   if (divide == 12 && !tripletBeat && slot % 4 == 1) slot -= 1;
   const unsigned bits = static_cast<unsigned>(chart.freezeAt(slot, measure)) |
                         (tripletBeat && slot % 4 == 0 ? 0u : static_cast<unsigned>(chart.stepAt(slot, measure)));

@@ -3,14 +3,11 @@
 #include <algorithm>
 
 #include "core/chart/measure_numbers.h"
+#include "core/chart/slot_time.h"
 
 namespace tarveno {
 
 namespace {
-
-// Positions inside a beat are counted in twelfths: a sixteenth slot is 3 of them, a triplet
-// note 4, so both lie on whole numbers and the times come from one formula.
-constexpr int kTwelfths = 12;
 
 double secondsPerBeat(double tempo) {
   return 60.0 / tempo;
@@ -21,14 +18,13 @@ void addBeat(const Chart& chart, int beat, int beatsIn, bool accent, double temp
   const int measure = beat / kBeatsPerMeasure;
   const int first = kBeatsPerMeasure * (beat % kBeatsPerMeasure);
   const uint8_t panels = stylePanels(chart.PlayStyle);
-  const auto at = [&](int twelfth) { return (beatsIn + twelfth / double(kTwelfths)) * secondsPerBeat(tempo); };
+  const auto at = [&](int twelfth) { return (beatsIn + twelfth / double(kTwelfthsPerBeat)) * secondsPerBeat(tempo); };
   events.push_back({at(0), accent ? PlaySound::AccentClick : PlaySound::Click});
-  const bool triplet = chart.stepAt(first, measure) == kTripletMark;
-  const int notes = triplet ? 3 : 4;
-  for (int n = 0; n < notes; ++n) {
-    const int slot = triplet ? first + 1 + n : first + n;
-    if ((chart.stepAt(slot, measure) & panels) == 0) continue;
-    events.push_back({at(triplet ? 4 * n : 3 * n), PlaySound::Tick});
+  const bool triplet = isTripletBeat(chart, beat % kBeatsPerMeasure, measure);
+  for (int k = 0; k < 4; ++k) {
+    const auto twelfth = twelfthOfSlot(triplet, k);
+    if (!twelfth || (chart.stepAt(first + k, measure) & panels) == 0) continue;
+    events.push_back({at(*twelfth), PlaySound::Tick});
   }
 }
 
@@ -44,12 +40,6 @@ double Schedule::startTime() const {
 
 double Schedule::beatAt(double seconds) const {
   return startBeat + seconds / secondsPerBeat(tempo);
-}
-
-PlayTempo songTempo(const Catalogue& catalogue, int songIndex) {
-  const SongRecord* song = catalogue.song(songIndex);
-  if (song == nullptr || song->Bpm <= 0) return {};
-  return {static_cast<double>(song->Bpm), false};
 }
 
 Schedule buildSchedule(const Chart& chart, const Catalogue& catalogue, const MeterSegs& meterSegs, double tempo,

@@ -35,14 +35,6 @@ struct Schedule {
   double beatAt(double seconds) const;
 };
 
-// The tempo playback uses for a song: its Bpm, or 120 when the catalogue gives none (Bpm -1,
-// or no song at all); `assumed` says which, so the window can tell the user.
-struct PlayTempo {
-  double bpm = 120;
-  bool assumed = true;
-};
-PlayTempo songTempo(const Catalogue& catalogue, int songIndex);
-
 // Every tick and click from startBeat to the end of the chart's song (the chart's SongIndex
 // in the catalogue; meterSegs count the measures when the song has a meter table). A slot with
 // arrows on the panels the play style shows gives one tick, freeze heads included; a plain or

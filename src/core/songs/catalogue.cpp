@@ -188,4 +188,10 @@ Status LoadMeterSegs(const Catalogue& catalogue, int songIndex, MeterSegs& segs)
   return {};
 }
 
+PlayTempo songTempo(const Catalogue& catalogue, int songIndex) {
+  const SongRecord* song = catalogue.song(songIndex);
+  if (song == nullptr || song->Bpm <= 0) return {};
+  return {static_cast<double>(song->Bpm), false};
+}
+
 }  // namespace tarveno

@@ -40,6 +40,14 @@ struct Catalogue {
   int measures(int songIndex) const;
 };
 
+// The tempo a song is played and exported at: its Bpm, or 120 when it has none (Bpm 0 or
+// below, or no song at all); `assumed` says which, so the user can be told.
+struct PlayTempo {
+  double bpm = 120;
+  bool assumed = true;
+};
+PlayTempo songTempo(const Catalogue& catalogue, int songIndex);
+
 // The index of the song with that code in the valid run, as the memory-card reader finds it:
 // a later record with the same code wins. Nothing when no record has the code.
 std::optional<int16_t> findSongByCode(const Catalogue& catalogue, int code);

@@ -1,5 +1,7 @@
 #include "gui/app/simfile_document.h"
 
+#include <QSettings>
+#include <cmath>
 #include <filesystem>
 
 #include "core/chart/simfile_open.h"
@@ -8,6 +10,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/document_commands.h"
 #include "gui/app/prompts.h"
+#include "gui/play/play_settings.h"
 #include "gui/songs/simfile_chart_dialog.h"
 
 namespace tarveno {
@@ -25,8 +28,9 @@ void showReport(Prompts& prompts, QWidget* parent, const char* heading, const Si
                   Prompts::Buttons::Ok, Prompts::Icon::Information);
 }
 
-// The chart to read: the only readable one, or the user's pick among several.
-std::optional<size_t> chooseChart(AppContext& context, QWidget* parent, const SimfileSong& song, const QString& path) {
+// The chart to read and its song, as the user picks them.
+std::optional<SimfileImportChoice> chooseChart(AppContext& context, QWidget* parent, const SimfileSong& song,
+                                               const QString& path) {
   std::vector<size_t> readable;
   for (size_t i = 0; i < song.charts.size(); ++i) {
     if (song.charts[i].supported()) readable.push_back(i);
@@ -36,8 +40,37 @@ std::optional<size_t> chooseChart(AppContext& context, QWidget* parent, const Si
                           pickSimfileChart(song, std::nullopt).error().message + "\n" + displayName(toPath(path)));
     return std::nullopt;
   }
-  if (readable.size() == 1) return readable.front();
-  return SimfileChartDialog::ask(song, std::move(readable), parent);
+  return SimfileChartDialog::ask(song, std::move(readable), context.catalogue, parent);
+}
+
+std::optional<QSettings> playSettingsStore(const AppContext& context) {
+  if (context.playSettingsFile.empty()) return std::nullopt;
+  return std::optional<QSettings>(std::in_place, QString::fromStdString(context.playSettingsFile.string()),
+                                  QSettings::IniFormat);
+}
+
+int songCodeOf(const AppContext& context, int songIndex) {
+  const SongRecord* record = context.catalogue.song(songIndex);
+  return record ? record->Code : 0;
+}
+
+// The file's #MUSIC, when it lies beside the simfile, plays with the song that has no music
+// yet, at the file's offset.
+void adoptMusic(AppContext& context, const SimfileSong& song, const QString& path, int songIndex,
+                SimfileReport& report) {
+  if (song.music.empty()) return;
+  const auto music = toPath(path).parent_path() / std::filesystem::path(song.music);
+  std::error_code ec;
+  auto store = playSettingsStore(context);
+  if (!store || !std::filesystem::is_regular_file(music, ec)) return;
+  PlaySettings values = loadPlaySettings(*store, songCodeOf(context, songIndex));
+  if (!values.musicFile.isEmpty()) return;
+  values.musicFile = QString::fromStdString(music.string());
+  values.musicOffsetMs = static_cast<int>(std::lround(-1000 * song.offset));
+  savePlaySettings(*store, songCodeOf(context, songIndex), values);
+  report.note("#MUSIC の「" + song.music + "」をこの曲の再生用の音楽にしました（オフセット " +
+                  std::to_string(values.musicOffsetMs) + " ms）",
+              true);
 }
 
 // Asks before notes are moved; true when reading may go on.
@@ -64,23 +97,30 @@ bool openSimfileDocument(AppContext& context, DocumentHost& host, const QString&
   };
   auto song = readSimfileFile(toPath(path));
   if (!song) return fail(song.error());
-  const auto index = chooseChart(context, parent, *song, path);
-  if (!index) return false;
-  const SimfileSongChoice songChoice{std::nullopt, context.document.chart.SongIndex};
-  Chart trialChart = context.document.chart;
-  auto trial = importSimfileChart(*song, *index, songChoice, true, context.catalogue, trialChart);
-  if (!trial) return fail(trial.error());
-  if (!agreeToSnap(context, parent, *trial)) return false;
-  auto report = openSimfileChart(*song, *index, songChoice, true, context.document, context.catalogue);
+  const auto choice = chooseChart(context, parent, *song, path);
+  if (!choice) return false;
+  // The default song left as it was is not the user's choice: the report then says why it was taken.
+  const bool kept = chooseSimfileSong(*song, choice->chart, {}, context.catalogue).index == choice->song;
+  const SimfileSongChoice songChoice{kept ? std::nullopt : std::optional(choice->song)};
+  Document opened = context.document;
+  auto report = openSimfileChart(*song, choice->chart, songChoice, true, opened, context.catalogue);
   if (!report) return fail(report.error());
-  context.document.origin = {toPath(path).string(), ChartFileKind::Simfile, static_cast<int>(*index)};
+  if (!agreeToSnap(context, parent, *report)) return false;
+  adoptMusic(context, *song, path, choice->song, *report);
+  context.document = std::move(opened);
+  context.document.origin = {toPath(path).string(), ChartFileKind::Simfile, static_cast<int>(choice->chart)};
   host.finishOpening(path);
   showReport(context.prompts, parent, "StepMania のファイルを読み込みました。\n\n", *report);
   return true;
 }
 
 Status saveSimfileDocument(AppContext& context, QWidget* parent, const QString& path) {
-  auto report = WriteSimfileFile(toPath(path), context.document.chart, context.catalogue, std::nullopt);
+  SimfilePlayback playback;
+  if (auto store = playSettingsStore(context)) {
+    const PlaySettings values = loadPlaySettings(*store, songCodeOf(context, context.document.chart.SongIndex));
+    playback = {std::filesystem::path(values.musicFile.toStdString()), values.musicOffsetMs};
+  }
+  auto report = WriteSimfileFile(toPath(path), context.document.chart, context.catalogue, std::nullopt, playback);
   if (!report) return report.error();
   showReport(context.prompts, parent, "StepMania のファイル（.sm）に書き出しました。\n\n", *report);
   return {};

@@ -20,6 +20,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/dialog_buttons.h"
 #include "gui/app/prompts.h"
+#include "gui/songs/song_list.h"
 
 namespace tarveno {
 
@@ -187,8 +188,7 @@ void OptionsDialog::loadSettings() {
   } else {
     cmbVer_->setCurrentIndex(0);
   }
-  const int position = cmbTitle_->findData(static_cast<int>(chart.SongIndex));
-  if (position >= 0) cmbTitle_->setCurrentIndex(position);
+  selectSong(*cmbTitle_, chart.SongIndex);
   showSongDetails();
 
   const int style = static_cast<int>(chart.PlayStyle);
@@ -215,15 +215,7 @@ void OptionsDialog::filterSongs() {
   const int previous = data.isValid() ? data.toInt() : 0;
   SongFilterResult result =
       FilterSongs(context_.catalogue, cmbVer_->currentIndex(), chkNewOnly_->isChecked(), previous);
-  {
-    // One details refresh for the new list, not one per entry added.
-    QSignalBlocker block(cmbTitle_);
-    cmbTitle_->clear();
-    for (int index : result.indices) {
-      cmbTitle_->addItem(QString::fromStdString(context_.catalogue.SongList[static_cast<size_t>(index)].Title), index);
-    }
-    cmbTitle_->setCurrentIndex(result.selected);
-  }
+  fillSongList(*cmbTitle_, context_.catalogue, result);
   if (result.newOnlyEnabled) chkNewOnly_->setEnabled(*result.newOnlyEnabled);
   showSongDetails();
 }

@@ -6,24 +6,39 @@
 
 #include "core/chart/simfile.h"
 
+class QComboBox;
 class QListWidget;
 
 namespace tarveno {
 
+// What the user picked: a chart of the file and the song to place it on.
+struct SimfileImportChoice {
+  size_t chart = 0;
+  int16_t song = 0;
+};
+
 // frmSimfileCharts ("譜面の選択"): the readable charts of a simfile, one line each with style,
-// difficulty, meter and description, for the user to pick one. The first line starts
-// selected; OK or a double click takes the selected chart, Cancel or Esc none.
+// difficulty, meter and description, and the song to read the chosen one under (曲選択, the
+// list of 設定). The first chart starts selected, and each chart selected brings its default
+// song (chooseSimfileSong), which the user may change. OK or a double click takes the
+// selection, Cancel or Esc nothing.
 class SimfileChartDialog : public QDialog {
   Q_OBJECT
  public:
-  SimfileChartDialog(const SimfileSong& song, std::vector<size_t> charts, QWidget* parent);
+  SimfileChartDialog(const SimfileSong& song, std::vector<size_t> charts, const Catalogue& catalogue, QWidget* parent);
 
-  // Shows the dialog modally; the index of the chosen chart in the song, or nothing.
-  static std::optional<size_t> ask(const SimfileSong& song, std::vector<size_t> charts, QWidget* parent);
+  // Shows the dialog modally; the chart (its index in the song) and song chosen, or nothing.
+  static std::optional<SimfileImportChoice> ask(const SimfileSong& song, std::vector<size_t> charts,
+                                                const Catalogue& catalogue, QWidget* parent);
 
  private:
+  void showDefaultSong();
+
+  const SimfileSong& song_;
+  const Catalogue& catalogue_;
   std::vector<size_t> charts_;
   QListWidget* lstCharts_ = nullptr;
+  QComboBox* cmbTitle_ = nullptr;
 };
 
 }  // namespace tarveno
