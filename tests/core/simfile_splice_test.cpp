@@ -63,7 +63,7 @@ TEST(SimfileSplice, WritingOneChartBackKeepsEveryOtherByte) {
     const auto style = song->charts[k].stepsType;
     const auto other = readSimfile("#NOTES:" + randomBlock(style, "", "\n", rng).substr(7));
     Chart edited;
-    ASSERT_TRUE(importSimfileChart(*other, 0, {0, 0}, true, catalogue, edited));
+    ASSERT_TRUE(importSimfileChart(*other, 0, {int16_t{0}}, catalogue, edited));
     std::tie(edited.EditName, edited.Difficulty) = std::tuple("REWORK", 0x27);
 
     const auto out = spliceSimfileChart(file, k, edited, catalogue);
@@ -77,7 +77,7 @@ TEST(SimfileSplice, WritingOneChartBackKeepsEveryOtherByte) {
     const auto reread = readSimfile(out->bytes);
     ASSERT_TRUE(reread) << reread.error().message;
     Chart back;
-    ASSERT_TRUE(importSimfileChart(*reread, k, {0, 0}, false, catalogue, back));
+    ASSERT_TRUE(importSimfileChart(*reread, k, {int16_t{0}}, catalogue, back));
     EXPECT_EQ(testing::header(back), testing::header(edited)) << "run " << run;
     EXPECT_EQ(back.StepData, edited.StepData) << "run " << run;
   }
