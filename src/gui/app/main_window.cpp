@@ -177,6 +177,7 @@ void MainWindow::closeStatistics() {
   if (editInfo_) editInfo_->close();
 }
 
+// Also where a new style comes in (settings, undo, a file opened): the cursor follows it.
 void MainWindow::layoutEditor() {
   const Chart& chart = context_.document.chart;
   const int statusHeight = statusBar()->isVisible() ? statusBar()->height() : 0;
@@ -187,6 +188,7 @@ void MainWindow::layoutEditor() {
   state_.canvasTop = layout.canvasTop;
   vscroll_->setGeometry(layout.scrollBar);
   vscroll_->setMaximum(layout.scrollMaximum);
+  keys_.fitStyle();
 }
 
 void MainWindow::redrawCanvas() {
@@ -256,6 +258,10 @@ void MainWindow::setScrollValue(int value) {
 }
 int MainWindow::visibleRows() const {
   return std::max(1, (canvas_->height() - state_.canvasTop) / geometry::kRowHeight);
+}
+int MainWindow::rowsUnderToolbar() const {
+  const int covered = std::max(0, toolbar_->height() - state_.canvasTop);
+  return (covered + geometry::kRowHeight - 1) / geometry::kRowHeight;
 }
 
 void MainWindow::canvasLeft() {
