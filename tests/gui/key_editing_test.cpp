@@ -26,7 +26,7 @@ TEST(KeyEditing, KeysMakeWhatTheSameMouseGestureMakes) {
   const Gesture presetArrow = [](MainWindowHarness& h) { setSteps(h.chart(), 1, 4, 2); };
   const Gesture triplets = [](MainWindowHarness& h) { h.action("M_Divide12")->trigger(); };
   const Gesture freezeMode = [](MainWindowHarness& h) { h.action("M_FAmode")->trigger(); };
-  // Row 8 in eighths, reached by scrolling from a plain beat on the triplet grid.
+  // Row 8 in eighths, reached by scrolling from the second triplet note of a plain beat.
   const Gesture tripletsAboveEighths = [](MainWindowHarness& h) {
     h.action("M_Divide12")->trigger();
     setSteps(h.chart(), 2, 0, 2);
@@ -68,10 +68,10 @@ TEST(KeyEditing, KeysMakeWhatTheSameMouseGestureMakes) {
        }},
       {"scrolled onto eighths",
        tripletsAboveEighths,
-       {kOne, kPageDown, kOne},
+       {kOne, kDown, kPageDown, kOne},
        [](auto& h) {
          for (int notch = 0; notch < 4; ++notch) h.wheel(-120);
-         h.click(h.cellPoint(0, 8));
+         h.click(h.canvasPoint(16, h.rowY(8) + 11));  // where the second triplet note was drawn
        }},
       {"page down",
        none,
