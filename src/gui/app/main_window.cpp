@@ -186,13 +186,16 @@ void MainWindow::layoutEditor() {
                           vscroll_->width(), chart.PlayStyle, context_.catalogue.measures(chart.SongIndex));
   state_.canvasLeft = layout.canvasLeft;
   state_.canvasTop = layout.canvasTop;
+  state_.layoutWidth = canvas_->width();
+  state_.layoutHeight = canvas_->height();
   vscroll_->setGeometry(layout.scrollBar);
   vscroll_->setMaximum(layout.scrollMaximum);
   keys_.fitStyle();
 }
 
 void MainWindow::redrawCanvas() {
-  const CanvasScene scene{context_.document.chart, context_.catalogue, context_.document.meterSegs, state_};
+  const CanvasScene scene{context_.document.chart, context_.catalogue, context_.document.meterSegs, state_,
+                          palette().color(QPalette::Window).rgb()};
   renderCanvas(canvas_->frame(), scene, arrows_, output_);
   applyOutput();
   canvas_->update();

@@ -230,10 +230,12 @@ void placeMarkers(Frame& f, Pixels& px, CanvasOutput& out) {
 }  // namespace
 
 void renderCanvas(QImage& frame, const CanvasScene& scene, const ArrowImages& images, CanvasOutput& out) {
-  frame.fill(kBlack);
   const EditorState& st = scene.state;
   Frame f{frame, scene, images, st.canvasLeft, st.canvasTop, canvasWidth(scene.chart.PlayStyle)};
   Pixels px(frame, images.scale());
+  frame.fill(scene.bareColor);
+  px.fill(0, 0, (st.layoutWidth > 0 ? st.layoutWidth : frame.width()) - 1,
+          (st.layoutHeight > 0 ? st.layoutHeight : frame.height()) - 1, kBlack);
   out.hasPositionTexts = false;
   drawRows(f, px, out);
   if (hasSecondPad(scene.chart.PlayStyle)) {

@@ -28,6 +28,10 @@ struct EditorState {
   // Canvas origin in client coordinates, set by LayoutEditor.
   int canvasLeft = 0;
   int canvasTop = 0;
+  // The client widget's size when LayoutEditor last ran (0 before it has): the window may have
+  // grown since, and what lies beyond is no part of the editor.
+  int layoutWidth = 0;
+  int layoutHeight = 0;
   int topRow = 3;
 
   int currentDivide = 4;
