@@ -4,7 +4,6 @@
 
 #include "core/edit/clipboard.h"
 #include "core/edit/edit_words.h"
-#include "core/edit/freeze_gesture.h"
 #include "core/edit/measures.h"
 #include "core/edit/transforms.h"
 
@@ -149,27 +148,6 @@ TEST(EditOperation, MalformedAndRefusedWords) {
   }
   for (const std::string& word : malformed) EXPECT_FALSE(parseEditOperation(word)) << word;
   for (auto [word, t] : names) EXPECT_EQ(parseEditOperation(word), (EditOperation{EditVerb::Transform, t, 4, 9}));
-}
-
-// The gesture the mouse and the keys share: laid either way round, a plain arrow where it never
-// moved, nothing when it ends in another column or starts where no arrow may stand.
-TEST(EditFreezeGesture, LaysOnlyWhereItEndsInItsOwnColumn) {
-  Chart down, up, elsewhere, still;
-  FreezeGesture g;
-  ASSERT_TRUE(g.start(down, 1, 16 + 2));
-  EXPECT_TRUE(g.finish(down, 1, 16 + 8, 16));
-  ASSERT_TRUE(g.start(up, 1, 16 + 8));
-  EXPECT_TRUE(g.finish(up, 1, 16 + 2, 16));
-  EXPECT_NE(down.FreezeData, FreezeTable{});
-  EXPECT_EQ(std::tie(up.StepData, up.FreezeData), std::tie(down.StepData, down.FreezeData)) << "upward";
-  g.start(elsewhere, 1, 16 + 2);
-  EXPECT_FALSE(g.finish(elsewhere, 2, 16 + 8, 16));
-  EXPECT_EQ(std::tie(elsewhere.StepData, elsewhere.FreezeData), std::tie(still.StepData, still.FreezeData));
-  g.start(still, 1, 16 + 2);
-  EXPECT_TRUE(g.finish(still, 1, 16 + 2, 16));
-  EXPECT_EQ(std::pair(still.StepData[1][2], still.FreezeData), std::pair(uint8_t{2}, FreezeTable{}));
-  EXPECT_FALSE(g.start(Chart{}, 1, 2)) << "the first measure takes no arrows";
-  EXPECT_FALSE(g.active());
 }
 
 }  // namespace tarveno
