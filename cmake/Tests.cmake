@@ -18,6 +18,11 @@ tarveno_suite(tarveno_core_tests SOURCES ${TARVENO_CORE_TESTS} LIBS tarveno_core
 
 file(GLOB_RECURSE TARVENO_CLI_TESTS CONFIGURE_DEPENDS tests/cli/*.cpp)
 list(FILTER TARVENO_CLI_TESTS EXCLUDE REGEX ".*/without_converter_test\\.cpp$")
+if(NOT TARVENO_BUILD_GUI)
+  # Without the renderer the tool has no render command, and its tests read the pictures with
+  # QtGui: they are built with the renderer only (the fixture runs skip its cases by themselves).
+  list(FILTER TARVENO_CLI_TESTS EXCLUDE REGEX ".*/render_test\\.cpp$")
+endif()
 tarveno_suite(tarveno_cli_tests SOURCES ${TARVENO_CLI_TESTS} LIBS tarveno_cli_lib GTest::gtest GTest::gtest_main)
 target_compile_definitions(tarveno_cli_tests PRIVATE TARVENO_CLI_EXE="$<TARGET_FILE:tarveno-cli>")
 add_dependencies(tarveno_cli_tests tarveno-cli)

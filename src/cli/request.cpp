@@ -62,13 +62,13 @@ bool parseEditWords(const Arguments& a, Request& r, Diagnostics& diagnostics) {
   return true;
 }
 
-bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
+// Only a tool built with the renderer has the render command.
 #ifdef TARVENO_WITH_RENDER
+bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
   if (!imageTypeFromName(r.output)) {
     diagnostics.usage(r.output + ": the picture's name must end in .png, .jpg, .jpeg or .bmp");
     return false;
   }
-#endif
   std::optional<int> png, quality;
   if (!numberOption(a, "png-option", 0, 2, png, diagnostics)) return false;
   if (!numberOption(a, "jpeg-quality", 1, 100, quality, diagnostics)) return false;
@@ -78,6 +78,7 @@ bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics
   if (const std::string* v = a.option("view-settings")) r.viewSettings = *v;
   return true;
 }
+#endif
 
 bool endsWithWav(const std::string& name) {
   if (name.size() < 4) return false;

@@ -57,5 +57,16 @@ TEST(GridCursor, StopsAtTheFirstAndLastRowsAndAtTheTable) {
   EXPECT_EQ(stepOnGrid(chart, 4 * 5 + 1, -1, 8, 8, true, 3, 20)->pos, 4 * 5);
 }
 
+// On the triplet grid the first note of a beat is read where the edits put it: on a triplet
+// beat its note after the marker, on any other beat its on-beat slot.
+TEST(GridCursor, ReadsTheFirstNoteOfABeatWhereTheTripletGridPutsIt) {
+  Chart chart = walkChart();
+  chart.StepData[1][12] = 4;
+  recalcBeat(chart, 7);
+  EXPECT_TRUE(cellOccupied(chart, 0, 4 * 6 + 1, 12)) << "first note of the triplet beat";
+  EXPECT_FALSE(cellOccupied(chart, 1, 4 * 6 + 1, 12)) << "its second note's column";
+  EXPECT_TRUE(cellOccupied(chart, 2, 4 * 7 + 1, 12)) << "on-beat arrow of a plain beat";
+}
+
 }  // namespace
 }  // namespace tarveno

@@ -157,8 +157,8 @@ TEST_F(EditorTest, FreezeDragsLayHoldsFromPressToReleaseInOneColumn) {
     EXPECT_EQ(steps(1, 4, 10), V(7, 0));  // nothing yet while dragging; downward the preview ends at the mouse
     EXPECT_TRUE(upward || shows(freezePreviewIndex(0), 0, 8 * (26 - 12)));
     h.release(Qt::LeftButton);
-    EXPECT_EQ(std::tuple(steps(1, 4, 10), freezes(1, 3, 11), st.anchorCol),
-              std::tuple(V{1, 0, 0, 0, 0, 0, 0}, V{0, 1, 1, 1, 1, 1, 1, 1, 0}, kNoAnchor))
+    EXPECT_EQ(std::tuple(steps(1, 4, 10), freezes(1, 3, 11), st.freeze.active()),
+              std::tuple(V{1, 0, 0, 0, 0, 0, 0}, V{0, 1, 1, 1, 1, 1, 1, 1, 0}, false))
         << upward;
   }
 }

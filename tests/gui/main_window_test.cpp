@@ -87,6 +87,19 @@ TEST_F(MainWindowTest, TheDefaultSizeShowsAllRowsAndBothPads) {
                        QPoint(client->width() - 1, client->height() - 1)));
 }
 
+// The canvas keeps its layout when the window grows; what it grew by is no part of the editor.
+TEST_F(MainWindowTest, WhatTheWindowGrewByShowsTheWindowsBackground) {
+  const QWidget* client = h.window().canvas();
+  const QSize laidOut = client->size();
+  h.window().resize(h.window().size() + QSize(100, 100));
+  QApplication::processEvents();
+  ASSERT_GT(client->width(), laidOut.width());
+  const QRgb background = h.window().palette().color(QPalette::Window).rgb();
+  EXPECT_EQ(h.frame().pixel(client->width() - 2, laidOut.height() / 2), background) << "right of the scroll bar";
+  EXPECT_EQ(h.frame().pixel(2, client->height() - 2), background) << "below the laid-out area";
+  EXPECT_EQ(h.frame().pixel(2, laidOut.height() - 2), 0xFF000000u) << "the laid-out area stays black";
+}
+
 TEST_F(MainWindowTest, TheCommandsReachTheirDialogsAndDocumentCommands) {
   EXPECT_EQ(modalOf([&] { h.action("M_About")->trigger(); }), "frmAbout");
   h.chart().PlayStyle = PlayStyle::Couple;  // the properties dialog is followed by a layout and a redraw

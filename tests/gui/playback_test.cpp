@@ -122,5 +122,24 @@ TEST(PlaybackWiring, SoundSpaceAndEscStartAndStopAndTheChartStaysStill) {
       << "keys do nothing and a click only stops";
 }
 
+// A button held down when playback starts: what it painted stays, one step; moving on paints
+// nothing, and its release ends nothing.
+TEST(PlaybackWiring, StartingPlaybackEndsTheGestureUnderWay) {
+  MainWindowHarness h;
+  FakeAudioOutput output;
+  h.context.audio = &output;
+  h.start();
+  h.moveTo(h.cellPoint(0, 5));
+  h.press(Qt::LeftButton);
+  QApplication::setActiveWindow(&h.window());
+  QTest::keyClick(h.window().canvas(), Qt::Key_Space);
+  h.moveTo(h.cellPoint(0, 6));
+  h.release(Qt::LeftButton);
+  StepTable painted{};
+  painted[1][4] = 1;
+  EXPECT_EQ(h.chart().StepData, painted);
+  EXPECT_EQ(std::pair(h.history.undoCount(), output.cursor != nullptr), std::pair(size_t{1}, true));
+}
+
 }  // namespace
 }  // namespace tarveno::testing

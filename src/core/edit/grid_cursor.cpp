@@ -39,6 +39,14 @@ int gridPosAt(BeatKind kind, int row, int part, int parts, int divide) {
   return grid.pos[static_cast<size_t>(part * grid.count / parts)];
 }
 
+int gridPosCarried(BeatKind fromKind, int fromDivide, int pos, BeatKind kind, int row, int divide) {
+  const BeatPositions from = gridPositions(fromKind, pos / 4, fromDivide);
+  // A position off the grid counts as the grid position at or before it.
+  int part = 0;
+  while (part + 1 < from.count && from.pos[static_cast<size_t>(part + 1)] <= pos) ++part;
+  return gridPosAt(kind, row, part, from.count, divide);
+}
+
 std::optional<GridStep> stepOnGrid(const Chart& chart, int pos, int direction, int userDivide, int currentDivide,
                                    bool automatic, int firstRow, int lastRow) {
   const int row = pos / 4;

@@ -40,6 +40,11 @@ BeatPositions gridPositions(BeatKind kind, int row, int divide);
 // on the beat snaps to.
 int gridPosAt(BeatKind kind, int row, int part, int parts, int divide);
 
+// Where a position `pos` on the grid `fromDivide` over its own beat (of kind `fromKind`) lands
+// on beat `row` under the grid `divide`: the same part of the way down the beat, as the point
+// under the mouse keeps its place on the screen when the view scrolls by whole beats.
+int gridPosCarried(BeatKind fromKind, int fromDivide, int pos, BeatKind kind, int row, int divide);
+
 // One step of the grid down (+1) or up (-1) from pos. Within a beat the grid in force is used;
 // a step into the next beat lands on its first position (its last going up) under the division
 // in force over it, switched as divisionOverBeat says when `automatic`. Nothing lies before

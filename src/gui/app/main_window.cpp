@@ -184,6 +184,7 @@ void MainWindow::closeStatistics() {
   if (editInfo_) editInfo_->close();
 }
 
+// Also where a new style comes in (settings, undo, a file opened): the cursor follows it.
 void MainWindow::layoutEditor() {
   const Chart& chart = context_.document.chart;
   const int statusHeight = statusBar()->isVisible() ? statusBar()->height() : 0;
@@ -192,12 +193,16 @@ void MainWindow::layoutEditor() {
                           vscroll_->width(), chart.PlayStyle, context_.catalogue.measures(chart.SongIndex));
   state_.canvasLeft = layout.canvasLeft;
   state_.canvasTop = layout.canvasTop;
+  state_.layoutWidth = canvas_->width();
+  state_.layoutHeight = canvas_->height();
   vscroll_->setGeometry(layout.scrollBar);
   vscroll_->setMaximum(layout.scrollMaximum);
+  keys_.fitStyle();
 }
 
 void MainWindow::redrawCanvas() {
-  const CanvasScene scene{context_.document.chart, context_.catalogue, context_.document.meterSegs, state_};
+  const CanvasScene scene{context_.document.chart, context_.catalogue, context_.document.meterSegs, state_,
+                          palette().color(QPalette::Window).rgb()};
   renderCanvas(canvas_->frame(), scene, arrows_, output_);
   applyOutput();
   canvas_->update();
@@ -263,6 +268,10 @@ void MainWindow::setScrollValue(int value) {
 }
 int MainWindow::visibleRows() const {
   return std::max(1, (canvas_->height() - state_.canvasTop) / geometry::kRowHeight);
+}
+int MainWindow::rowsUnderToolbar() const {
+  const int covered = std::max(0, toolbar_->height() - state_.canvasTop);
+  return (covered + geometry::kRowHeight - 1) / geometry::kRowHeight;
 }
 
 void MainWindow::canvasLeft() {

@@ -118,6 +118,8 @@ class MainWindow : public QMainWindow,
   void followPlayhead(double beat);
   // A click on the canvas while playing only stops it; its release must not edit either.
   bool swallowRelease_ = false;
+  // Playback starting while a button is held ends that button's gesture.
+  void endGesture();
 
   // The one way the chart changes: the state before is taken, the change applied, the step
   // committed to the history, Modified follows the history, the window shows it and the
@@ -171,6 +173,7 @@ class MainWindow : public QMainWindow,
   int scrollMaximum() const override;
   void setScrollValue(int value) override;
   int visibleRows() const override;
+  int rowsUnderToolbar() const override;
 
   // GridModeView
   void showDivide(int divide) override;

@@ -120,6 +120,20 @@ void MainWindow::canvasMouseUp(int button) {
   }
 }
 
+// A held button stops editing here: what it did so far is one step, a freeze not yet laid is
+// dropped, and its release does nothing.
+void MainWindow::endGesture() {
+  if (state_.mouseButton == 0) return;
+  state_.mouseButton = 0;
+  state_.freeze.cancel();
+  swallowRelease_ = true;
+  if (gestureStart_) {
+    const Snapshot before = std::move(*gestureStart_);
+    gestureStart_.reset();
+    finishEdit(before);
+  }
+}
+
 void MainWindow::restore(const Snapshot& state) {
   const Chart& now = context_.document.chart;
   const bool relayout = now.PlayStyle != state.chart.PlayStyle || now.SongIndex != state.chart.SongIndex;

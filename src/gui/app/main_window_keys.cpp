@@ -8,19 +8,26 @@ namespace tarveno {
 // Editing without the mouse. These are window shortcuts, not menu ones: no menu item shows
 // them, they sleep while a dialog or a menu has the keyboard, and Alt still opens the menus.
 // Each press is one edit transaction, so a key that changes the chart is one undo step.
+// A held key repeats only where that means going further (the arrows, the pages); a key that
+// toggles something acts once however long it is held.
 void MainWindow::buildEditingKeys() {
-  auto shortcut = [this](const QKeySequence& keys, const std::function<void()>& run) {
+  auto shortcut = [this](const QKeySequence& keys, bool repeats, const std::function<void()>& run) {
     auto* key = new QShortcut(keys, this);
     key->setContext(Qt::WindowShortcut);
+    key->setAutoRepeat(repeats);
     connect(key, &QShortcut::activated, this, run);
   };
   // Nothing edits while the chart plays.
-  auto bind = [this, shortcut](const QKeySequence& keys, const std::function<void()>& run) {
-    shortcut(keys, [this, run] {
-      if (!isPlaying()) edit(run);
-    });
+  auto editing = [this, shortcut](bool repeats) {
+    return [this, shortcut, repeats](const QKeySequence& keys, const std::function<void()>& run) {
+      shortcut(keys, repeats, [this, run] {
+        if (!isPlaying()) edit(run);
+      });
+    };
   };
-  shortcut(QKeySequence(Qt::Key_Space), [this] { M_Sound_Click(); });
+  const auto bind = editing(true);
+  const auto toggle = editing(false);
+  shortcut(QKeySequence(Qt::Key_Space), false, [this] { M_Sound_Click(); });
   bind(QKeySequence(Qt::Key_Up), [this] { keys_.moveVertical(-1); });
   bind(QKeySequence(Qt::Key_Down), [this] { keys_.moveVertical(1); });
   bind(QKeySequence(Qt::Key_Left), [this] { keys_.moveColumn(-1); });
@@ -29,12 +36,13 @@ void MainWindow::buildEditingKeys() {
   bind(QKeySequence(Qt::SHIFT | Qt::Key_Down), [this] { keys_.extendSelection(1); });
   for (int column = 0; column < 8; ++column) {
     const auto key = static_cast<Qt::Key>(Qt::Key_1 + column);
-    bind(QKeySequence(key), [this, column] { keys_.columnKey(column); });
-    bind(QKeySequence(Qt::KeypadModifier | key), [this, column] { keys_.columnKey(column); });
+    toggle(QKeySequence(key), [this, column] { keys_.columnKey(column); });
+    toggle(QKeySequence(Qt::KeypadModifier | key), [this, column] { keys_.columnKey(column); });
   }
-  bind(QKeySequence(Qt::Key_Return), [this] { keys_.enter(); });
-  bind(QKeySequence(Qt::KeypadModifier | Qt::Key_Enter), [this] { keys_.enter(); });
-  shortcut(QKeySequence(Qt::Key_Escape), [this] {
+  toggle(QKeySequence(Qt::Key_Return), [this] { keys_.enter(); });
+  toggle(QKeySequence(Qt::KeypadModifier | Qt::Key_Enter), [this] { keys_.enter(); });
+  // Esc too: held, it would cancel a freeze and then clear the selection as well.
+  shortcut(QKeySequence(Qt::Key_Escape), false, [this] {
     if (isPlaying()) {
       stopPlayback();
     } else {

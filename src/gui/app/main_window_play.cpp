@@ -35,6 +35,7 @@ void MainWindow::M_Sound_Click() {
     stopPlayback();
     return;
   }
+  endGesture();
   playback().start(state_.selStart != kUnset ? state_.selStart : state_.topRow);
 }
 

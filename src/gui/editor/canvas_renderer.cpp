@@ -159,8 +159,8 @@ void drawCursor(Frame& f, Pixels& px, CanvasOutput& out) {
   const EditorState& st = f.scene.state;
   const Chart& chart = f.scene.chart;
   if (!st.cursor.valid) return;
-  if (st.freezeMode == 1 && st.cursor.column == st.anchorCol && st.cursor.pos != st.anchorPos) {
-    const int from = st.anchorPos - 4 * st.topRow;
+  if (st.freezeMode == 1 && st.cursor.column == st.freeze.column() && st.cursor.pos != st.freeze.anchor()) {
+    const int from = st.freeze.anchor() - 4 * st.topRow;
     const int to = st.cursor.pos - 4 * st.topRow;
     // Only the pieces that can touch the client area; a drag may reach far off the view.
     const int lo = std::max(std::min(from, to), -4);
@@ -230,10 +230,12 @@ void placeMarkers(Frame& f, Pixels& px, CanvasOutput& out) {
 }  // namespace
 
 void renderCanvas(QImage& frame, const CanvasScene& scene, const ArrowImages& images, CanvasOutput& out) {
-  frame.fill(kBlack);
   const EditorState& st = scene.state;
   Frame f{frame, scene, images, st.canvasLeft, st.canvasTop, canvasWidth(scene.chart.PlayStyle)};
   Pixels px(frame, images.scale());
+  frame.fill(scene.bareColor);
+  px.fill(0, 0, (st.layoutWidth > 0 ? st.layoutWidth : frame.width()) - 1,
+          (st.layoutHeight > 0 ? st.layoutHeight : frame.height()) - 1, kBlack);
   out.hasPositionTexts = false;
   drawRows(f, px, out);
   if (hasSecondPad(scene.chart.PlayStyle)) {

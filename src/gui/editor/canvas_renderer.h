@@ -39,9 +39,12 @@ struct CanvasScene {
   const Catalogue& catalogue;
   const MeterSegs& meterSegs;
   const EditorState& state;
+  // Shown where the window grew past the laid-out client area: the window's own background.
+  QRgb bareColor = 0xFF000000u;
 };
 
-// RedrawCanvas's painting: the whole client area into `frame` (Format_RGB32), from scratch.
+// RedrawCanvas's painting: the whole client area into `frame` (Format_RGB32), from scratch: the
+// laid-out part black under the chart, the rest in the scene's bare colour.
 // The frame holds images.scale() device pixels per canvas pixel; coordinates stay the canvas's.
 void renderCanvas(QImage& frame, const CanvasScene& scene, const ArrowImages& images, CanvasOutput& out);
 

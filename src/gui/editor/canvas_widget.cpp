@@ -40,7 +40,7 @@ QImage& CanvasWidget::frame() {
 void CanvasWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = event->rect();
-  if (frame_.size() != size() * scale_) painter.fillRect(area, Qt::black);
+  if (frame_.size() != size() * scale_) painter.fillRect(area, palette().window());
   painter.drawImage(area, frame_, QRect(area.topLeft() * scale_, area.size() * scale_));
 }
 

@@ -30,7 +30,7 @@ class CanvasWidget : public QWidget {
   void setScale(int scale) { scale_ = scale; }
 
   // The frame to paint into; sized to the widget times the scale (black when it had to be
-  // made anew).
+  // made anew). Until there is one, the widget shows the window's background.
   QImage& frame();
   const QImage& currentFrame() const { return frame_; }
 

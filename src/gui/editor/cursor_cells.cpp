@@ -1,12 +1,13 @@
 #include "gui/editor/cursor_cells.h"
 
 #include "core/chart/editing.h"
+#include "core/edit/beats.h"
 #include "core/edit/grid_cursor.h"
 
 namespace tarveno {
 
 void CursorCells::switchDivision(int row) {
-  if (row / 4 >= kStepMeasures || !autoDivide_) return;
+  if (row / 4 >= kStepMeasures || !autoDivide()) return;
   takeDivision(divisionOverBeat(beatKind(row), state_.userDivide, state_.currentDivide));
 }
 
@@ -17,6 +18,25 @@ void CursorCells::takeDivision(int divide) {
   // Back on the user's own grid, the user's own freeze mode comes back too.
   if (divide == state_.userDivide && state_.freezeMode != state_.userFreezeMode) modes_.toggleFreezeMode();
   state_.autoSwitching = false;
+}
+
+void CursorCells::carryCursor(int rows) {
+  GridCursor& cursor = state_.cursor;
+  if (!cursor.valid) return;
+  const int row = cursor.row() + rows;
+  if (row < 0) {
+    cursor.valid = false;
+    cursor.pos += 4 * rows;
+    return;
+  }
+  if (state_.freezeDragging() || row >= kStepBeats) {
+    cursor.pos += 4 * rows;
+    return;
+  }
+  const BeatKind fromKind = beatKind(cursor.row());
+  const int fromDivide = state_.currentDivide;
+  switchDivision(row);
+  cursor.pos = gridPosCarried(fromKind, fromDivide, cursor.pos, beatKind(row), row, state_.currentDivide);
 }
 
 void CursorCells::placeArrow() {
@@ -32,15 +52,15 @@ void CursorCells::eraseArrow() {
   host_.redrawCanvas();
 }
 
-void CursorCells::placeFreeze() {
-  if (state_.anchorPos > state_.cursor.pos) {
-    // A drag upward lays the same hold as one downward.
-    const int anchor = state_.anchorPos;
-    state_.anchorPos = state_.cursor.pos;
-    state_.cursor.pos = anchor;
+void CursorCells::startFreeze() {
+  state_.freeze.start(chart(), state_.cursor.column, state_.cursor.pos);
+  host_.redrawCanvas();
+}
+
+void CursorCells::finishFreeze() {
+  if (state_.freeze.finish(chart(), state_.cursor.column, state_.cursor.pos, state_.currentDivide)) {
+    state_.cursorLook = kLookSolid;
   }
-  if (!PlaceFreeze(chart(), state_.cursor.column, state_.anchorPos, state_.cursor.pos)) return;
-  state_.anchorCol = kNoAnchor;
   host_.redrawCanvas();
 }
 

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
+#include "core/edit/freeze_gesture.h"
 #include "core/edit/grid_cursor.h"
 
 namespace tarveno {
 
-inline constexpr int kNoAnchor = 10;       // anchorCol while no freeze drag is under way
 inline constexpr int kNoLastCol = 255;     // lastCol while no cell has been handled
 inline constexpr int kUnset = -1;          // selStart, selEnd, hoverRow when not set
 inline constexpr double kNoPlayhead = -1;  // playhead while nothing plays
@@ -22,11 +22,16 @@ inline constexpr int kLookSolid = 1;   // after an arrow was placed
 inline constexpr int kLookHidden = 2;  // after an erase
 
 // The main window's view and editing fields. Positions: a row is a beat (global beat
-// index), the cursor's pos, anchorPos and lastPos are grid positions (measure * 16 + slot).
+// index), the cursor's pos, the freeze's anchor and lastPos are grid positions (measure * 16 +
+// slot).
 struct EditorState {
   // Canvas origin in client coordinates, set by LayoutEditor.
   int canvasLeft = 0;
   int canvasTop = 0;
+  // The client widget's size when LayoutEditor last ran (0 before it has): the window may have
+  // grown since, and what lies beyond is no part of the editor.
+  int layoutWidth = 0;
+  int layoutHeight = 0;
   int topRow = 3;
 
   int currentDivide = 4;
@@ -41,8 +46,8 @@ struct EditorState {
   int lastCol = kNoLastCol;
   int lastPos = 0;
 
-  int anchorCol = kNoAnchor;
-  int anchorPos = 0;
+  // A freeze arrow being drawn, by the mouse or by the keys.
+  FreezeGesture freeze;
 
   int selStart = kUnset;
   int selEnd = kUnset;
@@ -53,7 +58,7 @@ struct EditorState {
   // Where playback is, in beats with their fraction (kNoPlayhead while nothing plays).
   double playhead = kNoPlayhead;
 
-  bool freezeDragging() const { return anchorCol < 8 && freezeMode == 1; }
+  bool freezeDragging() const { return freeze.active() && freezeMode == 1; }
 };
 
 }  // namespace tarveno

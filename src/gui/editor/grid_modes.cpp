@@ -8,7 +8,7 @@ void GridModes::reset() {
   state_.freezeMode = 0;
   state_.userFreezeMode = 0;
   state_.autoSwitching = false;
-  state_.anchorCol = kNoAnchor;
+  state_.freeze.cancel();
   view_.showDivide(4);
   view_.showFreezeMode(false);
 }

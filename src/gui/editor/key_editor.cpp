@@ -14,7 +14,7 @@ int KeyEditor::lastRow() const {
 
 bool KeyEditor::showCursor() {
   if (state_.cursor.valid) return true;
-  const int row = state_.topRow;
+  const int row = std::min(state_.topRow + host_.rowsUnderToolbar(), lastRow());
   cells_.switchDivision(row);
   state_.cursor = GridCursor{true, 0, gridPositions(cells_.beatKind(row), row, state_.currentDivide).pos[0]};
   state_.cursorLook = kLookGhost;
@@ -32,61 +32,62 @@ void KeyEditor::moveTo(int pos) {
   host_.redrawCanvas();
 }
 
-// Whole rows, within the scroll bar's range. Scrolling moves a shown cursor with the view, so it
-// is put back on its cell afterwards.
+// Whole rows, within the scroll bar's range.
 void KeyEditor::keepVisible() {
   const int row = state_.cursor.row();
   int top = host_.scrollValue();
-  if (row < top) top = row;
+  if (row < top + host_.rowsUnderToolbar()) top = row - host_.rowsUnderToolbar();
   if (row > top + host_.visibleRows() - 1) top = row - host_.visibleRows() + 1;
   top = std::clamp(top, host_.scrollMinimum(), host_.scrollMaximum());
   if (top == host_.scrollValue()) return;
-  const int pos = state_.cursor.pos;
+  // The keys put the cursor on its cell and its grid themselves; the scroll must not carry it.
+  const GridCursor cursor = state_.cursor;
+  state_.cursor.valid = false;
   host_.setScrollValue(top);
-  state_.cursor.pos = pos;
-  state_.cursor.valid = true;
+  state_.cursor = cursor;
 }
 
 void KeyEditor::moveVertical(int direction) {
   if (!showCursor()) return;
-  const bool automatic = cells_.autoDivide() && !state_.freezeDragging();
   const auto step = stepOnGrid(cells_.chart(), state_.cursor.pos, direction, state_.userDivide, state_.currentDivide,
-                               automatic, host_.scrollMinimum(), lastRow());
+                               cells_.autoDivide(), host_.scrollMinimum(), lastRow());
   if (!step) return;
   cells_.takeDivision(step->divide);
   moveTo(step->pos);
 }
 
+int KeyEditor::columns() const {
+  return hasSecondPad(cells_.chart().PlayStyle) ? 8 : 4;
+}
+
 void KeyEditor::moveColumn(int direction) {
   if (!showCursor() || state_.freezeDragging()) return;  // a freeze stays in its column
-  const int columns = hasSecondPad(cells_.chart().PlayStyle) ? 8 : 4;
-  const int column = std::clamp(state_.cursor.column + direction, 0, columns - 1);
+  const int column = std::clamp(state_.cursor.column + direction, 0, columns() - 1);
   if (column == state_.cursor.column) return;
   state_.cursor.column = column;
   moveTo(state_.cursor.pos);
 }
 
 void KeyEditor::columnKey(int column) {
-  const int columns = hasSecondPad(cells_.chart().PlayStyle) ? 8 : 4;
-  if (column < 0 || column >= columns || !showCursor()) return;
+  if (column < 0 || column >= columns() || !showCursor()) return;
   act(column);
 }
 
 void KeyEditor::enter() {
-  if (showCursor()) act(state_.cursor.column);
+  if (showCursor()) columnKey(state_.cursor.column);
+}
+
+void KeyEditor::fitStyle() {
+  const int last = columns() - 1;
+  if (state_.cursor.column > last) state_.cursor.column = last;
+  if (state_.freeze.column() > last) state_.freeze.cancel();
 }
 
 void KeyEditor::act(int column) {
   if (state_.freezeDragging()) {
-    if (column != state_.anchorCol) return;
-    // The second press lays the freeze, as releasing the button ends a drag.
-    if (state_.anchorPos == state_.cursor.pos) {
-      cells_.placeArrow();
-    } else {
-      cells_.placeFreeze();
-    }
-    state_.anchorCol = kNoAnchor;
-    host_.redrawCanvas();
+    // The second press lays the freeze, as releasing the button ends a drag; another column's
+    // key leaves it under way.
+    if (column == state_.freeze.column()) cells_.finishFreeze();
     return;
   }
   state_.cursor.column = column;
@@ -94,10 +95,7 @@ void KeyEditor::act(int column) {
   if (cellOccupied(cells_.chart(), column, c.pos, state_.currentDivide)) {
     cells_.eraseArrow();
   } else if (state_.freezeMode == 1) {
-    if (!CanPlaceArrow(cells_.chart(), column, c.slot(), c.measure())) return;
-    state_.anchorCol = column;
-    state_.anchorPos = c.pos;
-    host_.redrawCanvas();
+    cells_.startFreeze();
   } else {
     cells_.placeArrow();
   }
@@ -124,7 +122,7 @@ void KeyEditor::extendSelection(int direction) {
 
 bool KeyEditor::escape() {
   if (state_.freezeDragging()) {
-    state_.anchorCol = kNoAnchor;
+    state_.freeze.cancel();
   } else if (state_.selStart != kUnset || state_.selEnd != kUnset) {
     state_.selStart = state_.selEnd = kUnset;
     host_.updateEditCommands();

@@ -7,7 +7,8 @@ namespace tarveno {
 
 // Editing with the keys: the cursor moves over the grid positions the mouse snaps to, and a
 // column key acts on its cell as a click there would. While no cursor is shown, the first key
-// shows it on the first row in view, in column 0, and does nothing else.
+// shows it on the first row wholly in view (not under the toolbar), in column 0, and does
+// nothing else.
 class KeyEditor {
  public:
   KeyEditor(CursorCells& cells, const Catalogue& catalogue)
@@ -32,6 +33,8 @@ class KeyEditor {
   // PageUp/PageDown (by a measure) and Ctrl+Home/Ctrl+End: the cursor moves with the view.
   void scrollBy(int rows);
   void scrollToEnd(bool last);
+  // The chart's style may have changed: the cursor and a freeze under way stay in its lanes.
+  void fitStyle();
 
  private:
   bool showCursor();
@@ -39,6 +42,7 @@ class KeyEditor {
   void keepVisible();
   void act(int column);
   int lastRow() const;
+  int columns() const;
 
   CursorCells& cells_;
   EditorState& state_;

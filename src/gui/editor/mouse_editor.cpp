@@ -13,7 +13,7 @@ void MouseEditor::mouseMove(int clientX, int clientY) {
     state_.cursor.valid = true;
     state_.hoverRow = kUnset;
     const int row = y / geometry::kRowHeight + state_.topRow;
-    if (!state_.freezeDragging()) cells_.switchDivision(row);
+    cells_.switchDivision(row);
     state_.cursor.column = x / geometry::kColumnWidth;
     cursorFromPoint(y, row);
     if (state_.cursor.column != state_.lastCol || state_.cursor.pos != state_.lastPos) {
@@ -54,12 +54,7 @@ void MouseEditor::cursorFromPoint(int y, int row) {
 void MouseEditor::mouseDown(int button) {
   state_.mouseButton |= button;
   if (state_.cursor.valid && state_.mouseButton == kLeftButton && state_.freezeMode == 1) {
-    if (CanPlaceArrow(cells_.chart(), state_.cursor.column, state_.cursor.slot(), state_.cursor.measure())) {
-      state_.anchorCol = state_.cursor.column;
-      state_.anchorPos = state_.cursor.pos;
-    } else {
-      state_.anchorCol = kNoAnchor;
-    }
+    cells_.startFreeze();
     return;
   }
   if (state_.mouseButton == kLeftButton && state_.cursor.valid) {
@@ -72,15 +67,11 @@ void MouseEditor::mouseDown(int button) {
 void MouseEditor::mouseUp(int button) {
   state_.mouseButton &= (button ^ 7);
   if (state_.hoverRow >= 0) selectionClick(button);
-  if (button == kLeftButton && state_.freezeMode == 1 && state_.anchorCol == state_.cursor.column) {
-    if (state_.anchorPos == state_.cursor.pos) {
-      cells_.placeArrow();
-    } else {
-      cells_.placeFreeze();
-    }
-  }
-  if (button & kLeftButton) {
-    state_.anchorCol = kNoAnchor;
+  if (button != kLeftButton) return;
+  if (state_.freezeMode == 1) {
+    cells_.finishFreeze();
+  } else {
+    state_.freeze.cancel();
     host_.redrawCanvas();
   }
 }
@@ -126,12 +117,7 @@ void MouseEditor::wheel(int rotation) {
 }
 
 void MouseEditor::scrollChanged(int value) {
-  if (state_.cursor.valid) {
-    // The cursor stays on the cell it pointed at and moves with the content.
-    const int pos = state_.cursor.pos + 4 * (value - state_.topRow);
-    if (pos < 0) state_.cursor.valid = false;
-    state_.cursor.pos = pos;
-  }
+  cells_.carryCursor(value - state_.topRow);
   state_.topRow = value;
   host_.redrawCanvas();
 }
