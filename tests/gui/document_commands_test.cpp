@@ -177,7 +177,7 @@ TEST_F(DocumentCommandsTest, TheNameDecidesTheKindAndSaveProposesTheDocumentsOwn
 
   // A .ssc is never written: the .sm of its name beside it is proposed.
   writeAll(dir / "song.ssc", "#NOTEDATA:;\n#STEPSTYPE:dance-single;\n#NOTES:1000\n;\n");
-  commands.openCommandLine(q(dir / "song.ssc"));
+  withModal([&] { commands.openCommandLine(q(dir / "song.ssc")); }, [](QDialog& d) { click(d, "cmdOK"); });
   prompts.answerSave(std::nullopt);
   commands.save();
   EXPECT_EQ(std::pair(prompts.fileDialogs.back().initialPath, prompts.fileDialogs.back().initialFilterIndex),
