@@ -8,6 +8,7 @@
 #include "core/play/schedule.h"
 #include "core/play/wav.h"
 #include "support/test_catalogue.h"
+#include "support/test_paths.h"
 
 namespace tarveno {
 namespace {
@@ -141,6 +142,62 @@ TEST(PlayWav, MixFormatRoundTripsAndOtherFormatsAreConverted) {
   EXPECT_EQ(converted->samples, (std::vector<int16_t>{0, 0, 8192, 8192, 16384, 16384, 16384, 16384}));
   mono[20] = 2;  // a compressed format
   EXPECT_EQ(decodeWav(mono).error().message, "WAVファイルとして読めません（非圧縮の PCM ではありません）。");
+}
+
+// An 8-bit mono WAV file: its data chunk declares `declared` bytes and holds `samples`.
+std::string monoWav8(uint32_t rate, const std::string& samples, uint32_t declared) {
+  std::string wav = encodeWav(std::vector<int16_t>{}).substr(0, 44) + samples;
+  const auto put32 = [&wav](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) wav[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  wav.replace(20, 4, std::string("\x01\x00\x01\x00", 4));  // integer PCM, one channel
+  put32(24, rate);
+  put32(28, rate);
+  wav.replace(32, 4, std::string("\x01\x00\x08\x00", 4));  // one byte a frame, 8 bits
+  put32(40, declared);
+  return wav;
+}
+
+// The refusal's text; a read that succeeds says so instead.
+std::string refusal(const Result<MusicPcm>& read) {
+  return read.ok() ? "(read " + std::to_string(read->frames()) + " frames)" : read.error().message;
+}
+
+TEST(PlayWav, OnlyMixableRatesAreReadAndSizesAreTrustedAsFarAsTheFileGoes) {
+  // A few bytes declaring 1 Hz would ask for 48000 mix frames each.
+  EXPECT_EQ(refusal(decodeWav(monoWav8(1, "\x80\xC0", 2))),
+            "WAVファイルとして読めません（サンプリング周波数 1 Hz は 8000〜384000 Hz の範囲外です）。");
+  EXPECT_FALSE(decodeWav(monoWav8(7999, "\x80", 1)).ok());
+  EXPECT_FALSE(decodeWav(monoWav8(384001, "\x80", 1)).ok());
+  EXPECT_EQ(refusal(toMixPcm(std::vector<float>{0.5f}, 1, 1)),
+            "サンプリング周波数 1 Hz は 8000〜384000 Hz の範囲外です。");
+  // 384 kHz: eight file frames make one mix frame; 8 kHz: one makes six.
+  EXPECT_EQ(decodeWav(monoWav8(384000, std::string(16, '\xC0'), 16))->frames(), 2);
+  EXPECT_EQ(decodeWav(monoWav8(8000, "\xC0", 1))->frames(), 6);
+  // The last chunk odd-sized without its pad byte, and a size reaching past the end of the file.
+  const std::vector<int16_t> three = {0, 0, 16384, 16384, -16384, -16384};
+  EXPECT_EQ(decodeWav(monoWav8(48000, "\x80\xC0\x40", 3))->samples, three);
+  EXPECT_EQ(decodeWav(monoWav8(48000, "\x80\xC0\x40", 0xFFFFFFFF))->samples, three);
+}
+
+TEST(PlayWav, TheFileHoldsTheWholeMixAndOneAWavCannotHoldIsRefusedUnwritten) {
+  testing::TempDir dir;
+  Schedule schedule;  // 3 s at 120 BPM, ticks near the start, across the middle and at the end
+  schedule.endBeat = 6;
+  schedule.events = {{0.1, PlaySound::Tick}, {1.5, PlaySound::AccentClick}, {2.99, PlaySound::Tick}};
+  const MixPlan plan = planMix(schedule, MixSettings{true, true, 80, 60}, nullptr, 0);
+  ASSERT_TRUE(writeMixWav(plan, dir / "mix.wav").ok());
+  std::vector<int16_t> whole(static_cast<size_t>(plan.totalFrames) * 2);
+  renderMix(plan, 0, whole);
+  EXPECT_TRUE(testing::readAll(dir / "mix.wav") == encodeWav(whole)) << "the file differs from the mix";
+
+  MixPlan tooLong;  // 6 h 12 min 50 s: one frame more than 4 GiB less the header holds
+  tooLong.totalFrames = (int64_t{1} << 30) - 9;
+  const Status refused = writeMixWav(tooLong, dir / "long.wav");
+  ASSERT_FALSE(refused.ok());
+  EXPECT_EQ(refused.error().message,
+            "書き出す音声が長すぎて WAV ファイルに収まりません（6 時間 12 分。WAV ファイルは 4 GiB、6 時間 12 分まで）。");
+  EXPECT_FALSE(std::filesystem::exists(dir / "long.wav"));
 }
 
 }  // namespace
