@@ -27,10 +27,10 @@ std::vector<float> level(float value, size_t samples) {
 
 TEST(MusicTimeline, BuffersLandAtTheirTimesGapsAreSilentAndFormatChangesAreConverted) {
   MusicTimeline timeline;
-  timeline.add(0, 2, 48000, level(0.25f, 2 * 4800));        // 0..100 ms
-  timeline.add(200000, 2, 48000, level(0.5f, 2 * 2400));    // 200..250 ms, after 100 ms of nothing
-  timeline.add(-1, 2, 48000, level(0.75f, 2 * 2400));       // time unknown: follows on, to 300 ms
-  timeline.add(300000, 1, 24000, level(-0.5f, 1200));       // mono at half the rate: 300..350 ms
+  timeline.add(0, 2, 48000, level(0.25f, 2 * 4800));      // 0..100 ms
+  timeline.add(200000, 2, 48000, level(0.5f, 2 * 2400));  // 200..250 ms, after 100 ms of nothing
+  timeline.add(-1, 2, 48000, level(0.75f, 2 * 2400));     // time unknown: follows on, to 300 ms
+  timeline.add(300000, 1, 24000, level(-0.5f, 1200));     // mono at half the rate: 300..350 ms
   auto music = timeline.finish();
   ASSERT_TRUE(music.ok()) << music.error().message;
   const std::vector<std::pair<int, int64_t>> expected = {
@@ -46,9 +46,9 @@ TEST(MusicTimeline, RefusesUnmixableRatesAndMusicLongerThanItKeeps) {
   MusicTimeline slow;
   slow.add(0, 1, 1, level(0.5f, 10));
   EXPECT_EQ(refusal(slow.finish()), "サンプリング周波数 1 Hz は 8000〜384000 Hz の範囲外です。");
-  MusicTimeline late;  // a buffer stamped two hours in would need gigabytes of silence before it
-  late.add(int64_t{7200} * 1000000, 2, 48000, level(0.5f, 2));
-  EXPECT_EQ(refusal(late.finish()), "音楽が 1 時間より長いため使えません。");
+  MusicTimeline late;  // a buffer stamped an hour in would need gigabytes of silence before it
+  late.add(int64_t{3600} * 1000000, 2, 48000, level(0.5f, 2));
+  EXPECT_EQ(refusal(late.finish()), "音楽が 30 分より長いため使えません。");
   EXPECT_EQ(refusal(MusicTimeline().finish()), "音声がありません。");
 }
 

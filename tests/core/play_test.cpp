@@ -195,8 +195,9 @@ TEST(PlayWav, TheFileHoldsTheWholeMixAndOneAWavCannotHoldIsRefusedUnwritten) {
   tooLong.totalFrames = (int64_t{1} << 30) - 9;
   const Status refused = writeMixWav(tooLong, dir / "long.wav");
   ASSERT_FALSE(refused.ok());
-  EXPECT_EQ(refused.error().message,
-            "書き出す音声が長すぎて WAV ファイルに収まりません（6 時間 12 分。WAV ファイルは 4 GiB、6 時間 12 分まで）。");
+  EXPECT_EQ(
+      refused.error().message,
+      "書き出す音声が長すぎて WAV ファイルに収まりません（6 時間 12 分。WAV ファイルは 4 GiB、6 時間 12 分まで）。");
   EXPECT_FALSE(std::filesystem::exists(dir / "long.wav"));
 }
 

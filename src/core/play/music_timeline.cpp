@@ -19,7 +19,7 @@ int64_t frameAt(int64_t us) {
 }
 
 Error tooLong() {
-  return {ErrorCode::OutOfRange, "音楽が 1 時間より長いため使えません。"};
+  return {ErrorCode::OutOfRange, "音楽が 30 分より長いため使えません。"};
 }
 
 }  // namespace

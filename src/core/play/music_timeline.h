@@ -23,8 +23,9 @@ class MusicTimeline {
   // The music; an error when a buffer could not be converted or nothing was heard.
   Result<MusicPcm> finish();
 
-  // The longest music kept: one hour (about 700 MB in the mix format).
-  static constexpr int64_t kMaxFrames = int64_t{3600} * kMixRate;
+  // The longest music kept: half an hour (about 350 MB in the mix format), far more than a
+  // song, yet a bound on what a broken stream can take.
+  static constexpr int64_t kMaxFrames = int64_t{1800} * kMixRate;
 
  private:
   struct Run {

@@ -35,8 +35,10 @@ struct WavFormat {
   int bits = 0;
 };
 
-Error badWav(const std::string& why) {
-  return {ErrorCode::BadData, "WAVファイルとして読めません（" + why + "）。"};
+// `code` Unsupported: not a WAV file this reader can read, another decoder may;
+// BadData: a damaged WAV file, or one this program refuses.
+Error badWav(const std::string& why, ErrorCode code = ErrorCode::BadData) {
+  return {code, "WAVファイルとして読めません（" + why + "）。"};
 }
 
 std::optional<WavFormat> readFormat(std::string_view chunk) {
@@ -173,7 +175,7 @@ Status writeMixWav(const MixPlan& plan, const std::filesystem::path& path) {
 
 Result<MusicPcm> decodeWav(std::string_view bytes) {
   if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
-    return badWav("RIFF/WAVE の見出しがありません");
+    return badWav("RIFF/WAVE の見出しがありません", ErrorCode::Unsupported);
   }
   std::optional<WavFormat> format;
   for (size_t at = 12; at + 8 <= bytes.size();) {
@@ -183,7 +185,7 @@ Result<MusicPcm> decodeWav(std::string_view bytes) {
     if (id == "fmt ") format = readFormat(body);
     if (id == "data") {
       if (!format) return badWav("fmt チャンクがありません");
-      if (!supported(*format)) return badWav("非圧縮の PCM ではありません");
+      if (!supported(*format)) return badWav("非圧縮の PCM ではありません", ErrorCode::Unsupported);
       return decodeData(body, *format);
     }
     at += 8 + size + (size & 1);  // chunks are padded to even sizes

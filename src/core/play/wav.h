@@ -29,7 +29,8 @@ std::string unmixableRateText(int rate);
 // Reads uncompressed WAV content (integer PCM of 8, 16, 24 or 32 bits, or 32/64-bit float,
 // in the plain or extensible header, any channel count, a mixable rate) as music for the mix.
 // Chunk sizes are trusted only as far as the content reaches: a cut-off file gives what it
-// holds, and the last chunk may lack its pad byte.
+// holds, and the last chunk may lack its pad byte. The error is Unsupported when the content is
+// not a WAV file or a compressed one (another decoder may read it), BadData otherwise.
 Result<MusicPcm> decodeWav(std::string_view bytes);
 Result<MusicPcm> readWavFile(const std::filesystem::path& path);
 
