@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "core/io/files.h"
 #include "core/play/wav.h"
 
 namespace tarveno {
@@ -66,7 +67,12 @@ void MusicLibrary::load(int songCode, const QString& path) {
 // A plain WAV file needs no decoder at all, so it plays even where the platform has none; one
 // the reader refuses as damaged is not handed on either (a decoder may make gigabytes of it).
 bool MusicLibrary::readDirectly(int songCode, const QString& path) {
-  auto wav = readWavFile(path.toStdString());
+  auto bytes = readFileBytes(path.toStdString());
+  if (!bytes) {
+    fail(generation_, QString::fromStdString(bytes.error().message));
+    return true;
+  }
+  auto wav = decodeWav(*bytes);  // the first line names the file already
   if (!wav && wav.error().code == ErrorCode::Unsupported) return false;
   if (!wav) {
     fail(generation_, QString::fromStdString(wav.error().message));
