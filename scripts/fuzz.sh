@@ -25,8 +25,9 @@ declare -A seeds=(
   [fuzz_view_settings]="fuzz/seeds/view_settings/*"
   [fuzz_header]="fuzz/seeds/header/*"
   [fuzz_simfile]="tests/fixtures/simfile-*/*.sm tests/fixtures/simfile-*/*.ssc tests/fixtures/convert-sm-*/*.sm"
+  [fuzz_wav]="fuzz/seeds/wav/* tests/fixtures/ticks-music-*/*.wav"
 )
-targets=(fuzz_krun fuzz_card fuzz_catalogue fuzz_meter fuzz_view_settings fuzz_header fuzz_simfile)
+targets=(fuzz_krun fuzz_card fuzz_catalogue fuzz_meter fuzz_view_settings fuzz_header fuzz_simfile fuzz_wav)
 cmake --build build-fuzz --target "${targets[@]}"
 
 work=$(mktemp -d)

@@ -5,9 +5,12 @@
 #include <random>
 
 #include "core/play/mix.h"
+#include "core/play/music_timeline.h"
+#include "core/play/played_time.h"
 #include "core/play/schedule.h"
 #include "core/play/wav.h"
 #include "support/test_catalogue.h"
+#include "support/test_paths.h"
 
 namespace tarveno {
 namespace {
@@ -141,6 +144,92 @@ TEST(PlayWav, MixFormatRoundTripsAndOtherFormatsAreConverted) {
   EXPECT_EQ(converted->samples, (std::vector<int16_t>{0, 0, 8192, 8192, 16384, 16384, 16384, 16384}));
   mono[20] = 2;  // a compressed format
   EXPECT_EQ(decodeWav(mono).error().message, "WAVファイルとして読めません（非圧縮の PCM ではありません）。");
+}
+
+// An 8-bit mono WAV file whose data chunk declares `declared` bytes and holds `samples`.
+std::string monoWav8(uint32_t rate, const std::string& samples, uint32_t declared) {
+  std::string wav = encodeWav(std::vector<int16_t>{}).substr(0, 44) + samples;
+  const std::pair<size_t, uint32_t> fields[] = {{20, 0x10001}, {24, rate}, {28, rate}, {32, 0x80001}, {40, declared}};
+  for (auto [at, value] : fields) {
+    for (size_t i = 0; i < 4; ++i) wav[at + i] = static_cast<char>(value >> (8 * i));
+  }
+  return wav;
+}
+
+std::string refusal(const Result<MusicPcm>& read) {
+  return read.ok() ? "(read " + std::to_string(read->frames()) + " frames)" : read.error().message;
+}
+
+TEST(PlayWav, OnlyMixableRatesAreReadAndSizesAreTrustedAsFarAsTheFileGoes) {
+  // A few bytes declaring 1 Hz would ask for 48000 mix frames each.
+  EXPECT_EQ(refusal(decodeWav(monoWav8(1, "\x80\xC0", 2))),
+            "WAVファイルとして読めません（サンプリング周波数 1 Hz は 8000〜384000 Hz の範囲外です）。");
+  EXPECT_FALSE(decodeWav(monoWav8(7999, "\x80", 1)).ok());
+  EXPECT_FALSE(decodeWav(monoWav8(384001, "\x80", 1)).ok());
+  EXPECT_EQ(refusal(toMixPcm(std::vector<float>{0.5f}, 1, 1)),
+            "サンプリング周波数 1 Hz は 8000〜384000 Hz の範囲外です。");
+  // 384 kHz: eight file frames make one mix frame; 8 kHz: one makes six.
+  EXPECT_EQ(decodeWav(monoWav8(384000, std::string(16, '\xC0'), 16))->frames(), 2);
+  EXPECT_EQ(decodeWav(monoWav8(8000, "\xC0", 1))->frames(), 6);
+  // The last chunk odd-sized without its pad byte, and a size reaching past the end of the file.
+  const std::vector<int16_t> three = {0, 0, 16384, 16384, -16384, -16384};
+  EXPECT_EQ(decodeWav(monoWav8(48000, "\x80\xC0\x40", 3))->samples, three);
+  EXPECT_EQ(decodeWav(monoWav8(48000, "\x80\xC0\x40", 0xFFFFFFFF))->samples, three);
+}
+
+TEST(PlayWav, TheFileHoldsTheWholeMixAndOneAWavCannotHoldIsRefusedUnwritten) {
+  testing::TempDir dir;
+  Schedule schedule;  // 3 s at 120 BPM (three blocks of the writer), sounds at both ends and between
+  schedule.endBeat = 6;
+  schedule.events = {{0.1, PlaySound::Tick}, {1.5, PlaySound::AccentClick}, {2.99, PlaySound::Tick}};
+  const MixPlan plan = planMix(schedule, MixSettings{true, true, 80, 60}, nullptr, 0);
+  ASSERT_TRUE(writeMixWav(plan, dir / "mix.wav").ok());
+  std::vector<int16_t> whole(static_cast<size_t>(plan.totalFrames) * 2);
+  renderMix(plan, 0, whole);
+  EXPECT_TRUE(testing::readAll(dir / "mix.wav") == encodeWav(whole)) << "the file differs from the mix";
+  MixPlan tooLong;  // one frame more than 4 GiB less the header holds
+  tooLong.totalFrames = (int64_t{1} << 30) - 9;
+  const Status refused = writeMixWav(tooLong, dir / "long.wav");
+  EXPECT_EQ(
+      refused ? "(written)" : refused.error().message,
+      "書き出す音声が長すぎて WAV ファイルに収まりません（6 時間 12 分。WAV ファイルは 4 GiB、6 時間 12 分まで）。");
+  EXPECT_FALSE(std::filesystem::exists(dir / "long.wav"));
+}
+
+// The music as runs of one sample value, (value, frames); -1 frames where the sides differ.
+std::vector<std::pair<int, int64_t>> runsOf(const MusicPcm& music) {
+  std::vector<std::pair<int, int64_t>> runs;
+  for (size_t i = 0; i < music.samples.size(); i += 2) {
+    if (music.samples[i + 1] != music.samples[i]) return {{music.samples[i], -1}};
+    if (runs.empty() || runs.back().first != music.samples[i]) runs.emplace_back(music.samples[i], 0);
+    ++runs.back().second;
+  }
+  return runs;
+}
+
+TEST(MusicTimeline, BuffersLandAtTheirTimesGapsAreSilentAndFormatChangesAreConverted) {
+  MusicTimeline timeline;
+  timeline.add(0, 2, 48000, std::vector<float>(2 * 4800, 0.25f));      // 0..100 ms
+  timeline.add(200000, 2, 48000, std::vector<float>(2 * 2400, 0.5f));  // 200..250 ms, after a gap
+  timeline.add(-1, 2, 48000, std::vector<float>(2 * 2400, 0.75f));     // time unknown: follows on
+  timeline.add(300000, 1, 24000, std::vector<float>(1200, -0.5f));     // mono at half the rate
+  const auto music = timeline.finish();
+  ASSERT_TRUE(music.ok()) << music.error().message;
+  EXPECT_EQ(runsOf(*music), (std::vector<std::pair<int, int64_t>>{
+                                {8192, 4800}, {0, 4800}, {16384, 2400}, {24576, 2400}, {-16384, 2400}}));
+  MusicTimeline late;  // a buffer stamped an hour in would need gigabytes of silence before it
+  late.add(int64_t{3600} * 1000000, 2, 48000, std::vector<float>(2, 0.5f));
+  EXPECT_EQ(refusal(late.finish()), "音楽が 30 分より長いため使えません。");
+}
+
+TEST(PlayedTime, RunsOnBetweenReportsAtMostATenthAndNeverBackwards) {
+  PlayedTime played;  // clock times in binary fractions, so that the sums are exact
+  EXPECT_DOUBLE_EQ(played.at(8.0, 0, true), 0.0);
+  EXPECT_DOUBLE_EQ(played.at(8.0625, 0, true), 0.0625);  // no new report: the clock carries it
+  EXPECT_DOUBLE_EQ(played.at(9.0, 0, true), 0.1);        // a stalled device holds it a tenth on
+  EXPECT_DOUBLE_EQ(played.at(9.0, 250000, true), 0.25);
+  EXPECT_DOUBLE_EQ(played.at(9.0625, 250000, false), 0.25);  // paused: no run-on
+  EXPECT_DOUBLE_EQ(played.at(9.125, 125000, true), 0.25);    // an earlier report: no step back
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -127,12 +128,14 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Writes the bytes into the open temporary file and closes it, the descriptor in every case.
+// Writes the pieces into the open temporary file and closes it, the descriptor in every case.
 // The file takes over the owner, group and mode of the file it replaces: root saving a user's
 // chart must not hand it to root.
-int fillAndClose(int fd, std::string_view bytes, const struct stat* replaced) {
+int fillAndClose(int fd, const ByteSource& next, const struct stat* replaced) {
   int err = 0;
-  if (!writeAll(fd, bytes)) err = errno;
+  for (std::string_view piece = next(); err == 0 && !piece.empty(); piece = next()) {
+    if (!writeAll(fd, piece)) err = errno;
+  }
   // Changing the owner clears set-id bits, so the mode is set after it.
   if (replaced && ::fchown(fd, replaced->st_uid, replaced->st_gid) != 0) {
     // Only root may give a file away: anyone else saving someone else's file becomes its
@@ -159,6 +162,10 @@ void syncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  return writeFileAtomically(path, [bytes]() mutable { return std::exchange(bytes, std::string_view()); });
+}
+
+Status writeFileAtomically(const std::filesystem::path& path, const ByteSource& next) {
   auto failWith = [&](const std::string& reason) {
     return Error{ErrorCode::FileWrite, "ファイルを保存できません: " + displayName(path) + "（" + reason + "）"};
   };
@@ -184,7 +191,7 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view b
   std::string temp;
   const int fd = createTemporary(folder, name, exists, temp);
   if (fd < 0) return fail(errno);
-  if (const int err = fillAndClose(fd, bytes, exists ? &st : nullptr); err != 0) {
+  if (const int err = fillAndClose(fd, next, exists ? &st : nullptr); err != 0) {
     ::unlink(temp.c_str());
     return fail(err);
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,12 @@ Result<std::string> readFileBytes(const std::filesystem::path& path);
 // Writes bytes to a temporary file in the target's folder and renames it over the target,
 // so a failure never leaves a half-written file in place of the old one.
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Hands a streamed save its next piece of content; an empty piece ends the file. The piece
+// stays valid until the next call.
+using ByteSource = std::function<std::string_view()>;
+// The same for content made piece by piece, so that it never has to be held whole in memory.
+Status writeFileAtomically(const std::filesystem::path& path, const ByteSource& next);
 
 // Whether the user may write the file or folder (root included: see the definition).
 bool userMayWrite(const std::filesystem::path& path);

@@ -66,7 +66,6 @@ class MixCursor {
   // Fills whole frames of `out` and returns how many; 0 once the mix is over.
   int64_t read(std::span<int16_t> out);
   int64_t position() const { return position_; }
-  const MixPlan& plan() const { return *plan_; }
 
  private:
   std::shared_ptr<const MixPlan> plan_;

@@ -35,8 +35,10 @@ struct WavFormat {
   int bits = 0;
 };
 
-Error badWav(const std::string& why) {
-  return {ErrorCode::BadData, "WAVファイルとして読めません（" + why + "）。"};
+// `code` Unsupported: not a WAV file this reader can read, another decoder may;
+// BadData: a damaged WAV file, or one this program refuses.
+Error badWav(const std::string& why, ErrorCode code = ErrorCode::BadData) {
+  return {code, "WAVファイルとして読めません（" + why + "）。"};
 }
 
 std::optional<WavFormat> readFormat(std::string_view chunk) {
@@ -50,7 +52,7 @@ std::optional<WavFormat> readFormat(std::string_view chunk) {
 bool supported(const WavFormat& f) {
   const bool integer = f.tag == 1 && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32);
   const bool floating = f.tag == 3 && (f.bits == 32 || f.bits == 64);
-  return (integer || floating) && f.channels > 0 && f.rate > 0 && f.rate <= 768000;
+  return (integer || floating) && f.channels > 0;
 }
 
 float sampleAt(std::string_view data, size_t at, const WavFormat& f) {
@@ -73,7 +75,11 @@ float sampleAt(std::string_view data, size_t at, const WavFormat& f) {
   return static_cast<float>(value / 2147483648.0);
 }
 
+// `data` lies inside the file, so every size below is bounded by the file's own: the samples
+// take at most four bytes for each byte of it, the mix at most kMixRate / kMinMusicRate frames
+// for each frame of it.
 Result<MusicPcm> decodeData(std::string_view data, const WavFormat& f) {
+  if (!mixableRate(f.rate)) return badWav(unmixableRateText(f.rate));
   const size_t frameBytes = static_cast<size_t>(f.channels) * static_cast<size_t>(f.bits / 8);
   const size_t frames = data.size() / frameBytes;
   std::vector<float> samples(frames * static_cast<size_t>(f.channels));
@@ -81,10 +87,7 @@ Result<MusicPcm> decodeData(std::string_view data, const WavFormat& f) {
   return toMixPcm(samples, f.channels, f.rate);
 }
 
-}  // namespace
-
-std::string encodeWav(std::span<const int16_t> samples) {
-  const auto dataBytes = static_cast<uint32_t>(samples.size() * 2);
+std::string wavHeader(uint32_t dataBytes) {
   std::string out = "RIFF";
   put32(out, 36 + dataBytes);
   out += "WAVEfmt ";
@@ -97,20 +100,82 @@ std::string encodeWav(std::span<const int16_t> samples) {
   put16(out, 16);
   out += "data";
   put32(out, dataBytes);
-  out.reserve(out.size() + dataBytes);
+  return out;
+}
+
+// The RIFF size counts everything after its own 8 bytes in 32 bits: the header's other 36
+// bytes and the samples.
+constexpr uint64_t kMaxWavDataBytes = (uint64_t{0xFFFFFFFF} - 36) / (kMixChannels * 2) * (kMixChannels * 2);
+
+std::string tooLongText(int64_t frames) {
+  const auto clock = [](uint64_t seconds) {
+    return std::to_string(seconds / 3600) + " 時間 " + std::to_string(seconds / 60 % 60) + " 分";
+  };
+  const uint64_t longest = kMaxWavDataBytes / (kMixChannels * 2) / kMixRate;
+  return "書き出す音声が長すぎて WAV ファイルに収まりません（" + clock(static_cast<uint64_t>(frames) / kMixRate) +
+         "。WAV ファイルは 4 GiB、" + clock(longest) + "まで）。";
+}
+
+// The mix as the file's bytes: the header, then the samples rendered a block at a time, so
+// that memory stays the same however long the song is.
+class WavBlocks {
+ public:
+  explicit WavBlocks(const MixPlan& plan) : plan_(plan) {}
+
+  std::string_view next() {
+    if (!headerGiven_) {
+      headerGiven_ = true;
+      bytes_ = wavHeader(static_cast<uint32_t>(static_cast<uint64_t>(plan_.totalFrames) * kMixChannels * 2));
+      return bytes_;
+    }
+    const int64_t frames = std::min<int64_t>(kBlockFrames, plan_.totalFrames - done_);
+    if (frames <= 0) return {};
+    samples_.resize(static_cast<size_t>(frames) * kMixChannels);
+    renderMix(plan_, done_, samples_);
+    done_ += frames;
+    bytes_.clear();
+    for (const int16_t sample : samples_) put16(bytes_, static_cast<uint16_t>(sample));
+    return bytes_;
+  }
+
+ private:
+  static constexpr int64_t kBlockFrames = 65536;
+  const MixPlan& plan_;
+  bool headerGiven_ = false;
+  int64_t done_ = 0;
+  std::vector<int16_t> samples_;
+  std::string bytes_;
+};
+
+}  // namespace
+
+bool mixableRate(int rate) {
+  return rate >= kMinMusicRate && rate <= kMaxMusicRate;
+}
+
+std::string unmixableRateText(int rate) {
+  return "サンプリング周波数 " + std::to_string(rate) + " Hz は " + std::to_string(kMinMusicRate) + "〜" +
+         std::to_string(kMaxMusicRate) + " Hz の範囲外です";
+}
+
+std::string encodeWav(std::span<const int16_t> samples) {
+  std::string out = wavHeader(static_cast<uint32_t>(samples.size() * 2));
+  out.reserve(out.size() + samples.size() * 2);
   for (const int16_t sample : samples) put16(out, static_cast<uint16_t>(sample));
   return out;
 }
 
 Status writeMixWav(const MixPlan& plan, const std::filesystem::path& path) {
-  std::vector<int16_t> samples(static_cast<size_t>(plan.totalFrames) * kMixChannels);
-  renderMix(plan, 0, samples);
-  return writeFileAtomically(path, encodeWav(samples));
+  if (plan.totalFrames < 0 || static_cast<uint64_t>(plan.totalFrames) * kMixChannels * 2 > kMaxWavDataBytes) {
+    return Error{ErrorCode::OutOfRange, tooLongText(plan.totalFrames)};
+  }
+  WavBlocks blocks(plan);
+  return writeFileAtomically(path, [&blocks] { return blocks.next(); });
 }
 
 Result<MusicPcm> decodeWav(std::string_view bytes) {
   if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
-    return badWav("RIFF/WAVE の見出しがありません");
+    return badWav("RIFF/WAVE の見出しがありません", ErrorCode::Unsupported);
   }
   std::optional<WavFormat> format;
   for (size_t at = 12; at + 8 <= bytes.size();) {
@@ -120,7 +185,7 @@ Result<MusicPcm> decodeWav(std::string_view bytes) {
     if (id == "fmt ") format = readFormat(body);
     if (id == "data") {
       if (!format) return badWav("fmt チャンクがありません");
-      if (!supported(*format)) return badWav("非圧縮の PCM ではありません");
+      if (!supported(*format)) return badWav("非圧縮の PCM ではありません", ErrorCode::Unsupported);
       return decodeData(body, *format);
     }
     at += 8 + size + (size & 1);  // chunks are padded to even sizes
@@ -136,9 +201,10 @@ Result<MusicPcm> readWavFile(const std::filesystem::path& path) {
   return music;
 }
 
-MusicPcm toMixPcm(std::span<const float> interleaved, int channels, int rate) {
+Result<MusicPcm> toMixPcm(std::span<const float> interleaved, int channels, int rate) {
+  if (!mixableRate(rate)) return Error{ErrorCode::Unsupported, unmixableRateText(rate) + "。"};
   MusicPcm pcm;
-  if (channels <= 0 || rate <= 0) return pcm;
+  if (channels <= 0) return pcm;
   const auto width = static_cast<size_t>(channels);
   const size_t inFrames = interleaved.size() / width;
   if (inFrames == 0) return pcm;

@@ -1,8 +1,9 @@
 #include <QApplication>
 
 #include "gui/app/startup.h"
-#include "gui/media/music_library.h"
 #include "gui/media/qt_audio_output.h"
+#include "gui/media/qt_music_decoder.h"
+#include "gui/play/music_library.h"
 
 int main(int argc, char** argv) {
   // The name picks the configuration folder (~/.config/tarveno) and ties the windows to the
@@ -13,6 +14,6 @@ int main(int argc, char** argv) {
   // The sound device and the decoders are the program's alone: the editor's library and its
   // tests never load the platform's multimedia stack.
   tarveno::QtAudioOutput audio;
-  tarveno::MusicLibrary music;
+  tarveno::MusicLibrary music(tarveno::qtMusicDecoders());
   return tarveno::StartUp(app, audio, music);
 }

@@ -5,22 +5,12 @@
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "core/play/mix.h"
 
 namespace tarveno {
-
-namespace {
-
-// The device reports the time played every few milliseconds; between two reports the time
-// runs on with the clock, but never further than this past the last one, so that a device
-// that stalls (an underrun) holds the playhead where the sound is.
-constexpr double kMaxRunOnSeconds = 0.1;
-
-}  // namespace
 
 QAudioFormat mixAudioFormat() {
   QAudioFormat format;
@@ -73,8 +63,8 @@ std::optional<QString> QtAudioOutput::start(MixCursor& source) {
     stop();
     return QStringLiteral("音声装置を開けません。\n%1").arg(device.description());
   }
-  lastReportUs_ = -1;
-  lastGiven_ = 0;
+  played_.reset();
+  clock_.start();
   return std::nullopt;
 }
 
@@ -85,18 +75,9 @@ void QtAudioOutput::stop() {
 }
 
 double QtAudioOutput::playedSeconds() {
-  if (!sink_) return lastGiven_;
-  const qint64 report = sink_->processedUSecs();
-  if (report != lastReportUs_) {
-    lastReportUs_ = report;
-    sinceReport_.restart();
-  }
-  const double reported = static_cast<double>(report) / 1e6;
-  const double runOn = std::min(static_cast<double>(sinceReport_.nsecsElapsed()) / 1e9, kMaxRunOnSeconds);
-  // Only while the device is actually playing does the time run on past its report.
-  const double now = reported + (sink_->state() == QAudio::ActiveState ? runOn : 0.0);
-  lastGiven_ = std::max(lastGiven_, now);
-  return lastGiven_;
+  if (!sink_) return played_.last();
+  const double now = static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+  return played_.at(now, sink_->processedUSecs(), sink_->state() == QAudio::ActiveState);
 }
 
 }  // namespace tarveno

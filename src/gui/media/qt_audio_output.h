@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <memory>
 
+#include "core/play/played_time.h"
 #include "gui/play/audio_output.h"
 
 class QAudioFormat;
@@ -29,9 +30,8 @@ class QtAudioOutput : public AudioOutput {
  private:
   std::unique_ptr<QAudioSink> sink_;
   std::unique_ptr<MixDevice> device_;
-  QElapsedTimer sinceReport_;
-  qint64 lastReportUs_ = -1;
-  double lastGiven_ = 0;
+  QElapsedTimer clock_;
+  PlayedTime played_;
 };
 
 }  // namespace tarveno

@@ -36,8 +36,6 @@ class PlaybackController : public QObject {
   void stop();
   bool isPlaying() const { return playing_; }
 
-  // Seconds played of the current (or last) mix, at most its length.
-  double seconds() const { return seconds_; }
   // The playhead: the global beat with its fraction, held at the song's end while the last
   // sound rings out.
   double beat() const;
@@ -58,7 +56,7 @@ class PlaybackController : public QObject {
   std::unique_ptr<MixCursor> cursor_;
   Schedule timing_;  // tempo, start and end beat of the mix; its events are not kept
   double length_ = 0;
-  double seconds_ = 0;
+  double seconds_ = 0;  // played of the current (or last) mix, at most its length
   bool playing_ = false;
   bool toldUnavailable_ = false;
 };

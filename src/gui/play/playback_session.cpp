@@ -32,7 +32,9 @@ PlaybackSession::PlaybackSession(const Document& document, const Catalogue& cata
   connect(music_, &MusicSource::failed, this, [this](int code, const QString& message) {
     if (pendingStart_ < 0 || code != songCode()) return;
     const int start = std::exchange(pendingStart_, -1);
-    prompts_.error(window_, message);
+    // The same failure at every play would only nag: the user has read it once.
+    if (!told_.contains(message)) prompts_.error(window_, message);
+    told_.insert(message);
     play(start);  // on without the music
   });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <filesystem>
 #include <memory>
@@ -57,6 +58,7 @@ class PlaybackSession : public QObject {
   PlaybackController controller_;
   MusicSource* music_;     // null: playback without music
   int pendingStart_ = -1;  // the start beat while the music is decoded
+  QSet<QString> told_;     // music failures the user has been shown
 };
 
 }  // namespace tarveno
