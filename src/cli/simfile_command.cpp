@@ -16,6 +16,16 @@ void reportLines(const SimfileReport& report, const std::string& file, Diagnosti
   for (const std::string& line : report.lines()) diagnostics.info(file + ": " + line);
 }
 
+// A written simfile's report goes out line by line; a refused one is the run's error.
+int reportWritten(const Result<SimfileReport>& report, const std::string& output, Diagnostics& diagnostics) {
+  if (!report) {
+    diagnostics.error(report.error().message);
+    return kExitBadInput;
+  }
+  reportLines(*report, output, diagnostics);
+  return kExitOk;
+}
+
 }  // namespace
 
 bool checkSimfileOptions(const Request& r, Diagnostics& diagnostics) {
@@ -66,24 +76,12 @@ std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t son
 
 int saveSimfileReported(const Chart& chart, const std::string& output, const Catalogue& catalogue,
                         Diagnostics& diagnostics, std::optional<int> bpm) {
-  auto report = WriteSimfileFile(output, chart, catalogue, bpm);
-  if (!report) {
-    diagnostics.error(report.error().message);
-    return kExitBadInput;
-  }
-  reportLines(*report, output, diagnostics);
-  return kExitOk;
+  return reportWritten(WriteSimfileFile(output, chart, catalogue, bpm), output, diagnostics);
 }
 
 int saveSimfileInPlace(const Chart& chart, const std::string& output, size_t index, const Catalogue& catalogue,
                        Diagnostics& diagnostics) {
-  auto report = WriteSimfileChartInPlace(output, index, chart, catalogue);
-  if (!report) {
-    diagnostics.error(report.error().message);
-    return kExitBadInput;
-  }
-  reportLines(*report, output, diagnostics);
-  return kExitOk;
+  return reportWritten(WriteSimfileChartInPlace(output, index, chart, catalogue), output, diagnostics);
 }
 
 int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostics) {
