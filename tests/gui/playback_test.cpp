@@ -95,8 +95,8 @@ TEST(PlaySettingsDialogTest, ShowsAndHandsBackTheValuesWhichAreKeptPerSong) {
 // The window's wiring: M_Sound, Space and Esc start and stop playback from the first beat in
 // view, the view follows the playhead, and nothing edits the chart while it plays.
 TEST(PlaybackWiring, SoundSpaceAndEscStartAndStopAndTheChartStaysStill) {
+  FakeAudioOutput output;  // outlives the window, which stops it when closing
   MainWindowHarness h;
-  FakeAudioOutput output;
   h.context.audio = &output;
   h.start();
   auto key = [&](Qt::Key k) {
@@ -125,8 +125,8 @@ TEST(PlaybackWiring, SoundSpaceAndEscStartAndStopAndTheChartStaysStill) {
 // A button held down when playback starts: what it painted stays, one step; moving on paints
 // nothing, and its release ends nothing.
 TEST(PlaybackWiring, StartingPlaybackEndsTheGestureUnderWay) {
+  FakeAudioOutput output;  // outlives the window, which stops it when closing
   MainWindowHarness h;
-  FakeAudioOutput output;
   h.context.audio = &output;
   h.start();
   h.moveTo(h.cellPoint(0, 5));
