@@ -23,6 +23,16 @@ tarveno::Catalogue fuzzCatalogue() {
   return c;
 }
 
+bool fullPadOnTheBeat(const tarveno::Chart& chart, const tarveno::Catalogue& catalogue) {
+  const int measures = std::min(catalogue.measures(chart.SongIndex), tarveno::kStepMeasures);
+  for (int m = 0; chart.PlayStyle == tarveno::PlayStyle::Single && m < measures; ++m) {
+    for (size_t slot = 0; slot < tarveno::kSlotsPerMeasure; slot += 4) {
+      if (chart.StepData[static_cast<size_t>(m)][slot] == 15) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -37,7 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (fileWasNotRead(n)) return 0;
   }
   auto written = tarveno::WriteCardSave(chart, catalogue);
-  if (!written || written->size() != tarveno::kCardFileSize) std::abort();
+  // The one chart a card holds but cannot take again: a single chart with a whole pad on the
+  // beat (a byte that stored only once) would be written as the triplet marker, and is refused.
+  if (!written && !fullPadOnTheBeat(chart, catalogue)) std::abort();
+  if (!written) return 0;
+  if (written->size() != tarveno::kCardFileSize) std::abort();
 
   tarveno::Chart back;
   auto again = tarveno::ReadCardSave(*written, back, catalogue, segs);
@@ -45,10 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       back.Difficulty != chart.Difficulty) {
     std::abort();
   }
-  // In the single style a full pad on the beat comes back as a triplet marker, so only the
-  // two-pad styles must return every step byte of the song unchanged.
   const int measures = std::min(catalogue.measures(chart.SongIndex), tarveno::kStepMeasures);
-  for (int m = 0; hasSecondPad(chart.PlayStyle) && m < measures; ++m) {
+  for (int m = 0; m < measures; ++m) {
     if (back.StepData[static_cast<size_t>(m)] != chart.StepData[static_cast<size_t>(m)]) std::abort();
   }
   return 0;
