@@ -53,7 +53,15 @@ void paintFooter(QPainter& painter, const SheetPrintSource& source, const QRectF
                     footerHeight(painter.device()->logicalDpiY()));
   const QString name = QString::fromStdString(source.title + "  " + source.editName).trimmed();
   painter.drawText(band, Qt::AlignLeft | Qt::AlignBottom, name);
-  painter.drawText(band, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("%1 / %2").arg(page).arg(pages));
+  // "n / N" in three pieces: the PDF keeps no space glyphs, and a text extractor only sees a
+  // space where the gap is wide enough.
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  const double gap = metrics.horizontalAdvance(QLatin1Char('0'));
+  QRectF piece = band;
+  for (const QString& text : {QString::number(pages), QStringLiteral("/"), QString::number(page)}) {
+    painter.drawText(piece, Qt::AlignRight | Qt::AlignBottom, text);
+    piece.setRight(piece.right() - metrics.horizontalAdvance(text) - gap);
+  }
   painter.restore();
 }
 
@@ -104,6 +112,8 @@ Status paintSheetPages(QPagedPaintDevice& device, const SheetPrintSource& source
   const SheetPagePlan plan = planSheetPrint(source.layout, page, dpi);
   QPainter painter;
   if (!painter.begin(&device)) return Error{ErrorCode::FileWrite, "印刷の準備ができませんでした。"};
+  // The arrows keep their exact colours; a PDF would otherwise store them as JPEG.
+  painter.setRenderHint(QPainter::LosslessImageRendering);
   const QRectF paint = page.paintRectPixels(dpi);
   const double scale = plan.scale * dpi / kPaperPixelsPerInch;
   const int pages = static_cast<int>(plan.pages.size());
