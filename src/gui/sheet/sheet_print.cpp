@@ -39,14 +39,16 @@ void printSheet(QWidget* parent, AppContext& context, const SheetImages& images,
   if (!layout) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(sheetPageLayout(defaultPaperName(), QPageLayout::Portrait));
-  printer.setDocName(QStringLiteral("全体ビュー"));
+  // The name a print to file offers: the song's.
+  const SheetPrintSource source = sourceFor(*layout, context, images, twipsPerPixel);
+  printer.setDocName(source.title.empty() ? QStringLiteral("全体ビュー") : QString::fromStdString(source.title));
   if (!context.prompts.print(parent, printer)) return;
   if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty()) {
     context.prompts.error(parent, QStringLiteral("プリンタが見つかりません。印刷の設定を確かめてください。"));
     return;
   }
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const Status printed = paintSheetPages(printer, sourceFor(*layout, context, images, twipsPerPixel));
+  const Status printed = paintSheetPages(printer, source);
   QGuiApplication::restoreOverrideCursor();
   if (!printed) {
     context.prompts.error(parent, "印刷できませんでした。\n" + printed.error().message);
