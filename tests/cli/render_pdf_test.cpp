@@ -5,8 +5,7 @@
 #include <QRegularExpression>
 
 #include "cli/cli_run.h"
-#include "core/sheet/sheet_layout.h"
-#include "core/sheet/sheet_pages.h"
+#include "core/sheet/view_settings.h"
 
 namespace tarveno::testing {
 namespace {
@@ -54,8 +53,7 @@ TEST(CliRenderPdf, PagesTextAndLookMatchThePicture) {
   const QImage page = QImage(prefix + "-1.png").convertToFormat(QImage::Format_RGB32);
   const QImage picture = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
   ASSERT_FALSE(page.isNull());
-  // The first row: four double columns fit 698 pixels of width (the picture goes on with the
-  // fifth column where the page has its right margin).
+  // Row 1: four double columns fit 698 pixels (the picture goes on with the fifth).
   const QRect rows(0, 0, 4 * (136 + 24) - 24 + settings.SheetMarginH + 1, picture.height());
   auto edge = [&picture](int x, int y) {
     for (int dy = -1; dy <= 1; ++dy) {

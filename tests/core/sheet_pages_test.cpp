@@ -66,26 +66,5 @@ TEST(SheetPages, RandomLayoutsArePagedWholeAndTightly) {
   }
 }
 
-// A hand-worked A4 portrait page (595 x 842 pt less 36 pt margins = 698.7 x 1026.7 px at 100%):
-// twelve single columns 68 wide with gaps of 20 and sides of 10: 7 columns take 617 px, 8 take 705,
-// so rows of 7 and two rows, one a page.
-TEST(SheetPages, HandWorkedA4) {
-  SheetBands bands;
-  bands.columnCount = 12;
-  bands.columnGap = 20;
-  bands.columnPitch = 88;
-  bands.sideMargin = 10;
-  bands.headerHeight = 50;
-  bands.pageTopMargin = 10;
-  bands.rowHeight = 8 * 64 + 1 + 10;  // 523
-  const SheetPagePlan plan = planSheetPages(bands, (595 - 72) / 0.75, (842 - 72) / 0.75);
-  EXPECT_EQ(plan.scale, 1.0);
-  EXPECT_EQ(plan.columnsPerRow, 7);
-  ASSERT_EQ(plan.pages.size(), 2u);  // 50 + 523 fits, a second row would end at 1096
-  EXPECT_EQ(plan.pages[1].rows.at(0).firstColumn, 7);
-  EXPECT_EQ(plan.pages[1].rows.at(0).columnCount, 5);
-  EXPECT_EQ(plan.pages[1].rows.at(0).top, 10);
-}
-
 }  // namespace
 }  // namespace tarveno
