@@ -16,7 +16,6 @@ TEST(SheetPages, RandomLayoutsArePagedWholeAndTightly) {
   for (int trial = 0; trial < 2000; ++trial) {
     const int measures = pick(1, 471);
     const int perColumn = pick(1, 40);
-    const int measureHeight = 64;
     SheetBands bands;
     bands.columnCount = (measures - 1) / perColumn + 1;
     bands.columnGap = pick(0, 60);
@@ -24,7 +23,7 @@ TEST(SheetPages, RandomLayoutsArePagedWholeAndTightly) {
     bands.sideMargin = pick(0, 60);
     bands.pageTopMargin = pick(0, 40);
     bands.headerHeight = bands.pageTopMargin + pick(0, 8) * pick(10, 30);
-    bands.rowHeight = perColumn * measureHeight + 1 + bands.pageTopMargin;
+    bands.rowHeight = perColumn * 64 + 1 + bands.pageTopMargin;
     const double width = pick(200, 1200) + 0.5, height = pick(200, 1600) + 0.25;
     SCOPED_TRACE(testing::Message() << "trial " << trial << ": " << measures << " measures, " << perColumn
                                     << " a column, paper " << width << "x" << height);
