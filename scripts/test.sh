@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh libgtest-dev libgmock-dev googletest libbenchmark-dev help2man dpkg-dev \
-  locales clang libclang-rt-14-dev clang-format
+  locales clang libclang-rt-14-dev clang-format poppler-utils
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

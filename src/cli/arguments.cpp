@@ -8,10 +8,10 @@ namespace tarveno {
 
 namespace {
 
-constexpr std::array<std::string_view, 15> kValueOptions = {
+constexpr std::array<std::string_view, 16> kValueOptions = {
     "catalogue",    "song",          "edit-name", "title", "style", "difficulty", "output", "png-option",
-    "jpeg-quality", "view-settings", "chart",     "bpm",   "from",  "music",      "offset"};
-constexpr std::array<std::string_view, 3> kFlagOptions = {"progressive", "metronome", "snap"};
+    "jpeg-quality", "view-settings", "chart",     "bpm",   "from",  "music",      "offset", "paper"};
+constexpr std::array<std::string_view, 5> kFlagOptions = {"progressive", "metronome", "snap", "landscape", "portrait"};
 
 QString q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -10,6 +10,7 @@
 #include "core/sheet/view_settings.h"
 #include "render/image_export.h"
 #include "render/sheet_images.h"
+#include "render/sheet_pages_painter.h"
 #include "render/sheet_renderer.h"
 #endif
 
@@ -58,19 +59,9 @@ bool viewSettingsFor(const Request& request, const AppPaths& paths, Diagnostics&
   return true;
 }
 
-}  // namespace
-
-int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics, const AppPaths& paths) {
-  auto song = selectedSong(request, catalogue, diagnostics);
-  if (!song) return kExitBadInput;
-  auto document = openAsEditor(request.input, *song, catalogue, diagnostics, request);
-  if (!document) return kExitBadInput;
-  ViewSettings settings;
-  if (!viewSettingsFor(request, paths, diagnostics, settings)) return kExitBadInput;
-
-  const auto app = guiForDrawing();
-  const SheetImages images;
-  auto sheet = renderChartSheet(document->chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
+int writePicture(const Request& request, const Chart& chart, const Catalogue& catalogue, Diagnostics& diagnostics,
+                 const ViewSettings& settings, const SheetImages& images) {
+  auto sheet = renderChartSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
   if (!sheet) {
     diagnostics.error(sheet.error().message);
     return kExitBadInput;
@@ -86,6 +77,46 @@ int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& d
     return kExitBadInput;
   }
   return kExitOk;
+}
+
+int writePdf(const Request& request, const Chart& chart, const Catalogue& catalogue, Diagnostics& diagnostics,
+             const ViewSettings& settings, const SheetImages& images) {
+  auto layout = layoutSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel);
+  if (!layout) {
+    diagnostics.error(layout.error().message);
+    return kExitBadInput;
+  }
+  const std::string title = catalogue.SongList[static_cast<size_t>(chart.SongIndex)].Title;
+  const SheetPrintSource source{
+      *layout, chart, settings, images, title, chart.EditName, 1440.0 / kHeadlessTwipsPerPixel};
+  const PaperName paper = request.paper == "letter" ? PaperName::Letter
+                          : request.paper == "a4"   ? PaperName::A4
+                                                    : defaultPaperName();
+  const PaperTurn turn = request.orientation == "landscape"  ? PaperTurn::Landscape
+                         : request.orientation == "portrait" ? PaperTurn::Portrait
+                                                             : PaperTurn::Fewest;
+  Status saved = saveSheetPdf(source, request.output, paper, turn);
+  if (!saved) {
+    diagnostics.error(saved.error().message);
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics, const AppPaths& paths) {
+  auto song = selectedSong(request, catalogue, diagnostics);
+  if (!song) return kExitBadInput;
+  auto document = openAsEditor(request.input, *song, catalogue, diagnostics, request);
+  if (!document) return kExitBadInput;
+  ViewSettings settings;
+  if (!viewSettingsFor(request, paths, diagnostics, settings)) return kExitBadInput;
+
+  const auto app = guiForDrawing();
+  const SheetImages images;
+  if (request.pdf) return writePdf(request, document->chart, catalogue, diagnostics, settings, images);
+  return writePicture(request, document->chart, catalogue, diagnostics, settings, images);
 }
 
 #else

@@ -64,11 +64,42 @@ bool parseEditWords(const Arguments& a, Request& r, Diagnostics& diagnostics) {
 
 // Only a tool built with the renderer has the render command.
 #ifdef TARVENO_WITH_RENDER
-bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
-  if (!imageTypeFromName(r.output)) {
-    diagnostics.usage(r.output + ": the picture's name must end in .png, .jpg, .jpeg or .bmp");
+bool endsWithPdf(const std::string& name) {
+  if (name.size() < 4) return false;
+  std::string ending = name.substr(name.size() - 4);
+  for (char& c : ending) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return ending == ".pdf";
+}
+
+// Paper and turn belong to the PDF only; a picture has neither.
+bool parsePaperOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
+  const std::string* paper = a.option("paper");
+  const bool landscape = a.option("landscape") != nullptr;
+  const bool portrait = a.option("portrait") != nullptr;
+  if (!r.pdf && (paper || landscape || portrait)) {
+    diagnostics.usage("--paper, --landscape and --portrait are for a .pdf output only");
     return false;
   }
+  if (landscape && portrait) {
+    diagnostics.usage("--landscape and --portrait exclude each other");
+    return false;
+  }
+  if (paper && *paper != "a4" && *paper != "letter") {
+    diagnostics.usage("--paper takes a4 or letter, not " + *paper);
+    return false;
+  }
+  r.paper = paper ? *paper : std::string();
+  r.orientation = landscape ? "landscape" : portrait ? "portrait" : "";
+  return true;
+}
+
+bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
+  r.pdf = endsWithPdf(r.output);
+  if (!r.pdf && !imageTypeFromName(r.output)) {
+    diagnostics.usage(r.output + ": the output's name must end in .png, .jpg, .jpeg, .bmp or .pdf");
+    return false;
+  }
+  if (!parsePaperOptions(a, r, diagnostics)) return false;
   std::optional<int> png, quality;
   if (!numberOption(a, "png-option", 0, 2, png, diagnostics)) return false;
   if (!numberOption(a, "jpeg-quality", 1, 100, quality, diagnostics)) return false;
@@ -118,7 +149,8 @@ const CommandShape kShapes[] = {
     {"render",
      Request::Kind::Render,
      2,
-     {"song", "view-settings", "png-option", "jpeg-quality", "progressive", "chart", "snap"},
+     {"song", "view-settings", "png-option", "jpeg-quality", "progressive", "chart", "snap", "paper", "landscape",
+      "portrait"},
      parseRenderOptions},
 #endif
     {"ticks",

@@ -37,6 +37,10 @@ struct Request {
   int pngOption = 0;
   int jpegQuality = 95;
   bool progressive = false;
+  // render to .pdf: the paper ("a4", "letter", or empty for the locale's) and its turn
+  bool pdf = false;
+  std::string paper;
+  std::string orientation;  // "portrait", "landscape", or empty for fewer pages
   // ticks
   int fromBeat = 0;
   bool metronome = false;

@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScopeGuard>
 #include <QSlider>
 #include <QTest>
@@ -156,7 +158,6 @@ TEST_F(SheetViewTest, ExportTakesTheFormatFromTheChosenType) {
   SheetView view(context, nullptr);
   ASSERT_TRUE(view.renderSheet().ok());
   QAction* imageOut = child<QAction>(view, "M_ImageOut");
-  EXPECT_FALSE(child<QAction>(view, "M_PrintOut")->isVisible());
 
   // JPEG chosen, name ending in .png: JPEG data, progressive as asked.
   const QString named = QString::fromStdString((dir / "sheet.png").string());
@@ -188,6 +189,42 @@ TEST_F(SheetViewTest, ExportTakesTheFormatFromTheChosenType) {
   ASSERT_EQ(prompts.shown.size(), 1u);
   EXPECT_TRUE(prompts.shown[0].text.contains("sheet.bmp")) << prompts.shown[0].text.toStdString();
   EXPECT_EQ(prompts.unexpected, 0);
+}
+
+// 印刷 through a print dialog that prints to a PDF file, and PDFに出力 right below it, write
+// paged PDFs; cancelling either says nothing, a failed write says so.
+TEST_F(SheetViewTest, PrintAndPdfOutputWritePagedFiles) {
+  SheetView view(context, nullptr);
+  ASSERT_TRUE(view.renderSheet().ok());
+  const QList<QAction*> items = child<QMenu>(view, "M_Output")->actions();
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_EQ(std::tuple(items[1]->objectName(), items[1]->isVisible(), items[1]->isEnabled()),
+            std::tuple(QStringLiteral("M_PrintOut"), true, true));
+  EXPECT_EQ(items[2]->text(), QStringLiteral("PDFに出力(&D)..."));
+
+  const std::filesystem::path printed = dir / "printed.pdf";
+  prompts.answerPrint([&](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printed.string()));
+    return true;
+  });
+  prompts.answerPrint([](QPrinter&) { return false; });
+  items[1]->trigger();
+  items[1]->trigger();
+  prompts.answerSave(Prompts::FileChoice{QString::fromStdString((dir / "saved.pdf").string()), 1});
+  prompts.answerSave(std::nullopt);
+  items[2]->trigger();
+  items[2]->trigger();
+  EXPECT_EQ(readAll(printed).substr(0, 5), "%PDF-");
+  EXPECT_EQ(readAll(dir / "saved.pdf").substr(0, 5), "%PDF-");
+  EXPECT_EQ(prompts.fileDialogs.at(1).initialPath, QString::fromStdString((dir / "saved.pdf").string()));
+  EXPECT_TRUE(prompts.shown.empty());
+
+  prompts.answerSave(Prompts::FileChoice{QString::fromStdString((dir / "gone" / "x.pdf").string()), 1});
+  items[2]->trigger();
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_TRUE(prompts.shown[0].text.contains("x.pdf")) << prompts.shown[0].text.toStdString();
+  EXPECT_EQ(std::tuple(prompts.allAnswersUsed(), prompts.unexpected), std::tuple(true, 0));
 }
 
 // One column of 40 measures is narrower than the menu bar: the window still shows 設定. Esc

@@ -56,4 +56,14 @@ std::optional<QFont> ScriptedPrompts::font(QWidget*, const QFont&) {
   return take(fonts_);
 }
 
+bool ScriptedPrompts::print(QWidget*, QPrinter& printer) {
+  if (prints_.empty()) {
+    ++unexpected;
+    return false;
+  }
+  const std::function<bool(QPrinter&)> answer = std::move(prints_.front());
+  prints_.pop_front();
+  return answer(printer);
+}
+
 }  // namespace tarveno::testing

@@ -26,6 +26,8 @@ class ScriptedPrompts : public Prompts {
   void answerSave(std::optional<FileChoice> c) { saves_.push_back({c.has_value(), c.value_or(FileChoice{})}); }
   void answerColor(std::optional<QColor> c) { colors_.push_back(std::move(c)); }
   void answerFont(std::optional<QFont> f) { fonts_.push_back(std::move(f)); }
+  // A print dialog's answer: sets up the printer as the user would and says whether they accepted.
+  void answerPrint(std::function<bool(QPrinter&)> answer) { prints_.push_back(std::move(answer)); }
   // Runs instead of a queued answer when set (e.g. to drive a nested modal dialog).
   std::function<Answer(const Shown&)> onMessage;
 
@@ -34,13 +36,15 @@ class ScriptedPrompts : public Prompts {
   std::optional<FileChoice> saveFile(QWidget* parent, const FileDialog& dialog) override;
   std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
   std::optional<QFont> font(QWidget* parent, const QFont& initial) override;
+  bool print(QWidget* parent, QPrinter& printer) override;
 
   std::vector<Shown> shown;             // every message box, in order
   std::vector<FileDialog> fileDialogs;  // every file dialog asked for, in order
   int unexpected = 0;                   // dialogs that had no scripted answer
 
   bool allAnswersUsed() const {
-    return messages_.empty() && opens_.empty() && saves_.empty() && colors_.empty() && fonts_.empty();
+    return messages_.empty() && opens_.empty() && saves_.empty() && colors_.empty() && fonts_.empty() &&
+           prints_.empty();
   }
 
  private:
@@ -59,6 +63,7 @@ class ScriptedPrompts : public Prompts {
   std::deque<ScriptedFile> saves_;
   std::deque<std::optional<QColor>> colors_;
   std::deque<std::optional<QFont>> fonts_;
+  std::deque<std::function<bool(QPrinter&)>> prints_;
 };
 
 }  // namespace tarveno::testing

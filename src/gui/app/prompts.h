@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+class QPrinter;
 class QWidget;
 
 namespace tarveno {
@@ -40,6 +41,8 @@ class Prompts {
   virtual std::optional<FileChoice> saveFile(QWidget* parent, const FileDialog& dialog) = 0;
   virtual std::optional<QColor> color(QWidget* parent, const QColor& initial) = 0;
   virtual std::optional<QFont> font(QWidget* parent, const QFont& initial) = 0;
+  // The platform's print dialog on the printer; false when the user cancelled it.
+  virtual bool print(QWidget* parent, QPrinter& printer) = 0;
 
   // The program's one kind of failure box: "Error", the text, OK and the exclamation icon.
   void error(QWidget* parent, const QString& text) {

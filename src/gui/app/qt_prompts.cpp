@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace tarveno {
 
@@ -133,6 +134,11 @@ std::optional<QFont> QtPrompts::font(QWidget* parent, const QFont& initial) {
   QFont f = QFontDialog::getFont(&ok, initial, parent);
   if (!ok) return std::nullopt;
   return f;
+}
+
+bool QtPrompts::print(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace tarveno

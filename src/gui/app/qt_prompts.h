@@ -4,7 +4,7 @@
 
 namespace tarveno {
 
-// The real dialogs: QMessageBox, QFileDialog, QColorDialog, QFontDialog.
+// The real dialogs: QMessageBox, QFileDialog, QColorDialog, QFontDialog, QPrintDialog.
 class QtPrompts : public Prompts {
  public:
   Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons, Icon icon) override;
@@ -12,6 +12,7 @@ class QtPrompts : public Prompts {
   std::optional<FileChoice> saveFile(QWidget* parent, const FileDialog& dialog) override;
   std::optional<QColor> color(QWidget* parent, const QColor& initial) override;
   std::optional<QFont> font(QWidget* parent, const QFont& initial) override;
+  bool print(QWidget* parent, QPrinter& printer) override;
 };
 
 // "text|pattern|text|pattern" -> Qt's name filters, in order, each built from its pattern part:

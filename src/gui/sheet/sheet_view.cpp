@@ -19,6 +19,7 @@
 #include "gui/app/app_context.h"
 #include "gui/sheet/scroll_layout.h"
 #include "gui/sheet/sheet_export.h"
+#include "gui/sheet/sheet_print.h"
 #include "gui/sheet/view_setting_dialog.h"
 #include "render/sheet_renderer.h"
 
@@ -91,13 +92,18 @@ void SheetView::buildMenu() {
   imageOut_ = output->addAction(QStringLiteral("ファイルに出力(&F)"));
   imageOut_->setObjectName(QStringLiteral("M_ImageOut"));
   imageOut_->setEnabled(false);  // until there is a sheet to save
-  // Printing was never offered; the item stays hidden and does nothing.
-  QAction* printOut = output->addAction(QStringLiteral("印刷(&P)"));
-  printOut->setObjectName(QStringLiteral("M_PrintOut"));
-  printOut->setVisible(false);
+  printOut_ = output->addAction(QStringLiteral("印刷(&P)"));
+  printOut_->setObjectName(QStringLiteral("M_PrintOut"));
+  printOut_->setEnabled(false);
+  pdfOut_ = output->addAction(QStringLiteral("PDFに出力(&D)..."));
+  pdfOut_->setObjectName(QStringLiteral("M_PdfOut"));
+  pdfOut_->setEnabled(false);
   QAction* property = menuBar_->addAction(QStringLiteral("設定(&P)"));
   property->setObjectName(QStringLiteral("M_Property"));
   connect(imageOut_, &QAction::triggered, this, [this] { M_ImageOut_Click(); });
+  connect(printOut_, &QAction::triggered, this, [this] { printSheet(this, context_, images_, twipsPerPixel()); });
+  connect(pdfOut_, &QAction::triggered, this,
+          [this] { exportSheetPdf(this, context_, images_, twipsPerPixel(), lastPdf_); });
   connect(property, &QAction::triggered, this, [this] { M_Property_Click(); });
   // A narrow sheet must not hide 設定 behind the menu bar's overflow button.
   setMinimumWidth(menuBar_->sizeHint().width());
@@ -115,7 +121,7 @@ Status SheetView::renderSheet() {
       renderChartSheet(context_.document.chart, context_.catalogue, context_.viewSettings, twipsPerPixel(), images_);
   if (!rendered) return rendered.error();
   sheet_ = std::move(*rendered);
-  imageOut_->setEnabled(true);
+  for (QAction* out : {imageOut_, printOut_, pdfOut_}) out->setEnabled(true);
   notice_->hide();
   hScroll1_->setValue(0);
   vScroll1_->setValue(0);

@@ -50,11 +50,14 @@ class SheetView : public QDialog {
   AppContext& context_;
   SheetImages images_;
   QImage sheet_;
+  Prompts::FileChoice lastPdf_;
   Prompts::FileChoice lastExport_;  // the file dialog's memory while the window is open
   QSize requestedClient_;
 
   QMenuBar* menuBar_ = nullptr;
   QAction* imageOut_ = nullptr;
+  QAction* printOut_ = nullptr;
+  QAction* pdfOut_ = nullptr;
   QWidget* client_ = nullptr;
   SheetPicture* picView_ = nullptr;
   QScrollBar* hScroll1_ = nullptr;
