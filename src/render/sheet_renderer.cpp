@@ -116,14 +116,29 @@ void drawTextLine(QPainter& painter, int x, int y, const QString& text) {
   painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
 }
 
+// The number font's measures, taken once for the hundreds of measure numbers: each question
+// to the font shapes a text.
+struct NumberFont {
+  explicit NumberFont(const QFontMetrics& m) : metrics(m), ascent(m.ascent()) {
+    for (int n = 0; n < kCachedFields; ++n) fields[n] = m.horizontalAdvance(QString(n, QLatin1Char('0')));
+  }
+  int field(qsizetype characters) const {
+    return characters < kCachedFields ? fields[characters]
+                                      : metrics.horizontalAdvance(QString(characters, QLatin1Char('0')));
+  }
+  static constexpr int kCachedFields = 4;
+  QFontMetrics metrics;
+  int ascent;
+  int fields[kCachedFields];
+};
+
 // "m + 1" right-aligned in a field of 2 or 3 characters. The field is measured in digits, so a
 // proportional substitute for the monospaced default font still lines the numbers up.
-void drawMeasureNumber(QPainter& painter, const MeasurePlacement& place) {
+void drawMeasureNumber(QPainter& painter, const NumberFont& font, const MeasurePlacement& place) {
   const QString text = QString::fromStdString(place.numberText);
   const QString digits = text.trimmed();
-  const QFontMetrics metrics = painter.fontMetrics();
-  const int field = metrics.horizontalAdvance(QString(text.size(), QLatin1Char('0')));
-  drawTextLine(painter, place.numberX + field - metrics.horizontalAdvance(digits), place.numberY, digits);
+  const int x = place.numberX + font.field(text.size()) - font.metrics.horizontalAdvance(digits);
+  painter.drawText(QPoint(x, place.numberY + font.ascent), digits);
 }
 
 }  // namespace
@@ -153,9 +168,10 @@ Result<QImage> renderSheet(const SheetLayout& layout, const Chart& chart, const 
 
   painter.setFont(crispFont(settings.NumberFont));
   painter.setPen(toQColor(settings.NumberColor));
+  const NumberFont numberFont(painter.fontMetrics());
   for (auto place = layout.measures.rbegin(); place != layout.measures.rend(); ++place) {
     drawMeasure(sheet, blank, layout, *place, chart, images);
-    if (layout.showNumbers) drawMeasureNumber(painter, *place);
+    if (layout.showNumbers) drawMeasureNumber(painter, numberFont, *place);
   }
 
   painter.setPen(sheetPen(settings.FrameColor, settings.FrameStyle));
