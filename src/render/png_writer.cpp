@@ -79,12 +79,13 @@ std::optional<Indexed> indexPixels(const QImage& image, uint32_t opaque) {
   Indexed out;
   out.indices.resize(static_cast<size_t>(image.width()) * static_cast<size_t>(image.height()));
   uint8_t* index = out.indices.data();
+  const int width = image.width();
   for (int y = 0; y < image.height(); ++y) {
     const auto* line = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
     // Flat pictures repeat the previous pixel most of the time; skip the lookup then.
     uint32_t last = ~(line[0] | opaque);
     int lastIndex = 0;
-    for (int x = 0; x < image.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       const uint32_t colour = line[x] | opaque;
       if (colour != last) {
         lastIndex = table.indexOf(colour);
@@ -119,9 +120,17 @@ Bytes paletteRows(const Indexed& indexed, int width, int height, int depth) {
       std::copy(in, in + width, row);
       continue;
     }
-    for (int x = 0; x < width; ++x) {
-      const int shift = 8 - depth * (x % perByte + 1);
-      row[x / perByte] = static_cast<uint8_t>(row[x / perByte] | (in[x] << shift));
+    // Whole bytes first, then the last one padded with zero bits.
+    const int full = width / perByte;
+    for (int b = 0; b < full; ++b, in += perByte) {
+      unsigned value = 0;
+      for (int k = 0; k < perByte; ++k) value = (value << depth) | in[k];
+      row[b] = static_cast<uint8_t>(value);
+    }
+    if (const int rest = width - full * perByte; rest > 0) {
+      unsigned value = 0;
+      for (int k = 0; k < perByte; ++k) value = (value << depth) | (k < rest ? in[k] : 0u);
+      row[full] = static_cast<uint8_t>(value);
     }
   }
   return raw;
