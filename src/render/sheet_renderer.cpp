@@ -159,8 +159,8 @@ Result<QImage> renderSheet(const SheetLayout& layout, const Chart& chart, const 
   sheet.fill(toQColor(settings.SheetBackColor));
 
   QPainter painter(&sheet);
-  // Crisp text like the lines: the sheet is a handful of flat colours, which also lets the
-  // smallest PNG option store it with a palette.
+  // Crisp text like the lines: the sheet stays a handful of flat colours, which PNG export
+  // stores with a small palette.
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setFont(crispFont(settings.HeaderFont));
   painter.setPen(toQColor(settings.HeaderColor));
