@@ -37,6 +37,16 @@ void ImageList::draw(QImage& target, int index, int x, int y) const {
   const qsizetype targetStride = target.bytesPerLine();
   const uchar* const sourceBits = source.constBits();
   const qsizetype sourceStride = source.bytesPerLine();
+  if (x >= 0 && y >= 0 && x + source.width() <= width && y + source.height() <= height) {
+    // Wholly inside, the usual case: no run needs clipping.
+    uchar* const corner = targetBits + y * targetStride + x * 4;
+    for (const Run& run : runs_[i]) {
+      const QRgb* in = reinterpret_cast<const QRgb*>(sourceBits + run.y * sourceStride);
+      QRgb* out = reinterpret_cast<QRgb*>(corner + run.y * targetStride);
+      std::copy(in + run.x0, in + run.x1, out + run.x0);
+    }
+    return;
+  }
   for (const Run& run : runs_[i]) {
     const int ty = y + run.y;
     if (ty < 0 || ty >= height) continue;
