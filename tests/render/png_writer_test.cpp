@@ -85,20 +85,23 @@ TEST(PngWriterTest, TranslucentPicturesKeepTheirAlphaWithAndWithoutAPalette) {
 }
 
 // A real sheet, read back by Qt and by ImageMagick (when installed), which share no code with
-// this writer.
+// this writer. It is large enough to be compressed in parts.
 TEST(PngWriterTest, ASheetReadsBackExactlyThroughTwoDecoders) {
-  Catalogue catalogue = testing::oneSongCatalogue(40);
+  Catalogue catalogue = testing::oneSongCatalogue(300);
   Chart chart;
+  chart.PlayStyle = PlayStyle::Double;
   std::mt19937 random(5);
-  for (int m = 0; m < 40; ++m) {
-    for (int s = 0; s < 16; s += 2) chart.StepData[static_cast<size_t>(m)][static_cast<size_t>(s)] = random() & 0x0F;
+  for (int m = 0; m < 300; ++m) {
+    for (int s = 0; s < 16; s += 2) chart.StepData[static_cast<size_t>(m)][static_cast<size_t>(s)] = random() & 0xFF;
   }
   recalcAllBeatTypes(chart, catalogue);
   ViewSettings settings;
   settings.ShowNum = 1;
+  settings.SheetBlocks = 32;
   SheetImages images;
   Result<QImage> sheet = renderChartSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
   ASSERT_TRUE(sheet.ok());
+  ASSERT_GT(sheet->width() * sheet->height() / 2, 512 * 1024) << "too small to be compressed in parts";
   const QImage expected = sheet->convertToFormat(QImage::Format_RGB888);
   testing::TempDir dir;
   for (const PngOption option : kOptions) {
