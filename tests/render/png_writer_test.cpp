@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QPainter>
 #include <cstdio>
 #include <random>
 #include <set>
@@ -16,90 +15,63 @@ namespace {
 
 constexpr PngOption kOptions[] = {PngOption::Standard, PngOption::Speed, PngOption::Smallest};
 
-// `count` distinct random colours (random alpha too when `alpha`), in runs of random length so
-// that the picture is partly flat like a sheet; every colour appears at least once.
-QImage randomPicture(int width, int height, int count, bool alpha, uint32_t seed) {
-  std::mt19937 random(seed);
+// `count` distinct random colours (translucent ones too when `alpha`), in runs of random length
+// as in flat pictures, every colour at least once.
+QImage randomPicture(QSize size, int count, bool alpha) {
+  std::mt19937 random(static_cast<uint32_t>(count));
   std::set<QRgb> distinct;
-  while (static_cast<int>(distinct.size()) < count) {
-    const QRgb c = random();
-    distinct.insert(alpha ? c : (c | 0xFF000000u));
-  }
+  while (static_cast<int>(distinct.size()) < count) distinct.insert(random() | (alpha ? 0u : 0xFF000000u));
   const std::vector<QRgb> colours(distinct.begin(), distinct.end());
-  QImage image(width, height, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  QImage image(size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   image.setDotsPerMeterX(3780);
   image.setDotsPerMeterY(2000);
-  int left = 0;
-  QRgb current = colours[0];
-  for (int i = 0; i < width * height; ++i) {
-    if (i < count) {
-      current = colours[static_cast<size_t>(i)];
-    } else if (left-- <= 0) {
-      current = colours[random() % colours.size()];
-      left = static_cast<int>(random() % 12);
-    }
-    image.setPixel(i % width, i / width, current);
+  for (int i = 0, left = 0, c = 0; i < size.width() * size.height(); ++i) {
+    if (i < count || left-- <= 0) std::tie(c, left) = std::pair(i < count ? i : random() % count, random() % 12);
+    image.setPixel(i % size.width(), i / size.width(), colours[static_cast<size_t>(c)]);
   }
   return image;
 }
 
-// The bit depth and colour type of the IHDR chunk, which always comes first.
-std::pair<int, int> depthAndType(const QByteArray& png) {
-  return {static_cast<uchar>(png.at(24)), static_cast<uchar>(png.at(25))};
-}
-
 TEST(PngWriterTest, RandomPicturesOfOneTo300ColoursDecodeToTheSamePixelsWithEveryOption) {
-  // colours -> {bit depth, colour type}: palette (3) up to 256 colours at the smallest depth that
-  // holds them, truecolour (2) beyond.
+  // colours -> IHDR bit depth and colour type: a palette (3) up to 256 colours at the smallest
+  // depth that holds them, truecolour (2, or 6 with alpha) beyond.
   const std::pair<int, std::pair<int, int>> cases[] = {{1, {1, 3}},   {2, {1, 3}},   {3, {2, 3}},  {4, {2, 3}},
                                                        {5, {4, 3}},   {16, {4, 3}},  {17, {8, 3}}, {200, {8, 3}},
                                                        {256, {8, 3}}, {257, {8, 2}}, {300, {8, 2}}};
-  const QSize sizes[] = {{1, 300}, {7, 43}, {33, 17}, {61, 29}};
   for (const auto& [count, format] : cases) {
-    for (const QSize size : sizes) {
-      if (size.width() * size.height() < count) continue;
-      const QImage image = randomPicture(size.width(), size.height(), count, false, static_cast<uint32_t>(count));
-      for (const PngOption option : kOptions) {
-        Result<QByteArray> png = encodePng(image, option);
-        ASSERT_TRUE(png.ok());
-        const QImage decoded = QImage::fromData(*png, "PNG");
-        EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32), image)
-            << count << " colours, " << size.width() << "x" << size.height() << ", option " << int(option);
-        EXPECT_EQ(depthAndType(*png), format) << count << " colours";
-        EXPECT_EQ(std::pair(decoded.dotsPerMeterX(), decoded.dotsPerMeterY()), std::pair(3780, 2000));
+    for (const QSize size : {QSize(1, 300), QSize(7, 43), QSize(33, 17), QSize(61, 29)}) {
+      for (const bool alpha : {false, true}) {
+        const QImage image = randomPicture(size, count, alpha);
+        const QImage::Format pixels = alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+        for (const PngOption option : kOptions) {
+          Result<QByteArray> png = encodePng(image, option);
+          ASSERT_TRUE(png.ok());
+          const QImage decoded = QImage::fromData(*png, "PNG");
+          const std::string what = std::to_string(count) + " colours, width " + std::to_string(size.width()) +
+                                   (alpha ? " with alpha" : "") + ", option " + std::to_string(int(option));
+          EXPECT_EQ(decoded.convertToFormat(pixels), image) << what;
+          const std::pair<int, int> expected(format.first, format.second == 2 && alpha ? 6 : format.second);
+          const std::pair<int, int> written(uchar(png->at(24)), uchar(png->at(25)));
+          EXPECT_EQ(written, expected) << what;
+          EXPECT_EQ(std::pair(decoded.dotsPerMeterX(), decoded.dotsPerMeterY()), std::pair(3780, 2000)) << what;
+        }
       }
     }
   }
 }
 
-TEST(PngWriterTest, TranslucentPicturesKeepTheirAlphaWithAndWithoutAPalette) {
-  for (const int count : {3, 40, 300}) {
-    const QImage image = randomPicture(37, 23, count, true, 7u + static_cast<uint32_t>(count));
-    for (const PngOption option : kOptions) {
-      Result<QByteArray> png = encodePng(image, option);
-      ASSERT_TRUE(png.ok());
-      EXPECT_EQ(QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_ARGB32), image)
-          << count << " colours, option " << int(option);
-    }
-  }
-}
-
-// A real sheet, read back by Qt and by ImageMagick (when installed), which share no code with
-// this writer. It is large enough to be compressed in parts.
+// A real sheet large enough to be compressed in parts, read back by Qt and by ImageMagick
+// (when installed), which share no code with this writer.
 TEST(PngWriterTest, ASheetReadsBackExactlyThroughTwoDecoders) {
   Catalogue catalogue = testing::oneSongCatalogue(300);
   Chart chart;
   chart.PlayStyle = PlayStyle::Double;
   std::mt19937 random(5);
-  for (int m = 0; m < 300; ++m) {
-    for (int s = 0; s < 16; s += 2) chart.StepData[static_cast<size_t>(m)][static_cast<size_t>(s)] = random() & 0xFF;
-  }
+  for (auto& measure : chart.StepData) measure[random() % 16] = random() & 0xFF;
   recalcAllBeatTypes(chart, catalogue);
   ViewSettings settings;
-  settings.ShowNum = 1;
-  settings.SheetBlocks = 32;
-  SheetImages images;
-  Result<QImage> sheet = renderChartSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
+  std::tie(settings.ShowNum, settings.SheetBlocks) = std::tuple(1, 32);
+  Result<QImage> sheet = renderChartSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel, SheetImages());
   ASSERT_TRUE(sheet.ok());
   ASSERT_GT(sheet->width() * sheet->height() / 2, 512 * 1024) << "too small to be compressed in parts";
   const QImage expected = sheet->convertToFormat(QImage::Format_RGB888);
@@ -108,19 +80,15 @@ TEST(PngWriterTest, ASheetReadsBackExactlyThroughTwoDecoders) {
     Result<QByteArray> png = encodePng(*sheet, option);
     ASSERT_TRUE(png.ok());
     EXPECT_EQ(QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_RGB888), expected) << int(option);
-    const std::filesystem::path file = dir / "sheet.png";
-    testing::writeAll(file, png->toStdString());
-    FILE* pipe = ::popen(("convert '" + file.string() + "' -depth 8 rgb:- 2>/dev/null").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string decoded;
-    char buffer[65536];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) decoded.append(buffer, n);
-    if (::pclose(pipe) != 0) GTEST_SKIP() << "ImageMagick's convert is not available";
-    std::string pixels;
-    for (int y = 0; y < expected.height(); ++y) {
-      pixels.append(reinterpret_cast<const char*>(expected.constScanLine(y)),
-                    static_cast<size_t>(expected.width()) * 3);
-    }
+    testing::writeAll(dir / "sheet.png", png->toStdString());
+    testing::writeAll(dir / "sheet.rgb", "");
+    const std::string command = "convert '" + (dir / "sheet.png").string() +
+                                "' -depth 8 'rgb:" + (dir / "sheet.rgb").string() + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0) GTEST_SKIP() << "ImageMagick's convert is not available";
+    const std::string decoded = testing::readAll(dir / "sheet.rgb");
+    std::string pixels;  // the rows without their padding to whole words
+    for (int y = 0; y < expected.height(); ++y)
+      pixels.append(expected.constScanLine(y), expected.constScanLine(y) + expected.width() * 3);
     EXPECT_EQ(decoded == pixels, true) << "ImageMagick decodes option " << int(option) << " differently";
   }
 }
