@@ -3,6 +3,7 @@
 // chart, 32 to a column), beside a bare fill of an image of the same size as the floor.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 
@@ -48,7 +49,18 @@ const DenseSheet& dense() {
   return sheet;
 }
 
+// bench/png_compare.sh hands the same picture to other PNG writers: when TARVENO_BENCH_SHEET_BMP
+// names a file, the sheet is written there as a bitmap once.
+void saveSheetBitmapWhenAsked() {
+  const char* target = std::getenv("TARVENO_BENCH_SHEET_BMP");
+  if (target == nullptr || *target == '\0') return;
+  const DenseSheet& d = dense();
+  const Result<QImage> sheet = renderChartSheet(d.chart, d.catalogue, d.settings, kHeadlessTwipsPerPixel, d.images);
+  if (sheet) (void)saveImage(*sheet, target, {ImageType::Bmp});
+}
+
 void BM_RenderSheet(benchmark::State& state) {
+  saveSheetBitmapWhenAsked();
   const DenseSheet& d = dense();
   for (auto _ : state) {
     Result<QImage> sheet = renderChartSheet(d.chart, d.catalogue, d.settings, kHeadlessTwipsPerPixel, d.images);

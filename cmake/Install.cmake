@@ -87,7 +87,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(TARVENO_DEB_LINKED libc6 libstdc++6 libgcc-s1)
 set(TARVENO_DEB_LOADED "")
 if(TARGET tarveno)
-  list(APPEND TARVENO_DEB_LINKED libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6)
+  list(APPEND TARVENO_DEB_LINKED libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6
+       libdeflate0)
   list(APPEND TARVENO_DEB_LOADED qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic
        gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 endif()

@@ -3,7 +3,9 @@
 # line (the test, fuzz and packaging scripts name theirs), only those that are missing.
 set -euo pipefail
 # The music of a song is decoded by the multimedia plugins (OGG, MP3, FLAC).
+# PNG export compresses with libdeflate.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-ipafont-gothic
+          libdeflate-dev
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -3,10 +3,11 @@
 # the GUI suite once more under a decimal-comma locale, the suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the Release build as an installed Debian package, and a short run
 # of every fuzz target. GUI tests run on Qt's offscreen platform.
+# The PDF tests read pages with poppler; ImageMagick is the PNG tests' second, independent decoder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh libgtest-dev libgmock-dev googletest libbenchmark-dev help2man dpkg-dev \
-  locales clang libclang-rt-14-dev clang-format poppler-utils
+  locales clang libclang-rt-14-dev clang-format poppler-utils imagemagick
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

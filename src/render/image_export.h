@@ -7,13 +7,11 @@
 #include <optional>
 
 #include "core/result.h"
+#include "render/png_writer.h"
 
 namespace tarveno {
 
 enum class ImageType { Png, Jpeg, Bmp };
-
-// The PNG options of the export dialog, by their position in it.
-enum class PngOption : uint8_t { Standard = 0, Speed = 1, Smallest = 2 };
 
 struct ImageExportOptions {
   ImageType type = ImageType::Png;
@@ -26,9 +24,8 @@ struct ImageExportOptions {
 // without a type list to choose from.
 std::optional<ImageType> imageTypeFromName(const std::filesystem::path& path);
 
-// The complete file content. PNG: Standard a middle deflate level, Speed the fastest level,
-// Smallest the strongest level and, when the picture has at most 256 colours, an exact palette
-// (the same pixels in a third of the data). JPEG: baseline or truly progressive.
+// The complete file content. PNG: the program's own writer (see encodePng). JPEG: baseline or
+// truly progressive.
 Result<QByteArray> encodeImage(const QImage& image, const ImageExportOptions& options);
 
 // Writes the image to `path` as the options say. The file is written beside the target under

@@ -31,14 +31,30 @@ void ImageList::draw(QImage& target, int index, int x, int y) const {
   x *= scale_;
   y *= scale_;
   if (x >= width || y >= height || x + source.width() <= 0 || y + source.height() <= 0) return;
+  // The lines are addressed from the first ones: asking each run's line of the target would
+  // check for a shared copy every time, which costs more than the copying on small pictures.
+  uchar* const targetBits = target.bits();
+  const qsizetype targetStride = target.bytesPerLine();
+  const uchar* const sourceBits = source.constBits();
+  const qsizetype sourceStride = source.bytesPerLine();
+  if (x >= 0 && y >= 0 && x + source.width() <= width && y + source.height() <= height) {
+    // Wholly inside, the usual case: no run needs clipping.
+    uchar* const corner = targetBits + y * targetStride + x * 4;
+    for (const Run& run : runs_[i]) {
+      const QRgb* in = reinterpret_cast<const QRgb*>(sourceBits + run.y * sourceStride);
+      QRgb* out = reinterpret_cast<QRgb*>(corner + run.y * targetStride);
+      std::copy(in + run.x0, in + run.x1, out + run.x0);
+    }
+    return;
+  }
   for (const Run& run : runs_[i]) {
     const int ty = y + run.y;
     if (ty < 0 || ty >= height) continue;
     const int from = std::max(run.x0, -x);
     const int to = std::min(run.x1, width - x);
     if (from >= to) continue;
-    const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(run.y));
-    QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(ty)) + x;
+    const QRgb* in = reinterpret_cast<const QRgb*>(sourceBits + run.y * sourceStride);
+    QRgb* out = reinterpret_cast<QRgb*>(targetBits + ty * targetStride) + x;
     std::copy(in + from, in + to, out + from);
   }
 }

@@ -50,7 +50,8 @@ QImage blankMeasure(const SheetLayout& layout, const ViewSettings& settings) {
 
 // The arrows of the measure's four beats and of the beat before it (whose arrows reach down
 // into this measure), the lowest beat first so that rows nearer the top cover the rows below.
-void drawMeasureArrows(QImage& buffer, const SheetLayout& layout, const Chart& chart, int m,
+// Positions are the measure buffer's, moved by `offset` into `target`.
+void drawMeasureArrows(QImage& target, QPoint offset, const SheetLayout& layout, const Chart& chart, int m,
                        const SheetImages& images) {
   const int b = layout.beatHeight;
   const int slotHeight = b / 4;
@@ -63,26 +64,45 @@ void drawMeasureArrows(QImage& buffer, const SheetLayout& layout, const Chart& c
         const uint8_t steps = chart.stepAt(4 * k + j, measure);
         const uint8_t freeze = chart.freezeAt(4 * k + j, measure);
         for (int p = 0; p < 8; ++p) {
-          const int x = layout.cellWidth * p;
-          const int y = yb + slotHeight * j;
+          const int x = layout.cellWidth * p + offset.x();
+          const int y = yb + slotHeight * j + offset.y();
           if (steps & (1u << p))
-            images.draw(buffer, sheetImageIndex(kSlotNoteValue[static_cast<size_t>(j)], p % 4), x, y);
-          if (freeze & (1u << p)) images.draw(buffer, sheetImageIndex(kFreezeClass, p % 4), x, y);
+            images.draw(target, sheetImageIndex(kSlotNoteValue[static_cast<size_t>(j)], p % 4), x, y);
+          if (freeze & (1u << p)) images.draw(target, sheetImageIndex(kFreezeClass, p % 4), x, y);
         }
       }
     } else {
       for (int j = 2; j >= 0; --j) {
         const uint8_t steps = chart.stepAt(4 * k + 1 + j, measure);
         // Thirds of a beat fall between pixels: 0, 5 1/3, 10 2/3 go to the nearest row.
-        const int y = yb + static_cast<int>(std::lround(b * j / 3.0));
+        const int y = yb + static_cast<int>(std::lround(b * j / 3.0)) + offset.y();
         for (int p = 0; p < 8; ++p) {
           if (steps & (1u << p))
-            images.draw(buffer, sheetImageIndex(kTripletNoteValue[static_cast<size_t>(j)], p % 4), layout.cellWidth * p,
-                        y);
+            images.draw(target, sheetImageIndex(kTripletNoteValue[static_cast<size_t>(j)], p % 4),
+                        layout.cellWidth * p + offset.x(), y);
         }
       }
     }
   }
+}
+
+// One measure straight into the sheet: the block of the blank measure that the layout places
+// there, copied row by row, then the arrows drawn through a view of just that block of the
+// sheet, which clips them exactly as a scratch copy of the measure would.
+void drawMeasure(QImage& sheet, const QImage& blank, const SheetLayout& layout, const MeasurePlacement& place,
+                 const Chart& chart, const SheetImages& images) {
+  const QPoint shift(place.copyX, place.copyY - place.bufferY);  // buffer to sheet
+  const QRect source = QRect(0, place.bufferY, place.copyWidth, place.copyHeight) & blank.rect();
+  const QRect target = source.translated(shift) & sheet.rect();
+  if (target.isEmpty()) return;
+  const qsizetype stride = sheet.bytesPerLine();
+  uchar* origin = sheet.bits() + target.y() * stride + target.x() * 4;
+  for (int row = 0; row < target.height(); ++row) {
+    const uchar* from = blank.constScanLine(target.y() - shift.y() + row) + (target.x() - shift.x()) * 4;
+    std::copy(from, from + target.width() * 4, origin + row * stride);
+  }
+  QImage view(origin, target.width(), target.height(), stride, QImage::Format_RGB32);
+  drawMeasureArrows(view, shift - target.topLeft(), layout, chart, place.measure, images);
 }
 
 QFont crispFont(const FontSpec& spec) {
@@ -96,14 +116,29 @@ void drawTextLine(QPainter& painter, int x, int y, const QString& text) {
   painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
 }
 
+// The number font's measures, taken once for the hundreds of measure numbers: each question
+// to the font shapes a text.
+struct NumberFont {
+  explicit NumberFont(const QFontMetrics& m) : metrics(m), ascent(m.ascent()) {
+    for (int n = 0; n < kCachedFields; ++n) fields[n] = m.horizontalAdvance(QString(n, QLatin1Char('0')));
+  }
+  int field(qsizetype characters) const {
+    return characters < kCachedFields ? fields[characters]
+                                      : metrics.horizontalAdvance(QString(characters, QLatin1Char('0')));
+  }
+  static constexpr int kCachedFields = 4;
+  QFontMetrics metrics;
+  int ascent;
+  int fields[kCachedFields];
+};
+
 // "m + 1" right-aligned in a field of 2 or 3 characters. The field is measured in digits, so a
 // proportional substitute for the monospaced default font still lines the numbers up.
-void drawMeasureNumber(QPainter& painter, const MeasurePlacement& place) {
+void drawMeasureNumber(QPainter& painter, const NumberFont& font, const MeasurePlacement& place) {
   const QString text = QString::fromStdString(place.numberText);
   const QString digits = text.trimmed();
-  const QFontMetrics metrics = painter.fontMetrics();
-  const int field = metrics.horizontalAdvance(QString(text.size(), QLatin1Char('0')));
-  drawTextLine(painter, place.numberX + field - metrics.horizontalAdvance(digits), place.numberY, digits);
+  const int x = place.numberX + font.field(text.size()) - font.metrics.horizontalAdvance(digits);
+  painter.drawText(QPoint(x, place.numberY + font.ascent), digits);
 }
 
 }  // namespace
@@ -124,26 +159,19 @@ Result<QImage> renderSheet(const SheetLayout& layout, const Chart& chart, const 
   sheet.fill(toQColor(settings.SheetBackColor));
 
   QPainter painter(&sheet);
-  // Crisp text like the lines: the sheet is a handful of flat colours, which also lets the
-  // smallest PNG option store it with a palette.
+  // Crisp text like the lines: the sheet stays a handful of flat colours, which PNG export
+  // stores with a small palette.
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setFont(crispFont(settings.HeaderFont));
   painter.setPen(toQColor(settings.HeaderColor));
   for (const HeaderLine& line : layout.header) drawTextLine(painter, line.x, line.y, QString::fromStdString(line.text));
 
-  const QFont numberFont = crispFont(settings.NumberFont);
-  const QColor numberColor = toQColor(settings.NumberColor);
-  QImage buffer = blank;
+  painter.setFont(crispFont(settings.NumberFont));
+  painter.setPen(toQColor(settings.NumberColor));
+  const NumberFont numberFont(painter.fontMetrics());
   for (auto place = layout.measures.rbegin(); place != layout.measures.rend(); ++place) {
-    buffer = blank;  // a copy of the shared pixels; detached on the first draw
-    drawMeasureArrows(buffer, layout, chart, place->measure, images);
-    painter.drawImage(QPoint(place->copyX, place->copyY), buffer,
-                      QRect(0, place->bufferY, place->copyWidth, place->copyHeight));
-    if (layout.showNumbers) {
-      painter.setFont(numberFont);
-      painter.setPen(numberColor);
-      drawMeasureNumber(painter, *place);
-    }
+    drawMeasure(sheet, blank, layout, *place, chart, images);
+    if (layout.showNumbers) drawMeasureNumber(painter, numberFont, *place);
   }
 
   painter.setPen(sheetPen(settings.FrameColor, settings.FrameStyle));
