@@ -8,6 +8,7 @@
 #include "render/qt_color.h"
 #include "render/sheet_images.h"
 #include "render/sheet_pens_fonts.h"
+#include "render/text_stamps.h"
 
 namespace tarveno {
 
@@ -134,11 +135,11 @@ struct NumberFont {
 
 // "m + 1" right-aligned in a field of 2 or 3 characters. The field is measured in digits, so a
 // proportional substitute for the monospaced default font still lines the numbers up.
-void drawMeasureNumber(QPainter& painter, const NumberFont& font, const MeasurePlacement& place) {
+void drawMeasureNumber(QImage& sheet, TextStamps& stamps, const NumberFont& font, const MeasurePlacement& place) {
   const QString text = QString::fromStdString(place.numberText);
   const QString digits = text.trimmed();
-  const int x = place.numberX + font.field(text.size()) - font.metrics.horizontalAdvance(digits);
-  painter.drawText(QPoint(x, place.numberY + font.ascent), digits);
+  stamps.draw(sheet, digits, place.numberX + font.field(text.size()) - font.metrics.horizontalAdvance(digits),
+              place.numberY + font.ascent);
 }
 
 }  // namespace
@@ -169,9 +170,10 @@ Result<QImage> renderSheet(const SheetLayout& layout, const Chart& chart, const 
   painter.setFont(crispFont(settings.NumberFont));
   painter.setPen(toQColor(settings.NumberColor));
   const NumberFont numberFont(painter.fontMetrics());
+  TextStamps numbers(painter.font(), toQColor(settings.NumberColor).rgb(), dotsPerMeter);
   for (auto place = layout.measures.rbegin(); place != layout.measures.rend(); ++place) {
     drawMeasure(sheet, blank, layout, *place, chart, images);
-    if (layout.showNumbers) drawMeasureNumber(painter, numberFont, *place);
+    if (layout.showNumbers) drawMeasureNumber(sheet, numbers, numberFont, *place);
   }
 
   painter.setPen(sheetPen(settings.FrameColor, settings.FrameStyle));
