@@ -138,7 +138,7 @@ struct NumberFont {
 void drawMeasureNumber(QImage& sheet, TextStamps& stamps, const NumberFont& font, const MeasurePlacement& place) {
   const QString text = QString::fromStdString(place.numberText);
   const QString digits = text.trimmed();
-  stamps.draw(sheet, digits, place.numberX + font.field(text.size()) - font.metrics.horizontalAdvance(digits),
+  stamps.draw(sheet, digits, place.numberX + font.field(text.size()) - stamps.width(digits),
               place.numberY + font.ascent);
 }
 

@@ -60,6 +60,12 @@ void TextStamps::draw(QImage& target, const QString& text, int x, int baseline) 
   }
 }
 
+int TextStamps::width(const QString& text) {
+  qreal sum = 0;
+  for (QChar c : text) sum += glyphOf(c).advance;
+  return qRound(sum);
+}
+
 void TextStamps::stamp(QImage& target, const Glyph& glyph, int x, int baseline) const {
   const int width = target.width();
   const int height = target.height();

@@ -21,6 +21,8 @@ class TextStamps {
 
   // `text` with its baseline's left end at (x, baseline), clipped to the target.
   void draw(QImage& target, const QString& text, int x, int baseline);
+  // The text's advance in whole pixels, as the font's metrics give it.
+  int width(const QString& text);
 
  private:
   struct Run {
