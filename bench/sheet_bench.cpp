@@ -5,9 +5,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_files.h"
 #include "core/sheet/view_settings.h"
 #include "render/image_export.h"
 #include "render/sheet_images.h"
@@ -59,8 +61,25 @@ void saveSheetBitmapWhenAsked() {
   if (sheet) (void)saveImage(*sheet, target, {ImageType::Bmp});
 }
 
+// The whole-process comparison runs tarveno-cli on the same chart: when TARVENO_BENCH_SHEET_DIR
+// names a folder, the chart (dense.kru), its one-song catalogue (kruid.dat, song
+// code 1) and the sheet settings (view.dat) are written there once.
+void saveSheetInputsWhenAsked() {
+  const char* folder = std::getenv("TARVENO_BENCH_SHEET_DIR");
+  if (folder == nullptr || *folder == '\0') return;
+  const DenseSheet& d = dense();
+  const std::filesystem::path dir(folder);
+  const SongRecord& song = d.catalogue.SongList[0];
+  std::ofstream(dir / "kruid.dat", std::ios::binary)
+      << song.Code << ",\"" << song.Title << "\"," << song.Bpm << ',' << song.Measures << ',' << song.AcMask << ','
+      << song.CsMask << ',' << int{song.MeterFlag} << "\r\n";
+  (void)SaveViewSettings(dir / "view.dat", d.settings);
+  (void)saveChartFile(dir / "dense.kru", ChartFileKind::Krun, d.chart, d.catalogue);
+}
+
 void BM_RenderSheet(benchmark::State& state) {
   saveSheetBitmapWhenAsked();
+  saveSheetInputsWhenAsked();
   const DenseSheet& d = dense();
   for (auto _ : state) {
     Result<QImage> sheet = renderChartSheet(d.chart, d.catalogue, d.settings, kHeadlessTwipsPerPixel, d.images);
