@@ -15,7 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 TARVENO_BENCH_SHEET_BMP=$work/sheet.bmp TARVENO_BENCH_SHEET_DIR=$work QT_QPA_PLATFORM=offscreen "$build/bin/tarveno_bench" \
-  --benchmark_filter='RenderSheet|FillSheetSizedImage|ExportSheetPng' --benchmark_repetitions=3 \
+  --benchmark_filter='RenderSheet|FillSheetSizedImage|ExportSheetPng' --benchmark_repetitions=5 --benchmark_min_time=1 \
   --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '_(median)|^-|Benchmark'
 
 # Best of three wall times of a command writing the file $1, in milliseconds. The file is
