@@ -5,17 +5,11 @@
 #include "core/chart/chart.h"
 #include "core/sheet/sheet_layout.h"
 #include "core/sheet/view_settings.h"
+#include "render/sheet_walk.h"
 
 namespace tarveno {
 
 class SheetImages;
-
-// Which part of the sheet to paint: a run of columns, with or without the header band.
-struct SheetPart {
-  int firstColumn = 0;
-  int columnCount = 0;
-  bool header = true;
-};
 
 // Paints part of the sheet onto any painter in sheet pixels, as shapes, text and the arrow
 // pictures rather than as one picture, so that paper and PDF get sharp lines and searchable

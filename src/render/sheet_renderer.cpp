@@ -8,13 +8,12 @@
 #include "render/qt_color.h"
 #include "render/sheet_images.h"
 #include "render/sheet_pens_fonts.h"
+#include "render/sheet_walk.h"
 #include "render/text_stamps.h"
 
 namespace tarveno {
 
 namespace {
-
-constexpr int kFreezeClass = 3;
 
 void fillRows(QImage& image, int y0, int y1, QRgb color) {
   for (int y = y0; y <= y1 && y < image.height(); ++y) {
@@ -49,63 +48,6 @@ QImage blankMeasure(const SheetLayout& layout, const ViewSettings& settings) {
   return buffer;
 }
 
-// The arrows of the measure's four beats and of the beat before it (whose arrows reach down
-// into this measure), the lowest beat first so that rows nearer the top cover the rows below.
-// Positions are the measure buffer's, moved by `offset` into `target`.
-void drawMeasureArrows(QImage& target, QPoint offset, const SheetLayout& layout, const Chart& chart, int m,
-                       const SheetImages& images) {
-  const int b = layout.beatHeight;
-  const int slotHeight = b / 4;
-  for (int g = 4 * m + 3; g >= 4 * m - 1 && g >= 0; --g) {
-    const int measure = g / 4;
-    const int k = g % 4;
-    const int yb = b * (g - 4 * m + 1) + 1;
-    if (chart.stepAt(4 * k, measure) != kTripletMark) {
-      for (int j = 3; j >= 0; --j) {
-        const uint8_t steps = chart.stepAt(4 * k + j, measure);
-        const uint8_t freeze = chart.freezeAt(4 * k + j, measure);
-        for (int p = 0; p < 8; ++p) {
-          const int x = layout.cellWidth * p + offset.x();
-          const int y = yb + slotHeight * j + offset.y();
-          if (steps & (1u << p))
-            images.draw(target, sheetImageIndex(kSlotNoteValue[static_cast<size_t>(j)], p % 4), x, y);
-          if (freeze & (1u << p)) images.draw(target, sheetImageIndex(kFreezeClass, p % 4), x, y);
-        }
-      }
-    } else {
-      for (int j = 2; j >= 0; --j) {
-        const uint8_t steps = chart.stepAt(4 * k + 1 + j, measure);
-        // Thirds of a beat fall between pixels: 0, 5 1/3, 10 2/3 go to the nearest row.
-        const int y = yb + static_cast<int>(std::lround(b * j / 3.0)) + offset.y();
-        for (int p = 0; p < 8; ++p) {
-          if (steps & (1u << p))
-            images.draw(target, sheetImageIndex(kTripletNoteValue[static_cast<size_t>(j)], p % 4),
-                        layout.cellWidth * p + offset.x(), y);
-        }
-      }
-    }
-  }
-}
-
-// One measure straight into the sheet: the block of the blank measure that the layout places
-// there, copied row by row, then the arrows drawn through a view of just that block of the
-// sheet, which clips them exactly as a scratch copy of the measure would.
-void drawMeasure(QImage& sheet, const QImage& blank, const SheetLayout& layout, const MeasurePlacement& place,
-                 const Chart& chart, const SheetImages& images) {
-  const QPoint shift(place.copyX, place.copyY - place.bufferY);  // buffer to sheet
-  const QRect source = QRect(0, place.bufferY, place.copyWidth, place.copyHeight) & blank.rect();
-  const QRect target = source.translated(shift) & sheet.rect();
-  if (target.isEmpty()) return;
-  const qsizetype stride = sheet.bytesPerLine();
-  uchar* origin = sheet.bits() + target.y() * stride + target.x() * 4;
-  for (int row = 0; row < target.height(); ++row) {
-    const uchar* from = blank.constScanLine(target.y() - shift.y() + row) + (target.x() - shift.x()) * 4;
-    std::copy(from, from + target.width() * 4, origin + row * stride);
-  }
-  QImage view(origin, target.width(), target.height(), stride, QImage::Format_RGB32);
-  drawMeasureArrows(view, shift - target.topLeft(), layout, chart, place.measure, images);
-}
-
 QFont crispFont(const FontSpec& spec) {
   QFont font = toQFont(spec);
   font.setStyleStrategy(QFont::NoAntialias);
@@ -133,14 +75,77 @@ struct NumberFont {
   int fields[kCachedFields];
 };
 
-// "m + 1" right-aligned in a field of 2 or 3 characters. The field is measured in digits, so a
-// proportional substitute for the monospaced default font still lines the numbers up.
-void drawMeasureNumber(QImage& sheet, TextStamps& stamps, const NumberFont& font, const MeasurePlacement& place) {
-  const QString text = QString::fromStdString(place.numberText);
-  const QString digits = text.trimmed();
-  stamps.draw(sheet, digits, place.numberX + font.field(text.size()) - stamps.width(digits),
-              place.numberY + font.ascent);
-}
+// The picture's back end: each measure starts as a copy of the blank measure's block, its
+// arrows are blitted through a view of just that block of the sheet (which clips them exactly as
+// a scratch copy of the measure would), and the numbers are stamped from ready digit masks.
+class RasterCanvas final : public SheetCanvas {
+ public:
+  RasterCanvas(QImage& sheet, QPainter& painter, const QImage& blank, const SheetImages& images,
+               const ViewSettings& settings, int dotsPerMeter)
+      : sheet_(sheet),
+        painter_(painter),
+        blank_(blank),
+        images_(images),
+        settings_(settings),
+        headerFont_(crispFont(settings.HeaderFont)),
+        numberFont_(QFontMetrics(crispFont(settings.NumberFont), &sheet)),
+        stamps_(QFont(crispFont(settings.NumberFont), &sheet), toQColor(settings.NumberColor).rgb(), dotsPerMeter) {}
+
+  void headerLine(const HeaderLine& line) override {
+    painter_.setFont(headerFont_);
+    painter_.setPen(toQColor(settings_.HeaderColor));
+    drawTextLine(painter_, line.x, line.y, QString::fromStdString(line.text));
+  }
+
+  void beginMeasure(const MeasurePlacement& place) override {
+    offset_ = QPoint(place.copyX, place.copyY - place.bufferY);  // buffer to sheet
+    const QRect source = QRect(0, place.bufferY, place.copyWidth, place.copyHeight) & blank_.rect();
+    const QRect target = source.translated(offset_) & sheet_.rect();
+    view_ = QImage();
+    if (target.isEmpty()) return;
+    const qsizetype stride = sheet_.bytesPerLine();
+    uchar* origin = sheet_.bits() + target.y() * stride + target.x() * 4;
+    for (int row = 0; row < target.height(); ++row) {
+      const uchar* from = blank_.constScanLine(target.y() - offset_.y() + row) + (target.x() - offset_.x()) * 4;
+      std::copy(from, from + target.width() * 4, origin + row * stride);
+    }
+    view_ = QImage(origin, target.width(), target.height(), stride, QImage::Format_RGB32);
+    offset_ -= target.topLeft();
+  }
+
+  void arrow(int imageIndex, int x, int y) override {
+    if (!view_.isNull()) images_.draw(view_, imageIndex, x + offset_.x(), y + offset_.y());
+  }
+
+  void endMeasure() override { view_ = QImage(); }
+
+  // "m + 1" right-aligned in a field of 2 or 3 characters. The field is measured in digits, so
+  // a proportional substitute for the monospaced default font still lines the numbers up.
+  void measureNumber(const MeasurePlacement& place) override {
+    const QString text = QString::fromStdString(place.numberText);
+    const QString digits = text.trimmed();
+    stamps_.draw(sheet_, digits, place.numberX + numberFont_.field(text.size()) - stamps_.width(digits),
+                 place.numberY + numberFont_.ascent);
+  }
+
+  void frame(const ColumnFrame& frame) override {
+    painter_.setPen(sheetPen(settings_.FrameColor, settings_.FrameStyle));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRect(frame.x, frame.top, frame.width, frame.height));
+  }
+
+ private:
+  QImage& sheet_;
+  QPainter& painter_;
+  const QImage& blank_;
+  const SheetImages& images_;
+  const ViewSettings& settings_;
+  QFont headerFont_;
+  NumberFont numberFont_;
+  TextStamps stamps_;
+  QImage view_;
+  QPoint offset_;
+};
 
 }  // namespace
 
@@ -163,22 +168,8 @@ Result<QImage> renderSheet(const SheetLayout& layout, const Chart& chart, const 
   // Crisp text like the lines: the sheet stays a handful of flat colours, which PNG export
   // stores with a small palette.
   painter.setRenderHint(QPainter::TextAntialiasing, false);
-  painter.setFont(crispFont(settings.HeaderFont));
-  painter.setPen(toQColor(settings.HeaderColor));
-  for (const HeaderLine& line : layout.header) drawTextLine(painter, line.x, line.y, QString::fromStdString(line.text));
-
-  painter.setFont(crispFont(settings.NumberFont));
-  painter.setPen(toQColor(settings.NumberColor));
-  const NumberFont numberFont(painter.fontMetrics());
-  TextStamps numbers(painter.font(), toQColor(settings.NumberColor).rgb(), dotsPerMeter);
-  for (auto place = layout.measures.rbegin(); place != layout.measures.rend(); ++place) {
-    drawMeasure(sheet, blank, layout, *place, chart, images);
-    if (layout.showNumbers) drawMeasureNumber(sheet, numbers, numberFont, *place);
-  }
-
-  painter.setPen(sheetPen(settings.FrameColor, settings.FrameStyle));
-  painter.setBrush(Qt::NoBrush);
-  for (const ColumnFrame& frame : layout.frames) painter.drawRect(QRect(frame.x, frame.top, frame.width, frame.height));
+  RasterCanvas canvas(sheet, painter, blank, images, settings, dotsPerMeter);
+  walkSheet(layout, chart, SheetPart::whole(), canvas);
   painter.end();
   return sheet;
 }
