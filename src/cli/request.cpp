@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/chart/chart.h"
+#include "core/text/file_names.h"
 
 #ifdef TARVENO_WITH_RENDER
 #include "render/image_export.h"
@@ -64,13 +65,6 @@ bool parseEditWords(const Arguments& a, Request& r, Diagnostics& diagnostics) {
 
 // Only a tool built with the renderer has the render command.
 #ifdef TARVENO_WITH_RENDER
-bool endsWithPdf(const std::string& name) {
-  if (name.size() < 4) return false;
-  std::string ending = name.substr(name.size() - 4);
-  for (char& c : ending) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return ending == ".pdf";
-}
-
 // Paper and turn belong to the PDF only; a picture has neither.
 bool parsePaperOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
   const std::string* paper = a.option("paper");
@@ -94,7 +88,7 @@ bool parsePaperOptions(const Arguments& a, Request& r, Diagnostics& diagnostics)
 }
 
 bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
-  r.pdf = endsWithPdf(r.output);
+  r.pdf = endsWithIgnoringCase(r.output, ".pdf");
   if (!r.pdf && !imageTypeFromName(r.output)) {
     diagnostics.usage(r.output + ": the output's name must end in .png, .jpg, .jpeg, .bmp or .pdf");
     return false;
@@ -111,15 +105,8 @@ bool parseRenderOptions(const Arguments& a, Request& r, Diagnostics& diagnostics
 }
 #endif
 
-bool endsWithWav(const std::string& name) {
-  if (name.size() < 4) return false;
-  std::string ending = name.substr(name.size() - 4);
-  for (char& c : ending) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return ending == ".wav";
-}
-
 bool parseTicksOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
-  if (!endsWithWav(r.output)) {
+  if (!endsWithIgnoringCase(r.output, ".wav")) {
     diagnostics.usage(r.output + ": the sound file's name must end in .wav");
     return false;
   }

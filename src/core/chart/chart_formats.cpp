@@ -7,6 +7,7 @@
 #include "core/chart/chart_files.h"
 #include "core/chart/krun.h"
 #include "core/chart/simfile.h"
+#include "core/text/file_names.h"
 
 namespace tarveno {
 
@@ -33,16 +34,6 @@ const std::array<ChartFormat, 3> kFormats = {{
      openSimfileFirstChart, writeSimfileWhole,
      static_cast<UnkeptParts>(unkeptBit(UnkeptPart::KrunTitle) | unkeptBit(UnkeptPart::KrunComment))},
 }};
-
-bool endsWithIgnoringCase(std::string_view name, std::string_view tail) {
-  if (tail.empty() || name.size() < tail.size()) return false;
-  const std::string_view end = name.substr(name.size() - tail.size());
-  for (size_t i = 0; i < tail.size(); ++i) {
-    const char c = end[i] >= 'A' && end[i] <= 'Z' ? static_cast<char>(end[i] - 'A' + 'a') : end[i];
-    if (c != tail[i]) return false;
-  }
-  return true;
-}
 
 // Freeze arrows as runs: a run starts wherever a panel's freeze bit is set and was not set on
 // the slot before.
