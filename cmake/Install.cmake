@@ -13,6 +13,8 @@ set(TARVENO_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
 # ---- programs and their read-only data ----
 install(TARGETS tarveno-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The translations are bundled in the programs too; installed, they can be read and replaced.
+install(FILES ${TARVENO_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/tarveno/translations)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tarveno)
 # Debian keeps each package's licence terms in its documentation folder.
 install(FILES ${TARVENO_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarveno)
@@ -84,7 +86,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # is listed by hand: the platform plugins, Qt's own Japanese translations, the Japanese font, and
 # the GStreamer plugins through which playback decodes a song's music (OGG/Vorbis in -base, MP3,
 # FLAC and WAV in -good).
-set(TARVENO_DEB_LINKED libc6 libstdc++6 libgcc-s1)
+set(TARVENO_DEB_LINKED libc6 libstdc++6 libgcc-s1 libaubio5 libsoundtouch1)
 set(TARVENO_DEB_LOADED "")
 if(TARGET tarveno)
   list(APPEND TARVENO_DEB_LINKED libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6
