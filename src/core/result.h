@@ -7,10 +7,13 @@
 #include <utility>
 #include <variant>
 
+#include "core/message.h"
+
 namespace tarveno {
 
-// Why a core operation failed. The message is Japanese and ready to show to the user;
-// the code lets callers (the CLI's exit status, tests) tell failures apart.
+// Why a core operation failed. `text` says it as values for the words layer; the code lets
+// callers (the CLI's exit status, tests) tell failures apart. `message` is the older ready-made
+// Japanese text, kept while the areas move to `text`; the words layer prefers `text`.
 enum class ErrorCode {
   FileOpen,     // the file could not be opened or read
   FileWrite,    // the file could not be written or replaced
@@ -20,8 +23,13 @@ enum class ErrorCode {
 };
 
 struct Error {
+  Error() = default;
+  Error(ErrorCode code, std::string message) : code(code), message(std::move(message)) {}
+  Error(ErrorCode code, Message text) : code(code), text(std::move(text)) {}
+
   ErrorCode code = ErrorCode::BadData;
   std::string message;
+  std::optional<Message> text;
 };
 
 // Asking a Result for the side it does not hold is a programming error: stop at once with a
