@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>小節を詰める</source>
-        <translation>Close the gap (move the following measures up)</translation>
+        <translation>Close the gap</translation>
     </message>
 </context>
 <context>
@@ -207,7 +207,7 @@
 メニューの「設定」で直せます（設定の保存先: %1）。</source>
         <translation>
 
-You can correct them with Settings in the menu (they are kept in %1).</translation>
+You can correct the settings with Settings in the menu (they are kept in %1).</translation>
     </message>
 </context>
 <context>
