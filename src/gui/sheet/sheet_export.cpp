@@ -14,7 +14,8 @@ bool exportSheetImage(QWidget* parent, Prompts& prompts, const QImage& sheet, Pr
   dialog.filter = QCoreApplication::translate(kSheetExportContext, kSheetImageFilter);
   dialog.initialPath = last.path;
   dialog.initialFilterIndex = last.filterIndex;
-  dialog.title = QCoreApplication::translate("tarveno::SheetExport", "画像出力");
+  dialog.title =
+      QCoreApplication::translate(kSheetExportContext, QT_TRANSLATE_NOOP("tarveno::SheetExport", "画像出力"));
   const std::optional<Prompts::FileChoice> choice = prompts.saveFile(parent, dialog);
   if (!choice) return false;
   last = *choice;
