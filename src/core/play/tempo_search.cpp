@@ -74,7 +74,7 @@ Candidate choose(const std::vector<Candidate>& candidates, std::optional<double>
     if (c.score < kComparable * top) continue;
     if (!chosen) {
       chosen = &c;
-    } else if (hintBpm) {
+    } else if (hintBpm && *hintBpm > 0) {
       const double hintPeriod = kValuesPerMinute / *hintBpm;
       if (std::abs(std::log(c.period / hintPeriod)) < std::abs(std::log(chosen->period / hintPeriod))) chosen = &c;
     } else if (c.period < chosen->period) {
