@@ -2,8 +2,8 @@
 // most a second, so that the editor's button answers at once.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cmath>
+#include <ctime>
 #include <numbers>
 #include <random>
 
@@ -46,14 +46,18 @@ const MusicPcm& song() {
   return music;
 }
 
+// Processor time, not the clock's: the machine may be busy with other work, which the user's
+// would not be.
 template <class Find>
 void timeWithinBudget(benchmark::State& state, Find&& find) {
-  double worst = 0;
+  double worst = 0, found = 0;
   for (auto _ : state) {
-    const auto began = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(find());
-    worst = std::max(worst, std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
+    const std::clock_t began = std::clock();
+    benchmark::DoNotOptimize(found = find());
+    worst = std::max(worst, double(std::clock() - began) / CLOCKS_PER_SEC);
   }
+  state.counters["worst_seconds"] = worst;
+  state.counters["found"] = found;
   if (worst > kBudgetSeconds) state.SkipWithError("a three-minute song took more than a second");
 }
 
