@@ -9,13 +9,16 @@ namespace tarveno {
 
 // Finding where a music file's beats lie, so that a chart can be laid on it.
 //
-// What is measured: how strongly new sound starts in each 5.3 ms of the music (the spectral
-// flux of 21 ms windows, less its local average). A comb of teeth one beat apart is slid over
-// that whole curve; the phase gathering the most onset strength is the beat. The tempo is the
-// comb spacing that gathers the most, first guessed from the curve's autocorrelation, then
-// refined over the whole music. The beat's phase is then sharpened to the sample: the music's
-// energy is summed over every beat around that phase, and the beat is where that summed
-// energy starts to rise from the level before it (the first tenth of the rise).
+// What is measured: how strongly new sound starts in each 5.3 ms of the music (the rise of
+// the spectral energy of 21 ms windows over the previous one, less its local average). A comb
+// of teeth one beat apart is slid over that whole curve; the phase gathering the most onset
+// strength is the beat. The tempo is the comb spacing that gathers the most, first guessed
+// from the curve's autocorrelation, then refined over the whole music. The beat's phase is
+// then sharpened to the sample: the music's energy is summed over every beat around that
+// phase, and the beat is where that summed energy starts to rise from the level before it
+// (the first tenth of the rise). Beats are also told by the energy's rise rather than by
+// every frequency's: hats between the beats change many frequencies a little, a drum on the
+// beat changes a few a lot.
 //
 // What it assumes: one steady tempo for the whole file, and beats marked by onsets (drums,
 // plucks, stabs) more than the rest of the music is. The offset is the start of the attack

@@ -60,16 +60,16 @@ std::vector<float> energyRise(const std::vector<float>& mono) {
 }
 
 // Each value less the average of the values around it, kept when positive.
-std::vector<float> aboveLocalAverage(const std::vector<float>& flux) {
-  const auto n = static_cast<ptrdiff_t>(flux.size());
-  std::vector<double> prefix(flux.size() + 1, 0.0);
-  for (ptrdiff_t i = 0; i < n; ++i) prefix[i + 1] = prefix[i] + flux[i];
-  std::vector<float> result(flux.size());
+std::vector<float> aboveLocalAverage(const std::vector<float>& rise) {
+  const auto n = static_cast<ptrdiff_t>(rise.size());
+  std::vector<double> prefix(rise.size() + 1, 0.0);
+  for (ptrdiff_t i = 0; i < n; ++i) prefix[i + 1] = prefix[i] + rise[i];
+  std::vector<float> result(rise.size());
   for (ptrdiff_t i = 0; i < n; ++i) {
     const ptrdiff_t low = std::max<ptrdiff_t>(0, i - kAverageSpan / 2);
     const ptrdiff_t high = std::min(n, i + kAverageSpan / 2 + 1);
     const double average = (prefix[high] - prefix[low]) / static_cast<double>(high - low);
-    result[i] = static_cast<float>(std::max(0.0, flux[i] - average));
+    result[i] = static_cast<float>(std::max(0.0, rise[i] - average));
   }
   return result;
 }
@@ -77,7 +77,7 @@ std::vector<float> aboveLocalAverage(const std::vector<float>& flux) {
 }  // namespace
 
 // The window ends at the last sample given, so value i covers the samples up to
-// (i + 1) * hop. A sudden sound adds most to the flux as it crosses the window's middle,
+// (i + 1) * hop. A sudden sound adds most to the rise as it crosses the window's middle,
 // where the taper weighs it most: the value stands for the sample half a window earlier.
 double OnsetStrength::sampleOf(double index) {
   return (index + 1) * kHop - kWindow / 2.0;
