@@ -46,6 +46,7 @@ struct Request {
   bool metronome = false;
   std::optional<std::string> music;
   int offsetMs = 0;
+  int speedPercent = 100;  // any whole number; the command refuses one outside 50..100
 };
 
 // nullopt after reporting the usage error (exit status 1).
