@@ -110,9 +110,11 @@ bool parseTicksOptions(const Arguments& a, Request& r, Diagnostics& diagnostics)
     diagnostics.usage(r.output + ": the sound file's name must end in .wav");
     return false;
   }
-  std::optional<int> from, offset;
+  std::optional<int> from, offset, speed;
   if (!numberOption(a, "from", 0, kBeatsPerMeasure * kStepMeasures - 1, from, diagnostics)) return false;
   if (!numberOption(a, "offset", -3'600'000, 3'600'000, offset, diagnostics)) return false;
+  // A speed out of range is the command's to refuse, as a value it cannot play.
+  if (!numberOption(a, "speed", -1'000'000, 1'000'000, speed, diagnostics)) return false;
   if (const std::string* music = a.option("music")) r.music = *music;
   if (offset && !r.music) {
     diagnostics.usage("--offset places the music, so it needs --music");
@@ -120,6 +122,7 @@ bool parseTicksOptions(const Arguments& a, Request& r, Diagnostics& diagnostics)
   }
   r.fromBeat = from.value_or(0);
   r.offsetMs = offset.value_or(0);
+  r.speedPercent = speed.value_or(100);
   r.metronome = a.option("metronome") != nullptr;
   return true;
 }
@@ -164,7 +167,7 @@ const CommandShape kShapes[] = {
     {"ticks",
      Request::Kind::Ticks,
      2,
-     {"song", "chart", "snap", "bpm", "from", "metronome", "music", "offset"},
+     {"song", "chart", "snap", "bpm", "from", "metronome", "music", "offset", "speed"},
      parseTicksOptions},
     {"charts", Request::Kind::Charts, 1, {}},
     {"sync", Request::Kind::Sync, 1, {"song", "bpm", "near"}, parseSyncOptions},

@@ -49,6 +49,7 @@ struct Request {
   // sync: the music's expected tempo (--bpm, else the song's) and the beat to be near
   std::optional<double> syncBpm;
   std::optional<double> nearMs;
+  int speedPercent = 100;  // any whole number; the command refuses one outside 50..100
 };
 
 // nullopt after reporting the usage error (exit status 1).

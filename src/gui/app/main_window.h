@@ -118,6 +118,7 @@ class MainWindow : public QMainWindow,
   void applyOutput();
   void buildShortcuts();
   void buildEditingKeys();
+  void buildNudgeKeys();
 
   // Playback: made on first use, so the audio output is looked up only then.
   PlaybackSession& playback();
@@ -125,6 +126,8 @@ class MainWindow : public QMainWindow,
   void stopPlayback();
   // The playhead moved: drawn there, and the view scrolls to keep it in its upper half.
   void followPlayhead(double beat);
+  // [ and ]: the playing song's music offset by deltaMs, shown in the status bar.
+  void nudgeMusicOffset(int deltaMs);
   // A click on the canvas while playing only stops it; its release must not edit either.
   bool swallowRelease_ = false;
   // Playback starting while a button is held ends that button's gesture.
