@@ -144,7 +144,8 @@ TEST(PlaybackWiring, SoundSpaceAndEscStartAndStopAndTheChartStaysStill) {
 
   h.action("M_Sound")->trigger();
   output.played = 4;  // 150 BPM: beat 13, past the middle of the 15 rows in view
-  QTest::qWait(50);
+  // The frame timer moves the view; a loaded machine may take a while to run it.
+  (void)QTest::qWaitFor([&] { return h.state().topRow == 7; }, 5000);
   EXPECT_EQ(h.state().topRow, 7);
   key(Qt::Key_Down), key(Qt::Key_1);
   h.click(h.cellPoint(0, 10));

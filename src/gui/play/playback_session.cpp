@@ -104,7 +104,13 @@ void PlaybackSession::editSettings() {
   stop();
   const SongRecord* song = catalogue_.song(document_.chart.SongIndex);
   const QString title = song ? QString::fromStdString(song->Title) : QString();
-  auto chosen = PlaySettingsDialog::ask(settings(), title, prompts_, window_);
+  std::unique_ptr<OffsetFinder> finder;
+  if (music_) {
+    const PlayTempo tempo = songTempo(catalogue_, document_.chart.SongIndex);
+    finder = std::make_unique<OffsetFinder>(*music_, songCode(),
+                                            tempo.assumed ? std::nullopt : std::optional<double>(tempo.bpm));
+  }
+  auto chosen = PlaySettingsDialog::ask(settings(), title, prompts_, window_, finder.get());
   if (chosen) store(*chosen);
 }
 
