@@ -18,6 +18,9 @@ else
   find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0
 fi | xargs -0 clang-format --dry-run --Werror
 
+# The core holds no words for the user; the front ends say its kinds and values.
+bash scripts/check-core-text.sh
+
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"

@@ -8,9 +8,9 @@ namespace tarveno {
 
 namespace {
 
-constexpr std::array<std::string_view, 16> kValueOptions = {
-    "catalogue",    "song",          "edit-name", "title", "style", "difficulty", "output", "png-option",
-    "jpeg-quality", "view-settings", "chart",     "bpm",   "from",  "music",      "offset", "paper"};
+constexpr std::array<std::string_view, 17> kValueOptions = {
+    "catalogue",    "lang",          "song",  "edit-name", "title", "style", "difficulty", "output", "png-option",
+    "jpeg-quality", "view-settings", "chart", "bpm",       "from",  "music", "offset",     "paper"};
 constexpr std::array<std::string_view, 5> kFlagOptions = {"progressive", "metronome", "snap", "landscape", "portrait"};
 
 QString q(std::string_view text) {

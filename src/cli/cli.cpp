@@ -1,9 +1,12 @@
 #include "cli/cli.h"
 
+#include <QCoreApplication>
+
 #include <QStandardPaths>
 #include <filesystem>
 #include <ostream>
 
+#include "cli/application.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/diagnostics.h"
@@ -117,6 +120,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     out << "tarveno-cli " << kVersionString << '\n';
     return kExitOk;
   }
+  const std::optional<Language> language = chosenLanguage(arguments.option("lang"), diagnostics);
+  if (!language) return kExitUsage;
+  // Japanese is the texts' own language: it needs no translation, nor an application to hold one.
+  std::unique_ptr<QCoreApplication> app;
+  if (language != Language::Japanese) app = applicationFor(arguments.command == "render");
+  if (QCoreApplication* current = QCoreApplication::instance()) applyLanguage(*current, *language);
   auto request = parseRequest(arguments, diagnostics);
   if (!request) return kExitUsage;
   if (!cp932ConvertersAvailable()) {
@@ -130,12 +139,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   const std::filesystem::path kruidDat = cataloguePath ? std::filesystem::path(*cataloguePath) : paths.catalogueFile();
   auto loaded = LoadSongList(kruidDat);
   if (!loaded) {
-    diagnostics.error(loaded.error().message);
+    diagnostics.error(loaded.error());
     return kExitBadInput;
   }
-  for (const std::string& warning : loaded->warnings) diagnostics.warning(warning);
+  for (const Message& warning : loaded->warnings) diagnostics.warning(warning);
   if (loaded->catalogue.validCount() == 0) {
-    diagnostics.warning("曲データ（" + kruidDat.filename().string() + "）に有効な曲がありません。");
+    diagnostics.warning(QCoreApplication::translate("Cli", "曲データ（%1）に有効な曲がありません。")
+                            .arg(QString::fromStdString(kruidDat.filename().string()))
+                            .toStdString());
   }
   if (request->kind == Request::Kind::Ticks) return runTicks(*request, loaded->catalogue, diagnostics);
   return runRequest(*request, loaded->catalogue, out, diagnostics, paths);

@@ -1,5 +1,7 @@
 #include "cli/ticks_command.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 #include "cli/chart_input.h"
@@ -17,14 +19,16 @@ namespace {
 void loadMeter(const Request& request, Document& document, const Catalogue& catalogue, Diagnostics& diagnostics) {
   if (chartFileKindFromName(request.input) == ChartFileKind::Card && !request.songCode) return;
   Status loaded = LoadMeterSegs(catalogue, document.chart.SongIndex, document.meterSegs);
-  if (!loaded) diagnostics.warning(loaded.error().message);
+  if (!loaded) diagnostics.warning(words(loaded.error()));
 }
 
 double tempoFor(const Request& request, const Document& document, const Catalogue& catalogue,
                 Diagnostics& diagnostics) {
   if (request.bpm) return *request.bpm;
   const PlayTempo tempo = songTempo(catalogue, document.chart.SongIndex);
-  if (tempo.assumed) diagnostics.warning("曲データにテンポがないため、120 BPM で書き出します。");
+  if (tempo.assumed)
+    diagnostics.warning(
+        QCoreApplication::translate("Cli", "曲データにテンポがないため、120 BPM で書き出します。").toStdString());
   return tempo.bpm;
 }
 
@@ -42,7 +46,7 @@ int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& di
   if (request.music) {
     auto read = readWavFile(*request.music);
     if (!read) {
-      diagnostics.error(read.error().message);
+      diagnostics.error(read.error());
       return kExitBadInput;
     }
     music = std::make_shared<const MusicPcm>(std::move(*read));
@@ -51,14 +55,16 @@ int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& di
   const double tempo = tempoFor(request, *document, catalogue, diagnostics);
   const Schedule schedule = buildSchedule(document->chart, catalogue, document->meterSegs, tempo, request.fromBeat);
   if (request.fromBeat >= schedule.endBeat) {
-    diagnostics.error("開始拍 " + std::to_string(request.fromBeat) + " は曲の終わり（" +
-                      std::to_string(schedule.endBeat) + " 拍）以降です。");
+    diagnostics.error(QCoreApplication::translate("Cli", "開始拍 %1 は曲の終わり（%2 拍）以降です。")
+                          .arg(request.fromBeat)
+                          .arg(schedule.endBeat)
+                          .toStdString());
     return kExitBadInput;
   }
   const MixSettings settings{true, request.metronome, 100, 100};
   Status written = writeMixWav(planMix(schedule, settings, music, request.offsetMs), request.output);
   if (!written) {
-    diagnostics.error(written.error().message);
+    diagnostics.error(written.error());
     return kExitBadInput;
   }
   return kExitOk;

@@ -107,7 +107,7 @@ std::string wavHeader(uint32_t dataBytes) {
 // bytes and the samples.
 constexpr uint64_t kMaxWavDataBytes = (uint64_t{0xFFFFFFFF} - 36) / (kMixChannels * 2) * (kMixChannels * 2);
 
-Message tooLongText(int64_t frames) {
+Message tooLongMessage(int64_t frames) {
   const uint64_t seconds = static_cast<uint64_t>(frames) / kMixRate;
   const uint64_t longest = kMaxWavDataBytes / (kMixChannels * 2) / kMixRate;
   return {PlayText::WavTooLong,
@@ -166,7 +166,7 @@ std::string encodeWav(std::span<const int16_t> samples) {
 
 Status writeMixWav(const MixPlan& plan, const std::filesystem::path& path) {
   if (plan.totalFrames < 0 || static_cast<uint64_t>(plan.totalFrames) * kMixChannels * 2 > kMaxWavDataBytes) {
-    return Error{ErrorCode::OutOfRange, tooLongText(plan.totalFrames)};
+    return Error{ErrorCode::OutOfRange, tooLongMessage(plan.totalFrames)};
   }
   WavBlocks blocks(plan);
   return writeFileAtomically(path, [&blocks] { return blocks.next(); });

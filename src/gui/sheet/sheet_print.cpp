@@ -8,6 +8,7 @@
 
 #include "gui/app/app_context.h"
 #include "render/sheet_pages_painter.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -19,7 +20,7 @@ std::optional<SheetLayout> layoutFor(QWidget* parent, AppContext& context, doubl
   Result<SheetLayout> layout =
       layoutSheet(context.document.chart, context.catalogue, context.viewSettings, twipsPerPixel);
   if (!layout) {
-    context.prompts.error(parent, layout.error().message);
+    context.prompts.error(parent, describe(layout.error()));
     return std::nullopt;
   }
   return std::move(*layout);
@@ -51,7 +52,7 @@ void printSheet(QWidget* parent, AppContext& context, const SheetImages& images,
   const Status printed = paintSheetPages(printer, source);
   QGuiApplication::restoreOverrideCursor();
   if (!printed) {
-    context.prompts.error(parent, "印刷できませんでした。\n" + printed.error().message);
+    context.prompts.error(parent, QStringLiteral("印刷できませんでした。\n") + describe(printed.error()));
   }
 }
 
@@ -72,7 +73,7 @@ bool exportSheetPdf(QWidget* parent, AppContext& context, const SheetImages& ima
                    std::filesystem::path(choice->path.toStdString()), defaultPaperName(), PaperTurn::Fewest);
   QGuiApplication::restoreOverrideCursor();
   if (!saved) {
-    context.prompts.error(parent, saved.error().message);
+    context.prompts.error(parent, describe(saved.error()));
     return false;
   }
   return true;

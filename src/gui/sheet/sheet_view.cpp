@@ -22,6 +22,7 @@
 #include "gui/sheet/sheet_print.h"
 #include "gui/sheet/view_setting_dialog.h"
 #include "render/sheet_renderer.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -142,7 +143,7 @@ Status SheetView::renderSheet() {
 }
 
 void SheetView::tellUndrawable(const Error& why) {
-  QString text = QString::fromStdString(why.message);
+  QString text = describe(why);
   // Other settings cannot give a chart without a song a sheet.
   if (sheetMeasureCount(context_.document.chart, context_.catalogue)) {
     text += QStringLiteral("\n\nメニューの「設定」で直せます（設定の保存先: %1）。")
