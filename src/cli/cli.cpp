@@ -56,6 +56,8 @@ constexpr const char* kUsage =
     "  --catalogue PATH   song catalogue kruid.dat (default: beside this program, or the\n"
     "                     installed one in share/tarveno);\n"
     "                     the meter files are read from its folder\n"
+    "  --lang ja|en       the language of the messages on stderr (default: the TARVENO_LANG\n"
+    "                     environment variable, else ja); the JSON output is the same in both\n"
     "  --song CODE        song by its decimal song code (default: the first song; for a\n"
     "                     simfile, the song whose title equals its #TITLE, ignoring case,\n"
     "                     else the first long enough, one of the file's tempo first,\n"

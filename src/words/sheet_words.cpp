@@ -7,8 +7,8 @@ namespace tarveno {
 
 namespace {
 
-// What a too large sheet names, and the settings' names inside the checks' texts.
-QString nameWords(SheetText kind) {
+// What a too large sheet names.
+QString sizeWords(SheetText kind) {
   switch (kind) {
     case SheetText::SizeHeaderLineCount:
       return QCoreApplication::translate("SheetText", "ヘッダの行数");
@@ -34,6 +34,14 @@ QString nameWords(SheetText kind) {
       return QCoreApplication::translate("SheetText", "小節の下端");
     case SheetText::SizeNumberPosition:
       return QCoreApplication::translate("SheetText", "小節番号の位置");
+    default:
+      return {};
+  }
+}
+
+// The settings' names inside the checks' texts.
+QString nameWords(SheetText kind) {
+  switch (kind) {
     case SheetText::NameBackColour:
       return QCoreApplication::translate("SheetText", "背景色");
     case SheetText::NameBeat13Colour:
@@ -90,7 +98,7 @@ QString recordWords(SheetText kind, const Message& m) {
     case SheetText::RecordNumPos:
       return QCoreApplication::translate("SheetText", "小節番号の表示位置 %1 は 0～20 ではありません").arg(arg(m, 0));
     default:
-      return nameWords(kind);
+      return kind >= SheetText::NameBackColour ? nameWords(kind) : sizeWords(kind);
   }
 }
 
