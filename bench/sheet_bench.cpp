@@ -15,6 +15,7 @@
 #include "render/image_export.h"
 #include "render/sheet_images.h"
 #include "render/sheet_renderer.h"
+#include "words/messages.h"
 
 namespace tarveno {
 namespace {
@@ -57,7 +58,7 @@ void BM_RenderSheet(benchmark::State& state) {
   for (auto _ : state) {
     Result<QImage> sheet = renderChartSheet(d.chart, d.catalogue, d.settings, kHeadlessTwipsPerPixel, d.images);
     if (!sheet) {
-      state.SkipWithError(sheet.error().message.c_str());
+      state.SkipWithError(describe(sheet.error()).toStdString().c_str());
       break;
     }
     benchmark::DoNotOptimize(sheet->constBits());
@@ -88,7 +89,7 @@ void BM_ExportSheetPng(benchmark::State& state) {
   options.png = static_cast<PngOption>(state.range(0));
   for (auto _ : state) {
     if (Status saved = saveImage(sheet, path, options); !saved) {
-      state.SkipWithError(saved.error().message.c_str());
+      state.SkipWithError(describe(saved.error()).toStdString().c_str());
       break;
     }
   }

@@ -10,6 +10,7 @@
 #include "render/sheet_images.h"
 #include "render/sheet_pages_painter.h"
 #include "render/sheet_renderer.h"
+#include "words/messages.h"
 
 namespace tarveno {
 namespace {
@@ -18,14 +19,14 @@ void BM_SheetPdf(benchmark::State& state) {
   const DenseSheet d;
   Result<SheetLayout> layout = layoutSheet(d.chart, d.catalogue, d.settings, kHeadlessTwipsPerPixel);
   if (!layout) {
-    state.SkipWithError(layout.error().message.c_str());
+    state.SkipWithError(describe(layout.error()).toStdString().c_str());
     return;
   }
   const SheetPrintSource source{*layout, d.chart, d.settings, d.images, "Bench Sheet", "BENCH", 96};
   for (auto _ : state) {
     Result<QByteArray> pdf = sheetPdf(source, PaperName::A4, PaperTurn::Fewest);
     if (!pdf) {
-      state.SkipWithError(pdf.error().message.c_str());
+      state.SkipWithError(describe(pdf.error()).toStdString().c_str());
       break;
     }
     state.counters["bytes"] = static_cast<double>(pdf->size());

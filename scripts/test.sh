@@ -20,6 +20,8 @@ fi | xargs -0 clang-format --dry-run --Werror
 
 # Every text of the sources has its translation, with its arguments and its access key.
 python3 scripts/check-translations.py
+# The core holds no words for the user; the front ends say its kinds and values.
+bash scripts/check-core-text.sh
 
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"

@@ -10,9 +10,10 @@ namespace tarveno {
 
 namespace {
 
-constexpr std::array<std::string_view, 18> kValueOptions = {
-    "catalogue",     "song",  "edit-name", "title", "style", "difficulty", "output", "png-option", "jpeg-quality",
-    "view-settings", "chart", "bpm",       "from",  "music", "offset",     "paper",  "near",       "speed"};
+constexpr std::array<std::string_view, 19> kValueOptions = {
+    "catalogue", "lang",       "song",         "edit-name",     "title", "style", "difficulty",
+    "output",    "png-option", "jpeg-quality", "view-settings", "chart", "bpm",   "from",
+    "music",     "offset",     "paper",        "near",          "speed"};
 constexpr std::array<std::string_view, 5> kFlagOptions = {"progressive", "metronome", "snap", "landscape", "portrait"};
 
 QString q(std::string_view text) {

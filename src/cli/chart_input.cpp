@@ -1,5 +1,7 @@
 #include "cli/chart_input.h"
 
+#include <QCoreApplication>
+
 #include "core/chart/chart_files.h"
 #include "core/chart/simfile_splice.h"
 
@@ -8,7 +10,7 @@ namespace tarveno {
 namespace {
 
 std::string unknownSongText(int code) {
-  return "曲コード " + std::to_string(code) + " は曲データにありません。";
+  return QCoreApplication::translate("Cli", "曲コード %1 は曲データにありません。").arg(code).toStdString();
 }
 
 }  // namespace
@@ -26,7 +28,7 @@ std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex,
   document.chart.SongIndex = songIndex;
   auto opened = openChartFile(path, *kind, document, catalogue);
   if (!opened) {
-    diagnostics.error(opened.error().message);
+    diagnostics.error(opened.error());
     return std::nullopt;
   }
   for (const Notice& notice : *opened) {
@@ -62,7 +64,7 @@ int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalo
   if (kind == ChartFileKind::Simfile) return saveSimfileReported(chart, output, catalogue, diagnostics, bpm);
   Status saved = saveChartFile(output, kind, chart, catalogue);
   if (!saved) {
-    diagnostics.error(saved.error().message);
+    diagnostics.error(saved.error());
     return kExitBadInput;
   }
   return kExitOk;

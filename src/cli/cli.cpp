@@ -1,9 +1,12 @@
 #include "cli/cli.h"
 
+#include <QCoreApplication>
+
 #include <QStandardPaths>
 #include <filesystem>
 #include <ostream>
 
+#include "cli/application.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/diagnostics.h"
@@ -60,6 +63,8 @@ constexpr const char* kUsage =
     "  --catalogue PATH   song catalogue kruid.dat (default: beside this program, or the\n"
     "                     installed one in share/tarveno);\n"
     "                     the meter files are read from its folder\n"
+    "  --lang ja|en       the language of the messages on stderr (default: the TARVENO_LANG\n"
+    "                     environment variable, else ja); the JSON output is the same in both\n"
     "  --song CODE        song by its decimal song code (default: the first song; for a\n"
     "                     simfile, the song whose title equals its #TITLE, ignoring case,\n"
     "                     else the first long enough, one of the file's tempo first,\n"
@@ -128,6 +133,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     out << "tarveno-cli " << kVersionString << '\n';
     return kExitOk;
   }
+  const std::optional<Language> language = chosenLanguage(arguments.option("lang"), diagnostics);
+  if (!language) return kExitUsage;
+  // Japanese is the texts' own language: it needs no translation, nor an application to hold one.
+  std::unique_ptr<QCoreApplication> app;
+  if (language != Language::Japanese) app = applicationFor(arguments.command == "render");
+  if (QCoreApplication* current = QCoreApplication::instance()) applyLanguage(*current, *language);
   auto request = parseRequest(arguments, diagnostics);
   if (!request) return kExitUsage;
   if (!cp932ConvertersAvailable()) {
@@ -141,12 +152,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   const std::filesystem::path kruidDat = cataloguePath ? std::filesystem::path(*cataloguePath) : paths.catalogueFile();
   auto loaded = LoadSongList(kruidDat);
   if (!loaded) {
-    diagnostics.error(loaded.error().message);
+    diagnostics.error(loaded.error());
     return kExitBadInput;
   }
-  for (const std::string& warning : loaded->warnings) diagnostics.warning(warning);
+  for (const Message& warning : loaded->warnings) diagnostics.warning(warning);
   if (loaded->catalogue.validCount() == 0) {
-    diagnostics.warning("曲データ（" + kruidDat.filename().string() + "）に有効な曲がありません。");
+    diagnostics.warning(QCoreApplication::translate("Cli", "曲データ（%1）に有効な曲がありません。")
+                            .arg(QString::fromStdString(kruidDat.filename().string()))
+                            .toStdString());
   }
   if (request->kind == Request::Kind::Ticks) return runTicks(*request, loaded->catalogue, diagnostics);
   return runRequest(*request, loaded->catalogue, out, diagnostics, paths);

@@ -1,6 +1,9 @@
 #include "cli/diagnostics.h"
 
+#include <QCoreApplication>
 #include <ostream>
+
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -19,6 +22,14 @@ std::string oneLine(std::string_view message) {
   return out;
 }
 
+std::string words(const Message& message) {
+  return describe(message).toStdString();
+}
+
+std::string words(const Error& error) {
+  return describe(error).toStdString();
+}
+
 void Diagnostics::line(std::string_view prefix, std::string_view message) {
   err_ << "tarveno-cli: " << prefix << oneLine(message) << '\n';
 }
@@ -31,8 +42,16 @@ void Diagnostics::error(std::string_view message) {
   line("", message);
 }
 
+void Diagnostics::error(const Error& error) {
+  line("", words(error));
+}
+
 void Diagnostics::warning(std::string_view message) {
-  line("警告: ", message);
+  line(QCoreApplication::translate("Cli", "警告: ").toStdString(), message);
+}
+
+void Diagnostics::warning(const Message& message) {
+  warning(words(message));
 }
 
 void Diagnostics::info(std::string_view message) {

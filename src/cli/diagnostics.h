@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/message.h"
+#include "core/result.h"
+
 namespace tarveno {
 
 inline constexpr int kExitOk = 0;
@@ -19,7 +22,9 @@ class Diagnostics {
 
   void usage(std::string_view message);
   void error(std::string_view message);
+  void error(const Error& error);
   void warning(std::string_view message);
+  void warning(const Message& message);
   // A line of a conversion's report: neither an error nor a warning.
   void info(std::string_view message);
 
@@ -27,6 +32,10 @@ class Diagnostics {
   void line(std::string_view prefix, std::string_view message);
   std::ostream& err_;
 };
+
+// What the core reports, in words of the language installed (UTF-8).
+std::string words(const Message& message);
+std::string words(const Error& error);
 
 // The text with each run of CR/LF replaced by one blank and trailing line breaks dropped.
 std::string oneLine(std::string_view message);

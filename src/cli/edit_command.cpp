@@ -23,7 +23,7 @@ int runEdit(const Request& request, const Catalogue& catalogue, std::ostream& ou
   for (size_t i = 0; i < request.operations.size(); ++i) {
     Status applied = applyEditOperation(document->chart, clipboard, request.operations[i]);
     if (!applied) {
-      diagnostics.error(request.words[i] + ": " + applied.error().message);
+      diagnostics.error(request.words[i] + ": " + words(applied.error()));
       return kExitBadInput;
     }
   }

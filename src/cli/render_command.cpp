@@ -1,5 +1,9 @@
 #include "cli/chart_input.h"
 
+#include "cli/application.h"
+
+#include <QCoreApplication>
+
 #ifdef TARVENO_WITH_RENDER
 #include <QGuiApplication>
 #include <cstdio>
@@ -12,6 +16,7 @@
 #include "render/sheet_images.h"
 #include "render/sheet_pages_painter.h"
 #include "render/sheet_renderer.h"
+#include "words/messages.h"
 #endif
 
 namespace tarveno {
@@ -19,22 +24,6 @@ namespace tarveno {
 #ifdef TARVENO_WITH_RENDER
 
 namespace {
-
-// Text on the sheet needs the toolkit's font database, which lives in a GUI application
-// object; no window is ever shown, so the offscreen platform serves on any machine.
-std::unique_ptr<QGuiApplication> guiForDrawing() {
-  if (QCoreApplication::instance()) return nullptr;
-  // The tool's stderr carries its own one-line messages only; the toolkit's notes about the
-  // session it runs in (no runtime folder, no display) are not the user's business.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "tarveno-cli: %s\n", qPrintable(message));
-  });
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "tarveno-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // --view-settings names a view.dat that must be readable; without it the editor's own is used
 // when there is one. Damaged content gives the defaults, as at start-up.
@@ -47,14 +36,17 @@ bool viewSettingsFor(const Request& request, const AppPaths& paths, Diagnostics&
   }
   auto bytes = readFileBytes(*request.viewSettings);
   if (!bytes) {
-    diagnostics.error(bytes.error().message);
+    diagnostics.error(bytes.error());
     return false;
   }
   auto decoded = decodeViewSettings(*bytes);
   if (decoded) {
     settings = *decoded;
   } else {
-    diagnostics.warning(*request.viewSettings + ": " + decoded.error().message + " 既定の設定で描きます。");
+    //: %1 is the settings file, %2 why it cannot be used
+    diagnostics.warning(QCoreApplication::translate("Cli", "%1: %2 既定の設定で描きます。")
+                            .arg(QString::fromStdString(*request.viewSettings), describe(decoded.error()))
+                            .toStdString());
   }
   return true;
 }
@@ -63,7 +55,7 @@ int writePicture(const Request& request, const Chart& chart, const Catalogue& ca
                  const ViewSettings& settings, const SheetImages& images) {
   auto sheet = renderChartSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
   if (!sheet) {
-    diagnostics.error(sheet.error().message);
+    diagnostics.error(sheet.error());
     return kExitBadInput;
   }
   ImageExportOptions options;
@@ -73,7 +65,7 @@ int writePicture(const Request& request, const Chart& chart, const Catalogue& ca
   options.progressive = request.progressive;
   Status saved = saveImage(*sheet, request.output, options);
   if (!saved) {
-    diagnostics.error(saved.error().message);
+    diagnostics.error(saved.error());
     return kExitBadInput;
   }
   return kExitOk;
@@ -83,7 +75,7 @@ int writePdf(const Request& request, const Chart& chart, const Catalogue& catalo
              const ViewSettings& settings, const SheetImages& images) {
   auto layout = layoutSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel);
   if (!layout) {
-    diagnostics.error(layout.error().message);
+    diagnostics.error(layout.error());
     return kExitBadInput;
   }
   const std::string title = catalogue.SongList[static_cast<size_t>(chart.SongIndex)].Title;
@@ -97,7 +89,7 @@ int writePdf(const Request& request, const Chart& chart, const Catalogue& catalo
                                                              : PaperTurn::Fewest;
   Status saved = saveSheetPdf(source, request.output, paper, turn);
   if (!saved) {
-    diagnostics.error(saved.error().message);
+    diagnostics.error(saved.error());
     return kExitBadInput;
   }
   return kExitOk;
@@ -113,7 +105,9 @@ int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& d
   ViewSettings settings;
   if (!viewSettingsFor(request, paths, diagnostics, settings)) return kExitBadInput;
 
-  const auto app = guiForDrawing();
+  // Text on the sheet needs the toolkit's font database, which lives in a GUI application
+  // object; no window is ever shown, so the offscreen platform serves on any machine.
+  const auto app = applicationFor(true);
   const SheetImages images;
   if (request.pdf) return writePdf(request, document->chart, catalogue, diagnostics, settings, images);
   return writePicture(request, document->chart, catalogue, diagnostics, settings, images);
@@ -122,7 +116,7 @@ int runRender(const Request& request, const Catalogue& catalogue, Diagnostics& d
 #else
 
 int runRender(const Request&, const Catalogue&, Diagnostics& diagnostics, const AppPaths&) {
-  diagnostics.error("この tarveno-cli は描画なしで作られています。");
+  diagnostics.error(QCoreApplication::translate("Cli", "この tarveno-cli は描画なしで作られています。").toStdString());
   return kExitBadInput;
 }
 

@@ -26,7 +26,7 @@ struct CommandShape {
 };
 
 bool allows(const CommandShape& shape, const std::string& option) {
-  if (option == "catalogue") return true;
+  if (option == "catalogue" || option == "lang") return true;  // the tool's own, for every command
   for (auto name : shape.options) {
     if (name == option) return true;
   }

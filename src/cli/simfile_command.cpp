@@ -1,6 +1,8 @@
 #include <ostream>
 
 #include "cli/chart_input.h"
+
+#include <QCoreApplication>
 #include "cli/json_writer.h"
 #include "core/chart/chart_files.h"
 #include "core/chart/chart_formats.h"
@@ -19,7 +21,7 @@ void reportLines(const SimfileReport& report, const std::string& file, Diagnosti
 // A written simfile's report goes out line by line; a refused one is the run's error.
 int reportWritten(const Result<SimfileReport>& report, const std::string& output, Diagnostics& diagnostics) {
   if (!report) {
-    diagnostics.error(report.error().message);
+    diagnostics.error(report.error());
     return kExitBadInput;
   }
   reportLines(*report, output, diagnostics);
@@ -48,12 +50,12 @@ std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t son
                                             Diagnostics& diagnostics, const Request& request) {
   auto song = readSimfileFile(path);
   if (!song) {
-    diagnostics.error(song.error().message);
+    diagnostics.error(song.error());
     return std::nullopt;
   }
   auto index = pickSimfileChart(*song, request.chartNumber);
   if (!index) {
-    diagnostics.error(path + ": " + index.error().message);
+    diagnostics.error(path + ": " + words(index.error()));
     return std::nullopt;
   }
   Document document;
@@ -62,11 +64,13 @@ std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t son
   const SimfileSongChoice choice{request.songCode ? std::optional(songIndex) : std::nullopt};
   auto report = openSimfileChart(*song, *index, choice, true, document, catalogue);
   if (!report) {
-    diagnostics.error(path + ": " + report.error().message);
+    diagnostics.error(path + ": " + words(report.error()));
     return std::nullopt;
   }
   if (report->needsSnapping() && !request.snap) {
-    diagnostics.error(path + ": " + report->snapRefusal() + "（--snap で動かせます）");
+    diagnostics.error(QCoreApplication::translate("Cli", "%1: %2（--snap で動かせます）")
+                          .arg(QString::fromStdString(path), QString::fromStdString(report->snapRefusal()))
+                          .toStdString());
     return std::nullopt;
   }
   reportLines(*report, path, diagnostics);
@@ -86,12 +90,14 @@ int saveSimfileInPlace(const Chart& chart, const std::string& output, size_t ind
 
 int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostics) {
   if (chartFileKindFromName(request.input) != ChartFileKind::Simfile) {
-    diagnostics.error(request.input + ": StepMania のファイル（.sm、.ssc）ではありません。");
+    diagnostics.error(QCoreApplication::translate("Cli", "%1: StepMania のファイル（.sm、.ssc）ではありません。")
+                          .arg(QString::fromStdString(request.input))
+                          .toStdString());
     return kExitBadInput;
   }
   auto song = readSimfileFile(request.input);
   if (!song) {
-    diagnostics.error(song.error().message);
+    diagnostics.error(song.error());
     return kExitBadInput;
   }
   JsonWriter json;

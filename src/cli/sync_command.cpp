@@ -1,5 +1,7 @@
 #include "cli/sync_command.h"
 
+#include <QCoreApplication>
+
 #include <ostream>
 
 #include "cli/chart_input.h"
@@ -20,7 +22,9 @@ std::optional<double> expectedTempo(const Request& request, const Catalogue& cat
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return std::nullopt;
   const PlayTempo tempo = songTempo(catalogue, *song);
-  if (tempo.assumed) diagnostics.warning("曲データにテンポがないため、120 BPM として合わせます。");
+  if (tempo.assumed)
+    diagnostics.warning(
+        QCoreApplication::translate("Cli", "曲データにテンポがないため、120 BPM として合わせます。").toStdString());
   return tempo.bpm;
 }
 
@@ -31,7 +35,7 @@ int runSync(const Request& request, const Catalogue& catalogue, std::ostream& ou
   if (!tempo) return kExitBadInput;
   auto music = readWavFile(request.input);
   if (!music) {
-    diagnostics.error(music.error().message);
+    diagnostics.error(music.error());
     return kExitBadInput;
   }
   const OnsetStrength strength = onsetStrength(*music);

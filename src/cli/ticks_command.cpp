@@ -1,5 +1,7 @@
 #include "cli/ticks_command.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 #include "cli/chart_input.h"
@@ -18,14 +20,16 @@ namespace {
 void loadMeter(const Request& request, Document& document, const Catalogue& catalogue, Diagnostics& diagnostics) {
   if (chartFileKindFromName(request.input) == ChartFileKind::Card && !request.songCode) return;
   Status loaded = LoadMeterSegs(catalogue, document.chart.SongIndex, document.meterSegs);
-  if (!loaded) diagnostics.warning(loaded.error().message);
+  if (!loaded) diagnostics.warning(words(loaded.error()));
 }
 
 double tempoFor(const Request& request, const Document& document, const Catalogue& catalogue,
                 Diagnostics& diagnostics) {
   if (request.bpm) return *request.bpm;
   const PlayTempo tempo = songTempo(catalogue, document.chart.SongIndex);
-  if (tempo.assumed) diagnostics.warning("曲データにテンポがないため、120 BPM で書き出します。");
+  if (tempo.assumed)
+    diagnostics.warning(
+        QCoreApplication::translate("Cli", "曲データにテンポがないため、120 BPM で書き出します。").toStdString());
   return tempo.bpm;
 }
 
@@ -33,7 +37,9 @@ double tempoFor(const Request& request, const Document& document, const Catalogu
 
 int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics) {
   if (request.speedPercent < 50 || request.speedPercent > 100) {
-    diagnostics.error("再生速度 " + std::to_string(request.speedPercent) + "% は 50〜100% の範囲外です。");
+    diagnostics.error(QCoreApplication::translate("Cli", "再生速度 %1% は 50〜100% の範囲外です。")
+                          .arg(request.speedPercent)
+                          .toStdString());
     return kExitBadInput;
   }
   auto song = selectedSong(request, catalogue, diagnostics);
@@ -47,7 +53,7 @@ int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& di
   if (request.music) {
     auto read = readWavFile(*request.music);
     if (!read) {
-      diagnostics.error(read.error().message);
+      diagnostics.error(read.error());
       return kExitBadInput;
     }
     const double speed = request.speedPercent / 100.0;
@@ -57,15 +63,17 @@ int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& di
   const double tempo = tempoFor(request, *document, catalogue, diagnostics);
   const Schedule schedule = buildSchedule(document->chart, catalogue, document->meterSegs, tempo, request.fromBeat);
   if (request.fromBeat >= schedule.endBeat) {
-    diagnostics.error("開始拍 " + std::to_string(request.fromBeat) + " は曲の終わり（" +
-                      std::to_string(schedule.endBeat) + " 拍）以降です。");
+    diagnostics.error(QCoreApplication::translate("Cli", "開始拍 %1 は曲の終わり（%2 拍）以降です。")
+                          .arg(request.fromBeat)
+                          .arg(schedule.endBeat)
+                          .toStdString());
     return kExitBadInput;
   }
   const MixSettings settings{true, request.metronome, 100, 100};
   const MixPlan plan = planMix(schedule, settings, music, request.offsetMs, request.speedPercent / 100.0);
   Status written = writeMixWav(plan, request.output);
   if (!written) {
-    diagnostics.error(written.error().message);
+    diagnostics.error(written.error());
     return kExitBadInput;
   }
   return kExitOk;

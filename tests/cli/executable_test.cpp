@@ -26,5 +26,21 @@ TEST(CliExecutable, FindsItsCatalogueAndExitsWithTheStatus) {
   EXPECT_EQ(run("dump '" + (dir / "none.kru").string() + "'").status, 2);
 }
 
+// The language comes from --lang, else TARVENO_LANG; the English words are bundled in the program.
+TEST(CliExecutable, SpeaksTheLanguageAskedFor) {
+  TempDir dir;
+  const std::string missing = " dump '" + (dir / "none.kru").string() + "' 2>'" + (dir / "err").string() + "'";
+  const auto errorOf = [&](const std::string& before, const std::string& options) {
+    const int raw = std::system((before + "'" + TARVENO_CLI_EXE + "'" + options + missing).c_str());
+    return std::pair(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(dir / "err"));
+  };
+  const std::string english =
+      "tarveno-cli: Cannot open the file: " + (dir / "none.kru").string() + " (file or folder not found)\n";
+  EXPECT_EQ(errorOf("", " --lang en"), std::pair(2, english));
+  EXPECT_EQ(errorOf("TARVENO_LANG=en ", ""), std::pair(2, english));
+  EXPECT_EQ(errorOf("TARVENO_LANG=en ", " --lang ja").second.find("ファイルを開けません"), 13u);
+  EXPECT_EQ(errorOf("", " --lang fr").first, 1);
+}
+
 }  // namespace
 }  // namespace tarveno::testing

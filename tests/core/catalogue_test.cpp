@@ -43,7 +43,7 @@ TEST(Catalogue, RecordsPastTheTableAreOneWarningAndAFolderIsNoCatalogue) {
   auto many = parseSongList(text);
   EXPECT_EQ(many.catalogue.validCount(), 501);
   ASSERT_EQ(many.warnings.size(), 1u);
-  EXPECT_NE(many.warnings[0].find("2 件"), std::string::npos);
+  EXPECT_EQ(many.warnings[0], (Message{SongText::TooManySongs, {"501", "2"}, {}}));
 
   TempDir dir;
   EXPECT_FALSE(LoadSongList(dir.path()).ok());

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/sheet/sheet_text.h"
 #include "support/test_paths.h"
 
 namespace tarveno {
@@ -34,13 +35,13 @@ class SheetLayoutTest : public ::testing::Test {
   Result<SheetLayout> layout(double tpp = 15) const { return layoutSheet(chart, catalogue, settings, tpp); }
   SheetLayout ok(double tpp = 15) const {
     Result<SheetLayout> r = layout(tpp);
-    EXPECT_TRUE(r.ok()) << (r.ok() ? "" : r.error().message);
+    EXPECT_TRUE(r.ok()) << "refused: " << (r.ok() ? 0 : static_cast<int>(r.error().code));
     return r.ok() ? *r : SheetLayout{};
   }
   ErrorCode refusal(double tpp = 15) const {
     Result<SheetLayout> r = layout(tpp);
     if (r.ok()) return ErrorCode::FileOpen;  // never a layout error
-    EXPECT_NE(r.error().message, "");
+    EXPECT_TRUE(r.error().text.has_value()) << "an error without words";
     return r.error().code;
   }
 
@@ -115,7 +116,7 @@ TEST_F(SheetLayoutTest, EveryMeasureLiesInsideItsColumnFrame) {
       settings.SheetBlocks = blocks;
       Result<SheetLayout> r = layout();
       if (!r.ok() && r.error().code == ErrorCode::OutOfRange) continue;  // too large to draw
-      ASSERT_TRUE(r.ok()) << r.error().message;
+      ASSERT_TRUE(r.ok()) << "refused: " << static_cast<int>(r.error().code);
       const SheetLayout& s = *r;
       ASSERT_EQ(static_cast<int>(s.measures.size()), s.measureCount);
       ASSERT_EQ(static_cast<int>(s.frames.size()), s.columnCount);
@@ -182,9 +183,8 @@ TEST_F(SheetLayoutTest, SettingsAreCheckedAgainstTheChartTheyWillDraw) {
     EXPECT_EQ(checkSheetSettings(chart, catalogue, settings, 15).ok(), drawable) << song;
   }
   chart.SongIndex = k471;  // 471 x 78 - 10 + 21 = 36749 wide
-  const std::string why = checkSheetSettings(chart, catalogue, settings, 15).error().message;
-  EXPECT_NE(why.find("471小節"), std::string::npos) << why;
-  EXPECT_NE(why.find("36749"), std::string::npos) << why;
+  EXPECT_EQ(checkSheetSettings(chart, catalogue, settings, 15).error().text,
+            (Message{SheetText::TooLarge, {"471", "36749"}, {Message{SheetText::SizeSheetWidth, {}, {}}}}));
 }
 
 }  // namespace

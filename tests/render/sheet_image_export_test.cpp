@@ -4,6 +4,7 @@
 
 #include "render/image_export.h"
 #include "support/test_paths.h"
+#include "words/messages.h"
 
 namespace tarveno {
 namespace {
@@ -61,7 +62,7 @@ TEST(SheetImageExportTest, AFailedSaveKeepsTheOldFileAndNamesItOnce) {
   for (const std::filesystem::path& path : {dir / "locked.png", dir / "gone" / "sheet.bmp"}) {
     const Status saved = saveImage(samplePicture(), path, {});
     ASSERT_FALSE(saved.ok()) << path;
-    const std::string& text = saved.error().message;
+    const std::string text = describe(saved.error()).toStdString();
     EXPECT_EQ(std::pair(text.find(path.string()) != std::string::npos, text.find(path.string())),
               std::pair(true, text.rfind(path.string())))
         << text;

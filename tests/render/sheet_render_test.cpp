@@ -11,6 +11,7 @@
 #include "support/chart_steps.h"
 #include "support/frame_shows.h"
 #include "support/test_catalogue.h"
+#include "words/messages.h"
 
 namespace tarveno {
 namespace {
@@ -73,7 +74,7 @@ class SheetRenderTest : public ::testing::Test {
   }
   QImage render() {
     Result<QImage> sheet = renderChartSheet(chart, catalogue, settings, kHeadlessTwipsPerPixel, images);
-    EXPECT_TRUE(sheet.ok()) << (sheet.ok() ? "" : sheet.error().message);
+    EXPECT_TRUE(sheet.ok()) << (sheet.ok() ? QString() : describe(sheet.error())).toStdString();
     return sheet.ok() ? *sheet : QImage();
   }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/edit/beats.h"
+#include "core/edit/edit_text.h"
 #include "core/edit/measures.h"
 #include "core/text/number.h"
 
@@ -56,8 +57,8 @@ bool fitsDialog(int64_t value) {
   return toInt16(value).has_value();
 }
 
-Error refused(ErrorCode code, std::string message) {
-  return Error{code, std::move(message)};
+Error refused(ErrorCode code, EditText why) {
+  return Error{code, Message{why, {}, {}}};
 }
 
 Status applyMeasureEdit(Chart& chart, const EditOperation& op) {
@@ -66,16 +67,13 @@ Status applyMeasureEdit(Chart& chart, const EditOperation& op) {
   const int v2 = static_cast<int>(op.second);
   if (op.verb == EditVerb::Insert) {
     if (!fits || !insertValuesAccepted(v1, v2)) {
-      return refused(ErrorCode::OutOfRange,
-                     "小節挿入できません。小節番号と小節数はどちらも1以上で、その和は472未満にしてください。");
+      return refused(ErrorCode::OutOfRange, EditText::CannotInsertMeasures);
     }
     insertMeasures(chart, v1, v2);
     return {};
   }
   if (!fits || !deleteValuesAccepted(v1, v2)) {
-    return refused(ErrorCode::OutOfRange,
-                   "小節削除できません。小節番号は1以上、最初の小節番号は最後の小節番号以下、"
-                   "最後の小節番号は472未満にしてください。");
+    return refused(ErrorCode::OutOfRange, EditText::CannotDeleteMeasures);
   }
   deleteMeasures(chart, v1, v2, op.verb == EditVerb::DeleteClose);
   return {};
@@ -111,8 +109,7 @@ std::optional<EditOperation> parseEditOperation(std::string_view word) {
 
 Status applyEditOperation(Chart& chart, Clipboard& clipboard, const EditOperation& op) {
   if (takesBeatRange(op.verb) && !isBeatRange(op.first, op.second)) {
-    return refused(ErrorCode::OutOfRange,
-                   "拍の範囲が正しくありません。0以上1884以下で、始めは終わりより前にしてください。");
+    return refused(ErrorCode::OutOfRange, EditText::BadBeatRange);
   }
   const int first = static_cast<int>(op.first);
   const int second = static_cast<int>(op.second);
@@ -125,16 +122,16 @@ Status applyEditOperation(Chart& chart, Clipboard& clipboard, const EditOperatio
       return {};
     case EditVerb::Paste:
       if (op.first < 0 || op.first >= kStepBeats) {
-        return refused(ErrorCode::OutOfRange, "貼り付け位置が正しくありません。0以上1884未満にしてください。");
+        return refused(ErrorCode::OutOfRange, EditText::BadPastePosition);
       }
       if (clipboard.ClipBeats <= 0) {
-        return refused(ErrorCode::Unsupported, "クリップボードが空なので貼り付けできません。");
+        return refused(ErrorCode::Unsupported, EditText::ClipboardEmpty);
       }
       pasteBeats(chart, first, clipboard);
       return {};
     case EditVerb::Transform:
       if (!transformAllowed(op.transform, chart.PlayStyle)) {
-        return refused(ErrorCode::Unsupported, "ダブルプレーでは90゜回転できません。");
+        return refused(ErrorCode::Unsupported, EditText::NoQuarterTurnInDoublePlay);
       }
       transformBeats(chart, first, second, op.transform);
       return {};

@@ -1,5 +1,7 @@
 #include "core/io/files.h"
 
+#include "core/io/file_text.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -15,22 +17,26 @@ namespace tarveno {
 
 namespace {
 
-std::string reasonFromErrno(int err) {
+Message reasonFromErrno(int err) {
   switch (err) {
     case ENOENT:
-      return "ファイルまたはフォルダが見つかりません";
+      return {FileText::ReasonNotFound, {}, {}};
     case EACCES:
     case EPERM:
-      return "アクセスが拒否されました";
+      return {FileText::ReasonAccessDenied, {}, {}};
     case EISDIR:
-      return "フォルダです";
+      return {FileText::ReasonIsFolder, {}, {}};
     case ENOSPC:
-      return "ディスクの空き容量が不足しています";
+      return {FileText::ReasonDiskFull, {}, {}};
     case EROFS:
-      return "読み取り専用の場所です";
+      return {FileText::ReasonReadOnly, {}, {}};
     default:
-      return std::string("システムエラー: ") + std::strerror(err);
+      return {FileText::ReasonSystem, {std::strerror(err)}, {}};
   }
+}
+
+Error fileError(ErrorCode code, FileText kind, const std::filesystem::path& path, Message reason) {
+  return Error{code, Message{kind, {displayName(path)}, {std::move(reason)}}};
 }
 
 }  // namespace
@@ -42,13 +48,11 @@ std::string displayName(const std::filesystem::path& path) {
 Result<std::string> readFileBytes(const std::filesystem::path& path) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
-    return Error{ErrorCode::FileOpen,
-                 "ファイルを開けません: " + displayName(path) + "（" + reasonFromErrno(EISDIR) + "）"};
+    return fileError(ErrorCode::FileOpen, FileText::CannotOpen, path, reasonFromErrno(EISDIR));
   }
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    return Error{ErrorCode::FileOpen,
-                 "ファイルを開けません: " + displayName(path) + "（" + reasonFromErrno(errno) + "）"};
+    return fileError(ErrorCode::FileOpen, FileText::CannotOpen, path, reasonFromErrno(errno));
   }
   std::string bytes;
   char buffer[65536];
@@ -58,8 +62,7 @@ Result<std::string> readFileBytes(const std::filesystem::path& path) {
       if (errno == EINTR) continue;
       int err = errno;
       ::close(fd);
-      return Error{ErrorCode::FileOpen,
-                   "ファイルを読み込めません: " + displayName(path) + "（" + reasonFromErrno(err) + "）"};
+      return fileError(ErrorCode::FileOpen, FileText::CannotRead, path, reasonFromErrno(err));
     }
     if (n == 0) break;
     bytes.append(buffer, static_cast<size_t>(n));
@@ -166,8 +169,8 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view b
 }
 
 Status writeFileAtomically(const std::filesystem::path& path, const ByteSource& next) {
-  auto failWith = [&](const std::string& reason) {
-    return Error{ErrorCode::FileWrite, "ファイルを保存できません: " + displayName(path) + "（" + reason + "）"};
+  auto failWith = [&](Message reason) {
+    return fileError(ErrorCode::FileWrite, FileText::CannotSave, path, std::move(reason));
   };
   auto fail = [&](int err) { return failWith(reasonFromErrno(err)); };
 
@@ -178,9 +181,9 @@ Status writeFileAtomically(const std::filesystem::path& path, const ByteSource& 
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   // A pipe or a device would be replaced by a regular file, and whoever reads it would lose it.
-  if (exists && !S_ISREG(st.st_mode)) return failWith("名前付きパイプや装置など、通常のファイルではありません");
+  if (exists && !S_ISREG(st.st_mode)) return failWith({FileText::ReasonNotRegular, {}, {}});
   // The rename would replace a read-only file all the same: only the folder's permission counts.
-  if (exists && !userMayWrite(target)) return failWith("書き込みが許可されていないファイルです");
+  if (exists && !userMayWrite(target)) return failWith({FileText::ReasonNotWritable, {}, {}});
 
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";

@@ -1,5 +1,7 @@
 #include "core/io/recovery_store.h"
 
+#include "core/io/file_text.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -108,7 +110,7 @@ RecoveryStore::RecoveryStore(std::filesystem::path folder) : folder_(std::move(f
   copyFile_ = withEnding(lockFile_, kCopyEnding);
   const int fd = ec ? -1 : ::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd < 0) {
-    error_ = Error{ErrorCode::FileWrite, "復元用のフォルダを使えません: " + displayName(folder_)};
+    error_ = Error{ErrorCode::FileWrite, Message{FileText::RecoveryFolderUnusable, {displayName(folder_)}, {}}};
     return;
   }
   // The file is new, so only a folder without locks can refuse; the process id then stands in.

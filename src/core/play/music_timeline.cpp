@@ -19,7 +19,7 @@ int64_t frameAt(int64_t us) {
 }
 
 Error tooLong() {
-  return {ErrorCode::OutOfRange, "音楽が 30 分より長いため使えません。"};
+  return {ErrorCode::OutOfRange, Message{PlayText::MusicTooLong, {}, {}}};
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ int64_t MusicTimeline::Run::endUs() const {
 void MusicTimeline::add(int64_t startUs, int channels, int rate, std::span<const float> interleaved) {
   if (error_ || interleaved.empty()) return;
   if (channels <= 0 || !mixableRate(rate)) {
-    error_ = Error{ErrorCode::Unsupported, channels <= 0 ? "チャンネル数が 0 です。" : unmixableRateText(rate) + "。"};
+    error_ = Error{ErrorCode::Unsupported, channels <= 0 ? Message{PlayText::NoChannels, {}, {}} : unmixableRate(rate)};
     return;
   }
   const bool sameFormat = channels == run_.channels && rate == run_.rate;
@@ -76,7 +76,7 @@ Result<MusicPcm> MusicTimeline::finish() {
   place();
   run_ = Run{};
   if (error_) return *std::exchange(error_, std::nullopt);
-  if (music_.frames() == 0) return Error{ErrorCode::BadData, "音声がありません。"};
+  if (music_.frames() == 0) return Error{ErrorCode::BadData, Message{PlayText::NoSound, {}, {}}};
   return std::exchange(music_, MusicPcm{});
 }
 

@@ -37,8 +37,8 @@ struct WavFormat {
 
 // `code` Unsupported: not a WAV file this reader can read, another decoder may;
 // BadData: a damaged WAV file, or one this program refuses.
-Error badWav(const std::string& why, ErrorCode code = ErrorCode::BadData) {
-  return {code, "WAVファイルとして読めません（" + why + "）。"};
+Error badWav(Message why, ErrorCode code = ErrorCode::BadData) {
+  return {code, Message{PlayText::NotWav, {}, {std::move(why)}}};
 }
 
 std::optional<WavFormat> readFormat(std::string_view chunk) {
@@ -79,7 +79,7 @@ float sampleAt(std::string_view data, size_t at, const WavFormat& f) {
 // take at most four bytes for each byte of it, the mix at most kMixRate / kMinMusicRate frames
 // for each frame of it.
 Result<MusicPcm> decodeData(std::string_view data, const WavFormat& f) {
-  if (!mixableRate(f.rate)) return badWav(unmixableRateText(f.rate));
+  if (!mixableRate(f.rate)) return badWav(unmixableRate(f.rate, PlayText::RateOutOfRange));
   const size_t frameBytes = static_cast<size_t>(f.channels) * static_cast<size_t>(f.bits / 8);
   const size_t frames = data.size() / frameBytes;
   std::vector<float> samples(frames * static_cast<size_t>(f.channels));
@@ -107,13 +107,13 @@ std::string wavHeader(uint32_t dataBytes) {
 // bytes and the samples.
 constexpr uint64_t kMaxWavDataBytes = (uint64_t{0xFFFFFFFF} - 36) / (kMixChannels * 2) * (kMixChannels * 2);
 
-std::string tooLongText(int64_t frames) {
-  const auto clock = [](uint64_t seconds) {
-    return std::to_string(seconds / 3600) + " 時間 " + std::to_string(seconds / 60 % 60) + " 分";
-  };
+Message tooLongMessage(int64_t frames) {
+  const uint64_t seconds = static_cast<uint64_t>(frames) / kMixRate;
   const uint64_t longest = kMaxWavDataBytes / (kMixChannels * 2) / kMixRate;
-  return "書き出す音声が長すぎて WAV ファイルに収まりません（" + clock(static_cast<uint64_t>(frames) / kMixRate) +
-         "。WAV ファイルは 4 GiB、" + clock(longest) + "まで）。";
+  return {PlayText::WavTooLong,
+          {std::to_string(seconds / 3600), std::to_string(seconds / 60 % 60), std::to_string(longest / 3600),
+           std::to_string(longest / 60 % 60)},
+          {}};
 }
 
 // The mix as the file's bytes: the header, then the samples rendered a block at a time, so
@@ -153,9 +153,8 @@ bool mixableRate(int rate) {
   return rate >= kMinMusicRate && rate <= kMaxMusicRate;
 }
 
-std::string unmixableRateText(int rate) {
-  return "サンプリング周波数 " + std::to_string(rate) + " Hz は " + std::to_string(kMinMusicRate) + "〜" +
-         std::to_string(kMaxMusicRate) + " Hz の範囲外です";
+Message unmixableRate(int rate, PlayText kind) {
+  return {kind, {std::to_string(rate), std::to_string(kMinMusicRate), std::to_string(kMaxMusicRate)}, {}};
 }
 
 std::string encodeWav(std::span<const int16_t> samples) {
@@ -167,7 +166,7 @@ std::string encodeWav(std::span<const int16_t> samples) {
 
 Status writeMixWav(const MixPlan& plan, const std::filesystem::path& path) {
   if (plan.totalFrames < 0 || static_cast<uint64_t>(plan.totalFrames) * kMixChannels * 2 > kMaxWavDataBytes) {
-    return Error{ErrorCode::OutOfRange, tooLongText(plan.totalFrames)};
+    return Error{ErrorCode::OutOfRange, tooLongMessage(plan.totalFrames)};
   }
   WavBlocks blocks(plan);
   return writeFileAtomically(path, [&blocks] { return blocks.next(); });
@@ -175,7 +174,7 @@ Status writeMixWav(const MixPlan& plan, const std::filesystem::path& path) {
 
 Result<MusicPcm> decodeWav(std::string_view bytes) {
   if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
-    return badWav("RIFF/WAVE の見出しがありません", ErrorCode::Unsupported);
+    return badWav({PlayText::ReasonNoRiffHeader, {}, {}}, ErrorCode::Unsupported);
   }
   std::optional<WavFormat> format;
   for (size_t at = 12; at + 8 <= bytes.size();) {
@@ -184,25 +183,25 @@ Result<MusicPcm> decodeWav(std::string_view bytes) {
     const std::string_view body = bytes.substr(at + 8, size);
     if (id == "fmt ") format = readFormat(body);
     if (id == "data") {
-      if (!format) return badWav("fmt チャンクがありません");
-      if (!supported(*format)) return badWav("非圧縮の PCM ではありません", ErrorCode::Unsupported);
+      if (!format) return badWav({PlayText::ReasonNoFormatChunk, {}, {}});
+      if (!supported(*format)) return badWav({PlayText::ReasonNotPcm, {}, {}}, ErrorCode::Unsupported);
       return decodeData(body, *format);
     }
     at += 8 + size + (size & 1);  // chunks are padded to even sizes
   }
-  return badWav("data チャンクがありません");
+  return badWav({PlayText::ReasonNoDataChunk, {}, {}});
 }
 
 Result<MusicPcm> readWavFile(const std::filesystem::path& path) {
   auto bytes = readFileBytes(path);
   if (!bytes) return bytes.error();
   auto music = decodeWav(*bytes);
-  if (!music) return Error{music.error().code, displayName(path) + ": " + music.error().message};
+  if (!music) return Error{music.error().code, Message{PlayText::InFile, {displayName(path)}, {*music.error().text}}};
   return music;
 }
 
 Result<MusicPcm> toMixPcm(std::span<const float> interleaved, int channels, int rate) {
-  if (!mixableRate(rate)) return Error{ErrorCode::Unsupported, unmixableRateText(rate) + "。"};
+  if (!mixableRate(rate)) return Error{ErrorCode::Unsupported, unmixableRate(rate)};
   MusicPcm pcm;
   if (channels <= 0) return pcm;
   const auto width = static_cast<size_t>(channels);

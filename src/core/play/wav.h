@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/play/mix.h"
+#include "core/play/play_text.h"
 #include "core/result.h"
 
 namespace tarveno {
@@ -23,8 +24,8 @@ Status writeMixWav(const MixPlan& plan, const std::filesystem::path& path);
 inline constexpr int kMinMusicRate = 8000;
 inline constexpr int kMaxMusicRate = 384000;
 bool mixableRate(int rate);
-// Says why a rate is refused (Japanese, no closing full stop).
-std::string unmixableRateText(int rate);
+// Says why a rate is refused: a sentence of its own, or (RateOutOfRange) a reason inside another.
+Message unmixableRate(int rate, PlayText kind = PlayText::UnmixableRate);
 
 // Reads uncompressed WAV content (integer PCM of 8, 16, 24 or 32 bits, or 32/64-bit float,
 // in the plain or extensible header, any channel count, a mixable rate) as music for the mix.

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/sheet/header_template.h"
+#include "core/sheet/sheet_text.h"
 #include "core/text/number.h"
 
 namespace tarveno {
@@ -18,17 +19,19 @@ constexpr int64_t kCoordinateMax = 32767;
 // Collects the first value that leaves the 16-bit range the drawing side works in. Everything
 // is computed in 64 bits first, so nothing wraps before it is checked. The message names the
 // chart's length, since settings that draw a short song can be too large for a long one.
+Error sheetError(ErrorCode code, SheetText kind, std::vector<std::string> args = {}) {
+  return Error{code, Message{kind, std::move(args), {}}};
+}
+
 class RangeCheck {
  public:
   explicit RangeCheck(int64_t measures) : measures_(measures) {}
 
-  int64_t operator()(int64_t value, const char* what) {
+  int64_t operator()(int64_t value, SheetText what) {
     if (!error_ && (value < kCoordinateMin || value > kCoordinateMax)) {
-      error_ = Error{ErrorCode::OutOfRange, "この譜面（" + std::to_string(measures_) +
-                                                "小節）の全体ビューは大きすぎて描けません（" + what + "が " +
-                                                std::to_string(value) +
-                                                " になり、-32768～32767 に収まりません）。"
-                                                "１行の小節数や余白、フォントサイズを見直してください。"};
+      error_ = Error{
+          ErrorCode::OutOfRange,
+          Message{SheetText::TooLarge, {std::to_string(measures_), std::to_string(value)}, {Message{what, {}, {}}}}};
     }
     return value;
   }
@@ -50,10 +53,10 @@ Status checkDrawingInputs(const ViewSettings& settings, double twipsPerPixel) {
   if (Status blocks = checkSheetBlocks(settings.SheetBlocks); !blocks) return blocks;
   const double fontSize = settings.HeaderFont.size;
   if (!std::isfinite(fontSize) || fontSize <= 0) {
-    return Error{ErrorCode::OutOfRange, "ヘッダのフォントサイズが正しくありません。"};
+    return sheetError(ErrorCode::OutOfRange, SheetText::BadHeaderFontSize);
   }
   if (!std::isfinite(twipsPerPixel) || twipsPerPixel <= 0) {
-    return Error{ErrorCode::OutOfRange, "画面の解像度（1ピクセルあたりのtwip数）が正しくありません。"};
+    return sheetError(ErrorCode::OutOfRange, SheetText::BadScreenResolution);
   }
   return {};
 }
@@ -87,18 +90,19 @@ Result<SheetMetrics> measureSheet(int64_t measures, bool secondPad, const ViewSe
   m.columnWidth = int64_t{kSheetCellWidth} * 4 * (secondPad ? 2 : 1);
   m.measureHeight = int64_t{kSheetBeatHeight} * kBeatsPerMeasure;
   m.columns = (measures - 1) / m.blocks + 1;
-  m.headerLines = check(headerLineCount(settings.HeaderStyle), "ヘッダの行数");
+  m.headerLines = check(headerLineCount(settings.HeaderStyle), SheetText::SizeHeaderLineCount);
   m.headerPitch =
       check(roundHalfEven(twipsPerPixel * settings.HeaderFont.size / 20.0 + static_cast<double>(settings.HeaderMargin)),
-            "ヘッダの行間");
+            SheetText::SizeHeaderPitch);
   if (check.error()) return *check.error();
-  m.columnsTop = check(m.headerLines * m.headerPitch + m.marginV, "ヘッダの高さ");
-  m.sheetWidth = check(m.columns * (m.columnWidth + m.marginC) - m.marginC + 2 * m.marginH + 1, "全体の幅");
+  m.columnsTop = check(m.headerLines * m.headerPitch + m.marginV, SheetText::SizeHeaderHeight);
+  m.sheetWidth =
+      check(m.columns * (m.columnWidth + m.marginC) - m.marginC + 2 * m.marginH + 1, SheetText::SizeSheetWidth);
   // Room for full columns, even when the only column is partly filled.
-  m.sheetHeight = check(m.columnsTop + m.marginV + m.blocks * m.measureHeight + 1, "全体の高さ");
+  m.sheetHeight = check(m.columnsTop + m.marginV + m.blocks * m.measureHeight + 1, SheetText::SizeSheetHeight);
   if (check.error()) return *check.error();
   if (m.sheetWidth < 1 || m.sheetHeight < 1) {
-    return Error{ErrorCode::OutOfRange, "全体ビューの幅か高さが 0 以下になります。余白を見直してください。"};
+    return sheetError(ErrorCode::OutOfRange, SheetText::EmptySheet);
   }
   return m;
 }
@@ -125,19 +129,19 @@ SheetLayout sheetSizes(const SheetMetrics& m, bool secondPad, const ViewSettings
 
 void placeHeader(SheetLayout& layout, const SheetMetrics& m, std::vector<std::string> texts, RangeCheck& check) {
   for (size_t i = 0; i < texts.size(); ++i) {
-    const int64_t y = check(m.marginV + static_cast<int64_t>(i) * m.headerPitch, "ヘッダの行の位置");
+    const int64_t y = check(m.marginV + static_cast<int64_t>(i) * m.headerPitch, SheetText::SizeHeaderLinePosition);
     layout.header.push_back(HeaderLine{std::move(texts[i]), static_cast<int>(m.marginH), static_cast<int>(y)});
   }
 }
 
 void placeFrames(SheetLayout& layout, const SheetMetrics& m, RangeCheck& check) {
   for (int64_t column = 0; column < m.columns; ++column) {
-    const int64_t x = check(m.columnX(column), "列の位置");
-    check(x + m.columnWidth, "列の右端");
+    const int64_t x = check(m.columnX(column), SheetText::SizeColumnPosition);
+    check(x + m.columnWidth, SheetText::SizeColumnRightEdge);
     // Only the last column can be partly filled; its frame ends below its last measure.
     const int64_t height =
         column >= m.measures / m.blocks ? (m.measures % m.blocks) * m.measureHeight : m.blocks * m.measureHeight;
-    check(m.columnsTop + height, "枠の下端");
+    check(m.columnsTop + height, SheetText::SizeFrameBottom);
     layout.frames.push_back(ColumnFrame{static_cast<int>(column), static_cast<int>(x), static_cast<int>(m.columnsTop),
                                         static_cast<int>(m.columnWidth), static_cast<int>(height)});
   }
@@ -168,10 +172,11 @@ MeasurePlacement placeMeasure(const SheetMetrics& m, int64_t measure, int16_t nu
 
 void placeMeasures(SheetLayout& layout, const SheetMetrics& m, int16_t numberOffset, RangeCheck& check) {
   for (int64_t measure = 0; measure < m.measures; ++measure) {
-    const int64_t top = check(m.columnsTop + (measure % m.blocks) * m.measureHeight, "小節の位置");
-    check(top + m.measureHeight, "小節の下端");
+    const int64_t top = check(m.columnsTop + (measure % m.blocks) * m.measureHeight, SheetText::SizeMeasurePosition);
+    check(top + m.measureHeight, SheetText::SizeMeasureBottom);
     // The numbers' place only matters when they are drawn.
-    if (layout.showNumbers) check(m.columnX(measure / m.blocks) - m.marginC + numberOffset, "小節番号の位置");
+    if (layout.showNumbers)
+      check(m.columnX(measure / m.blocks) - m.marginC + numberOffset, SheetText::SizeNumberPosition);
     layout.measures.push_back(placeMeasure(m, measure, numberOffset));
   }
 }
@@ -180,14 +185,13 @@ void placeMeasures(SheetLayout& layout, const SheetMetrics& m, int16_t numberOff
 
 Result<int> sheetMeasureCount(const Chart& chart, const Catalogue& catalogue) {
   if (!catalogue.isValidIndex(chart.SongIndex)) {
-    return Error{ErrorCode::OutOfRange,
-                 "曲が選ばれていません（曲番号 " + std::to_string(chart.SongIndex) + " は曲リストにありません）。"};
+    return sheetError(ErrorCode::OutOfRange, SheetText::NoSongChosen, {std::to_string(chart.SongIndex)});
   }
   const int n = catalogue.SongList[static_cast<size_t>(chart.SongIndex)].Measures;
-  if (n < 1) return Error{ErrorCode::BadData, "曲の小節数が 0 以下のため全体ビューを作れません。"};
+  if (n < 1) return sheetError(ErrorCode::BadData, SheetText::NoMeasures);
   if (n > kStepMeasures) {
-    return Error{ErrorCode::BadData, "曲の小節数 " + std::to_string(n) + " が譜面に収まる " +
-                                         std::to_string(kStepMeasures) + " 小節を超えています。"};
+    return sheetError(ErrorCode::BadData, SheetText::TooManyMeasures,
+                      {std::to_string(n), std::to_string(kStepMeasures)});
   }
   return n;
 }

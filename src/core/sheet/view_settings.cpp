@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/io/files.h"
+#include "core/sheet/sheet_text.h"
 #include "core/text/cp932.h"
 
 namespace tarveno {
@@ -50,9 +51,12 @@ size_t recordOffset(int record) {
   return static_cast<size_t>(record - 1) * kViewRecordSize;
 }
 
-Error damaged(int record, const std::string& what) {
-  return Error{ErrorCode::BadData,
-               "view.dat のレコード " + std::to_string(record) + " が壊れています（" + what + "）。"};
+Message said(SheetText kind, std::vector<std::string> args = {}, std::vector<Message> parts = {}) {
+  return Message{kind, std::move(args), std::move(parts)};
+}
+
+Error damaged(int record, Message why) {
+  return Error{ErrorCode::BadData, said(SheetText::RecordDamaged, {std::to_string(record)}, {std::move(why)})};
 }
 
 bool isLineStyle(int64_t v) {
@@ -100,7 +104,7 @@ class RecordReader {
     uint16_t n = u16(record, 0);
     if (error_) return {};
     if (n > kViewTextMaxBytes) {
-      fail(damaged(record, "文字列の長さ " + std::to_string(n) + " バイトが 126 バイトを超えています"));
+      fail(damaged(record, said(SheetText::RecordTextLong, {std::to_string(n)})));
       return {};
     }
     return cp932ToUtf8(take(record, 2, n));
@@ -121,8 +125,8 @@ class RecordReader {
     if (error_) return {};
     size_t start = recordOffset(record) + at;
     if (start + length > bytes_.size()) {
-      fail(Error{ErrorCode::BadData, "view.dat が途中で切れています（" + std::to_string(bytes_.size()) +
-                                         " バイト、レコード " + std::to_string(record) + " が足りません）。"});
+      fail(Error{ErrorCode::BadData,
+                 said(SheetText::FileCutAtRecord, {std::to_string(bytes_.size()), std::to_string(record)})});
       return {};
     }
     return length == 0 ? std::string_view("", 0) : bytes_.substr(start, length);
@@ -162,13 +166,13 @@ class RecordWriter {
 
 LineStyle readLineStyle(RecordReader& in, int record) {
   int32_t v = in.i32(record);
-  if (!in.error() && !isLineStyle(v)) in.fail(damaged(record, "線種 " + std::to_string(v) + " は 0～5 ではありません"));
+  if (!in.error() && !isLineStyle(v)) in.fail(damaged(record, said(SheetText::RecordLineStyle, {std::to_string(v)})));
   return static_cast<LineStyle>(v);
 }
 
 int32_t readColour(RecordReader& in, int record) {
   int32_t v = in.i32(record);
-  if (!in.error() && !isColour(v)) in.fail(damaged(record, "色の値 " + std::to_string(v) + " は RGB ではありません"));
+  if (!in.error() && !isColour(v)) in.fail(damaged(record, said(SheetText::RecordColour, {std::to_string(v)})));
   return v;
 }
 
@@ -178,7 +182,7 @@ void readFont(RecordReader& in, int boldRecord, FontSpec& font) {
   font.name = in.text(boldRecord + 2);
   float size = in.single(boldRecord + 3);
   if (!in.error() && !(std::isfinite(size) && size > 0)) {
-    in.fail(damaged(boldRecord + 3, "フォントサイズが正の数ではありません"));
+    in.fail(damaged(boldRecord + 3, said(SheetText::RecordFontSize)));
   }
   font.size = size;
   font.underline = false;
@@ -187,29 +191,27 @@ void readFont(RecordReader& in, int boldRecord, FontSpec& font) {
 
 // Text as it will be stored: CP932, refused when a character has no CP932 form or the
 // bytes do not fit a record, because a cut or altered text would come back different.
-Result<std::string> storableText(const std::string& utf8, const std::string& what) {
+Result<std::string> storableText(const std::string& utf8, SheetText what) {
   if (!isCp932Encodable(utf8)) {
-    return Error{ErrorCode::Unsupported, what + "に Shift_JIS で表せない文字が含まれています。"};
+    return Error{ErrorCode::Unsupported, said(SheetText::NotShiftJis, {}, {said(what)})};
   }
   std::string bytes = utf8ToCp932(utf8);
   if (bytes.size() > kViewTextMaxBytes) {
-    return Error{ErrorCode::OutOfRange, what + "が長すぎます。Shift_JIS で 126 バイト以内にしてください（現在 " +
-                                            std::to_string(bytes.size()) + " バイト）。"};
+    return Error{ErrorCode::OutOfRange, said(SheetText::TextTooLong, {std::to_string(bytes.size())}, {said(what)})};
   }
   return bytes;
 }
 
-Error outOfRange(const std::string& message) {
-  return Error{ErrorCode::OutOfRange, message};
+Error outOfRange(SheetText kind, std::vector<Message> parts = {}) {
+  return Error{ErrorCode::OutOfRange, said(kind, {}, std::move(parts))};
 }
 
 }  // namespace
 
 Result<ViewSettings> decodeViewSettings(std::string_view bytes) {
   if (bytes.size() < kViewMinimumFileSize) {
-    return Error{ErrorCode::BadData, "view.dat が途中で切れています（" + std::to_string(bytes.size()) +
-                                         " バイト、少なくとも " + std::to_string(kViewMinimumFileSize) +
-                                         " バイト必要です）。"};
+    return Error{ErrorCode::BadData,
+                 said(SheetText::FileTooShort, {std::to_string(bytes.size()), std::to_string(kViewMinimumFileSize)})};
   }
   RecordReader in(bytes);
   ViewSettings s;
@@ -217,7 +219,8 @@ Result<ViewSettings> decodeViewSettings(std::string_view bytes) {
   s.SheetMarginH = in.i16(kRecMarginH);
   s.SheetBlocks = in.i16(kRecBlocks);
   if (Status blocks = checkSheetBlocks(s.SheetBlocks); !in.error() && !blocks) {
-    in.fail(damaged(kRecBlocks, "値 " + std::to_string(s.SheetBlocks) + ": " + blocks.error().message));
+    in.fail(
+        damaged(kRecBlocks, said(SheetText::RecordBlocks, {std::to_string(s.SheetBlocks)}, {*blocks.error().text})));
   }
   s.SheetMarginC = in.i16(kRecMarginC);
   s.SheetBackColor = readColour(in, kRecBackColor);
@@ -239,11 +242,11 @@ Result<ViewSettings> decodeViewSettings(std::string_view bytes) {
   readFont(in, kRecNumberBold, s.NumberFont);
   s.ShowNum = in.u8(kRecShowNum);
   if (!in.error() && s.ShowNum > 1) {
-    in.fail(damaged(kRecShowNum, "小節番号の表示 " + std::to_string(s.ShowNum) + " は 0 でも 1 でもありません"));
+    in.fail(damaged(kRecShowNum, said(SheetText::RecordShowNum, {std::to_string(s.ShowNum)})));
   }
   s.NumPos = in.i16(kRecNumPos);
   if (!in.error() && (s.NumPos < 0 || s.NumPos > kNumPosMax)) {
-    in.fail(damaged(kRecNumPos, "小節番号の表示位置 " + std::to_string(s.NumPos) + " は 0～20 ではありません"));
+    in.fail(damaged(kRecNumPos, said(SheetText::RecordNumPos, {std::to_string(s.NumPos)})));
   }
   if (in.error()) return *in.error();
   return s;
@@ -261,37 +264,39 @@ ViewSettings LoadViewSettings(const std::filesystem::path& viewDat) {
 
 Status checkSheetBlocks(double blocks) {
   if (blocks >= 1) return {};
-  return outOfRange("１行の小節数は1以上にしてください。");
+  return outOfRange(SheetText::BlocksBelowOne);
 }
 
 Status validateViewSettings(const ViewSettings& s) {
   if (Status blocks = checkSheetBlocks(s.SheetBlocks); !blocks) return blocks;
   struct Named {
     int32_t colour;
-    const char* name;
+    SheetText name;
   };
   for (const Named& c :
-       {Named{s.SheetBackColor, "背景色"}, Named{s.Beat13Color, "1,3拍目の色"}, Named{s.Beat24Color, "2,4拍目の色"},
-        Named{s.FrameColor, "枠線の色"}, Named{s.MeasureLineColor, "小節区切りの色"},
-        Named{s.BeatLineColor, "拍区切りの色"}, Named{s.HeaderColor, "ヘッダの文字色"},
-        Named{s.PlayerLineColor, "1P2P区切りの色"}, Named{s.NumberColor, "小節番号の文字色"}}) {
-    if (!isColour(c.colour)) return outOfRange(std::string(c.name) + "が RGB の値ではありません。");
+       {Named{s.SheetBackColor, SheetText::NameBackColour}, Named{s.Beat13Color, SheetText::NameBeat13Colour},
+        Named{s.Beat24Color, SheetText::NameBeat24Colour}, Named{s.FrameColor, SheetText::NameFrameColour},
+        Named{s.MeasureLineColor, SheetText::NameMeasureLineColour},
+        Named{s.BeatLineColor, SheetText::NameBeatLineColour}, Named{s.HeaderColor, SheetText::NameHeaderColour},
+        Named{s.PlayerLineColor, SheetText::NamePlayerLineColour}, Named{s.NumberColor, SheetText::NameNumberColour}}) {
+    if (!isColour(c.colour)) return outOfRange(SheetText::NotRgb, {said(c.name)});
   }
   struct Style {
     LineStyle style;
-    const char* name;
+    SheetText name;
   };
-  for (const Style& l : {Style{s.FrameStyle, "枠線"}, Style{s.MeasureLineStyle, "小節区切り"},
-                         Style{s.BeatLineStyle, "拍区切り"}, Style{s.PlayerLineStyle, "1P2P区切り"}}) {
-    if (!isLineStyle(static_cast<int32_t>(l.style)))
-      return outOfRange(std::string(l.name) + "の線種が正しくありません。");
+  for (const Style& l :
+       {Style{s.FrameStyle, SheetText::NameFrameLine}, Style{s.MeasureLineStyle, SheetText::NameMeasureLine},
+        Style{s.BeatLineStyle, SheetText::NameBeatLine}, Style{s.PlayerLineStyle, SheetText::NamePlayerLine}}) {
+    if (!isLineStyle(static_cast<int32_t>(l.style))) return outOfRange(SheetText::BadLineStyle, {said(l.name)});
   }
-  if (!isFontSize(s.HeaderFont.size)) return outOfRange("ヘッダのフォントサイズが正しくありません。");
-  if (!isFontSize(s.NumberFont.size)) return outOfRange("小節番号のフォントサイズが正しくありません。");
-  if (s.ShowNum > 1) return outOfRange("小節番号の表示は 0 か 1 にしてください。");
-  if (s.NumPos < 0 || s.NumPos > kNumPosMax) return outOfRange("小節番号の表示位置は 0～20 にしてください。");
-  for (auto text : {storableText(s.HeaderFont.name, "ヘッダのフォント名"), storableText(s.HeaderStyle, "ヘッダの書式"),
-                    storableText(s.NumberFont.name, "小節番号のフォント名")}) {
+  if (!isFontSize(s.HeaderFont.size)) return outOfRange(SheetText::BadHeaderFontSize);
+  if (!isFontSize(s.NumberFont.size)) return outOfRange(SheetText::BadNumberFontSize);
+  if (s.ShowNum > 1) return outOfRange(SheetText::ShowNumNotZeroOrOne);
+  if (s.NumPos < 0 || s.NumPos > kNumPosMax) return outOfRange(SheetText::NumPosOutOfRange);
+  for (auto text : {storableText(s.HeaderFont.name, SheetText::NameHeaderFontName),
+                    storableText(s.HeaderStyle, SheetText::NameHeaderStyle),
+                    storableText(s.NumberFont.name, SheetText::NameNumberFontName)}) {
     if (!text) return text.error();
   }
   return {};

@@ -109,8 +109,7 @@ CatalogueLoad parseSongList(std::string_view bytes) {
       fields[static_cast<size_t>(got)] = std::move(*f);
     }
     if (got < 7) {
-      load.warnings.push_back("kruid.dat の " + std::to_string(index + 1) +
-                              " 件目の曲データが途中で終わっています。この曲は読み込まれませんでした。");
+      load.warnings.push_back(Message{SongText::SongCutShort, {std::to_string(index + 1)}, {}});
       break;
     }
     if (index >= kSongListSize) {
@@ -120,8 +119,8 @@ CatalogueLoad parseSongList(std::string_view bytes) {
         while (more < 7 && reader.next()) ++more;
         if (more == 7) ++extra;
       }
-      load.warnings.push_back("kruid.dat の曲数が " + std::to_string(kSongListSize) + " 件を超えています。残りの " +
-                              std::to_string(extra) + " 件は読み込まれませんでした。");
+      load.warnings.push_back(
+          Message{SongText::TooManySongs, {std::to_string(kSongListSize), std::to_string(extra)}, {}});
       break;
     }
     SongRecord& r = load.catalogue.SongList[static_cast<size_t>(index)];
@@ -140,7 +139,7 @@ CatalogueLoad parseSongList(std::string_view bytes) {
 Result<CatalogueLoad> LoadSongList(const std::filesystem::path& kruidDat) {
   auto bytes = readFileBytes(kruidDat);
   if (!bytes) {
-    return Error{bytes.error().code, "曲データ（kruid.dat）を読み込めません。\n" + bytes.error().message};
+    return Error{bytes.error().code, Message{SongText::CannotReadSongList, {}, {*bytes.error().text}}};
   }
   CatalogueLoad load = parseSongList(*bytes);
   load.catalogue.folder = kruidDat.parent_path();
@@ -160,12 +159,12 @@ Status parseMeterSegs(std::string_view bytes, MeterSegs& segs) {
   while (!reader.atEnd()) {
     auto first = reader.next();
     auto beats = first ? reader.next() : std::nullopt;
-    if (!beats) return Error{ErrorCode::BadData, "拍子データが途中で終わっています。"};
-    if (j >= kMeterSegCount - 1) return Error{ErrorCode::BadData, "拍子データが 20 区間を超えています。"};
+    if (!beats) return Error{ErrorCode::BadData, Message{SongText::MeterCutShort, {}, {}}};
+    if (j >= kMeterSegCount - 1) return Error{ErrorCode::BadData, Message{SongText::MeterTooManySegments, {}, {}}};
     int64_t fm = leadingNumber(*first);
     int64_t bpm = leadingNumber(*beats);
     if (fm < 0 || fm > 32767 || bpm < 1 || bpm > 255) {
-      return Error{ErrorCode::BadData, "拍子データの値が正しくありません。"};
+      return Error{ErrorCode::BadData, Message{SongText::MeterBadValue, {}, {}}};
     }
     next[static_cast<size_t>(j)] = MeterSeg{static_cast<int16_t>(fm), static_cast<uint8_t>(bpm)};
     ++j;
@@ -180,11 +179,11 @@ Status LoadMeterSegs(const Catalogue& catalogue, int songIndex, MeterSegs& segs)
   if (!r || r->MeterFlag == 0) return {};
   std::filesystem::path file = catalogue.folder / meterFileName(r->Code);
   auto bytes = readFileBytes(file);
-  if (!bytes) return Error{bytes.error().code, "拍子データを読み込めません。\n" + bytes.error().message};
+  if (!bytes) return Error{bytes.error().code, Message{SongText::CannotReadMeter, {}, {*bytes.error().text}}};
   Status parsed = parseMeterSegs(*bytes, segs);
   if (!parsed)
     return Error{ErrorCode::BadData,
-                 "拍子データ（" + file.filename().string() + "）が壊れています。\n" + parsed.error().message};
+                 Message{SongText::MeterDamaged, {file.filename().string()}, {*parsed.error().text}}};
   return {};
 }
 

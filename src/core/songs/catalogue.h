@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/result.h"
+#include "core/songs/song_text.h"
 
 namespace tarveno {
 
@@ -54,8 +55,8 @@ std::optional<int16_t> findSongByCode(const Catalogue& catalogue, int code);
 
 struct CatalogueLoad {
   Catalogue catalogue;
-  // Japanese descriptions of records that were dropped (broken last record, records past 501).
-  std::vector<std::string> warnings;
+  // What was dropped (a broken last record, records past 501), for the words layer to say.
+  std::vector<Message> warnings;
 };
 
 // Parses kruid.dat content (CP932 bytes). Never fails; problems become warnings.

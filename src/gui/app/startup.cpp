@@ -16,6 +16,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/play/play_settings.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -32,14 +33,14 @@ QString resolveCommandLineFile(const QString& fileName, const QString& launchFol
 Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent) {
   auto loaded = LoadSongList(kruidDat);
   if (!loaded) {
-    prompts.error(parent, loaded.error().message);
+    prompts.error(parent, describe(loaded.error()));
     Catalogue empty;
     empty.folder = kruidDat.parent_path();
     return empty;
   }
   if (!loaded->warnings.empty()) {
     QStringList lines;
-    for (const std::string& warning : loaded->warnings) lines.append(QString::fromStdString(warning));
+    for (const Message& warning : loaded->warnings) lines.append(describe(warning));
     prompts.error(parent, lines.join(QLatin1Char('\n')));
   }
   return std::move(loaded->catalogue);

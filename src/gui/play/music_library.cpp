@@ -7,6 +7,7 @@
 
 #include "core/io/files.h"
 #include "core/play/wav.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -69,13 +70,13 @@ void MusicLibrary::load(int songCode, const QString& path) {
 bool MusicLibrary::readDirectly(int songCode, const QString& path) {
   auto bytes = readFileBytes(path.toStdString());
   if (!bytes) {
-    fail(generation_, QString::fromStdString(bytes.error().message));
+    fail(generation_, describe(bytes.error()));
     return true;
   }
   auto wav = decodeWav(*bytes);  // the first line names the file already
   if (!wav && wav.error().code == ErrorCode::Unsupported) return false;
   if (!wav) {
-    fail(generation_, QString::fromStdString(wav.error().message));
+    fail(generation_, describe(wav.error()));
     return true;
   }
   kept_[songCode] = {path, std::make_shared<const MusicPcm>(std::move(*wav))};
@@ -102,7 +103,7 @@ void MusicLibrary::finish(int generation) {
   if (generation != generation_) return;
   auto music = std::exchange(timeline_, MusicTimeline()).finish();
   if (!music) {
-    fail(generation, QString::fromStdString(music.error().message));
+    fail(generation, describe(music.error()));
     return;
   }
   ++generation_;  // one report per load

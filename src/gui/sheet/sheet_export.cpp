@@ -6,6 +6,7 @@
 
 #include "gui/sheet/save_options_dialogs.h"
 #include "render/image_export.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -49,7 +50,7 @@ bool exportSheetImage(QWidget* parent, Prompts& prompts, const QImage& sheet, Pr
   const Status saved = saveImage(sheet, path, options);
   QGuiApplication::restoreOverrideCursor();
   if (!saved) {
-    prompts.error(parent, saved.error().message);
+    prompts.error(parent, describe(saved.error()));
     return false;
   }
   return true;

@@ -25,7 +25,7 @@ std::optional<SheetLayout> layoutFor(QWidget* parent, AppContext& context, doubl
   Result<SheetLayout> layout =
       layoutSheet(context.document.chart, context.catalogue, context.viewSettings, twipsPerPixel);
   if (!layout) {
-    context.prompts.error(parent, layout.error().message);
+    context.prompts.error(parent, describe(layout.error()));
     return std::nullopt;
   }
   return std::move(*layout);
@@ -82,7 +82,7 @@ bool exportSheetPdf(QWidget* parent, AppContext& context, const SheetImages& ima
                    std::filesystem::path(choice->path.toStdString()), defaultPaperName(), PaperTurn::Fewest);
   QGuiApplication::restoreOverrideCursor();
   if (!saved) {
-    context.prompts.error(parent, saved.error().message);
+    context.prompts.error(parent, describe(saved.error()));
     return false;
   }
   return true;

@@ -23,6 +23,7 @@
 #include "render/qt_color.h"
 #include "render/sheet_pens_fonts.h"
 #include "render/sheet_renderer.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -236,8 +237,8 @@ Result<ViewSettings> ViewSettingDialog::settingsFromControls() const {
 bool ViewSettingDialog::applyViewSettings() {
   if (Status blocks = checkSheetBlocks(leadingValue(txtBlocks_->text().toStdString())); !blocks) {
     // Nothing is stored; the dialog still closes as accepted and the sheet is drawn as it was.
-    context_.prompts.message(this, QStringLiteral("TARVENO"), QString::fromStdString(blocks.error().message),
-                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    context_.prompts.message(this, QStringLiteral("TARVENO"), describe(blocks.error()), Prompts::Buttons::Ok,
+                             Prompts::Icon::None);
     return true;
   }
   // Checked before the file is touched, so a refused value leaves both file and memory as they
@@ -249,12 +250,12 @@ bool ViewSettingDialog::applyViewSettings() {
     usable = checkSheetSettings(context_.document.chart, context_.catalogue, *s, twipsPerPixelFromDpi(logicalDpiX()));
   }
   if (!usable) {
-    context_.prompts.message(this, tr("設定に不備があります"), QString::fromStdString(usable.error().message),
+    context_.prompts.message(this, tr("設定に不備があります"), describe(usable.error()),
                              Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
     return false;
   }
   if (Status saved = SaveViewSettings(context_.viewSettingsFile, *s); !saved) {
-    context_.prompts.error(this, saved.error().message);
+    context_.prompts.error(this, describe(saved.error()));
     return false;
   }
   context_.viewSettings = *s;

@@ -23,6 +23,7 @@
 #include "gui/app/prompts.h"
 #include "gui/songs/song_list.h"
 #include "gui/widgets/captions.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -256,7 +257,7 @@ bool OptionsDialog::applySettings() {
                            txtKRUNTitle_->text().toStdString(), txtKRUNComment_->text().toStdString()};
   auto checked = checkOptionsInput(input);
   if (!checked) {
-    context_.prompts.error(this, checked.error().message);
+    context_.prompts.error(this, describe(checked.error()));
     return false;
   }
   Chart& chart = context_.document.chart;
@@ -278,7 +279,7 @@ bool OptionsDialog::applySettings() {
   Status meter = LoadMeterSegs(context_.catalogue, chart.SongIndex, context_.document.meterSegs);
   if (!meter) {
     // The header is stored already; the editor simply keeps the meter list it had.
-    context_.prompts.error(this, meter.error().message);
+    context_.prompts.error(this, describe(meter.error()));
   }
   return true;
 }
