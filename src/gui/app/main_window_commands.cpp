@@ -114,7 +114,8 @@ std::vector<MainWindow::Menu> MainWindow::menuTree() {
        {{"M_AllView", "全体ビュー(&A)", &W::M_AllView_Click},
         {"M_EditInfo", "譜面情報(&I)", &W::M_EditInfo_Click},
         {"M_Sound", "サウンド再生(&S)", &W::M_Sound_Click},
-        {"M_PlaySetting", "再生設定(&P)...", &W::M_PlaySetting_Click}}},
+        {"M_PlaySetting", "再生設定(&P)...", &W::M_PlaySetting_Click},
+        {"M_Waveform", "波形(&W)", &W::M_Waveform_Click, Kind::Check}}},
       {"M_Help", "ヘルプ(&H)", {{"M_About", "バージョン情報(&A)", &W::M_About_Click}}},
   };
 }
