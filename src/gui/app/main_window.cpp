@@ -60,7 +60,6 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
   const QSize client = defaultClientSize();
   resize(client.width(), menuBar()->sizeHint().height() + client.height() + statusBar()->sizeHint().height());
-  restoreWaveformChoice();
 }
 
 // The canvas is drawn at whole device pixels per canvas pixel, so it stays sharp on a
@@ -127,6 +126,7 @@ void MainWindow::placeToolbar() {
 }
 
 void MainWindow::load(const QString& commandLine) {
+  restoreWaveformChoice();
   modes_.reset();
   resetChart();
   if (!commandLine.isEmpty()) commands_.openCommandLine(commandLine);

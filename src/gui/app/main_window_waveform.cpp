@@ -26,6 +26,7 @@ bool MainWindow::waveformShown() const {
 }
 
 void MainWindow::restoreWaveformChoice() {
+  if (waveform_) return;  // once a window
   waveform_ = new WaveformStrip(context_.music, this);
   connect(waveform_, &WaveformStrip::changed, this, [this] {
     if (waveformShown()) redrawCanvas();
