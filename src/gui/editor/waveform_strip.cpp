@@ -189,7 +189,10 @@ void WaveformStrip::paintMessage(const QString& text) {
   painter.setPen(QColor::fromRgb(kMessage));
   // Below the part of the first row that the toolbar covers.
   const QRect box(4, geometry::kToolbarOverlap + 8, kWidth - 8, 8 * geometry::kRowHeight);
-  painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+  // On plain black: the lines behind would cut through the characters.
+  painter.fillRect(painter.boundingRect(box, flags, text).adjusted(-2, -2, 2, 2), QColor::fromRgb(kBackground));
+  painter.drawText(box, flags, text);
   painter.end();
   picture_.setDevicePixelRatio(1);
 }
