@@ -60,7 +60,7 @@ WaveformStrip::~WaveformStrip() {
 }
 
 void WaveformStrip::setMusic(int songCode, const QString& path, int offsetMs, double tempo) {
-  if (offsetMs != offsetMs_ || tempo != tempo_) ++version_;
+  ++version_;  // the offset, the tempo or the song's measures may have changed: drawn anew
   offsetMs_ = offsetMs;
   tempo_ = tempo;
   if (songCode == songCode_ && path == path_ && status_ != Status::Failed) return;
@@ -68,7 +68,6 @@ void WaveformStrip::setMusic(int songCode, const QString& path, int offsetMs, do
   path_ = path;
   envelope_.reset();
   ++generation_;
-  ++version_;
   if (path.isEmpty() || !music_) {
     status_ = Status::NoMusic;
     return;
