@@ -32,8 +32,8 @@ int settingsTabFor(ChartFileKind kind) {
 
 DocumentCommands::DocumentCommands(AppContext& context, DocumentHost& host) : context_(context), host_(host) {}
 
-void DocumentCommands::showFileError(const std::string& message, const QString& path) {
-  QString text = QString::fromStdString(message);
+void DocumentCommands::showFileError(const QString& message, const QString& path) {
+  QString text = message;
   // The user has to learn which file failed; most core messages say it already.
   const QString name = QString::fromStdString(displayName(toPath(path)));
   if (!text.contains(name)) text += QStringLiteral("\n") + name;
@@ -45,7 +45,7 @@ bool DocumentCommands::openChartPath(const QString& path, const ChartFormat& for
   if (format.kind == ChartFileKind::Simfile) return openSimfileDocument(context_, host_, path);
   auto opened = format.read(toPath(path), context_.document, context_.catalogue);
   if (!opened) {
-    showFileError(opened.error().message, path);
+    showFileError(QString::fromStdString(opened.error().message), path);
     return false;
   }
   for (const Notice& n : *opened) {
@@ -58,10 +58,9 @@ bool DocumentCommands::openChartPath(const QString& path, const ChartFormat& for
 
 bool DocumentCommands::confirmDiscard() {
   if (!context_.document.Modified) return true;
-  const Prompts::Answer answer =
-      context_.prompts.message(host_.dialogParent(), QStringLiteral("ファイルの保存"),
-                               QStringLiteral("データが変更されています。ファイルに保存しますか？"),
-                               Prompts::Buttons::YesNoCancel, Prompts::Icon::Question);
+  const Prompts::Answer answer = context_.prompts.message(host_.dialogParent(), tr("ファイルの保存"),
+                                                          tr("データが変更されています。ファイルに保存しますか？"),
+                                                          Prompts::Buttons::YesNoCancel, Prompts::Icon::Question);
   if (answer == Prompts::Answer::No) return true;
   if (answer != Prompts::Answer::Yes) return false;
   saveDone = false;
@@ -102,11 +101,9 @@ int DocumentCommands::proposedSaveFilter() const {
 
 bool DocumentCommands::formAccepted(ChartFileKind kind) {
   while (auto missing = FormCheck(context_.document.chart, kind)) {
-    const QString prompt =
-        QStringLiteral("・") + QString::fromStdString(*missing) + QStringLiteral("\r\r今すぐ修正しますか？");
-    const Prompts::Answer answer =
-        context_.prompts.message(host_.dialogParent(), QStringLiteral("設定に不備があります"), prompt,
-                                 Prompts::Buttons::YesNo, Prompts::Icon::None);
+    const QString prompt = tr("・%1\r\r今すぐ修正しますか？").arg(QString::fromStdString(*missing));
+    const Prompts::Answer answer = context_.prompts.message(host_.dialogParent(), tr("設定に不備があります"), prompt,
+                                                            Prompts::Buttons::YesNo, Prompts::Icon::None);
     if (answer != Prompts::Answer::Yes) return false;
     host_.openSettingsDialog(settingsTabFor(kind));
   }
@@ -133,7 +130,7 @@ void DocumentCommands::save() {
   lastPath_ = path;
   lastFilterIndex_ = filterIndexOf(target.format->kind);
   if (isReadOnlyChartName(target.path)) {
-    showFileError(".ssc ファイルには保存できません。.sm の名前で保存してください。", path);
+    showFileError(tr(".ssc ファイルには保存できません。.sm の名前で保存してください。"), path);
     return;
   }
   if (!formAccepted(target.format->kind)) return;
@@ -141,17 +138,16 @@ void DocumentCommands::save() {
   Status written = writeDocument(path, *target.format);
   if (!written) {
     // Nothing was saved: the old file is still whole and the chart still counts as changed.
-    showFileError(written.error().message, path);
+    showFileError(QString::fromStdString(written.error().message), path);
     return;
   }
   const auto unkept = unkeptBy(context_.document.chart, *target.format);
   // A simfile's own report has already named what it could not keep, in its one box.
   if (!unkept.empty() && target.format->kind != ChartFileKind::Simfile) {
-    context_.prompts.message(
-        host_.dialogParent(), QStringLiteral("保存"),
-        QStringLiteral("保存しましたが、次の内容はこのファイルの形式に入らないため保存されていません。\n\n") +
-            QString::fromStdString(unkeptText(unkept)),
-        Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    context_.prompts.message(host_.dialogParent(), tr("保存"),
+                             tr("保存しましたが、次の内容はこのファイルの形式に入らないため保存されていません。\n\n%1")
+                                 .arg(QString::fromStdString(unkeptText(unkept))),
+                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
   }
   const int chartInFile =
       inPlace ? context_.document.origin.simfileChart : (target.format->kind == ChartFileKind::Simfile ? 0 : -1);

@@ -23,6 +23,7 @@
 #include "gui/play/playback_session.h"
 #include "render/arrow_images.h"
 #include "render/toolbar_images.h"
+#include "words/language.h"
 
 class QAction;
 class QActionGroup;
@@ -92,6 +93,8 @@ class MainWindow : public QMainWindow,
   void dropEvent(QDropEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A new language: the menus and the toolbar's tips are written again in it.
+  void changeEvent(QEvent* event) override;
 
  private:
   enum class MenuKind;
@@ -101,6 +104,12 @@ class MainWindow : public QMainWindow,
   // The menu bar as it reads, item by item, with each item's command and first state.
   static std::vector<Menu> menuTree();
   void addMenu(const Menu& menu, QActionGroup& divisions);
+  // The captions of the menus and the toolbar's tips, in the language in force.
+  void retranslateCommands();
+  // "言語 / Language" at the end of the View menu: each choice applies at once to every window
+  // and is kept in the user's settings.
+  void buildLanguageMenu();
+  void chooseLanguage(Language language);
   void buildToolbar();
   void buildStatusBar();
   void buildCanvasChildren();

@@ -1,5 +1,6 @@
 #include "gui/app/simfile_document.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <cmath>
 #include <filesystem>
@@ -21,11 +22,12 @@ std::filesystem::path toPath(const QString& path) {
   return std::filesystem::path(path.toStdString());
 }
 
-void showReport(Prompts& prompts, QWidget* parent, const char* heading, const SimfileReport& report) {
+// The heading carries the report as its %1.
+void showReport(Prompts& prompts, QWidget* parent, const QString& heading, const SimfileReport& report) {
   const auto text = simfileReportText(report);
   if (!text) return;
-  prompts.message(parent, QStringLiteral("StepMania"), QString::fromUtf8(heading) + QString::fromStdString(*text),
-                  Prompts::Buttons::Ok, Prompts::Icon::Information);
+  prompts.message(parent, QStringLiteral("StepMania"), heading.arg(QString::fromStdString(*text)), Prompts::Buttons::Ok,
+                  Prompts::Icon::Information);
 }
 
 // The chart to read and its song, as the user picks them.
@@ -68,8 +70,11 @@ void adoptMusic(AppContext& context, const SimfileSong& song, const QString& pat
   values.musicFile = QString::fromStdString(music.string());
   values.musicOffsetMs = static_cast<int>(std::lround(-1000 * song.offset));
   savePlaySettings(*store, songCodeOf(context, songIndex), values);
-  report.note("#MUSIC の「" + song.music + "」をこの曲の再生用の音楽にしました（オフセット " +
-                  std::to_string(values.musicOffsetMs) + " ms）",
+  report.note(QCoreApplication::translate("SimfileDocument",
+                                          "#MUSIC の「%1」をこの曲の再生用の音楽にしました（オフセット %2 ms）")
+                  .arg(QString::fromStdString(song.music))
+                  .arg(values.musicOffsetMs)
+                  .toStdString(),
               true);
 }
 
@@ -78,7 +83,8 @@ bool agreeToSnap(AppContext& context, QWidget* parent, const SimfileReport& tria
   const int moved = trial.count(SimfileEvent::Snapped);
   if (moved == 0) return true;
   const QString text =
-      QStringLiteral(
+      QCoreApplication::translate(
+          "SimfileDocument",
           "この譜面には 16分と3連符が同じ拍に混ざったところがあり、そのままでは読み込めません（小節:拍 "
           "%1）。\n%2 個のノートを近い位置へ動かして読み込みますか？")
           .arg(QString::fromStdString(trial.positions(SimfileEvent::Snapped)))
@@ -110,7 +116,8 @@ bool openSimfileDocument(AppContext& context, DocumentHost& host, const QString&
   context.document = std::move(opened);
   context.document.origin = {toPath(path).string(), ChartFileKind::Simfile, static_cast<int>(choice->chart)};
   host.finishOpening(path);
-  showReport(context.prompts, parent, "StepMania のファイルを読み込みました。\n\n", *report);
+  showReport(context.prompts, parent,
+             QCoreApplication::translate("SimfileDocument", "StepMania のファイルを読み込みました。\n\n%1"), *report);
   return true;
 }
 
@@ -122,14 +129,19 @@ Status saveSimfileDocument(AppContext& context, QWidget* parent, const QString& 
   }
   auto report = WriteSimfileFile(toPath(path), context.document.chart, context.catalogue, std::nullopt, playback);
   if (!report) return report.error();
-  showReport(context.prompts, parent, "StepMania のファイル（.sm）に書き出しました。\n\n", *report);
+  showReport(context.prompts, parent,
+             QCoreApplication::translate("SimfileDocument", "StepMania のファイル（.sm）に書き出しました。\n\n%1"),
+             *report);
   return {};
 }
 
 Status saveSimfileChartBack(AppContext& context, QWidget* parent, const QString& path, size_t index) {
   auto report = WriteSimfileChartInPlace(toPath(path), index, context.document.chart, context.catalogue);
   if (!report) return report.error();
-  showReport(context.prompts, parent, "StepMania のファイル（.sm）の譜面を書き換えました。\n\n", *report);
+  showReport(
+      context.prompts, parent,
+      QCoreApplication::translate("SimfileDocument", "StepMania のファイル（.sm）の譜面を書き換えました。\n\n%1"),
+      *report);
   return {};
 }
 
