@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <random>
 
@@ -22,9 +21,9 @@ std::shared_ptr<MusicPcm> stereo(const std::vector<int16_t>& left, const std::ve
 }
 
 // One second of the same signal on both sides.
-std::shared_ptr<MusicPcm> mono(const std::function<double(int)>& signal, int frames = kMixRate) {
-  std::vector<int16_t> samples(static_cast<size_t>(frames));
-  for (int i = 0; i < frames; ++i) samples[static_cast<size_t>(i)] = static_cast<int16_t>(std::lround(signal(i)));
+std::shared_ptr<MusicPcm> mono(double (*signal)(int)) {
+  std::vector<int16_t> samples(kMixRate);
+  for (int i = 0; i < kMixRate; ++i) samples[static_cast<size_t>(i)] = static_cast<int16_t>(std::lround(signal(i)));
   return stereo(samples, samples);
 }
 
@@ -34,38 +33,20 @@ double tone(int frame, double hz) {
 
 TEST(Envelope, MinimumAndMaximumPerChannelOverAStretchClippedToTheMusic) {
   const Envelope env(stereo({3, -7, 2, 9, -1}, {0, 4, -4, 1, 1}));
-  EXPECT_EQ(env.frames(), 5);
   const EnvelopeSpan middle = env.span(1, 4);
-  EXPECT_FALSE(middle.empty);
-  EXPECT_EQ(middle.minLeft, -7);
-  EXPECT_EQ(middle.maxLeft, 9);
-  EXPECT_EQ(middle.minRight, -4);
-  EXPECT_EQ(middle.maxRight, 4);
-  const EnvelopeSpan pastEnd = env.span(4, 100);
-  EXPECT_EQ(pastEnd.minLeft, -1);
-  EXPECT_EQ(pastEnd.maxRight, 1);
-  EXPECT_EQ(env.span(-10, 1).maxLeft, 3);
+  EXPECT_EQ(std::tuple(middle.minLeft, middle.maxLeft, middle.minRight, middle.maxRight), std::tuple(-7, 9, -4, 4));
+  EXPECT_EQ(std::pair(env.span(4, 100).minLeft, env.span(-10, 1).maxLeft), std::pair(int16_t{-1}, int16_t{3}));
   EXPECT_TRUE(env.span(5, 9).empty);
-  EXPECT_TRUE(env.span(-9, 0).empty);
   EXPECT_TRUE(env.span(3, 3).empty);
-  EXPECT_TRUE(Envelope(std::make_shared<MusicPcm>()).span(0, 10).empty);
 }
 
 TEST(Envelope, LowBandPassesBassAndDirectCurrentButNotHighTones) {
-  // A steady level settles within a few milliseconds (two stages of about 1 ms each).
-  const Envelope steady(mono([](int) { return 1000.0; }));
-  EXPECT_NEAR(steady.span(kMixRate / 2, kMixRate).low, 1000, 10);
-  EXPECT_LT(steady.span(0, 64).low, 500);  // still rising in the first 1.3 ms
+  auto settled = [](double (*signal)(int)) { return Envelope(mono(signal)).span(kMixRate / 2, kMixRate).low; };
+  EXPECT_NEAR(settled([](int) { return 1000.0; }), 1000, 10);
   // A kick's 50 Hz loses about a tenth, a 1 kHz tone over 97 %, the highest tone everything.
-  const Envelope bass(mono([](int i) { return tone(i, 50); }));
-  EXPECT_GT(bass.span(kMixRate / 2, kMixRate).low, 8500);
-  EXPECT_LT(bass.span(kMixRate / 2, kMixRate).low, 9600);
-  const Envelope high(mono([](int i) { return tone(i, 1000); }));
-  EXPECT_LT(high.span(kMixRate / 2, kMixRate).low, 300);
-  EXPECT_GT(high.span(kMixRate / 2, kMixRate).maxLeft, 9900);
-  const Envelope nyquist(mono([](int i) { return i % 2 ? 10000.0 : -10000.0; }));
-  EXPECT_LT(nyquist.span(kMixRate / 10, kMixRate).low, 10);
-  EXPECT_EQ(nyquist.span(kMixRate / 10, kMixRate).minRight, -10000);
+  EXPECT_NEAR(settled([](int i) { return tone(i, 50); }), 9000, 500);
+  EXPECT_LT(settled([](int i) { return tone(i, 1000); }), 300);
+  EXPECT_LT(settled([](int i) { return i % 2 ? 10000.0 : -10000.0; }), 10);
 }
 
 // Any stretch agrees with the samples read one by one, and its low band with the finest

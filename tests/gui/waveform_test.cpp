@@ -25,12 +25,6 @@ struct WaveformTest : ::testing::Test {
   void set(const QString& key, const QVariant& value) {
     QSettings(QString::fromStdString(h.context.playSettingsFile.string()), QSettings::IniFormat).setValue(key, value);
   }
-  void showReady() {
-    h.start();
-    h.action("M_Waveform")->trigger();
-    auto* strip = h.window().findChild<WaveformStrip*>();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return strip->status() == WaveformStrip::Status::Ready; }, 5000));
-  }
   // Canvas rows where the strip shows sound: its pixel 10 from the left differs from the one at
   // its edge (the lines and the background run across the whole strip alike).
   std::vector<int> soundRows() {
@@ -49,11 +43,14 @@ struct WaveformTest : ::testing::Test {
 
 // Beat 6.25 (2.5 s) lies 3.25 beats below the top row 3: canvas row 104.
 TEST_F(WaveformTest, AClickShowsOnThePixelRowOfItsTimeAtTheOffsetAndScroll) {
-  showReady();
+  h.start();
+  h.action("M_Waveform")->trigger();
+  auto* strip = h.window().findChild<WaveformStrip*>();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return strip->status() == WaveformStrip::Status::Ready; }, 5000));
   EXPECT_EQ(soundRows(), std::vector<int>{104});
   h.scrollTo(4);
   EXPECT_EQ(soundRows(), std::vector<int>{72});
-  // Beat 0 half a second before the music starts: the click is 3 s, 7.5 beats, after beat 0 (3.5 below the top row 4).
+  // Beat 0 half a second before the music: the click 3 s (7.5 beats) after it, 3.5 below row 4.
   set(QStringLiteral("songs/1/offset"), -500);
   h.action("M_Waveform")->trigger();
   h.action("M_Waveform")->trigger();
@@ -64,21 +61,18 @@ TEST_F(WaveformTest, TheMenuItemWidensTheWindowAndIsRemembered) {
   h.start();
   const int narrow = h.window().width();
   const int left = h.state().canvasLeft;
+  auto shownInANewWindow = [&] {
+    MainWindowHarness next;
+    next.context.playSettingsFile = h.context.playSettingsFile;
+    next.start();
+    return next.action("M_Waveform")->isChecked();
+  };
   h.action("M_Waveform")->trigger();
-  EXPECT_EQ(h.window().width(), narrow + WaveformStrip::kWidth);
-  EXPECT_EQ(h.state().canvasLeft, left) << "the grid moved";
-  {
-    MainWindowHarness again;
-    again.context.playSettingsFile = h.context.playSettingsFile;
-    again.start();
-    EXPECT_TRUE(again.action("M_Waveform")->isChecked());
-  }
+  EXPECT_EQ(std::pair(h.window().width(), h.state().canvasLeft), std::pair(narrow + WaveformStrip::kWidth, left));
+  EXPECT_TRUE(shownInANewWindow());
   h.action("M_Waveform")->trigger();
   EXPECT_EQ(h.window().width(), narrow);
-  MainWindowHarness later;
-  later.context.playSettingsFile = h.context.playSettingsFile;
-  later.start();
-  EXPECT_FALSE(later.action("M_Waveform")->isChecked());
+  EXPECT_FALSE(shownInANewWindow());
 }
 
 }  // namespace

@@ -136,13 +136,13 @@ void WaveformStrip::paintPicture(const WaveformView& view, int height) {
       paintWave(view, height);
       break;
     case Status::Preparing:
-      paintMessage(QStringLiteral("波形を準備中…"));
+      paintMessage(tr("波形を準備中…"));
       break;
     case Status::Failed:
-      paintMessage(QStringLiteral("音楽ファイルを読み込めませんでした"));
+      paintMessage(tr("音楽ファイルを読み込めませんでした"));
       break;
     case Status::NoMusic:
-      paintMessage(QStringLiteral("音楽ファイルがありません（表示→再生設定で選べます）"));
+      paintMessage(tr("音楽ファイルがありません（表示→再生設定で選べます）"));
       break;
   }
 }
