@@ -126,6 +126,7 @@ void MainWindow::placeToolbar() {
 }
 
 void MainWindow::load(const QString& commandLine) {
+  restoreWaveformChoice();
   modes_.reset();
   resetChart();
   if (!commandLine.isEmpty()) commands_.openCommandLine(commandLine);
@@ -191,19 +192,22 @@ void MainWindow::layoutEditor() {
   const EditorLayout layout =
       computeEditorLayout(canvas_->width(), canvas_->height() + statusHeight, toolbar_->height(), statusHeight,
                           vscroll_->width(), chart.PlayStyle, context_.catalogue.measures(chart.SongIndex));
-  state_.canvasLeft = layout.canvasLeft;
+  // The grid keeps its place when the window widens for the waveform beside it.
+  state_.canvasLeft = layout.canvasLeft - (waveformShown() ? WaveformStrip::kWidth / 2 : 0);
   state_.canvasTop = layout.canvasTop;
   state_.layoutWidth = canvas_->width();
   state_.layoutHeight = canvas_->height();
   vscroll_->setGeometry(layout.scrollBar);
   vscroll_->setMaximum(layout.scrollMaximum);
   keys_.fitStyle();
+  refreshWaveform();
 }
 
 void MainWindow::redrawCanvas() {
   const CanvasScene scene{context_.document.chart, context_.catalogue, context_.document.meterSegs, state_,
                           palette().color(QPalette::Window).rgb()};
   renderCanvas(canvas_->frame(), scene, arrows_, output_);
+  drawWaveform();
   applyOutput();
   canvas_->update();
   if (editInfo_ && editInfo_->isVisible()) editInfo_->computeChartStats();

@@ -19,6 +19,7 @@
 #include "gui/editor/grid_modes.h"
 #include "gui/editor/key_editor.h"
 #include "gui/editor/mouse_editor.h"
+#include "gui/editor/waveform_strip.h"
 #include "gui/play/playback_session.h"
 #include "render/arrow_images.h"
 #include "render/toolbar_images.h"
@@ -120,6 +121,14 @@ class MainWindow : public QMainWindow,
   void buildEditingKeys();
   void buildNudgeKeys();
 
+  // The waveform beside the grid: shown or not as the user last chose, the window 96 pixels
+  // wider while it is.
+  bool waveformShown() const;
+  void restoreWaveformChoice();
+  // The current song's music file, offset and tempo, from the 再生設定 values.
+  void refreshWaveform();
+  void drawWaveform();
+
   // Playback: made on first use, so the audio output is looked up only then.
   PlaybackSession& playback();
   bool isPlaying() const;
@@ -176,6 +185,7 @@ class MainWindow : public QMainWindow,
   void M_EditInfo_Click();
   void M_Sound_Click();
   void M_PlaySetting_Click();
+  void M_Waveform_Click();
   void M_About_Click();
 
   // EditorHost
@@ -221,6 +231,7 @@ class MainWindow : public QMainWindow,
   QPointer<EditInfoWindow> editInfo_;
   NoAudioOutput noAudio_;
   std::unique_ptr<PlaybackSession> playback_;
+  WaveformStrip* waveform_ = nullptr;
   // The chart when the buttons went down: a whole gesture is one undo step.
   std::optional<Snapshot> gestureStart_;
   // The recovery copy of unsaved work; null when this run keeps none.

@@ -116,7 +116,8 @@ std::vector<MainWindow::Menu> MainWindow::menuTree() {
        {{"M_AllView", QT_TR_NOOP("全体ビュー(&A)"), &W::M_AllView_Click},
         {"M_EditInfo", QT_TR_NOOP("譜面情報(&I)"), &W::M_EditInfo_Click},
         {"M_Sound", QT_TR_NOOP("サウンド再生(&S)"), &W::M_Sound_Click},
-        {"M_PlaySetting", QT_TR_NOOP("再生設定(&P)..."), &W::M_PlaySetting_Click}}},
+        {"M_PlaySetting", QT_TR_NOOP("再生設定(&P)..."), &W::M_PlaySetting_Click},
+        {"M_Waveform", QT_TR_NOOP("波形(&W)"), &W::M_Waveform_Click, Kind::Check}}},
       {"M_Help", QT_TR_NOOP("ヘルプ(&H)"), {{"M_About", QT_TR_NOOP("バージョン情報(&A)"), &W::M_About_Click}}},
   };
 }

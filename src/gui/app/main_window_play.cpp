@@ -41,6 +41,8 @@ void MainWindow::M_Sound_Click() {
 
 void MainWindow::M_PlaySetting_Click() {
   playback().editSettings();
+  refreshWaveform();  // the music or its offset may have changed
+  redrawCanvas();
 }
 
 // Only while music plays: the ear is what tells the right offset, and a change to a silent
