@@ -2,6 +2,7 @@
 
 #include "core/chart/chart_files.h"
 #include "core/chart/simfile_splice.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -17,7 +18,7 @@ std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex,
                                      Diagnostics& diagnostics, const Request& request) {
   auto kind = chartFileKindFromName(path);
   if (!kind) {
-    diagnostics.error(path + ": " + kUnsupportedFormatText);
+    diagnostics.error(path + ": " + describe(chartText(ChartText::UnsupportedFormat)).toStdString());
     return std::nullopt;
   }
   if (*kind == ChartFileKind::Simfile) return openSimfileAsEditor(path, songIndex, catalogue, diagnostics, request);
@@ -26,15 +27,15 @@ std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex,
   document.chart.SongIndex = songIndex;
   auto opened = openChartFile(path, *kind, document, catalogue);
   if (!opened) {
-    diagnostics.error(opened.error().message);
+    diagnostics.error(describe(opened.error()).toStdString());
     return std::nullopt;
   }
   for (const Notice& notice : *opened) {
     if (fileWasNotRead(notice)) {
-      diagnostics.error(path + ": " + notice.title + " " + notice.text);
+      diagnostics.error(path + ": " + describe(notice.title).toStdString() + " " + describe(notice.text).toStdString());
       return std::nullopt;
     }
-    diagnostics.warning(path + ": " + notice.text);
+    diagnostics.warning(path + ": " + describe(notice.text).toStdString());
   }
   return document;
 }
@@ -53,7 +54,7 @@ int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalo
   recalcAllBeatTypes(chart, catalogue);
   const ChartFileKind kind = *chartFileKindFromName(output);
   if (auto missing = FormCheck(chart, kind)) {
-    diagnostics.error(*missing);
+    diagnostics.error(describe(*missing).toStdString());
     return kExitBadInput;
   }
   if (writesBackInto(origin, output)) {
@@ -62,7 +63,7 @@ int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalo
   if (kind == ChartFileKind::Simfile) return saveSimfileReported(chart, output, catalogue, diagnostics, bpm);
   Status saved = saveChartFile(output, kind, chart, catalogue);
   if (!saved) {
-    diagnostics.error(saved.error().message);
+    diagnostics.error(describe(saved.error()).toStdString());
     return kExitBadInput;
   }
   return kExitOk;

@@ -7,19 +7,20 @@
 #include "core/chart/simfile_open.h"
 #include "core/chart/simfile_splice.h"
 #include "core/text/number.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
 namespace {
 
 void reportLines(const SimfileReport& report, const std::string& file, Diagnostics& diagnostics) {
-  for (const std::string& line : report.lines()) diagnostics.info(file + ": " + line);
+  for (const Message& line : report.lines()) diagnostics.info(file + ": " + describe(line).toStdString());
 }
 
 // A written simfile's report goes out line by line; a refused one is the run's error.
 int reportWritten(const Result<SimfileReport>& report, const std::string& output, Diagnostics& diagnostics) {
   if (!report) {
-    diagnostics.error(report.error().message);
+    diagnostics.error(describe(report.error()).toStdString());
     return kExitBadInput;
   }
   reportLines(*report, output, diagnostics);
@@ -48,12 +49,12 @@ std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t son
                                             Diagnostics& diagnostics, const Request& request) {
   auto song = readSimfileFile(path);
   if (!song) {
-    diagnostics.error(song.error().message);
+    diagnostics.error(describe(song.error()).toStdString());
     return std::nullopt;
   }
   auto index = pickSimfileChart(*song, request.chartNumber);
   if (!index) {
-    diagnostics.error(path + ": " + index.error().message);
+    diagnostics.error(path + ": " + describe(index.error()).toStdString());
     return std::nullopt;
   }
   Document document;
@@ -62,11 +63,11 @@ std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t son
   const SimfileSongChoice choice{request.songCode ? std::optional(songIndex) : std::nullopt};
   auto report = openSimfileChart(*song, *index, choice, true, document, catalogue);
   if (!report) {
-    diagnostics.error(path + ": " + report.error().message);
+    diagnostics.error(path + ": " + describe(report.error()).toStdString());
     return std::nullopt;
   }
   if (report->needsSnapping() && !request.snap) {
-    diagnostics.error(path + ": " + report->snapRefusal() + "（--snap で動かせます）");
+    diagnostics.error(path + ": " + describe(report->snapRefusal()).toStdString() + "（--snap で動かせます）");
     return std::nullopt;
   }
   reportLines(*report, path, diagnostics);
@@ -91,7 +92,7 @@ int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostic
   }
   auto song = readSimfileFile(request.input);
   if (!song) {
-    diagnostics.error(song.error().message);
+    diagnostics.error(describe(song.error()).toStdString());
     return kExitBadInput;
   }
   JsonWriter json;
@@ -102,8 +103,10 @@ int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostic
     json.key("stepsType").value(chart.stepsType).key("difficulty").value(chart.difficulty);
     json.key("meter").value(int64_t{simfileMeter(chart.meter).level}).key("description").value(chart.description);
     json.key("supported").flag(chart.supported());
-    if (!chart.unreadable.empty())
-      json.key("unreadable").value(std::to_string(chart.line) + " 行目: " + chart.unreadable);
+    if (chart.unreadable) {
+      const Message at = chartText(ChartText::SimfileUnreadableAt, {std::to_string(chart.line)}, {*chart.unreadable});
+      json.key("unreadable").value(describe(at).toStdString());
+    }
     json.endObject();
   }
   json.endArray();

@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
+#include "core/chart/chart_text.h"
 #include "core/chart/simfile_splice.h"
 #include "core/io/files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/prompts.h"
 #include "gui/app/simfile_document.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -32,8 +34,8 @@ int settingsTabFor(ChartFileKind kind) {
 
 DocumentCommands::DocumentCommands(AppContext& context, DocumentHost& host) : context_(context), host_(host) {}
 
-void DocumentCommands::showFileError(const std::string& message, const QString& path) {
-  QString text = QString::fromStdString(message);
+void DocumentCommands::showFileError(const QString& message, const QString& path) {
+  QString text = message;
   // The user has to learn which file failed; most core messages say it already.
   const QString name = QString::fromStdString(displayName(toPath(path)));
   if (!text.contains(name)) text += QStringLiteral("\n") + name;
@@ -45,12 +47,12 @@ bool DocumentCommands::openChartPath(const QString& path, const ChartFormat& for
   if (format.kind == ChartFileKind::Simfile) return openSimfileDocument(context_, host_, path);
   auto opened = format.read(toPath(path), context_.document, context_.catalogue);
   if (!opened) {
-    showFileError(opened.error().message, path);
+    showFileError(describe(opened.error()), path);
     return false;
   }
   for (const Notice& n : *opened) {
-    context_.prompts.message(host_.dialogParent(), QString::fromStdString(n.title), QString::fromStdString(n.text),
-                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    context_.prompts.message(host_.dialogParent(), describe(n.title), describe(n.text), Prompts::Buttons::Ok,
+                             Prompts::Icon::None);
   }
   host_.finishOpening(path);
   return true;
@@ -102,8 +104,7 @@ int DocumentCommands::proposedSaveFilter() const {
 
 bool DocumentCommands::formAccepted(ChartFileKind kind) {
   while (auto missing = FormCheck(context_.document.chart, kind)) {
-    const QString prompt =
-        QStringLiteral("・") + QString::fromStdString(*missing) + QStringLiteral("\r\r今すぐ修正しますか？");
+    const QString prompt = QStringLiteral("・") + describe(*missing) + QStringLiteral("\r\r今すぐ修正しますか？");
     const Prompts::Answer answer =
         context_.prompts.message(host_.dialogParent(), QStringLiteral("設定に不備があります"), prompt,
                                  Prompts::Buttons::YesNo, Prompts::Icon::None);
@@ -133,7 +134,7 @@ void DocumentCommands::save() {
   lastPath_ = path;
   lastFilterIndex_ = filterIndexOf(target.format->kind);
   if (isReadOnlyChartName(target.path)) {
-    showFileError(".ssc ファイルには保存できません。.sm の名前で保存してください。", path);
+    showFileError(QStringLiteral(".ssc ファイルには保存できません。.sm の名前で保存してください。"), path);
     return;
   }
   if (!formAccepted(target.format->kind)) return;
@@ -141,7 +142,7 @@ void DocumentCommands::save() {
   Status written = writeDocument(path, *target.format);
   if (!written) {
     // Nothing was saved: the old file is still whole and the chart still counts as changed.
-    showFileError(written.error().message, path);
+    showFileError(describe(written.error()), path);
     return;
   }
   const auto unkept = unkeptBy(context_.document.chart, *target.format);
@@ -150,7 +151,7 @@ void DocumentCommands::save() {
     context_.prompts.message(
         host_.dialogParent(), QStringLiteral("保存"),
         QStringLiteral("保存しましたが、次の内容はこのファイルの形式に入らないため保存されていません。\n\n") +
-            QString::fromStdString(unkeptText(unkept)),
+            describe(unkeptText(unkept)),
         Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
   }
   const int chartInFile =
@@ -171,8 +172,9 @@ void DocumentCommands::dropFiles(const QStringList& paths) {
   const QString& first = paths.front();
   const ChartFormat* format = chartFormatOfName(first.toStdString());
   if (!format) {
-    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), QString::fromUtf8(kUnsupportedFormatText),
-                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"),
+                             describe(chartText(ChartText::UnsupportedFormat)), Prompts::Buttons::Ok,
+                             Prompts::Icon::None);
     return;
   }
   openChartPath(first, *format);
@@ -181,8 +183,9 @@ void DocumentCommands::dropFiles(const QStringList& paths) {
 void DocumentCommands::openCommandLine(const QString& path) {
   const ChartFormat* format = chartFormatOfName(path.toStdString());
   if (!format) {
-    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), QString::fromUtf8(kUnsupportedFormatText),
-                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"),
+                             describe(chartText(ChartText::UnsupportedFormat)), Prompts::Buttons::Ok,
+                             Prompts::Icon::None);
   } else if (openChartPath(path, *format)) {
     return;
   }

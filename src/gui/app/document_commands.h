@@ -65,7 +65,7 @@ class DocumentCommands {
   // Reads the file into the chart and finishes the opening; a file that cannot be read is
   // reported and leaves the chart and Modified alone. False in that case.
   bool openChartPath(const QString& path, const ChartFormat& format);
-  void showFileError(const std::string& message, const QString& path);
+  void showFileError(const QString& message, const QString& path);
   // The check every save makes, offering the properties dialog; false when the user gives up.
   bool formAccepted(ChartFileKind kind);
   // Writes the document: back into its own simfile block, as a whole .sm, or by the format's writer.

@@ -7,6 +7,7 @@
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompts.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -32,7 +33,7 @@ void MainWindow::offerRecovery() {
     auto bytes = copy.read();
     auto recovered = bytes ? decodeDocumentState(*bytes) : Result<Document>(bytes.error());
     if (!recovered) {
-      context_.prompts.error(this, recovered.error().message);
+      context_.prompts.error(this, describe(recovered.error()));
       // A copy of a newer program's format is kept for that program; any other is of no use.
       if (recovered.error().code != ErrorCode::Unsupported) copy.remove();
       continue;

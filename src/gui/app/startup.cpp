@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_text.h"
 #include "core/io/app_paths.h"
 #include "core/io/recovery_store.h"
 #include "core/sheet/view_settings.h"
@@ -17,6 +18,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/play/play_settings.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -72,8 +74,8 @@ int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music) {
   QtPrompts prompts;
   if (!cp932ConvertersAvailable()) {
     // Without the conversion every title and name would silently vanish from the files.
-    prompts.message(nullptr, QStringLiteral("Error"), QString::fromUtf8(kCp932UnavailableText), Prompts::Buttons::Ok,
-                    Prompts::Icon::Critical);
+    prompts.message(nullptr, QStringLiteral("Error"), describe(chartText(ChartText::Cp932Unavailable)),
+                    Prompts::Buttons::Ok, Prompts::Icon::Critical);
     return 1;
   }
   Document document;

@@ -21,6 +21,7 @@
 #include "gui/app/dialog_buttons.h"
 #include "gui/app/prompts.h"
 #include "gui/songs/song_list.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -250,7 +251,7 @@ bool OptionsDialog::applySettings() {
                            txtKRUNTitle_->text().toStdString(), txtKRUNComment_->text().toStdString()};
   auto checked = checkOptionsInput(input);
   if (!checked) {
-    context_.prompts.error(this, checked.error().message);
+    context_.prompts.error(this, describe(checked.error()));
     return false;
   }
   Chart& chart = context_.document.chart;
