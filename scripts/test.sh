@@ -18,6 +18,9 @@ else
   find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0
 fi | xargs -0 clang-format --dry-run --Werror
 
+# Every text of the sources has its translation, with its arguments and its access key.
+python3 scripts/check-translations.py
+
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"

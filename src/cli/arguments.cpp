@@ -4,13 +4,15 @@
 #include <QStringList>
 #include <array>
 
+#include "core/text/number.h"
+
 namespace tarveno {
 
 namespace {
 
-constexpr std::array<std::string_view, 16> kValueOptions = {
-    "catalogue",    "song",          "edit-name", "title", "style", "difficulty", "output", "png-option",
-    "jpeg-quality", "view-settings", "chart",     "bpm",   "from",  "music",      "offset", "paper"};
+constexpr std::array<std::string_view, 18> kValueOptions = {
+    "catalogue",     "song",  "edit-name", "title", "style", "difficulty", "output", "png-option", "jpeg-quality",
+    "view-settings", "chart", "bpm",       "from",  "music", "offset",     "paper",  "near",       "speed"};
 constexpr std::array<std::string_view, 5> kFlagOptions = {"progressive", "metronome", "snap", "landscape", "portrait"};
 
 QString q(std::string_view text) {
@@ -81,6 +83,26 @@ std::optional<int> parseWholeNumber(std::string_view text, int low, int high) {
   if (negative) value = -value;
   if (value < low || value > high) return std::nullopt;
   return static_cast<int>(value);
+}
+
+std::optional<double> parseDecimalNumber(std::string_view text, double low, double high) {
+  size_t i = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
+  const auto digitsFrom = [&](size_t from) {
+    size_t end = from;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    return end;
+  };
+  size_t end = digitsFrom(i);
+  if (end == i || end - i > 9) return std::nullopt;
+  if (end < text.size() && text[end] == '.') {
+    const size_t fraction = digitsFrom(end + 1);
+    if (fraction == end + 1) return std::nullopt;
+    end = fraction;
+  }
+  if (end != text.size()) return std::nullopt;
+  const double value = leadingValue(text);
+  if (value < low || value > high) return std::nullopt;
+  return value;
 }
 
 }  // namespace tarveno

@@ -37,4 +37,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args);
 // "1e2" is refused rather than read as something the user did not mean.
 std::optional<int> parseWholeNumber(std::string_view text, int low, int high);
 
+// A decimal number within [low, high]: optional sign, digits, and a point followed by digits,
+// such as "143.5"; "1e2", ".5" or "5." are refused as parseWholeNumber refuses "26x".
+std::optional<double> parseDecimalNumber(std::string_view text, double low, double high);
+
 }  // namespace tarveno

@@ -5,6 +5,7 @@
 
 #include "cli/chart_input.h"
 #include "cli/chart_json.h"
+#include "cli/sync_command.h"
 #include "core/chart/chart_files.h"
 #include "core/chart/header_input.h"
 #include "core/chart/stats.h"
@@ -71,6 +72,8 @@ int runRequest(const Request& request, const Catalogue& catalogue, std::ostream&
       return runRender(request, catalogue, diagnostics, paths);
     case Request::Kind::Charts:
       return runCharts(request, out, diagnostics);
+    case Request::Kind::Sync:
+      return runSync(request, catalogue, out, diagnostics);
     default:
       return runDumpOrStats(request, catalogue, out, diagnostics);
   }

@@ -1,5 +1,8 @@
 #include "cli/json_writer.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "core/text/utf8.h"
 
 namespace tarveno {
@@ -86,6 +89,23 @@ JsonWriter& JsonWriter::value(int64_t number) {
 JsonWriter& JsonWriter::value(std::string_view text) {
   beforeValue();
   text_ += jsonQuote(text);
+  return *this;
+}
+
+JsonWriter& JsonWriter::decimal(double number, int places) {
+  beforeValue();
+  if (!std::isfinite(number)) {
+    text_ += "null";
+    return *this;
+  }
+  char buffer[400];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed, places);
+  std::string_view digits(buffer, written.ptr);
+  if (digits.find('.') != std::string_view::npos) {
+    while (digits.ends_with('0')) digits.remove_suffix(1);
+    if (digits.ends_with('.')) digits.remove_suffix(1);
+  }
+  text_ += digits == "-0" ? "0" : digits;
   return *this;
 }
 

@@ -19,6 +19,9 @@ class JsonWriter {
   JsonWriter& key(std::string_view name);
   JsonWriter& value(int64_t number);
   JsonWriter& value(std::string_view text);
+  // A number with at most `places` decimals, trailing zeros dropped (2.5, not 2.500); null
+  // when not finite, as JSON has no such number.
+  JsonWriter& decimal(double number, int places);
   // true or false (not an overload of value: a number or a pointer would turn into one).
   JsonWriter& flag(bool on);
 

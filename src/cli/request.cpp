@@ -110,9 +110,11 @@ bool parseTicksOptions(const Arguments& a, Request& r, Diagnostics& diagnostics)
     diagnostics.usage(r.output + ": the sound file's name must end in .wav");
     return false;
   }
-  std::optional<int> from, offset;
+  std::optional<int> from, offset, speed;
   if (!numberOption(a, "from", 0, kBeatsPerMeasure * kStepMeasures - 1, from, diagnostics)) return false;
   if (!numberOption(a, "offset", -3'600'000, 3'600'000, offset, diagnostics)) return false;
+  // A speed out of range is the command's to refuse, as a value it cannot play.
+  if (!numberOption(a, "speed", -1'000'000, 1'000'000, speed, diagnostics)) return false;
   if (const std::string* music = a.option("music")) r.music = *music;
   if (offset && !r.music) {
     diagnostics.usage("--offset places the music, so it needs --music");
@@ -120,7 +122,29 @@ bool parseTicksOptions(const Arguments& a, Request& r, Diagnostics& diagnostics)
   }
   r.fromBeat = from.value_or(0);
   r.offsetMs = offset.value_or(0);
+  r.speedPercent = speed.value_or(100);
   r.metronome = a.option("metronome") != nullptr;
+  return true;
+}
+
+// The tempo may be a fraction here: it is the music's, not a chart's. It comes from --bpm or
+// from the song, never both.
+bool parseSyncOptions(const Arguments& a, Request& r, Diagnostics& diagnostics) {
+  const std::string* bpm = a.option("bpm");
+  if ((bpm != nullptr) == (a.option("song") != nullptr)) {
+    diagnostics.usage("sync takes the tempo from either --bpm or --song");
+    return false;
+  }
+  if (bpm && !(r.syncBpm = parseDecimalNumber(*bpm, 1, 999))) {
+    diagnostics.usage("--bpm needs a number from 1 to 999, not \"" + *bpm + "\"");
+    return false;
+  }
+  if (const std::string* near = a.option("near")) {
+    if (!(r.nearMs = parseDecimalNumber(*near, -3'600'000, 3'600'000))) {
+      diagnostics.usage("--near needs a number of milliseconds from -3600000 to 3600000, not \"" + *near + "\"");
+      return false;
+    }
+  }
   return true;
 }
 
@@ -143,9 +167,10 @@ const CommandShape kShapes[] = {
     {"ticks",
      Request::Kind::Ticks,
      2,
-     {"song", "chart", "snap", "bpm", "from", "metronome", "music", "offset"},
+     {"song", "chart", "snap", "bpm", "from", "metronome", "music", "offset", "speed"},
      parseTicksOptions},
     {"charts", Request::Kind::Charts, 1, {}},
+    {"sync", Request::Kind::Sync, 1, {"song", "bpm", "near"}, parseSyncOptions},
 };
 
 std::string operandCountText(const CommandShape& shape, size_t given) {
@@ -196,7 +221,8 @@ std::optional<Request> parseRequest(const Arguments& a, Diagnostics& diagnostics
   if (!numberOption(a, "style", 0, 2, r.style, diagnostics)) return std::nullopt;
   if (!numberOption(a, "difficulty", 0, 255, r.difficulty, diagnostics)) return std::nullopt;
   if (!numberOption(a, "chart", 1, 9999, r.chartNumber, diagnostics)) return std::nullopt;
-  if (!numberOption(a, "bpm", 1, 999, r.bpm, diagnostics)) return std::nullopt;
+  const bool wholeBpm = r.kind != Request::Kind::Sync;
+  if (wholeBpm && !numberOption(a, "bpm", 1, 999, r.bpm, diagnostics)) return std::nullopt;
   r.snap = a.option("snap") != nullptr;
   if (const std::string* v = a.option("edit-name")) r.editName = *v;
   if (const std::string* v = a.option("title")) r.title = *v;

@@ -15,7 +15,7 @@ namespace tarveno {
 // command, numbers in range, edit words well formed. What needs the catalogue or the files
 // is checked when it runs.
 struct Request {
-  enum class Kind { Dump, Stats, Convert, Edit, Render, Ticks, Charts };
+  enum class Kind { Dump, Stats, Convert, Edit, Render, Ticks, Charts, Sync };
   Kind kind = Kind::Dump;
   std::string input;
   std::string output;  // convert, render and ticks; edit with --output
@@ -46,6 +46,10 @@ struct Request {
   bool metronome = false;
   std::optional<std::string> music;
   int offsetMs = 0;
+  // sync: the music's expected tempo (--bpm, else the song's) and the beat to be near
+  std::optional<double> syncBpm;
+  std::optional<double> nearMs;
+  int speedPercent = 100;  // any whole number; the command refuses one outside 50..100
 };
 
 // nullopt after reporting the usage error (exit status 1).

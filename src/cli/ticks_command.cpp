@@ -6,6 +6,7 @@
 #include "core/chart/chart_files.h"
 #include "core/play/mix.h"
 #include "core/play/schedule.h"
+#include "core/play/stretch.h"
 #include "core/play/wav.h"
 
 namespace tarveno {
@@ -31,6 +32,10 @@ double tempoFor(const Request& request, const Document& document, const Catalogu
 }  // namespace
 
 int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& diagnostics) {
+  if (request.speedPercent < 50 || request.speedPercent > 100) {
+    diagnostics.error("再生速度 " + std::to_string(request.speedPercent) + "% は 50〜100% の範囲外です。");
+    return kExitBadInput;
+  }
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
   auto document = openAsEditor(request.input, *song, catalogue, diagnostics, request);
@@ -45,7 +50,8 @@ int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& di
       diagnostics.error(read.error().message);
       return kExitBadInput;
     }
-    music = std::make_shared<const MusicPcm>(std::move(*read));
+    const double speed = request.speedPercent / 100.0;
+    music = std::make_shared<const MusicPcm>(speed < 1 ? stretchMusic(*read, speed) : std::move(*read));
   }
 
   const double tempo = tempoFor(request, *document, catalogue, diagnostics);
@@ -56,7 +62,8 @@ int runTicks(const Request& request, const Catalogue& catalogue, Diagnostics& di
     return kExitBadInput;
   }
   const MixSettings settings{true, request.metronome, 100, 100};
-  Status written = writeMixWav(planMix(schedule, settings, music, request.offsetMs), request.output);
+  const MixPlan plan = planMix(schedule, settings, music, request.offsetMs, request.speedPercent / 100.0);
+  Status written = writeMixWav(plan, request.output);
   if (!written) {
     diagnostics.error(written.error().message);
     return kExitBadInput;

@@ -1,6 +1,7 @@
 #include "render/image_export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 #include <algorithm>
 
@@ -18,9 +19,17 @@ std::string lowerExtension(const std::filesystem::path& path) {
   return ext;
 }
 
+std::string words(const char* text) {
+  return QCoreApplication::translate("ImageExport", text).toStdString();
+}
+
 Error saveError(const std::filesystem::path& path, const std::string& reason) {
-  return Error{ErrorCode::FileWrite, "画像ファイルを保存できませんでした: " + displayName(path) +
-                                         (reason.empty() ? std::string() : "\n" + reason)};
+  const QString name = QString::fromStdString(displayName(path));
+  const QString text =
+      reason.empty() ? QCoreApplication::translate("ImageExport", "画像ファイルを保存できませんでした: %1").arg(name)
+                     : QCoreApplication::translate("ImageExport", "画像ファイルを保存できませんでした: %1\n%2")
+                           .arg(name, QString::fromStdString(reason));
+  return Error{ErrorCode::FileWrite, text.toStdString()};
 }
 
 }  // namespace
@@ -48,13 +57,15 @@ Result<QByteArray> encodeImage(const QImage& image, const ImageExportOptions& op
   writer.setDevice(&device);
   writer.setFormat(format);
   if (!writer.write(image)) {
-    return Error{ErrorCode::FileWrite, "画像を作れませんでした（" + writer.errorString().toStdString() + "）"};
+    return Error{ErrorCode::FileWrite, QCoreApplication::translate("ImageExport", "画像を作れませんでした（%1）")
+                                           .arg(writer.errorString())
+                                           .toStdString()};
   }
   return bytes;
 }
 
 Status saveImage(const QImage& image, const std::filesystem::path& path, const ImageExportOptions& options) {
-  if (image.isNull()) return saveError(path, "保存する画像がありません。");
+  if (image.isNull()) return saveError(path, words(QT_TRANSLATE_NOOP("ImageExport", "保存する画像がありません。")));
   Result<QByteArray> bytes = encodeImage(image, options);
   if (!bytes) return saveError(path, bytes.error().message);
   // The chart writer's own: links followed, folders and read-only files refused, the old file

@@ -1,6 +1,7 @@
 #include "render/png_writer.h"
 
 #include <libdeflate.h>
+#include <QCoreApplication>
 
 #include "render/deflate_parts.h"
 
@@ -259,7 +260,8 @@ void putResolution(QByteArray& out, const QImage& image) {
 }  // namespace
 
 Result<QByteArray> encodePng(const QImage& image, PngOption option) {
-  if (image.isNull()) return Error{ErrorCode::FileWrite, "画像がありません。"};
+  if (image.isNull())
+    return Error{ErrorCode::FileWrite, QCoreApplication::translate("PngWriter", "画像がありません。").toStdString()};
   const PngSettings settings = settingsFor(option);
   const bool alpha = image.hasAlphaChannel();
   const QImage pixels = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
@@ -278,7 +280,9 @@ Result<QByteArray> encodePng(const QImage& image, PngOption option) {
   // Both cores where the machine has them: the picture compresses in independent parts.
   const int threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
   const std::optional<Bytes> data = compressZlibInParts(raw, settings.level, threads);
-  if (!data) return Error{ErrorCode::FileWrite, "画像を圧縮できませんでした。"};
+  if (!data)
+    return Error{ErrorCode::FileWrite,
+                 QCoreApplication::translate("PngWriter", "画像を圧縮できませんでした。").toStdString()};
   putChunk(out, "IDAT", data->data(), data->size());
   putChunk(out, "IEND", nullptr, 0);
   return out;

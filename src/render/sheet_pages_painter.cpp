@@ -1,6 +1,7 @@
 #include "render/sheet_pages_painter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -111,21 +112,27 @@ Status paintSheetPages(QPagedPaintDevice& device, const SheetPrintSource& source
   const QPageLayout page = device.pageLayout();
   const SheetPagePlan plan = planSheetPrint(source.layout, page, dpi);
   QPainter painter;
-  if (!painter.begin(&device)) return Error{ErrorCode::FileWrite, "印刷の準備ができませんでした。"};
+  if (!painter.begin(&device))
+    return Error{ErrorCode::FileWrite,
+                 QCoreApplication::translate("SheetPages", "印刷の準備ができませんでした。").toStdString()};
   // The arrows keep their exact colours; a PDF would otherwise store them as JPEG.
   painter.setRenderHint(QPainter::LosslessImageRendering);
   const QRectF paint = page.paintRectPixels(dpi);
   const double scale = plan.scale * dpi / kPaperPixelsPerInch;
   const int pages = static_cast<int>(plan.pages.size());
   for (int i = 0; i < pages; ++i) {
-    if (i > 0 && !device.newPage()) return Error{ErrorCode::FileWrite, "次のページを始められませんでした。"};
+    if (i > 0 && !device.newPage())
+      return Error{ErrorCode::FileWrite,
+                   QCoreApplication::translate("SheetPages", "次のページを始められませんでした。").toStdString()};
     painter.save();
     painter.scale(scale, scale);
     paintPage(painter, source, plan, plan.pages[static_cast<size_t>(i)]);
     painter.restore();
     paintFooter(painter, source, paint, i + 1, pages);
   }
-  if (!painter.end()) return Error{ErrorCode::FileWrite, "印刷を終えられませんでした。"};
+  if (!painter.end())
+    return Error{ErrorCode::FileWrite,
+                 QCoreApplication::translate("SheetPages", "印刷を終えられませんでした。").toStdString()};
   return {};
 }
 
@@ -158,7 +165,9 @@ Status saveSheetPdf(const SheetPrintSource& source, const std::filesystem::path&
   Result<QByteArray> bytes = sheetPdf(source, paper, turn);
   if (!bytes) {
     return Error{ErrorCode::FileWrite,
-                 "PDFファイルを保存できませんでした: " + displayName(path) + "\n" + bytes.error().message};
+                 QCoreApplication::translate("SheetPages", "PDFファイルを保存できませんでした: %1\n%2")
+                     .arg(QString::fromStdString(displayName(path)), QString::fromStdString(bytes.error().message))
+                     .toStdString()};
   }
   return writeFileAtomically(path, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
 }

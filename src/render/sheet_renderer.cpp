@@ -1,5 +1,6 @@
 #include "render/sheet_renderer.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -154,9 +155,12 @@ Result<QImage> renderSheet(const SheetLayout& layout, const Chart& chart, const 
   QImage sheet(layout.sheetWidth, layout.sheetHeight, QImage::Format_RGB32);
   const QImage blank = blankMeasure(layout, settings);
   if (sheet.isNull() || blank.isNull()) {
-    return Error{ErrorCode::OutOfRange, "全体ビュー（" + std::to_string(layout.sheetWidth) + "×" +
-                                            std::to_string(layout.sheetHeight) +
-                                            "ピクセル）を描くためのメモリが足りません。"};
+    return Error{
+        ErrorCode::OutOfRange,
+        QCoreApplication::translate("SheetRenderer", "全体ビュー（%1×%2ピクセル）を描くためのメモリが足りません。")
+            .arg(layout.sheetWidth)
+            .arg(layout.sheetHeight)
+            .toStdString()};
   }
   // Font sizes in points become pixels at the screen's resolution, as on the window.
   const int dotsPerMeter = static_cast<int>(std::lround(1440.0 / twipsPerPixel / 0.0254));

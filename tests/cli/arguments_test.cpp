@@ -39,5 +39,14 @@ TEST(CliWholeNumber, TakesOnlyPlainDecimalsWithinRange) {
   }
 }
 
+TEST(CliDecimalNumber, TakesDigitsWithAnOptionalFractionWithinRange) {
+  EXPECT_EQ(std::tuple(parseDecimalNumber("143.5", 1, 999), parseDecimalNumber("-12.25", -20, 0),
+                       parseDecimalNumber("+7", 0, 9), parseDecimalNumber("999", 1, 999)),
+            std::tuple(143.5, -12.25, 7.0, 999.0));
+  for (const char* bad : {"", "-", ".5", "5.", "1.2.3", "1e2", " 1", "1 ", "&H1", "0.5", "999.01", "1234567890"}) {
+    EXPECT_EQ(parseDecimalNumber(bad, 1, 999), std::nullopt) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace tarveno

@@ -16,7 +16,9 @@ TEST(CliUsage, BadCommandLinesAreOneLineWithExitOneHelpAndVersionGoToStdout) {
        {Args{}, Args{"dump"}, Args{"dump", "a.kru", "b.kru"}, Args{"convert", "a.kru"},
         Args{"convert", "a.kru", "b.mc", "c.mc"}, Args{"show", "a.kru"}, Args{"dump", "a.kru", "--title", "x"},
         Args{"stats", "a.kru", "--edit-name", "x"}, Args{"dump", "a.kru", "--song", "40000"},
-        Args{"convert", "a.kru", "b.mc", "--style", "3"}, Args{"convert", "a.kru", "b.mc", "--difficulty", "256"}}) {
+        Args{"convert", "a.kru", "b.mc", "--style", "3"}, Args{"convert", "a.kru", "b.mc", "--difficulty", "256"},
+        Args{"sync", "a.wav"}, Args{"sync", "a.wav", "--bpm", "1e2"},
+        Args{"sync", "a.wav", "--bpm", "120", "--near", "x"}}) {
     const CliResult r = runTool(args);
     EXPECT_EQ(std::tie(r.status, r.out), std::make_tuple(1, "")) << ::testing::PrintToString(args);
     // One line: the tool's name, the complaint and where to look.
@@ -29,6 +31,8 @@ TEST(CliUsage, BadCommandLinesAreOneLineWithExitOneHelpAndVersionGoToStdout) {
   const CliResult help = runTool({"convert", "--help"});  // help wins over an incomplete command
   EXPECT_EQ(std::tie(help.status, help.err), std::make_tuple(0, ""));
   EXPECT_NE(help.out.find("usage: tarveno-cli [--catalogue PATH] dump FILE [--song CODE] [--chart N] [--snap]\n"),
+            std::string::npos);
+  EXPECT_NE(help.out.find("tarveno-cli [--catalogue PATH] sync AUDIO.wav (--bpm N | --song CODE) [--near MS]\n"),
             std::string::npos);
   const CliResult version = runTool({"--version"});
   EXPECT_EQ(std::tie(version.status, version.out),

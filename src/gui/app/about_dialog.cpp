@@ -1,5 +1,6 @@
 #include "gui/app/about_dialog.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,7 +17,6 @@ namespace tarveno {
 
 namespace {
 
-constexpr const char* kNotice = "このソフトはフリーソフトです。 (C) たるべの工房";
 constexpr const char* kMail = "tarveno@example.invalid";
 constexpr const char* kUrl = "http://tarveno.example.invalid/";
 
@@ -36,7 +36,6 @@ QString versionText(int major, int minor) {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("バージョン情報"));
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
@@ -55,8 +54,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   version->setObjectName(QStringLiteral("lblVersion"));
   version->setText(versionText(kVersionMajor, kVersionMinor));
 
-  auto* notice = new QLabel(QString::fromUtf8(kNotice), this);
-  notice->setObjectName(QStringLiteral("lblNotice"));
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("lblNotice"));
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("Command1"));
@@ -70,7 +69,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   titleRow->addWidget(version, 0, Qt::AlignBottom);
   titleRow->addStretch();
   grid->addLayout(titleRow, 0, 0, 1, 2);
-  grid->addWidget(notice, 1, 0, 1, 2);
+  grid->addWidget(notice_, 1, 0, 1, 2);
   grid->addWidget(new QLabel(QStringLiteral("E-mail:"), this), 2, 0);
   grid->addWidget(contactBox(kMail, QStringLiteral("txtMail"), this), 2, 1);
   grid->addWidget(new QLabel(QStringLiteral("url:"), this), 3, 0);
@@ -89,6 +88,17 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   root->addLayout(body);
   root->addSpacing(8);
   root->addLayout(buttons);
+  retranslate();
+}
+
+void AboutDialog::retranslate() {
+  setWindowTitle(tr("バージョン情報"));
+  notice_->setText(tr("このソフトはフリーソフトです。 (C) たるべの工房"));
+}
+
+void AboutDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
 }
 
 }  // namespace tarveno

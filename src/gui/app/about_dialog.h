@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+class QLabel;
+
 namespace tarveno {
 
 // "version 1.05": major, a point and the last two digits of the minor number.
@@ -13,6 +15,15 @@ class AboutDialog : public QDialog {
   Q_OBJECT
  public:
   explicit AboutDialog(QWidget* parent = nullptr);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // The title and the notice in the language in force.
+  void retranslate();
+
+  QLabel* notice_ = nullptr;
 };
 
 }  // namespace tarveno

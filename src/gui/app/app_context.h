@@ -8,6 +8,7 @@
 #include "core/sheet/view_settings.h"
 #include "core/songs/catalogue.h"
 #include "gui/app/autosave_timing.h"
+#include "words/language.h"
 
 namespace tarveno {
 
@@ -38,6 +39,10 @@ struct AppContext {
   // Where unsaved work is copied against a crash, and when; null keeps no copy.
   RecoveryStore* recovery = nullptr;
   AutosaveTiming autosaveTiming{};
+  // The language the windows speak, and where the user's choice of it is kept (empty keeps it
+  // for the run only).
+  Language language = Language::Japanese;
+  std::filesystem::path settingsFile{};
 };
 
 }  // namespace tarveno

@@ -60,10 +60,9 @@ bool DocumentCommands::openChartPath(const QString& path, const ChartFormat& for
 
 bool DocumentCommands::confirmDiscard() {
   if (!context_.document.Modified) return true;
-  const Prompts::Answer answer =
-      context_.prompts.message(host_.dialogParent(), QStringLiteral("ファイルの保存"),
-                               QStringLiteral("データが変更されています。ファイルに保存しますか？"),
-                               Prompts::Buttons::YesNoCancel, Prompts::Icon::Question);
+  const Prompts::Answer answer = context_.prompts.message(host_.dialogParent(), tr("ファイルの保存"),
+                                                          tr("データが変更されています。ファイルに保存しますか？"),
+                                                          Prompts::Buttons::YesNoCancel, Prompts::Icon::Question);
   if (answer == Prompts::Answer::No) return true;
   if (answer != Prompts::Answer::Yes) return false;
   saveDone = false;
@@ -104,10 +103,9 @@ int DocumentCommands::proposedSaveFilter() const {
 
 bool DocumentCommands::formAccepted(ChartFileKind kind) {
   while (auto missing = FormCheck(context_.document.chart, kind)) {
-    const QString prompt = QStringLiteral("・") + describe(*missing) + QStringLiteral("\r\r今すぐ修正しますか？");
-    const Prompts::Answer answer =
-        context_.prompts.message(host_.dialogParent(), QStringLiteral("設定に不備があります"), prompt,
-                                 Prompts::Buttons::YesNo, Prompts::Icon::None);
+    const QString prompt = tr("・%1\r\r今すぐ修正しますか？").arg(describe(*missing));
+    const Prompts::Answer answer = context_.prompts.message(host_.dialogParent(), tr("設定に不備があります"), prompt,
+                                                            Prompts::Buttons::YesNo, Prompts::Icon::None);
     if (answer != Prompts::Answer::Yes) return false;
     host_.openSettingsDialog(settingsTabFor(kind));
   }
@@ -134,7 +132,7 @@ void DocumentCommands::save() {
   lastPath_ = path;
   lastFilterIndex_ = filterIndexOf(target.format->kind);
   if (isReadOnlyChartName(target.path)) {
-    showFileError(QStringLiteral(".ssc ファイルには保存できません。.sm の名前で保存してください。"), path);
+    showFileError(tr(".ssc ファイルには保存できません。.sm の名前で保存してください。"), path);
     return;
   }
   if (!formAccepted(target.format->kind)) return;
@@ -148,11 +146,10 @@ void DocumentCommands::save() {
   const auto unkept = unkeptBy(context_.document.chart, *target.format);
   // A simfile's own report has already named what it could not keep, in its one box.
   if (!unkept.empty() && target.format->kind != ChartFileKind::Simfile) {
-    context_.prompts.message(
-        host_.dialogParent(), QStringLiteral("保存"),
-        QStringLiteral("保存しましたが、次の内容はこのファイルの形式に入らないため保存されていません。\n\n") +
-            describe(unkeptText(unkept)),
-        Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    context_.prompts.message(host_.dialogParent(), tr("保存"),
+                             tr("保存しましたが、次の内容はこのファイルの形式に入らないため保存されていません。\n\n%1")
+                                 .arg(describe(unkeptText(unkept))),
+                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
   }
   const int chartInFile =
       inPlace ? context_.document.origin.simfileChart : (target.format->kind == ChartFileKind::Simfile ? 0 : -1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -38,6 +39,8 @@ class DocumentHost {
 
 // New, Open, Save, drop and the close query, with the unsaved-changes check.
 class DocumentCommands {
+  Q_DECLARE_TR_FUNCTIONS(DocumentCommands)
+
  public:
   DocumentCommands(AppContext& context, DocumentHost& host);
 

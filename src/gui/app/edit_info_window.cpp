@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,7 +40,6 @@ QLabel* countLabel(const QString& name, QWidget* parent) {
 EditInfoWindow::EditInfoWindow(AppContext& context, QWidget* mainWindow)
     : QDialog(mainWindow), context_(context), mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("frmEditInfo"));
-  setWindowTitle(QStringLiteral("譜面情報"));
   setModal(false);
 
   lblTotalAllow_ = countLabel(QStringLiteral("lblTotalAllow"), this);
@@ -49,8 +49,9 @@ EditInfoWindow::EditInfoWindow(AppContext& context, QWidget* mainWindow)
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(6);
   const QString arrows[4] = {QStringLiteral("←"), QStringLiteral("↓"), QStringLiteral("↑"), QStringLiteral("→")};
-  auto addPadRow = [&](int row, const QString& totalCaption, QLabel* total, const QString& padCaption, size_t first) {
-    grid->addWidget(new QLabel(totalCaption, this), row, 0);
+  auto addPadRow = [&](int row, QLabel*& totalCaption, QLabel* total, const QString& padCaption, size_t first) {
+    totalCaption = new QLabel(this);
+    grid->addWidget(totalCaption, row, 0);
     grid->addWidget(total, row, 1);
     grid->addWidget(new QLabel(padCaption, this), row, 2);
     for (size_t k = 0; k < 4; ++k) {
@@ -58,8 +59,8 @@ EditInfoWindow::EditInfoWindow(AppContext& context, QWidget* mainWindow)
       grid->addWidget(lblAllow_[first + k], row, 4 + 2 * static_cast<int>(k));
     }
   };
-  addPadRow(0, QStringLiteral("総ｵﾌﾞｼﾞｪ数:"), lblTotalAllow_, QStringLiteral("1P:"), 0);
-  addPadRow(1, QStringLiteral("総ｽﾃｯﾌﾟ数:"), lblTotalStep_, QStringLiteral("2P:"), 4);
+  addPadRow(0, lblObjects_, lblTotalAllow_, QStringLiteral("1P:"), 0);
+  addPadRow(1, lblSteps_, lblTotalStep_, QStringLiteral("2P:"), 4);
 
   auto* notes = new QHBoxLayout;
   for (size_t k = 0; k < imgOmpu_.size(); ++k) {
@@ -74,7 +75,7 @@ EditInfoWindow::EditInfoWindow(AppContext& context, QWidget* mainWindow)
   }
   notes->addStretch(1);
 
-  command1_ = new QPushButton(QStringLiteral("閉じる"), this);
+  command1_ = new QPushButton(this);
   command1_->setObjectName(QStringLiteral("Command1"));
   command1_->setAutoDefault(false);
   connect(command1_, &QPushButton::clicked, this, &QDialog::close);
@@ -88,6 +89,19 @@ EditInfoWindow::EditInfoWindow(AppContext& context, QWidget* mainWindow)
   layout->addLayout(notes);
   layout->addLayout(buttonRow);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  retranslate();
+}
+
+void EditInfoWindow::retranslate() {
+  setWindowTitle(tr("譜面情報"));
+  lblObjects_->setText(tr("総ｵﾌﾞｼﾞｪ数:"));
+  lblSteps_->setText(tr("総ｽﾃｯﾌﾟ数:"));
+  command1_->setText(tr("閉じる"));
+}
+
+void EditInfoWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
 }
 
 void EditInfoWindow::computeChartStats() {

@@ -28,9 +28,12 @@ class EditInfoWindow : public QDialog {
  protected:
   // Every showing is a fresh load: placed beside the main window, then counted.
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void placeBesideMainWindow();
+  // The title and the captions in the language in force.
+  void retranslate();
 
   AppContext& context_;
   QWidget* mainWindow_;
@@ -39,6 +42,8 @@ class EditInfoWindow : public QDialog {
   std::array<QLabel*, 8> lblAllow_{};
   std::array<QLabel*, 4> imgOmpu_{};
   std::array<QLabel*, 4> lblDivide_{};
+  QLabel* lblObjects_ = nullptr;
+  QLabel* lblSteps_ = nullptr;
   QPushButton* command1_ = nullptr;
 };
 

@@ -22,6 +22,7 @@
 #include "gui/play/playback_session.h"
 #include "render/arrow_images.h"
 #include "render/toolbar_images.h"
+#include "words/language.h"
 
 class QAction;
 class QActionGroup;
@@ -91,6 +92,8 @@ class MainWindow : public QMainWindow,
   void dropEvent(QDropEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A new language: the menus and the toolbar's tips are written again in it.
+  void changeEvent(QEvent* event) override;
 
  private:
   enum class MenuKind;
@@ -100,6 +103,12 @@ class MainWindow : public QMainWindow,
   // The menu bar as it reads, item by item, with each item's command and first state.
   static std::vector<Menu> menuTree();
   void addMenu(const Menu& menu, QActionGroup& divisions);
+  // The captions of the menus and the toolbar's tips, in the language in force.
+  void retranslateCommands();
+  // "言語 / Language" at the end of the View menu: each choice applies at once to every window
+  // and is kept in the user's settings.
+  void buildLanguageMenu();
+  void chooseLanguage(Language language);
   void buildToolbar();
   void buildStatusBar();
   void buildCanvasChildren();
@@ -109,6 +118,7 @@ class MainWindow : public QMainWindow,
   void applyOutput();
   void buildShortcuts();
   void buildEditingKeys();
+  void buildNudgeKeys();
 
   // Playback: made on first use, so the audio output is looked up only then.
   PlaybackSession& playback();
@@ -116,6 +126,8 @@ class MainWindow : public QMainWindow,
   void stopPlayback();
   // The playhead moved: drawn there, and the view scrolls to keep it in its upper half.
   void followPlayhead(double beat);
+  // [ and ]: the playing song's music offset by deltaMs, shown in the status bar.
+  void nudgeMusicOffset(int deltaMs);
   // A click on the canvas while playing only stops it; its release must not edit either.
   bool swallowRelease_ = false;
   // Playback starting while a button is held ends that button's gesture.

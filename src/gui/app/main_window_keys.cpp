@@ -53,6 +53,27 @@ void MainWindow::buildEditingKeys() {
   bind(QKeySequence(Qt::Key_PageDown), [this] { keys_.scrollBy(4); });
   bind(QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { keys_.scrollToEnd(false); });
   bind(QKeySequence(Qt::CTRL | Qt::Key_End), [this] { keys_.scrollToEnd(true); });
+  buildNudgeKeys();
+}
+
+// Tuning the music's offset while it plays: [ and ] by a millisecond, with Shift by ten. A
+// shifted bracket is a brace on many layouts, so the braces count as shifted brackets; when two
+// of these names match one press, Qt calls it ambiguous and still tells exactly one of them.
+void MainWindow::buildNudgeKeys() {
+  const std::pair<QKeySequence, int> nudges[] = {{QKeySequence(Qt::Key_BracketLeft), -1},
+                                                 {QKeySequence(Qt::Key_BracketRight), 1},
+                                                 {QKeySequence(Qt::SHIFT | Qt::Key_BracketLeft), -10},
+                                                 {QKeySequence(Qt::SHIFT | Qt::Key_BracketRight), 10},
+                                                 {QKeySequence(Qt::Key_BraceLeft), -10},
+                                                 {QKeySequence(Qt::Key_BraceRight), 10},
+                                                 {QKeySequence(Qt::SHIFT | Qt::Key_BraceLeft), -10},
+                                                 {QKeySequence(Qt::SHIFT | Qt::Key_BraceRight), 10}};
+  for (const auto& [keys, ms] : nudges) {
+    auto* key = new QShortcut(keys, this);
+    key->setContext(Qt::WindowShortcut);
+    connect(key, &QShortcut::activated, this, [this, ms] { nudgeMusicOffset(ms); });
+    connect(key, &QShortcut::activatedAmbiguously, this, [this, ms] { nudgeMusicOffset(ms); });
+  }
 }
 
 }  // namespace tarveno

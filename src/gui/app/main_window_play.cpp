@@ -43,6 +43,13 @@ void MainWindow::M_PlaySetting_Click() {
   playback().editSettings();
 }
 
+// Only while music plays: the ear is what tells the right offset, and a change to a silent
+// song would go unheard.
+void MainWindow::nudgeMusicOffset(int deltaMs) {
+  if (!isPlaying()) return;
+  if (auto offset = playback().nudgeOffset(deltaMs)) panel1_->setText(QStringLiteral("オフセット: %1 ms").arg(*offset));
+}
+
 void MainWindow::followPlayhead(double beat) {
   state_.playhead = beat;
   const int half = std::max(1, visibleRows() / 2);

@@ -15,11 +15,11 @@ namespace {
 
 QString leftCopyQuestion(const Document& recovered, const LeftCopy& copy) {
   const QString path = QString::fromStdString(recovered.origin.path);
-  const QString name = path.isEmpty() ? QStringLiteral("新しい譜面") : QFileInfo(path).fileName();
+  const QString name = path.isEmpty() ? MainWindow::tr("新しい譜面") : QFileInfo(path).fileName();
   const QString when = QFileInfo(QString::fromStdString(copy.copyFile().string()))
                            .lastModified()
                            .toString(QStringLiteral("yyyy/MM/dd HH:mm"));
-  return QStringLiteral(
+  return MainWindow::tr(
              "前回 TARVENO が正しく終了しなかったため、保存されていない譜面が残っています。\n\n%1（%2 の状態）\n\n"
              "復元しますか？「いいえ」を選ぶと破棄します。")
       .arg(name, when);
@@ -38,9 +38,8 @@ void MainWindow::offerRecovery() {
       if (recovered.error().code != ErrorCode::Unsupported) copy.remove();
       continue;
     }
-    const Prompts::Answer answer =
-        context_.prompts.message(this, QStringLiteral("譜面の復元"), leftCopyQuestion(*recovered, copy),
-                                 Prompts::Buttons::YesNo, Prompts::Icon::Question);
+    const Prompts::Answer answer = context_.prompts.message(this, tr("譜面の復元"), leftCopyQuestion(*recovered, copy),
+                                                            Prompts::Buttons::YesNo, Prompts::Icon::Question);
     if (answer != Prompts::Answer::Yes) {
       copy.remove();
       continue;

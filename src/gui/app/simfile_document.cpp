@@ -1,5 +1,6 @@
 #include "gui/app/simfile_document.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <cmath>
 #include <filesystem>
@@ -22,11 +23,12 @@ std::filesystem::path toPath(const QString& path) {
   return std::filesystem::path(path.toStdString());
 }
 
-void showReport(Prompts& prompts, QWidget* parent, const char* heading, const SimfileReport& report) {
+// The heading carries the report as its %1.
+void showReport(Prompts& prompts, QWidget* parent, const QString& heading, const SimfileReport& report) {
   const auto text = simfileReportText(report);
   if (!text) return;
-  prompts.message(parent, QStringLiteral("StepMania"), QString::fromUtf8(heading) + describe(*text),
-                  Prompts::Buttons::Ok, Prompts::Icon::Information);
+  prompts.message(parent, QStringLiteral("StepMania"), heading.arg(describe(*text)), Prompts::Buttons::Ok,
+                  Prompts::Icon::Information);
 }
 
 // The chart to read and its song, as the user picks them.
@@ -77,7 +79,8 @@ bool agreeToSnap(AppContext& context, QWidget* parent, const SimfileReport& tria
   const int moved = trial.count(SimfileEvent::Snapped);
   if (moved == 0) return true;
   const QString text =
-      QStringLiteral(
+      QCoreApplication::translate(
+          "SimfileDocument",
           "この譜面には 16分と3連符が同じ拍に混ざったところがあり、そのままでは読み込めません（小節:拍 "
           "%1）。\n%2 個のノートを近い位置へ動かして読み込みますか？")
           .arg(QString::fromStdString(trial.positions(SimfileEvent::Snapped)))
@@ -109,7 +112,8 @@ bool openSimfileDocument(AppContext& context, DocumentHost& host, const QString&
   context.document = std::move(opened);
   context.document.origin = {toPath(path).string(), ChartFileKind::Simfile, static_cast<int>(choice->chart)};
   host.finishOpening(path);
-  showReport(context.prompts, parent, "StepMania のファイルを読み込みました。\n\n", *report);
+  showReport(context.prompts, parent,
+             QCoreApplication::translate("SimfileDocument", "StepMania のファイルを読み込みました。\n\n%1"), *report);
   return true;
 }
 
@@ -121,14 +125,19 @@ Status saveSimfileDocument(AppContext& context, QWidget* parent, const QString& 
   }
   auto report = WriteSimfileFile(toPath(path), context.document.chart, context.catalogue, std::nullopt, playback);
   if (!report) return report.error();
-  showReport(context.prompts, parent, "StepMania のファイル（.sm）に書き出しました。\n\n", *report);
+  showReport(context.prompts, parent,
+             QCoreApplication::translate("SimfileDocument", "StepMania のファイル（.sm）に書き出しました。\n\n%1"),
+             *report);
   return {};
 }
 
 Status saveSimfileChartBack(AppContext& context, QWidget* parent, const QString& path, size_t index) {
   auto report = WriteSimfileChartInPlace(toPath(path), index, context.document.chart, context.catalogue);
   if (!report) return report.error();
-  showReport(context.prompts, parent, "StepMania のファイル（.sm）の譜面を書き換えました。\n\n", *report);
+  showReport(
+      context.prompts, parent,
+      QCoreApplication::translate("SimfileDocument", "StepMania のファイル（.sm）の譜面を書き換えました。\n\n%1"),
+      *report);
   return {};
 }
 

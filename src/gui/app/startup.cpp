@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include "core/chart/chart.h"
 #include "core/chart/chart_text.h"
@@ -15,6 +13,7 @@
 #include "core/sheet/view_settings.h"
 #include "core/text/cp932.h"
 #include "gui/app/app_context.h"
+#include "gui/app/language_setting.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompts.h"
 #include "gui/play/play_settings.h"
@@ -52,24 +51,21 @@ std::filesystem::path localPath(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }
 
-void loadQtTranslations(QApplication& app) {
-  // Qt's own dialogs and buttons (file dialogs, Yes/No/Cancel) in Japanese, like the rest.
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(translator);
-  }
-}
-
 int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music) {
   // The program stays in the folder it was started in: a relative name on the command line
   // means a file there.
-  const QString commandLine = resolveCommandLineFile(commandLineFileName(app.arguments()), QDir::currentPath());
+  const QStringList arguments = app.arguments();
+  const QString commandLine =
+      resolveCommandLineFile(commandLineFileName(withoutLanguageOption(arguments)), QDir::currentPath());
+  const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   const AppPaths paths =
-      resolveAppPaths(localPath(QCoreApplication::applicationDirPath()),
-                      localPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
+      resolveAppPaths(localPath(QCoreApplication::applicationDirPath()), localPath(configFolder),
                       localPath(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)));
-  loadQtTranslations(app);
+  const QString settingsFile = userSettingsPath(configFolder);
+  QSettings settings(settingsFile, QSettings::IniFormat);
+  // Qt's own dialogs and buttons follow the program's texts.
+  const Language language = startLanguage(arguments, settings);
+  applyLanguage(app, language);
 
   QtPrompts prompts;
   if (!cp932ConvertersAvailable()) {
@@ -90,8 +86,9 @@ int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music) {
   if (recovery.active()) context.recovery = &recovery;
   context.audio = &audio;
   context.music = &music;
-  context.playSettingsFile =
-      localPath(playSettingsPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+  context.playSettingsFile = localPath(playSettingsPath(configFolder));
+  context.language = language;
+  context.settingsFile = localPath(settingsFile);
 
   MainWindow window(context);
   window.show();

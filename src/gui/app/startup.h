@@ -27,7 +27,8 @@ QString resolveCommandLineFile(const QString& fileName, const QString& launchFol
 Catalogue loadCatalogueAtStartUp(const std::filesystem::path& kruidDat, Prompts& prompts, QWidget* parent);
 
 // StartUp: automatic division on, catalogue and view settings loaded from where the program's
-// paths say, Qt's Japanese translations, main window shown and loaded; then the event loop
+// paths say, the language (--lang on the command line, else the user's last choice, else
+// Japanese), main window shown and loaded; then the event loop
 // until the window closes. Playback sounds through `audio` with the music `music` decodes.
 int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music);
 

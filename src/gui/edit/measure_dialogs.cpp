@@ -1,6 +1,7 @@
 #include "gui/edit/measure_dialogs.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,10 +16,6 @@
 namespace tarveno {
 
 namespace {
-
-QLabel* text(const char* caption, QWidget* parent) {
-  return new QLabel(QString::fromUtf8(caption), parent);
-}
 
 QLineEdit* numberBox(const char* name, QWidget* parent) {
   auto* box = new QLineEdit(parent);
@@ -37,19 +34,19 @@ std::optional<int16_t> boxValue(const QLineEdit* box) {
 MeasureDialog::MeasureDialog(Kind kind, QWidget* parent) : QDialog(parent), kind_(kind) {
   const bool insert = kind == Kind::Insert;
   setObjectName(insert ? QStringLiteral("frmInsert") : QStringLiteral("frmDelete"));
-  setWindowTitle(insert ? QStringLiteral("小節挿入") : QStringLiteral("小節削除"));
   setModal(true);
 
   txtStart_ = numberBox("txtStart", this);
   txtSecond_ = numberBox(insert ? "txtLength" : "txtEnd", this);
   auto* grid = new QGridLayout;
-  grid->addWidget(text("小節番号", this), 0, 0);
+  for (QLabel*& label : labels_) label = new QLabel(this);
+  grid->addWidget(labels_[0], 0, 0);
   grid->addWidget(txtStart_, 0, 1);
-  grid->addWidget(text(insert ? "に" : "～", this), 0, 2);
+  grid->addWidget(labels_[1], 0, 2);
   grid->addWidget(txtSecond_, 1, 1);
-  grid->addWidget(text(insert ? "小節挿入する" : "を削除する", this), 1, 2);
+  grid->addWidget(labels_[2], 1, 2);
   if (!insert) {
-    chkPush_ = new QCheckBox(QStringLiteral("小節を詰める"), this);
+    chkPush_ = new QCheckBox(this);
     chkPush_->setObjectName(QStringLiteral("chkPush"));
     grid->addWidget(chkPush_, 2, 0, 1, 3);
   }
@@ -60,6 +57,29 @@ MeasureDialog::MeasureDialog(Kind kind, QWidget* parent) : QDialog(parent), kind
   layout->addLayout(grid);
   layout->addLayout(buttons.row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  retranslate();
+}
+
+// The captions read as one sentence around the two boxes, so each dialog has its own words
+// even where the Japanese ones are the same.
+void MeasureDialog::retranslate() {
+  if (kind_ == Kind::Insert) {
+    setWindowTitle(tr("小節挿入"));
+    labels_[0]->setText(tr("小節番号", "insert at"));
+    labels_[1]->setText(tr("に"));
+    labels_[2]->setText(tr("小節挿入する"));
+  } else {
+    setWindowTitle(tr("小節削除"));
+    labels_[0]->setText(tr("小節番号", "delete from"));
+    labels_[1]->setText(tr("～"));
+    labels_[2]->setText(tr("を削除する"));
+    chkPush_->setText(tr("小節を詰める"));
+  }
+}
+
+void MeasureDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
 }
 
 void MeasureDialog::okClicked() {

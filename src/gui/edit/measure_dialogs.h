@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <optional>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace tarveno {
@@ -27,13 +29,18 @@ class MeasureDialog : public QDialog {
   // Shows the dialog modally.
   static std::optional<MeasureRequest> ask(Kind kind, QWidget* parent);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void retranslate();
   void okClicked();
 
   Kind kind_;
   QLineEdit* txtStart_ = nullptr;
   QLineEdit* txtSecond_ = nullptr;  // txtLength or txtEnd
   QCheckBox* chkPush_ = nullptr;
+  std::array<QLabel*, 3> labels_{};  // before the first box, after it, after the second
   MeasureRequest request_;
 };
 

@@ -1,5 +1,7 @@
 #include "gui/media/qt_audio_output.h"
 
+#include <QCoreApplication>
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -53,7 +55,8 @@ std::optional<QString> QtAudioOutput::start(MixCursor& source) {
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) return QString::fromUtf8(kNoAudioDeviceText);
   if (!device.isFormatSupported(mixAudioFormat())) {
-    return QStringLiteral("音声装置が 48 kHz ステレオの再生に対応していません。\n%1").arg(device.description());
+    return QCoreApplication::translate("QtAudioOutput", "音声装置が 48 kHz ステレオの再生に対応していません。\n%1")
+        .arg(device.description());
   }
   device_ = std::make_unique<MixDevice>(source);
   device_->open(QIODevice::ReadOnly);
@@ -61,7 +64,7 @@ std::optional<QString> QtAudioOutput::start(MixCursor& source) {
   sink_->start(device_.get());
   if (sink_->error() != QAudio::NoError) {
     stop();
-    return QStringLiteral("音声装置を開けません。\n%1").arg(device.description());
+    return QCoreApplication::translate("QtAudioOutput", "音声装置を開けません。\n%1").arg(device.description());
   }
   played_.reset();
   clock_.start();

@@ -18,6 +18,12 @@ int volume(QSettings& store, const QString& key, int fallback) {
   return ok ? std::clamp(value, 0, 100) : fallback;
 }
 
+// Only the speeds the dialog offers: another one would show as none of its choices.
+int speed(QSettings& store) {
+  const int value = store.value(QStringLiteral("mix/speed")).toInt();
+  return value == 75 || value == 50 ? value : 100;
+}
+
 }  // namespace
 
 QString playSettingsPath(const QString& configFolder) {
@@ -31,6 +37,7 @@ PlaySettings loadPlaySettings(QSettings& store, int songCode) {
   mix.tickVolume = volume(store, QStringLiteral("mix/tickVolume"), mix.tickVolume);
   mix.metronome = store.value(QStringLiteral("mix/metronome"), mix.metronome).toBool();
   mix.metronomeVolume = volume(store, QStringLiteral("mix/metronomeVolume"), mix.metronomeVolume);
+  values.speedPercent = speed(store);
   values.musicFile = store.value(songKey(songCode, "music")).toString();
   values.musicOffsetMs = store.value(songKey(songCode, "offset"), 0).toInt();
   return values;
@@ -41,6 +48,7 @@ void savePlaySettings(QSettings& store, int songCode, const PlaySettings& values
   store.setValue(QStringLiteral("mix/tickVolume"), values.mix.tickVolume);
   store.setValue(QStringLiteral("mix/metronome"), values.mix.metronome);
   store.setValue(QStringLiteral("mix/metronomeVolume"), values.mix.metronomeVolume);
+  store.setValue(QStringLiteral("mix/speed"), values.speedPercent);
   if (values.musicFile.isEmpty()) {
     store.remove(QStringLiteral("songs/%1").arg(songCode));
   } else {

@@ -1,6 +1,7 @@
 #include "gui/play/play_settings_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,9 +19,6 @@
 namespace tarveno {
 
 namespace {
-
-// Offsets beyond an hour are typing mistakes; they are held at an hour either way.
-constexpr int64_t kOffsetLimitMs = 3'600'000;
 
 template <class W>
 W* named(W* widget, const char* name) {
@@ -63,6 +61,13 @@ PlaySettingsDialog::PlaySettingsDialog(const PlaySettings& initial, const QStrin
   sounds->addWidget(chkMetronome_, 1, 0);
   sounds->addWidget(new QLabel(QStringLiteral("音量"), this), 1, 1);
   sounds->addWidget(sldMetronome_, 1, 2);
+  cboSpeed_ = named(new QComboBox(this), "cboSpeed");
+  for (const int percent : {100, 75, 50}) cboSpeed_->addItem(QStringLiteral("%1%").arg(percent), percent);
+  cboSpeed_->setCurrentIndex(std::max(0, cboSpeed_->findData(initial.speedPercent)));
+  auto* speedLabel = new QLabel(QStringLiteral("再生速度"), this);
+  speedLabel->setBuddy(cboSpeed_);
+  sounds->addWidget(speedLabel, 2, 0);
+  sounds->addWidget(cboSpeed_, 2, 1, 1, 2, Qt::AlignLeft);
   // A volume means something only while its sound is on.
   for (auto [check, slider] : {std::pair(chkTicks_, sldTicks_), std::pair(chkMetronome_, sldMetronome_)}) {
     slider->setEnabled(check->isChecked());
@@ -120,7 +125,8 @@ PlaySettings PlaySettingsDialog::values() const {
   v.mix = {chkTicks_->isChecked(), chkMetronome_->isChecked(), sldTicks_->value(), sldMetronome_->value()};
   v.musicFile = txtMusic_->text().trimmed();
   const int64_t offset = leadingNumber(txtOffset_->text().toStdString());
-  v.musicOffsetMs = static_cast<int>(std::clamp(offset, -kOffsetLimitMs, kOffsetLimitMs));
+  v.musicOffsetMs = static_cast<int>(std::clamp<int64_t>(offset, -kMusicOffsetLimitMs, kMusicOffsetLimitMs));
+  v.speedPercent = cboSpeed_->currentData().toInt();
   return v;
 }
 

@@ -6,6 +6,7 @@
 #include "gui/play/play_settings.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QSlider;
 
@@ -16,7 +17,8 @@ class Prompts;
 // frmPlay ("再生設定"): ticks and metronome on or off with a volume slider each (chkTicks,
 // sldTicks, chkMetronome, sldMetronome, 0..100), and the current song's music: the file
 // (txtMusic, chosen through cmdMusic "参照...", emptied by cmdNoMusic "なし") and where beat 0
-// lies in it (txtOffset, milliseconds, read by its leading number). cmdOK hands the values
+// lies in it (txtOffset, milliseconds, read by its leading number); the speed for every song
+// (cboSpeed: 100%, 75% or 50% of the tempo, the music at its own pitch). cmdOK hands the values
 // back, cmdCancel (and Esc) drops them. Storing them is the caller's (savePlaySettings).
 class PlaySettingsDialog : public QDialog {
   Q_OBJECT
@@ -42,6 +44,7 @@ class PlaySettingsDialog : public QDialog {
   QSlider* sldMetronome_ = nullptr;
   QLineEdit* txtMusic_ = nullptr;
   QLineEdit* txtOffset_ = nullptr;
+  QComboBox* cboSpeed_ = nullptr;
 };
 
 }  // namespace tarveno

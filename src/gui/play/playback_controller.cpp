@@ -31,6 +31,7 @@ bool PlaybackController::start(const Schedule& schedule, MixPlan plan) {
   timing_ = Schedule{schedule.tempo, schedule.startBeat, schedule.endBeat, {}};
   length_ = plan.seconds();
   seconds_ = 0;
+  speed_ = plan.speed;
   cursor_ = std::make_unique<MixCursor>(std::make_shared<const MixPlan>(std::move(plan)));
   if (auto failure = output_.start(*cursor_)) {
     cursor_.reset();
@@ -57,7 +58,13 @@ void PlaybackController::stop() {
 }
 
 double PlaybackController::beat() const {
-  return std::min(timing_.beatAt(seconds_), static_cast<double>(std::max(timing_.endBeat, timing_.startBeat)));
+  return std::min(timing_.beatAt(seconds_ * speed_), static_cast<double>(std::max(timing_.endBeat, timing_.startBeat)));
+}
+
+bool PlaybackController::shiftMusic(double ms) {
+  if (!playing_ || !cursor_->plan().music) return false;
+  cursor_->setMusicShift(musicFrames(ms, speed_));
+  return true;
 }
 
 void PlaybackController::refresh() {

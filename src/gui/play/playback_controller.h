@@ -17,7 +17,8 @@ class AudioOutput;
 // The window builds the schedule (buildSchedule from the start beat: the selection start or
 // topRow) and the plan (planMix with the 再生設定 values and the song's music), then calls
 // start(). While it plays, positionChanged reports the playhead's global beat at the display's
-// frame rate, from the time the output has actually played, so the line moves with the sound;
+// frame rate, from the time the output has actually played (times the plan's speed, in the
+// song's own time), so the line moves with the sound;
 // the window draws it and scrolls. At the end of the mix (the song's end and the last sound
 // rung out) or on stop() the output stops and `stopped` follows, once per playback.
 //
@@ -40,6 +41,11 @@ class PlaybackController : public QObject {
   // sound rings out.
   double beat() const;
 
+  // Moves the music of the mix that plays by `ms` of the music's own time against the offset
+  // the plan was made with (a positive one as a larger offset), from the next block the output
+  // pulls, without a pause. False, moving nothing, unless a mix with music plays.
+  bool shiftMusic(double ms);
+
   // What the frame timer runs: reads the output's time, reports the position and ends the
   // playback at the end of the mix. Public so that tests can step it.
   void refresh();
@@ -57,6 +63,7 @@ class PlaybackController : public QObject {
   Schedule timing_;  // tempo, start and end beat of the mix; its events are not kept
   double length_ = 0;
   double seconds_ = 0;  // played of the current (or last) mix, at most its length
+  double speed_ = 1;    // of the current (or last) mix
   bool playing_ = false;
   bool toldUnavailable_ = false;
 };

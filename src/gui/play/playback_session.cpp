@@ -1,6 +1,7 @@
 #include "gui/play/playback_session.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "core/play/schedule.h"
 #include "gui/app/prompts.h"
@@ -25,6 +26,10 @@ PlaybackSession::PlaybackSession(const Document& document, const Catalogue& cata
   });
   connect(&controller_, &PlaybackController::audioUnavailable, this,
           [this](const QString& message) { prompts_.error(window_, message); });
+  // Asked again from the start: the music may have changed meanwhile.
+  connect(&stretched_, &StretchedMusic::ready, this, [this] {
+    if (pendingStart_ >= 0) start(std::exchange(pendingStart_, -1));
+  });
   if (!music_) return;
   connect(music_, &MusicSource::ready, this, [this](int code) {
     if (pendingStart_ >= 0 && code == songCode()) play(std::exchange(pendingStart_, -1));
@@ -52,6 +57,15 @@ PlaySettings PlaybackSession::settings() const {
   return loadPlaySettings(store, songCode());
 }
 
+void PlaybackSession::store(const PlaySettings& values) {
+  if (settingsFile_.empty()) {
+    unsaved_ = values;
+    return;
+  }
+  QSettings file(QString::fromStdString(settingsFile_.string()), QSettings::IniFormat);
+  savePlaySettings(file, songCode(), values);
+}
+
 void PlaybackSession::start(int startBeat) {
   stop();
   const PlaySettings values = settings();
@@ -69,7 +83,15 @@ void PlaybackSession::play(int startBeat) {
   const PlayTempo tempo = songTempo(catalogue_, document_.chart.SongIndex);
   const Schedule schedule = buildSchedule(document_.chart, catalogue_, document_.meterSegs, tempo.bpm, startBeat);
   auto music = values.musicFile.isEmpty() || !music_ ? nullptr : music_->find(songCode(), values.musicFile);
-  if (!controller_.start(schedule, planMix(schedule, values.mix, std::move(music), values.musicOffsetMs))) return;
+  if (music && !stretched_.find(music, values.speedPercent)) {
+    pendingStart_ = startBeat;  // stretched in the background; played when it is done
+    stretched_.make(music, values.speedPercent);
+    return;
+  }
+  music = stretched_.find(music, values.speedPercent);
+  playedOffsetMs_ = values.musicOffsetMs;
+  MixPlan plan = planMix(schedule, values.mix, std::move(music), values.musicOffsetMs, values.speedPercent / 100.0);
+  if (!controller_.start(schedule, std::move(plan))) return;
   emit tempoNote(tempo.assumed ? QStringLiteral("テンポが不明なため 120 BPM で再生しています") : QString());
 }
 
@@ -83,13 +105,16 @@ void PlaybackSession::editSettings() {
   const SongRecord* song = catalogue_.song(document_.chart.SongIndex);
   const QString title = song ? QString::fromStdString(song->Title) : QString();
   auto chosen = PlaySettingsDialog::ask(settings(), title, prompts_, window_);
-  if (!chosen) return;
-  if (settingsFile_.empty()) {
-    unsaved_ = *chosen;
-    return;
-  }
-  QSettings store(QString::fromStdString(settingsFile_.string()), QSettings::IniFormat);
-  savePlaySettings(store, songCode(), *chosen);
+  if (chosen) store(*chosen);
+}
+
+std::optional<int> PlaybackSession::nudgeOffset(int deltaMs) {
+  PlaySettings values = settings();
+  const int offset = std::clamp(values.musicOffsetMs + deltaMs, -kMusicOffsetLimitMs, kMusicOffsetLimitMs);
+  if (!controller_.shiftMusic(offset - playedOffsetMs_)) return std::nullopt;
+  values.musicOffsetMs = offset;
+  store(values);
+  return offset;
 }
 
 }  // namespace tarveno

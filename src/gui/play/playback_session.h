@@ -5,12 +5,14 @@
 #include <QString>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "core/chart/chart.h"
 #include "gui/play/audio_output.h"
 #include "gui/play/music_source.h"
 #include "gui/play/play_settings.h"
 #include "gui/play/playback_controller.h"
+#include "gui/play/stretched_music.h"
 
 class QWidget;
 
@@ -30,13 +32,17 @@ class PlaybackSession : public QObject {
                   std::filesystem::path settingsFile, Prompts& prompts, QWidget* window);
   ~PlaybackSession() override;
 
-  // Starts from startBeat, or, when the song's music is still to be decoded, as soon as it is.
+  // Starts from startBeat, or, when the song's music is still to be decoded or stretched to the
+  // speed, as soon as it is.
   void start(int startBeat);
   void stop();
   // Playing, or waiting for the music to start playing.
   bool isActive() const { return controller_.isPlaying() || pendingStart_ >= 0; }
   // 再生設定: the dialog for the current song, its values stored when accepted.
   void editSettings();
+  // While the song plays with music: moves its music offset by deltaMs at once and stores it;
+  // the new offset. Nothing otherwise.
+  std::optional<int> nudgeOffset(int deltaMs);
 
  signals:
   void positionChanged(double beat);
@@ -48,6 +54,7 @@ class PlaybackSession : public QObject {
   void play(int startBeat);
   int songCode() const;
   PlaySettings settings() const;
+  void store(const PlaySettings& values);
 
   const Document& document_;
   const Catalogue& catalogue_;
@@ -56,9 +63,11 @@ class PlaybackSession : public QObject {
   Prompts& prompts_;
   QWidget* window_;
   PlaybackController controller_;
-  MusicSource* music_;     // null: playback without music
-  int pendingStart_ = -1;  // the start beat while the music is decoded
-  QSet<QString> told_;     // music failures the user has been shown
+  MusicSource* music_;  // null: playback without music
+  StretchedMusic stretched_;
+  int pendingStart_ = -1;   // the start beat while the music is decoded or stretched
+  int playedOffsetMs_ = 0;  // the offset the mix that plays was planned with
+  QSet<QString> told_;      // music failures the user has been shown
 };
 
 }  // namespace tarveno

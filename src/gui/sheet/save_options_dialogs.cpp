@@ -1,6 +1,7 @@
 #include "gui/sheet/save_options_dialogs.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +9,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
+
+#include "gui/widgets/captions.h"
 
 namespace tarveno {
 
@@ -25,16 +28,19 @@ QPushButton* okButton(QDialog* dialog) {
 
 }  // namespace
 
-SavePngDialog::SavePngDialog(QWidget* parent) : QDialog(parent) {
+SavePngDialog::SavePngDialog(QWidget* parent)
+    : QDialog(parent), captions_(std::make_unique<Captions>(staticMetaObject.className())) {
   setObjectName(QStringLiteral("frmSavePNG"));
-  setWindowTitle(QStringLiteral("PNGで保存"));
+  captions_->keepWindowTitle(this, QT_TR_NOOP("PNGで保存"));
   setModal(true);
 
-  auto* group = new QGroupBox(QStringLiteral("画質"), this);
+  auto* group = new QGroupBox(this);
+  captions_->keep(group, QT_TR_NOOP("画質"));
   auto* options = new QVBoxLayout(group);
-  const QString captions[3] = {QStringLiteral("標準"), QStringLiteral("速度重視"), QStringLiteral("最高圧縮")};
+  const char* captions[3] = {QT_TR_NOOP("標準"), QT_TR_NOOP("速度重視"), QT_TR_NOOP("最高圧縮")};
   for (size_t i = 0; i < optValue_.size(); ++i) {
-    optValue_[i] = new QRadioButton(captions[i], group);
+    optValue_[i] = new QRadioButton(group);
+    captions_->keep(optValue_[i], captions[i]);
     optValue_[i]->setObjectName(QStringLiteral("optValue%1").arg(i));
     options->addWidget(optValue_[i]);
   }
@@ -47,6 +53,13 @@ SavePngDialog::SavePngDialog(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+SavePngDialog::~SavePngDialog() = default;
+
+void SavePngDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) captions_->apply();
+  QDialog::changeEvent(event);
+}
+
 PngOption SavePngDialog::option() const {
   for (size_t i = 0; i < optValue_.size(); ++i) {
     if (optValue_[i]->isChecked()) return static_cast<PngOption>(i);
@@ -54,9 +67,10 @@ PngOption SavePngDialog::option() const {
   return PngOption::Standard;
 }
 
-SaveJpegDialog::SaveJpegDialog(QWidget* parent) : QDialog(parent) {
+SaveJpegDialog::SaveJpegDialog(QWidget* parent)
+    : QDialog(parent), captions_(std::make_unique<Captions>(staticMetaObject.className())) {
   setObjectName(QStringLiteral("frmSaveJPEG"));
-  setWindowTitle(QStringLiteral("JPEGで保存"));
+  captions_->keepWindowTitle(this, QT_TR_NOOP("JPEGで保存"));
   setModal(true);
 
   sldValue_ = new QSlider(Qt::Horizontal, this);
@@ -69,13 +83,14 @@ SaveJpegDialog::SaveJpegDialog(QWidget* parent) : QDialog(parent) {
   lblValue_ = new QLabel(QString::number(kJpegQualityAtOpening), this);
   lblValue_->setObjectName(QStringLiteral("lblValue"));
   lblValue_->setMinimumWidth(lblValue_->fontMetrics().horizontalAdvance(QStringLiteral("1000")));
-  chkProgressive_ = new QCheckBox(QStringLiteral("プログレッシブ"), this);
+  chkProgressive_ = new QCheckBox(this);
+  captions_->keep(chkProgressive_, QT_TR_NOOP("プログレッシブ"));
   chkProgressive_->setObjectName(QStringLiteral("chkProgressive"));
   cmdOK_ = okButton(this);
   connect(sldValue_, &QSlider::valueChanged, lblValue_, [this](int value) { lblValue_->setNum(value); });
 
   auto* quality = new QHBoxLayout;
-  quality->addWidget(new QLabel(QStringLiteral("画質:"), this));
+  quality->addWidget(captions_->label(QT_TR_NOOP("画質:"), this));
   quality->addWidget(sldValue_);
   quality->addWidget(lblValue_);
   auto* bottom = new QHBoxLayout;
@@ -86,6 +101,13 @@ SaveJpegDialog::SaveJpegDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(quality);
   layout->addLayout(bottom);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+SaveJpegDialog::~SaveJpegDialog() = default;
+
+void SaveJpegDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) captions_->apply();
+  QDialog::changeEvent(event);
 }
 
 int SaveJpegDialog::quality() const {

@@ -1,5 +1,6 @@
 #include "gui/sheet/sheet_export.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <filesystem>
 
@@ -10,10 +11,11 @@ namespace tarveno {
 
 bool exportSheetImage(QWidget* parent, Prompts& prompts, const QImage& sheet, Prompts::FileChoice& last) {
   Prompts::FileDialog dialog;
-  dialog.filter = QString::fromUtf8(kSheetImageFilter);
+  dialog.filter = QCoreApplication::translate(kSheetExportContext, kSheetImageFilter);
   dialog.initialPath = last.path;
   dialog.initialFilterIndex = last.filterIndex;
-  dialog.title = QStringLiteral("画像出力");
+  dialog.title =
+      QCoreApplication::translate(kSheetExportContext, QT_TRANSLATE_NOOP("tarveno::SheetExport", "画像出力"));
   const std::optional<Prompts::FileChoice> choice = prompts.saveFile(parent, dialog);
   if (!choice) return false;
   last = *choice;

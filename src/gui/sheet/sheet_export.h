@@ -8,9 +8,11 @@ class QWidget;
 
 namespace tarveno {
 
-// The save dialog's types, in this order: 1 PNG, 2 JPEG, 3 bitmap.
-inline constexpr const char* kSheetImageFilter =
-    "PNG(*.png)|*.png|JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg|ビットマップ(*.bmp)|*.bmp";
+// The save dialog's types, in this order: 1 PNG, 2 JPEG, 3 bitmap. Shown through the
+// translation of this context, as the type names are words.
+inline constexpr const char* kSheetExportContext = "tarveno::SheetExport";
+inline constexpr const char* kSheetImageFilter = QT_TRANSLATE_NOOP(
+    "tarveno::SheetExport", "PNG(*.png)|*.png|JPEG(*.jpg; *.jpeg)|*.jpg;*.jpeg|ビットマップ(*.bmp)|*.bmp");
 
 // ExportSheetImage (M_ImageOut): asks for a file ("画像出力"), then by the chosen type (not the
 // typed extension) asks the PNG or JPEG options and writes the whole sheet. `last` is the name

@@ -1,5 +1,6 @@
 #include "gui/sheet/sheet_print.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPrinter>
@@ -8,10 +9,15 @@
 
 #include "gui/app/app_context.h"
 #include "render/sheet_pages_painter.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
 namespace {
+
+QString text(const char* source) {
+  return QCoreApplication::translate(kSheetPrintContext, source);
+}
 
 // The sheet as the window shows it, with what the footer names; nothing when it cannot be laid
 // out (the window has told why already, and has no sheet to offer then).
@@ -41,17 +47,21 @@ void printSheet(QWidget* parent, AppContext& context, const SheetImages& images,
   printer.setPageLayout(sheetPageLayout(defaultPaperName(), QPageLayout::Portrait));
   // The name a print to file offers: the song's.
   const SheetPrintSource source = sourceFor(*layout, context, images, twipsPerPixel);
-  printer.setDocName(source.title.empty() ? QStringLiteral("全体ビュー") : QString::fromStdString(source.title));
+  printer.setDocName(source.title.empty() ? text(QT_TRANSLATE_NOOP("tarveno::SheetPrint", "全体ビュー"))
+                                          : QString::fromStdString(source.title));
   if (!context.prompts.print(parent, printer)) return;
   if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty()) {
-    context.prompts.error(parent, QStringLiteral("プリンタが見つかりません。印刷の設定を確かめてください。"));
+    context.prompts.error(parent, text(QT_TRANSLATE_NOOP("tarveno::SheetPrint",
+                                                         "プリンタが見つかりません。印刷の設定を確かめてください。")));
     return;
   }
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const Status printed = paintSheetPages(printer, source);
   QGuiApplication::restoreOverrideCursor();
   if (!printed) {
-    context.prompts.error(parent, "印刷できませんでした。\n" + printed.error().message);
+    context.prompts.error(
+        parent,
+        text(QT_TRANSLATE_NOOP("tarveno::SheetPrint", "印刷できませんでした。\n%1")).arg(describe(printed.error())));
   }
 }
 
@@ -60,9 +70,9 @@ bool exportSheetPdf(QWidget* parent, AppContext& context, const SheetImages& ima
   const std::optional<SheetLayout> layout = layoutFor(parent, context, twipsPerPixel);
   if (!layout) return false;
   Prompts::FileDialog dialog;
-  dialog.filter = QString::fromUtf8(kSheetPdfFilter);
+  dialog.filter = text(kSheetPdfFilter);
   dialog.initialPath = last.path;
-  dialog.title = QStringLiteral("PDF出力");
+  dialog.title = text(QT_TRANSLATE_NOOP("tarveno::SheetPrint", "PDF出力"));
   const std::optional<Prompts::FileChoice> choice = context.prompts.saveFile(parent, dialog);
   if (!choice) return false;
   last = *choice;

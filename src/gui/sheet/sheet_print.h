@@ -9,8 +9,9 @@ namespace tarveno {
 struct AppContext;
 class SheetImages;
 
-// The save dialog's one type.
-inline constexpr const char* kSheetPdfFilter = "PDFファイル(*.pdf)|*.pdf";
+// The save dialog's one type, shown through the translation of this context.
+inline constexpr const char* kSheetPrintContext = "tarveno::SheetPrint";
+inline constexpr const char* kSheetPdfFilter = QT_TRANSLATE_NOOP("tarveno::SheetPrint", "PDFファイル(*.pdf)|*.pdf");
 
 // M_PrintOut: the print dialog on the locale's paper, then the paged sheet on the printer the
 // user chose (which may be a PDF file). Cancelling ends silently; no printer or a failed print

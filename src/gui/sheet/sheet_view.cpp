@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -21,7 +22,9 @@
 #include "gui/sheet/sheet_export.h"
 #include "gui/sheet/sheet_print.h"
 #include "gui/sheet/view_setting_dialog.h"
+#include "gui/widgets/captions.h"
 #include "render/sheet_renderer.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -52,11 +55,13 @@ class SheetPicture : public QWidget {
   const QImage* image_ = nullptr;
 };
 
-SheetView::SheetView(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+SheetView::SheetView(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), captions_(std::make_unique<Captions>(staticMetaObject.className())) {
   setObjectName(QStringLiteral("frmView"));
-  setWindowTitle(QStringLiteral("全体ビュー"));
+  captions_->keepWindowTitle(this, QT_TR_NOOP("全体ビュー"));
   setModal(true);
   buildMenu();
+  fitMenuBar();
 
   client_ = new QWidget(this);
   picView_ = new SheetPicture(client_);
@@ -86,31 +91,49 @@ SheetView::SheetView(AppContext& context, QWidget* parent) : QDialog(parent), co
 
 void SheetView::buildMenu() {
   menuBar_ = new QMenuBar(this);
-  QMenu* output = menuBar_->addMenu(QStringLiteral("出力(&O)"));
+  QMenu* output = menuBar_->addMenu(QString());
+  captions_->keep(output, QT_TR_NOOP("出力(&O)"));
   output->setObjectName(QStringLiteral("M_Output"));
   output->menuAction()->setObjectName(QStringLiteral("M_Output"));
-  imageOut_ = output->addAction(QStringLiteral("ファイルに出力(&F)"));
+  imageOut_ = output->addAction(QString());
+  captions_->keep(imageOut_, QT_TR_NOOP("ファイルに出力(&F)"));
   imageOut_->setObjectName(QStringLiteral("M_ImageOut"));
   imageOut_->setEnabled(false);  // until there is a sheet to save
-  printOut_ = output->addAction(QStringLiteral("印刷(&P)"));
+  printOut_ = output->addAction(QString());
+  captions_->keep(printOut_, QT_TR_NOOP("印刷(&P)"));
   printOut_->setObjectName(QStringLiteral("M_PrintOut"));
   printOut_->setEnabled(false);
-  pdfOut_ = output->addAction(QStringLiteral("PDFに出力(&D)..."));
+  pdfOut_ = output->addAction(QString());
+  captions_->keep(pdfOut_, QT_TR_NOOP("PDFに出力(&D)..."));
   pdfOut_->setObjectName(QStringLiteral("M_PdfOut"));
   pdfOut_->setEnabled(false);
-  QAction* property = menuBar_->addAction(QStringLiteral("設定(&P)"));
+  QAction* property = menuBar_->addAction(QString());
+  captions_->keep(property, QT_TR_NOOP("設定(&P)"));
   property->setObjectName(QStringLiteral("M_Property"));
   connect(imageOut_, &QAction::triggered, this, [this] { M_ImageOut_Click(); });
   connect(printOut_, &QAction::triggered, this, [this] { printSheet(this, context_, images_, twipsPerPixel()); });
   connect(pdfOut_, &QAction::triggered, this,
           [this] { exportSheetPdf(this, context_, images_, twipsPerPixel(), lastPdf_); });
   connect(property, &QAction::triggered, this, [this] { M_Property_Click(); });
-  // A narrow sheet must not hide 設定 behind the menu bar's overflow button.
-  setMinimumWidth(menuBar_->sizeHint().width());
   menuBar_->installEventFilter(this);
 }
 
 SheetView::~SheetView() = default;
+
+void SheetView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    captions_->apply();
+    if (!notice_->isHidden() && undrawable_) notice_->setText(undrawableText(*undrawable_));
+    fitMenuBar();
+    placeScrollBars();
+  }
+  QDialog::changeEvent(event);
+}
+
+void SheetView::fitMenuBar() {
+  // A narrow sheet must not hide 設定 behind the menu bar's overflow button, in any language.
+  setMinimumWidth(menuBar_->sizeHint().width());
+}
 
 double SheetView::twipsPerPixel() const {
   return twipsPerPixelFromDpi(logicalDpiX());
@@ -141,15 +164,21 @@ Status SheetView::renderSheet() {
   return {};
 }
 
-void SheetView::tellUndrawable(const Error& why) {
-  QString text = QString::fromStdString(why.message);
+QString SheetView::undrawableText(const Error& why) const {
+  QString text = describe(why);
   // Other settings cannot give a chart without a song a sheet.
   if (sheetMeasureCount(context_.document.chart, context_.catalogue)) {
-    text += QStringLiteral("\n\nメニューの「設定」で直せます（設定の保存先: %1）。")
+    text += tr("\n\nメニューの「設定」で直せます（設定の保存先: %1）。")
                 .arg(QString::fromStdString(displayName(context_.viewSettingsFile)));
   }
+  return text;
+}
+
+void SheetView::tellUndrawable(const Error& why) {
+  const QString text = undrawableText(why);
   // Without a sheet the window keeps the reason in view once the message is closed.
   if (sheet_.isNull()) {
+    undrawable_ = why;
     notice_->setText(text);
     notice_->show();
     placeScrollBars();

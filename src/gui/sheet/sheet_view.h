@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QImage>
+#include <memory>
+#include <optional>
 
 #include "core/result.h"
 #include "gui/app/prompts.h"
@@ -15,12 +17,14 @@ class QScrollBar;
 namespace tarveno {
 
 struct AppContext;
+class Captions;
 class SheetPicture;
 
 // frmView, "全体ビュー": the whole chart as one sheet, scrolled in a modal window. Its menu has
 // M_Output (M_ImageOut, the hidden M_PrintOut) and M_Property. Open it through showSheetView,
 // which renders before the window appears.
 class SheetView : public QDialog {
+  Q_OBJECT
  public:
   SheetView(AppContext& context, QWidget* parent);
   ~SheetView() override;
@@ -37,17 +41,23 @@ class SheetView : public QDialog {
   void M_Property_Click();
 
  protected:
+  // Puts the captions, and the reason shown in place of a sheet, into the language installed now.
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
   void buildMenu();
+  void fitMenuBar();
+  QString undrawableText(const Error& why) const;
   void placeScrollBars();
   void scrolled();
   double twipsPerPixel() const;
 
   AppContext& context_;
+  std::unique_ptr<Captions> captions_;
+  std::optional<Error> undrawable_;  // what the notice tells, to be told again in a new language
   SheetImages images_;
   QImage sheet_;
   Prompts::FileChoice lastPdf_;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include "gui/app/dialog_buttons.h"
 #include "gui/app/prompts.h"
 #include "gui/sheet/color_swatch.h"
+#include "gui/widgets/captions.h"
 #include "render/qt_color.h"
 #include "render/sheet_pens_fonts.h"
 #include "render/sheet_renderer.h"
@@ -52,9 +54,10 @@ std::string templateFromEditing(const QString& text) {
 
 }  // namespace
 
-ViewSettingDialog::ViewSettingDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+ViewSettingDialog::ViewSettingDialog(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), captions_(std::make_unique<Captions>(staticMetaObject.className())) {
   setObjectName(QStringLiteral("frmViewSetting"));
-  setWindowTitle(QStringLiteral("設定"));
+  captions_->keepWindowTitle(this, QT_TR_NOOP("設定"));
   setModal(true);
   // Created in the order the Tab key visits them.
   createControls();
@@ -84,33 +87,33 @@ void ViewSettingDialog::createControls() {
   }
   for (size_t i = 0; i < cmbLineStyle_.size(); ++i) {
     cmbLineStyle_[i] = named(new QComboBox(this), QStringLiteral("cmbLineStyle%1").arg(i));
-    cmbLineStyle_[i]->addItems({QStringLiteral("実線"), QStringLiteral("鎖線"), QStringLiteral("点線"),
-                                QStringLiteral("一点鎖線"), QStringLiteral("二点鎖線"), QStringLiteral("なし")});
+    captions_->keepItems(cmbLineStyle_[i], {QT_TR_NOOP("実線"), QT_TR_NOOP("鎖線"), QT_TR_NOOP("点線"),
+                                            QT_TR_NOOP("一点鎖線"), QT_TR_NOOP("二点鎖線"), QT_TR_NOOP("なし")});
   }
 }
 
 QGridLayout* ViewSettingDialog::sheetRows() {
   auto* sheet = new QGridLayout;
-  auto addRow = [this, sheet](int row, const QString& label, QWidget* field, QWidget* extra = nullptr) {
-    sheet->addWidget(new QLabel(label, this), row, 0);
+  auto addRow = [this, sheet](int row, const char* label, QWidget* field, QWidget* extra = nullptr) {
+    sheet->addWidget(captions_->label(label, this), row, 0);
     sheet->addWidget(field, row, 1, Qt::AlignLeft);
     if (extra) sheet->addWidget(extra, row, 2, Qt::AlignLeft);
   };
-  addRow(0, QStringLiteral("１行の小節数:"), txtBlocks_);
-  addRow(1, QStringLiteral("上下余白:"), txtMarginV_);
-  addRow(2, QStringLiteral("左右余白:"), txtMarginH_);
-  addRow(3, QStringLiteral("列間隔:"), txtMarginC_);
-  addRow(4, QStringLiteral("背景色:"), picColor_[0]);
-  addRow(5, QStringLiteral("1,3拍目:"), picColor_[1]);
-  addRow(6, QStringLiteral("2,4拍目:"), picColor_[2]);
-  addRow(7, QStringLiteral("枠線:"), picColor_[3], cmbLineStyle_[0]);
-  addRow(8, QStringLiteral("小節区切り:"), picColor_[4], cmbLineStyle_[1]);
-  addRow(9, QStringLiteral("拍区切り:"), picColor_[5], cmbLineStyle_[2]);
-  addRow(10, QStringLiteral("1P2P区切り:"), picColor_[7], cmbLineStyle_[3]);
+  addRow(0, QT_TR_NOOP("１行の小節数:"), txtBlocks_);
+  addRow(1, QT_TR_NOOP("上下余白:"), txtMarginV_);
+  addRow(2, QT_TR_NOOP("左右余白:"), txtMarginH_);
+  addRow(3, QT_TR_NOOP("列間隔:"), txtMarginC_);
+  addRow(4, QT_TR_NOOP("背景色:"), picColor_[0]);
+  addRow(5, QT_TR_NOOP("1,3拍目:"), picColor_[1]);
+  addRow(6, QT_TR_NOOP("2,4拍目:"), picColor_[2]);
+  addRow(7, QT_TR_NOOP("枠線:"), picColor_[3], cmbLineStyle_[0]);
+  addRow(8, QT_TR_NOOP("小節区切り:"), picColor_[4], cmbLineStyle_[1]);
+  addRow(9, QT_TR_NOOP("拍区切り:"), picColor_[5], cmbLineStyle_[2]);
+  addRow(10, QT_TR_NOOP("1P2P区切り:"), picColor_[7], cmbLineStyle_[3]);
   sheet->setColumnStretch(3, 1);
   for (size_t i = 0; i < 2; ++i) {
-    cmdHeaderFont_[i] =
-        named(new QPushButton(QStringLiteral("フォント"), this), QStringLiteral("cmdHeaderFont%1").arg(i));
+    cmdHeaderFont_[i] = named(new QPushButton(this), QStringLiteral("cmdHeaderFont%1").arg(i));
+    captions_->keep(cmdHeaderFont_[i], QT_TR_NOOP("フォント"));
     lblSample_[i] = named(new QLabel(kSampleText, this), QStringLiteral("lblSample%1").arg(i));
     connect(cmdHeaderFont_[i], &QPushButton::clicked, this, [this, i] { chooseFont(i); });
   }
@@ -127,28 +130,31 @@ QHBoxLayout* ViewSettingDialog::fontRow(size_t font, size_t swatch) {
 }
 
 QGroupBox* ViewSettingDialog::headerGroup() {
-  auto* header = new QGroupBox(QStringLiteral("ヘッダ"), this);
+  auto* header = new QGroupBox(this);
+  captions_->keep(header, QT_TR_NOOP("ヘッダ"));
   txtHeaderStyle_ = named(new QPlainTextEdit(header), QStringLiteral("txtHeaderStyle"));
   txtHeaderStyle_->setFixedHeight(txtHeaderStyle_->fontMetrics().lineSpacing() * 4 + 10);
   txtHeaderStyle_->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtHeaderMargin_ = numberBox("txtHeaderMargin");
   auto* grid = new QGridLayout(header);
-  grid->addWidget(new QLabel(QStringLiteral("書式:"), header), 0, 0, Qt::AlignTop);
+  grid->addWidget(captions_->label(QT_TR_NOOP("書式:"), header), 0, 0, Qt::AlignTop);
   grid->addWidget(txtHeaderStyle_, 0, 1, 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("%T:曲タイトル　%E:EDIT名　%M:プレイモード　%L/%l:難易度"), header), 1, 1,
+  grid->addWidget(captions_->label(QT_TR_NOOP("%T:曲タイトル　%E:EDIT名　%M:プレイモード　%L/%l:難易度"), header), 1, 1,
                   1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("改行幅:"), header), 2, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("改行幅:"), header), 2, 0);
   grid->addWidget(txtHeaderMargin_, 2, 1, Qt::AlignLeft);
-  grid->addWidget(new QLabel(QStringLiteral("文字属性:"), header), 3, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("文字属性:"), header), 3, 0);
   grid->addLayout(fontRow(0, 6), 3, 1, 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("サンプル:"), header), 4, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("サンプル:"), header), 4, 0);
   grid->addWidget(lblSample_[0], 4, 1, 1, 2);
   return header;
 }
 
 QGroupBox* ViewSettingDialog::numberGroup() {
-  auto* numbers = new QGroupBox(QStringLiteral("小節番号"), this);
-  chkShowNum_ = named(new QCheckBox(QStringLiteral("表示する"), numbers), QStringLiteral("chkShowNum"));
+  auto* numbers = new QGroupBox(this);
+  captions_->keep(numbers, QT_TR_NOOP("小節番号"));
+  chkShowNum_ = named(new QCheckBox(numbers), QStringLiteral("chkShowNum"));
+  captions_->keep(chkShowNum_, QT_TR_NOOP("表示する"));
   sldNumPos_ = named(new QSlider(Qt::Horizontal, numbers), QStringLiteral("sldNumPos"));
   sldNumPos_->setRange(0, kNumPosMax);
   sldNumPos_->setSingleStep(1);
@@ -158,20 +164,21 @@ QGroupBox* ViewSettingDialog::numberGroup() {
   connect(sldNumPos_, &QSlider::valueChanged, lblNumPos_, [this](int value) { lblNumPos_->setNum(value); });
   auto* grid = new QGridLayout(numbers);
   grid->addWidget(chkShowNum_, 0, 0, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("表示位置:"), numbers), 1, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("表示位置:"), numbers), 1, 0);
   grid->addWidget(sldNumPos_, 1, 1);
   grid->addWidget(lblNumPos_, 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("文字属性:"), numbers), 2, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("文字属性:"), numbers), 2, 0);
   grid->addLayout(fontRow(1, 8), 2, 1, 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("サンプル:"), numbers), 3, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("サンプル:"), numbers), 3, 0);
   grid->addWidget(lblSample_[1], 3, 1, 1, 2);
   return numbers;
 }
 
 QHBoxLayout* ViewSettingDialog::buttonRow() {
-  const DialogButtons buttons = dialogButtons(this, QStringLiteral("ｷｬﾝｾﾙ"));
+  const DialogButtons buttons = dialogButtons(this, QString());
   cmdOK_ = buttons.ok;
   cmdCancel_ = buttons.cancel;
+  captions_->keep(cmdCancel_, QT_TR_NOOP("ｷｬﾝｾﾙ"));
   connect(cmdOK_, &QPushButton::clicked, this, [this] {
     if (applyViewSettings()) accept();
   });
@@ -204,12 +211,15 @@ Result<ViewSettings> ViewSettingDialog::settingsFromControls() const {
     int16_t* setting;
     const char* label;
   };
-  for (const NumberField& f :
-       {NumberField{txtMarginV_, &s.SheetMarginV, "上下余白"}, NumberField{txtMarginH_, &s.SheetMarginH, "左右余白"},
-        NumberField{txtBlocks_, &s.SheetBlocks, "１行の小節数"}, NumberField{txtMarginC_, &s.SheetMarginC, "列間隔"},
-        NumberField{txtHeaderMargin_, &s.HeaderMargin, "改行幅"}}) {
+  for (const NumberField& f : {NumberField{txtMarginV_, &s.SheetMarginV, QT_TR_NOOP("上下余白")},
+                               NumberField{txtMarginH_, &s.SheetMarginH, QT_TR_NOOP("左右余白")},
+                               NumberField{txtBlocks_, &s.SheetBlocks, QT_TR_NOOP("１行の小節数")},
+                               NumberField{txtMarginC_, &s.SheetMarginC, QT_TR_NOOP("列間隔")},
+                               NumberField{txtHeaderMargin_, &s.HeaderMargin, QT_TR_NOOP("改行幅")}}) {
     const std::optional<int16_t> value = toInt16(leadingNumber(f.box->text().toStdString()));
-    if (!value) return Error{ErrorCode::OutOfRange, std::string(f.label) + "は -32768～32767 にしてください。"};
+    if (!value) {
+      return Error{ErrorCode::OutOfRange, tr("%1は -32768～32767 にしてください。").arg(tr(f.label)).toStdString()};
+    }
     *f.setting = *value;
   }
   for (size_t i = 0; i < picColor_.size(); ++i) s.*kSwatchColors[i] = picColor_[i]->color();
@@ -239,9 +249,8 @@ bool ViewSettingDialog::applyViewSettings() {
     usable = checkSheetSettings(context_.document.chart, context_.catalogue, *s, twipsPerPixelFromDpi(logicalDpiX()));
   }
   if (!usable) {
-    context_.prompts.message(this, QStringLiteral("設定に不備があります"),
-                             QString::fromStdString(usable.error().message), Prompts::Buttons::Ok,
-                             Prompts::Icon::Exclamation);
+    context_.prompts.message(this, tr("設定に不備があります"), QString::fromStdString(usable.error().message),
+                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
     return false;
   }
   if (Status saved = SaveViewSettings(context_.viewSettingsFile, *s); !saved) {
@@ -250,6 +259,13 @@ bool ViewSettingDialog::applyViewSettings() {
   }
   context_.viewSettings = *s;
   return true;
+}
+
+ViewSettingDialog::~ViewSettingDialog() = default;
+
+void ViewSettingDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) captions_->apply();
+  QDialog::changeEvent(event);
 }
 
 void ViewSettingDialog::chooseColor(size_t index) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 #include "core/sheet/view_settings.h"
 
@@ -19,15 +20,18 @@ class QSlider;
 namespace tarveno {
 
 struct AppContext;
+class Captions;
 class ColorSwatch;
 
 // frmViewSetting, "設定": edits the view settings. exec() it; Accepted means the sheet is to
 // be rendered again, Rejected that nothing changed. The fonts are edited on copies, so Cancel (or
 // the frame) discards every change.
 class ViewSettingDialog : public QDialog {
+  Q_OBJECT
  public:
   // An accepted dialog writes context.viewSettingsFile.
   ViewSettingDialog(AppContext& context, QWidget* parent);
+  ~ViewSettingDialog() override;
 
   // The settings into the controls, as the dialog opens.
   void loadSettings();
@@ -35,6 +39,10 @@ class ViewSettingDialog : public QDialog {
   // only then stores the settings. False when the dialog has to stay open (a value refused, the
   // file not written), after a message.
   bool applyViewSettings();
+
+ protected:
+  // Puts the captions into the language installed now.
+  void changeEvent(QEvent* event) override;
 
  private:
   QLineEdit* numberBox(const char* name);
@@ -51,6 +59,7 @@ class ViewSettingDialog : public QDialog {
   void showSample(size_t index);
 
   AppContext& context_;
+  std::unique_ptr<Captions> captions_;
   std::array<FontSpec, 2> fonts_;  // header and number font as the samples show them
 
   QLineEdit* txtBlocks_ = nullptr;

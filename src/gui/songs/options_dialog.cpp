@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,15 +22,12 @@
 #include "gui/app/dialog_buttons.h"
 #include "gui/app/prompts.h"
 #include "gui/songs/song_list.h"
+#include "gui/widgets/captions.h"
 #include "words/messages.h"
 
 namespace tarveno {
 
 namespace {
-
-QLabel* caption(const QString& text, QWidget* parent) {
-  return new QLabel(text, parent);
-}
 
 template <class W>
 W* named(W* widget, const QString& name) {
@@ -47,9 +45,10 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), captions_(std::make_unique<Captions>(staticMetaObject.className())) {
   setObjectName(QStringLiteral("frmOptions"));
-  setWindowTitle(QStringLiteral("設定"));
+  captions_->keepWindowTitle(this, QT_TR_NOOP("設定"));
   setModal(true);
 
   // The tab widget shows only the selected tab's panel and keeps the dialog as large as the
@@ -62,9 +61,10 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent) : QDialog(par
   tbsOptions_->addTab(picOptions_[1], QStringLiteral("KRUN"));
 
   // Cancel, Esc and the window frame all reject: nothing is stored.
-  const DialogButtons buttons = dialogButtons(this, QStringLiteral("ｷｬﾝｾﾙ"));
+  const DialogButtons buttons = dialogButtons(this, QString());
   cmdOK_ = buttons.ok;
   cmdCancel_ = buttons.cancel;
+  captions_->keep(cmdCancel_, QT_TR_NOOP("ｷｬﾝｾﾙ"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tbsOptions_);
@@ -93,18 +93,19 @@ QWidget* OptionsDialog::buildSongPanel() {
 
   auto* grid = new QGridLayout(panel);
   grid->addLayout(row({cmbVer_, chkNewOnly_}), 0, 0, 1, 2);
-  grid->addWidget(caption(QStringLiteral("曲選択"), panel), 1, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("曲選択"), panel), 1, 0);
   grid->addWidget(cmbTitle_, 1, 1);
-  grid->addLayout(row({caption(QStringLiteral("ID:"), panel), lblCode_, caption(QStringLiteral("小節数:"), panel),
-                       lblSize_, caption(QStringLiteral("bpm:"), panel), lblBpm_}),
-                  2, 1);
+  grid->addLayout(
+      row({new QLabel(QStringLiteral("ID:"), panel), lblCode_, captions_->label(QT_TR_NOOP("小節数:"), panel), lblSize_,
+           new QLabel(QStringLiteral("bpm:"), panel), lblBpm_}),
+      2, 1);
   grid->addWidget(versions, 3, 0, 1, 2);
-  grid->addWidget(caption(QStringLiteral("EDIT名"), panel), 4, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("EDIT名"), panel), 4, 0);
   grid->addLayout(row({txtName_}), 4, 1);
-  grid->addWidget(caption(QStringLiteral("プレイスタイル"), panel), 5, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("プレイスタイル"), panel), 5, 0);
   grid->addLayout(row({cmbStyle_}), 5, 1);
-  grid->addWidget(caption(QStringLiteral("難易度"), panel), 6, 0);
-  grid->addLayout(row({cmbLevel_, txtLevel_, caption(QStringLiteral("(0-15)"), panel)}), 6, 1);
+  grid->addWidget(captions_->label(QT_TR_NOOP("難易度"), panel), 6, 0);
+  grid->addLayout(row({cmbLevel_, txtLevel_, new QLabel(QStringLiteral("(0-15)"), panel)}), 6, 1);
   grid->setRowStretch(7, 1);
   return panel;
 }
@@ -112,7 +113,8 @@ QWidget* OptionsDialog::buildSongPanel() {
 void OptionsDialog::createSongChoice(QWidget* panel) {
   cmbVer_ = named(new QComboBox(panel), QStringLiteral("cmbVer"));
   for (const EditionFilter& f : editionFilters()) cmbVer_->addItem(QString::fromUtf8(f.text));
-  chkNewOnly_ = named(new QCheckBox(QStringLiteral("新曲のみ"), panel), QStringLiteral("chkNewOnly"));
+  chkNewOnly_ = named(new QCheckBox(panel), QStringLiteral("chkNewOnly"));
+  captions_->keep(chkNewOnly_, QT_TR_NOOP("新曲のみ"));
 
   cmbTitle_ = named(new QComboBox(panel), QStringLiteral("cmbTitle"));
   cmbTitle_->setMinimumContentsLength(28);
@@ -125,11 +127,12 @@ void OptionsDialog::createSongChoice(QWidget* panel) {
 }
 
 QGroupBox* OptionsDialog::createEditionLabels(QWidget* panel) {
-  auto* versions = new QGroupBox(QStringLiteral("収録ﾊﾞｰｼﾞｮﾝ"), panel);
+  auto* versions = new QGroupBox(panel);
+  captions_->keep(versions, QT_TR_NOOP("収録ﾊﾞｰｼﾞｮﾝ"));
   auto* versionGrid = new QGridLayout(versions);
   versionGrid->setHorizontalSpacing(6);
-  versionGrid->addWidget(caption(QStringLiteral("AC"), versions), 0, 0);
-  versionGrid->addWidget(caption(QStringLiteral("PS"), versions), 1, 0);
+  versionGrid->addWidget(new QLabel(QStringLiteral("AC"), versions), 0, 0);
+  versionGrid->addWidget(new QLabel(QStringLiteral("PS"), versions), 1, 0);
   for (size_t i = 0; i < lblInVerAC_.size(); ++i) {
     lblInVerAC_[i] = named(new QLabel(QString::fromUtf8(arcadeEditionCaptions()[i]), versions),
                            QStringLiteral("lblInVerAC%1").arg(i));
@@ -160,7 +163,8 @@ void OptionsDialog::createChartFields(QWidget* panel) {
 QWidget* OptionsDialog::buildKrunPanel() {
   auto* panel = named(new QWidget(this), QStringLiteral("picOptions1"));
   txtKRUNTitle_ = named(new QLineEdit(panel), QStringLiteral("txtKRUNTitle"));
-  cmdAutoTitle_ = named(new QPushButton(QStringLiteral("自動付加"), panel), QStringLiteral("cmdAutoTitle"));
+  cmdAutoTitle_ = named(new QPushButton(panel), QStringLiteral("cmdAutoTitle"));
+  captions_->keep(cmdAutoTitle_, QT_TR_NOOP("自動付加"));
   txtKRUNWidth_ = named(new QLineEdit(panel), QStringLiteral("txtKRUNWidth"));
   txtKRUNHeight_ = named(new QLineEdit(panel), QStringLiteral("txtKRUNHeight"));
   txtKRUNComment_ = named(new QLineEdit(panel), QStringLiteral("txtKRUNComment"));
@@ -168,18 +172,20 @@ QWidget* OptionsDialog::buildKrunPanel() {
   txtKRUNHeight_->setFixedWidth(80);
 
   auto* grid = new QGridLayout(panel);
-  grid->addWidget(caption(QStringLiteral("譜面タイトル"), panel), 0, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("譜面タイトル"), panel), 0, 0);
   grid->addWidget(txtKRUNTitle_, 0, 1);
   grid->addWidget(cmdAutoTitle_, 0, 2);
-  grid->addWidget(caption(QStringLiteral("列数"), panel), 1, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("列数"), panel), 1, 0);
   grid->addWidget(txtKRUNWidth_, 1, 1, Qt::AlignLeft);
-  grid->addWidget(caption(QStringLiteral("高さ"), panel), 2, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("高さ"), panel), 2, 0);
   grid->addWidget(txtKRUNHeight_, 2, 1, Qt::AlignLeft);
-  grid->addWidget(caption(QStringLiteral("コメント"), panel), 3, 0);
+  grid->addWidget(captions_->label(QT_TR_NOOP("コメント"), panel), 3, 0);
   grid->addWidget(txtKRUNComment_, 3, 1, 1, 2);
   grid->setRowStretch(4, 1);
   return panel;
 }
+
+OptionsDialog::~OptionsDialog() = default;
 
 void OptionsDialog::loadSettings() {
   const Chart& chart = context_.document.chart;
@@ -280,6 +286,11 @@ bool OptionsDialog::applySettings() {
 
 void OptionsDialog::okClicked() {
   if (applySettings()) accept();
+}
+
+void OptionsDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) captions_->apply();
+  QDialog::changeEvent(event);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -15,6 +16,7 @@ class QWidget;
 namespace tarveno {
 
 struct AppContext;
+class Captions;
 
 // frmOptions, "設定": the chart properties dialog. exec() it; it stores into the chart on OK.
 // Panel picOptions0 belongs to tab 0 ("mc"), picOptions1 to tab 1 ("KRUN"): the panel index is
@@ -23,6 +25,7 @@ class OptionsDialog : public QDialog {
   Q_OBJECT
  public:
   OptionsDialog(AppContext& context, QWidget* parent);
+  ~OptionsDialog() override;
 
   // The operations of the dialog, public so the main window's tests can drive them.
   void loadSettings();
@@ -35,6 +38,8 @@ class OptionsDialog : public QDialog {
   void showTab(int tab);
 
  protected:
+  // Puts the captions into the language installed now.
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -46,6 +51,7 @@ class OptionsDialog : public QDialog {
   void okClicked();
 
   AppContext& context_;
+  std::unique_ptr<Captions> captions_;
   bool centred_ = false;
 
   QTabWidget* tbsOptions_ = nullptr;

@@ -1,6 +1,7 @@
 #include "gui/songs/simfile_chart_dialog.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -26,30 +27,26 @@ QString styleName(PlayStyle style) {
   }
 }
 
-QString chartLine(const SimfileChart& chart) {
+}  // namespace
+
+QString SimfileChartDialog::chartLine(const SimfileChart& chart) {
   const QString description = QString::fromStdString(chart.description);
-  return QStringLiteral("%1　%2 %3%4")
+  return tr("%1　%2 %3%4")
       .arg(styleName(*chart.style()), QString::fromStdString(chart.difficulty),
            QString::number(simfileMeter(chart.meter).level),
-           description.isEmpty() ? QString() : QStringLiteral("　「%1」").arg(description));
+           description.isEmpty() ? QString() : tr("　「%1」").arg(description));
 }
-
-}  // namespace
 
 SimfileChartDialog::SimfileChartDialog(const SimfileSong& song, std::vector<size_t> charts, const Catalogue& catalogue,
                                        QWidget* parent)
     : QDialog(parent), song_(song), catalogue_(catalogue), charts_(std::move(charts)) {
   setObjectName(QStringLiteral("frmSimfileCharts"));
-  setWindowTitle(QStringLiteral("譜面の選択"));
   setModal(true);
 
-  auto* label =
-      new QLabel(QStringLiteral("このファイルには譜面が %1 つあります。読み込む譜面と、譜面を置く曲を選んでください。")
-                     .arg(static_cast<int>(charts_.size())),
-                 this);
+  label_ = new QLabel(this);
   lstCharts_ = new QListWidget(this);
   lstCharts_->setObjectName(QStringLiteral("lstCharts"));
-  for (size_t index : charts_) lstCharts_->addItem(chartLine(song.charts.at(index)));
+  for (size_t i = 0; i < charts_.size(); ++i) lstCharts_->addItem(QString());
   lstCharts_->setMinimumWidth(420);
   connect(lstCharts_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
@@ -59,16 +56,35 @@ SimfileChartDialog::SimfileChartDialog(const SimfileSong& song, std::vector<size
   connect(lstCharts_, &QListWidget::currentRowChanged, this, [this] { showDefaultSong(); });
   lstCharts_->setCurrentRow(0);
 
-  const DialogButtons buttons = dialogButtons(this, QStringLiteral("キャンセル"));
+  const DialogButtons buttons = dialogButtons(this, QString());
+  cancel_ = buttons.cancel;
   connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+  songLabel_ = new QLabel(this);
   auto* songRow = new QHBoxLayout;
-  songRow->addWidget(new QLabel(QStringLiteral("曲選択"), this));
+  songRow->addWidget(songLabel_);
   songRow->addWidget(cmbTitle_, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
+  layout->addWidget(label_);
   layout->addWidget(lstCharts_);
   layout->addLayout(songRow);
   layout->addLayout(buttons.row);
+  retranslate();
+}
+
+void SimfileChartDialog::retranslate() {
+  setWindowTitle(tr("譜面の選択"));
+  label_->setText(tr("このファイルには譜面が %1 つあります。読み込む譜面と、譜面を置く曲を選んでください。")
+                      .arg(static_cast<int>(charts_.size())));
+  for (size_t i = 0; i < charts_.size(); ++i) {
+    lstCharts_->item(static_cast<int>(i))->setText(chartLine(song_.charts.at(charts_[i])));
+  }
+  songLabel_->setText(tr("曲選択"));
+  cancel_->setText(tr("キャンセル"));
+}
+
+void SimfileChartDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
 }
 
 void SimfileChartDialog::showDefaultSong() {

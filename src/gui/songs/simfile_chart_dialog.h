@@ -7,7 +7,9 @@
 #include "core/chart/simfile.h"
 
 class QComboBox;
+class QLabel;
 class QListWidget;
+class QPushButton;
 
 namespace tarveno {
 
@@ -31,12 +33,21 @@ class SimfileChartDialog : public QDialog {
   static std::optional<SimfileImportChoice> ask(const SimfileSong& song, std::vector<size_t> charts,
                                                 const Catalogue& catalogue, QWidget* parent);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // The captions and the chart lines in the language installed now.
+  void retranslate();
+  static QString chartLine(const SimfileChart& chart);
   void showDefaultSong();
 
   const SimfileSong& song_;
   const Catalogue& catalogue_;
   std::vector<size_t> charts_;
+  QLabel* label_ = nullptr;
+  QLabel* songLabel_ = nullptr;
+  QPushButton* cancel_ = nullptr;
   QListWidget* lstCharts_ = nullptr;
   QComboBox* cmbTitle_ = nullptr;
 };
