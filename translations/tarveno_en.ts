@@ -2,6 +2,415 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>ChartText</name>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Error(Code%1)</source>
+        <translation>Error (code %1)</translation>
+    </message>
+    <message>
+        <source>StepMania</source>
+        <translation>StepMania</translation>
+    </message>
+    <message>
+        <source>えらー</source>
+        <translation>Oops</translation>
+    </message>
+    <message>
+        <source>msdstyleには対応していません^^;</source>
+        <translation>msdstyle is not supported, sorry ^^;</translation>
+    </message>
+    <message>
+        <source>不正なデータです</source>
+        <translation>The data is invalid.</translation>
+    </message>
+    <message>
+        <source>メモリーカードイメージ（%1 バイト）より短いファイルです（%2 バイト）。
+ファイルにある部分だけを読み込み、足りない部分は空として扱いました。
+%3</source>
+        <translation>This file is shorter than a memory card image (%2 bytes instead of %1).
+Only the part present in the file was read; the missing part was treated as empty.
+%3</translation>
+    </message>
+    <message>
+        <source>小節 %1 の %2 拍目の 4 つ同時の矢印は、メモリーカードイメージでは 3連符の印と同じ値になるため保存できません。
+矢印を 2 つまでにしてください。</source>
+        <translation>The four simultaneous arrows on beat %2 of measure %1 cannot be saved: in a memory card image they would have the same value as the triplet mark.
+Use at most two arrows there.</translation>
+    </message>
+    <message>
+        <source>曲が選ばれていないため、メモリーカードイメージに保存できません。
+譜面の設定で曲を選んでください。</source>
+        <translation>The chart cannot be saved as a memory card image because no song is selected.
+Choose a song in the chart settings.</translation>
+    </message>
+    <message>
+        <source>プレイスタイルが正しくないため、メモリーカードイメージに保存できません。</source>
+        <translation>The chart cannot be saved as a memory card image because its play style is invalid.</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>対応していない形式です</source>
+        <translation>This file format is not supported.</translation>
+    </message>
+    <message>
+        <source>Shift-JIS（CP932）の文字コード変換が使えないため、譜面ファイルを読み書きできません。</source>
+        <translation>Chart files cannot be read or written because Shift-JIS (CP932) text conversion is not available on this system.</translation>
+    </message>
+    <message>
+        <source>KRUNタイトルが未記入です。</source>
+        <translation>The KRUN title is empty.</translation>
+    </message>
+    <message>
+        <source>EDIT名が未記入です。</source>
+        <translation>The edit name is empty.</translation>
+    </message>
+    <message>
+        <source>フリーズアロー: %1 個</source>
+        <translation>Freeze arrows: %1</translation>
+    </message>
+    <message>
+        <source>EDIT名</source>
+        <translation>Edit name</translation>
+    </message>
+    <message>
+        <source>足レベル</source>
+        <translation>Foot level</translation>
+    </message>
+    <message>
+        <source>KRUNタイトル</source>
+        <translation>KRUN title</translation>
+    </message>
+    <message>
+        <source>KRUNコメント</source>
+        <translation>KRUN comment</translation>
+    </message>
+    <message>
+        <source>シングルの譜面に残った 2P 側の矢印: %1 個</source>
+        <translation>Player 2 arrows left in a single chart: %1</translation>
+    </message>
+    <message>
+        <source>難易度は0～15の整数で指定して下さい。</source>
+        <translation>Enter the difficulty as a whole number from 0 to 15.</translation>
+    </message>
+    <message>
+        <source>EDIT名は半角英数字８文字以内にして下さい。</source>
+        <translation>The edit name must be at most 8 single-byte letters, digits or symbols.</translation>
+    </message>
+    <message>
+        <source>列数は-32768～32767の範囲で指定して下さい。</source>
+        <translation>Enter the number of columns between -32768 and 32767.</translation>
+    </message>
+    <message>
+        <source>高さは-32768～32767の範囲で指定して下さい。</source>
+        <translation>Enter the height between -32768 and 32767.</translation>
+    </message>
+    <message>
+        <source>譜面タイトル</source>
+        <translation>The chart title</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>The comment</translation>
+    </message>
+    <message>
+        <source>%1に保存できない文字（制御文字 %2）があります。
+改行などの制御文字と、Shift-JISにない文字は使えません。</source>
+        <translation>%1 contains a character that cannot be saved (control character %2).
+Control characters such as line breaks, and characters not in Shift-JIS, cannot be used.</translation>
+    </message>
+    <message>
+        <source>%1に保存できない文字「%2」があります。
+改行などの制御文字と、Shift-JISにない文字は使えません。</source>
+        <translation>%1 contains a character that cannot be saved: &quot;%2&quot;.
+Control characters such as line breaks, and characters not in Shift-JIS, cannot be used.</translation>
+    </message>
+    <message>
+        <source>TARVENO の復元ファイルではありません。</source>
+        <translation>This is not a TARVENO recovery file.</translation>
+    </message>
+    <message>
+        <source>新しい版の TARVENO で書かれた復元ファイルです（形式 %1）。</source>
+        <translation>This recovery file was written by a newer version of TARVENO (format %1).</translation>
+    </message>
+    <message>
+        <source>復元ファイルが壊れています（%1）。</source>
+        <translation>The recovery file is damaged (%1).</translation>
+    </message>
+    <message>
+        <source>途中で切れています</source>
+        <translation>it is cut short</translation>
+    </message>
+    <message>
+        <source>検査値が合いません</source>
+        <translation>the checksum does not match</translation>
+    </message>
+    <message>
+        <source>形式 %1 は使われていません</source>
+        <translation>format %1 is not in use</translation>
+    </message>
+    <message>
+        <source>内容が正しくありません</source>
+        <translation>its content is invalid</translation>
+    </message>
+    <message>
+        <source>StepMania ファイルに譜面がありません。</source>
+        <translation>The StepMania file contains no charts.</translation>
+    </message>
+    <message>
+        <source>UTF-16 の StepMania ファイルには対応していません（UTF-8 で保存し直してください）。</source>
+        <translation>UTF-16 StepMania files are not supported (save the file again as UTF-8).</translation>
+    </message>
+    <message>
+        <source>#NOTES の項目が %1 つしかありません（6 つ必要です）</source>
+        <translation>#NOTES has only %1 fields (6 are required)</translation>
+    </message>
+    <message>
+        <source>#NOTES がありません</source>
+        <translation>#NOTES is missing</translation>
+    </message>
+    <message>
+        <source>%1 行目: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>譜面 %1 はありません（このファイルの譜面は %2 個です）。</source>
+        <translation>There is no chart %1 (this file has %2 charts).</translation>
+    </message>
+    <message>
+        <source>譜面 %1 は読めません（%2 行目: %3）。</source>
+        <translation>Chart %1 cannot be read (line %2: %3).</translation>
+    </message>
+    <message>
+        <source>譜面 %1 の種類 %2 には対応していません。</source>
+        <translation>Chart %1 is of type %2, which is not supported.</translation>
+    </message>
+    <message>
+        <source>対応している譜面（dance-single、dance-couple、dance-double）がありません。</source>
+        <translation>The file has no chart of a supported type (dance-single, dance-couple, dance-double).</translation>
+    </message>
+    <message>
+        <source>譜面データの小節 %1 の行 %2 は %3 列です（%4 列のはずです）。</source>
+        <translation>Row %2 of measure %1 in the note data has %3 columns (it should have %4).</translation>
+    </message>
+    <message>
+        <source>譜面 %1 はありません。</source>
+        <translation>There is no chart %1.</translation>
+    </message>
+    <message>
+        <source>%1 の譜面には対応していません。</source>
+        <translation>Charts of type %1 are not supported.</translation>
+    </message>
+    <message>
+        <source>読み込み先の曲がありません。</source>
+        <translation>There is no song to read the chart into.</translation>
+    </message>
+    <message>
+        <source>曲: 「%1」（曲コード %2、指定どおり）</source>
+        <translation>Song: &quot;%1&quot; (song code %2, as specified)</translation>
+    </message>
+    <message>
+        <source>曲: 「%1」（曲コード %2、#TITLE と一致）</source>
+        <translation>Song: &quot;%1&quot; (song code %2, matches #TITLE)</translation>
+    </message>
+    <message>
+        <source>曲: 「%1」（曲コード %2）: #TITLE「%3」と一致する曲がないため、#BPMS と同じテンポで譜面が収まる最初の曲</source>
+        <translation>Song: &quot;%1&quot; (song code %2): no song matches the #TITLE &quot;%3&quot;, so the first song with the #BPMS tempo that fits the chart was used</translation>
+    </message>
+    <message>
+        <source>曲: 「%1」（曲コード %2）: #TITLE「%3」と一致する曲がないため、譜面が収まる最初の曲</source>
+        <translation>Song: &quot;%1&quot; (song code %2): no song matches the #TITLE &quot;%3&quot;, so the first song that fits the chart was used</translation>
+    </message>
+    <message>
+        <source>曲: 「%1」（曲コード %2）: #TITLE「%3」と一致する曲がないため、最も長い曲（譜面が収まる曲はありません）</source>
+        <translation>Song: &quot;%1&quot; (song code %2): no song matches the #TITLE &quot;%3&quot;, so the longest song was used (no song fits the chart)</translation>
+    </message>
+    <message>
+        <source>難易度名「%1」は不明なため、難易度を None（Edit）にしました</source>
+        <translation>The difficulty name &quot;%1&quot; is unknown, so the difficulty was set to None (Edit)</translation>
+    </message>
+    <message>
+        <source>難易度の数値（#METER）「%1」を %2 にしました</source>
+        <translation>The difficulty number (#METER) &quot;%1&quot; was set to %2</translation>
+    </message>
+    <message>
+        <source>説明「%1」は EDIT 名（半角 8 文字まで）にできないため空にしました</source>
+        <translation>The description &quot;%1&quot; cannot be used as an edit name (up to 8 single-byte characters), so the edit name was left empty</translation>
+    </message>
+    <message>
+        <source>ファイルのテンポ（#BPMS の最初の値）%1 は曲のテンポ %2 と違います</source>
+        <translation>The file&apos;s tempo (the first #BPMS value) %1 differs from the song&apos;s tempo %2</translation>
+    </message>
+    <message>
+        <source>ファイルのテンポ（#BPMS の最初の値）%1 は曲のテンポ %2（曲にテンポがないため） と違います</source>
+        <translation>The file&apos;s tempo (the first #BPMS value) %1 differs from the song&apos;s tempo %2 (assumed, as the song has no tempo)</translation>
+    </message>
+    <message>
+        <source>ファイルの #OFFSET は %1 秒です</source>
+        <translation>The file&apos;s #OFFSET is %1 seconds</translation>
+    </message>
+    <message>
+        <source>譜面 %1 は読めません（%2 行目: %3）</source>
+        <translation>Chart %1 cannot be read (line %2: %3)</translation>
+    </message>
+    <message>
+        <source>動かしたノートの位置: %1</source>
+        <translation>Notes moved: %1</translation>
+    </message>
+    <message>
+        <source>%1分 %2 個</source>
+        <translation>%2 of 1/%1</translation>
+    </message>
+    <message>
+        <source>16分にも3連符にも乗らないノート（%1）があるため、そのままでは読み込めません（小節:拍 %2）。スナップすると %3 個のノートが動きます。</source>
+        <translation>The chart cannot be read as it is: it has notes that are on neither the 16th nor the triplet grid (%1) (measure:beat %2). Snapping would move %3 notes.</translation>
+    </message>
+    <message>
+        <source>#MUSIC の「%1」をこの曲の再生用の音楽にしました（オフセット %2 ms）</source>
+        <translation>The #MUSIC file &quot;%1&quot; is now this song&apos;s playback music (offset %2 ms)</translation>
+    </message>
+    <message>
+        <source>曲が選ばれていないため、.sm に書き出せません。</source>
+        <translation>The chart cannot be exported to .sm because no song is selected.</translation>
+    </message>
+    <message>
+        <source>曲「%1」にテンポがないため、#BPMS を 120 にしました</source>
+        <translation>The song &quot;%1&quot; has no tempo, so #BPMS was set to 120</translation>
+    </message>
+    <message>
+        <source>難易度の種類 %1 を Edit として書き出しました</source>
+        <translation>Difficulty type %1 was written as Edit</translation>
+    </message>
+    <message>
+        <source>KRUN の見出し（タイトル・列数・高さ・コメント）は .sm に入りません</source>
+        <translation>The KRUN header (title, columns, height, comment) cannot be stored in a .sm file</translation>
+    </message>
+    <message>
+        <source>EDIT 名「%1」は .sm では「%2」として読まれます</source>
+        <translation>The edit name &quot;%1&quot; will be read as &quot;%2&quot; from the .sm file</translation>
+    </message>
+    <message>
+        <source>音楽ファイル「%1」は書き出し先と別のフォルダにあるため #MUSIC に書きませんでした</source>
+        <translation>The music file &quot;%1&quot; is in a different folder from the exported file, so it was not written to #MUSIC</translation>
+    </message>
+    <message>
+        <source>ファイルの譜面 %1 を置き換えられません。</source>
+        <translation>Chart %1 in the file cannot be replaced.</translation>
+    </message>
+    <message>
+        <source>%1: %2 個（小節:拍 %3）</source>
+        <translation>%1: %2 (measure:beat %3)</translation>
+    </message>
+    <message>
+        <source>地雷（M）を削除</source>
+        <translation>Mines (M) removed</translation>
+    </message>
+    <message>
+        <source>リフト（L）を削除</source>
+        <translation>Lifts (L) removed</translation>
+    </message>
+    <message>
+        <source>フェイク（F）を削除</source>
+        <translation>Fakes (F) removed</translation>
+    </message>
+    <message>
+        <source>キー音（K）を削除</source>
+        <translation>Keysounds (K) removed</translation>
+    </message>
+    <message>
+        <source>アタック（A）を削除</source>
+        <translation>Attacks (A) removed</translation>
+    </message>
+    <message>
+        <source>不明な記号を削除</source>
+        <translation>Unknown symbols removed</translation>
+    </message>
+    <message>
+        <source>{…}・[…] の注記を削除</source>
+        <translation>{…} and […] annotations removed</translation>
+    </message>
+    <message>
+        <source>曲の長さを超えるノートを削除</source>
+        <translation>Notes beyond the song&apos;s length removed</translation>
+    </message>
+    <message>
+        <source>始点のない終点（3）を削除</source>
+        <translation>Hold ends (3) without a start removed</translation>
+    </message>
+    <message>
+        <source>終点のないホールドをタップに変更</source>
+        <translation>Holds without an end changed to taps</translation>
+    </message>
+    <message>
+        <source>ロール（4）をフリーズアローに変更</source>
+        <translation>Rolls (4) changed to freeze arrows</translation>
+    </message>
+    <message>
+        <source>小節 201 より後まで続くホールドをタップに変更</source>
+        <translation>Holds lasting past measure 201 changed to taps</translation>
+    </message>
+    <message>
+        <source>曲の終わりを超えるホールドを曲の終わりで切断</source>
+        <translation>Holds past the end of the song cut at the end</translation>
+    </message>
+    <message>
+        <source>16分にも3連符にも乗らないノートを近い位置へ移動</source>
+        <translation>Notes on neither the 16th nor the triplet grid moved to the nearest position</translation>
+    </message>
+    <message>
+        <source>同じ位置と矢印に重なったノートを統合</source>
+        <translation>Notes overlapping on the same position and arrow merged</translation>
+    </message>
+    <message>
+        <source>同時に 3 つ以上の矢印（DOUBLE 以外はパッドごと）の右側を削除</source>
+        <translation>Rightmost of 3 or more simultaneous arrows (per pad except in DOUBLE) removed</translation>
+    </message>
+    <message>
+        <source>最初の小節（小節 0）のノートを保持（エディタでは変更できません）</source>
+        <translation>Notes in the first measure (measure 0) kept (they cannot be edited)</translation>
+    </message>
+    <message>
+        <source>テンポ変化・停止（#BPMS の 2 つ目以降、#STOPS、#DELAYS、#WARPS）を無視</source>
+        <translation>Tempo changes and stops (#BPMS after the first, #STOPS, #DELAYS, #WARPS) ignored</translation>
+    </message>
+    <message>
+        <source>SINGLE 譜面の 2P 側の矢印を書き出さず</source>
+        <translation>Player 2 arrows of a SINGLE chart not written</translation>
+    </message>
+    <message>
+        <source>曲の長さを超える矢印を書き出さず</source>
+        <translation>Arrows beyond the song&apos;s length not written</translation>
+    </message>
+    <message>
+        <source>始点の矢印がない、または曲の終わりを超えるフリーズを書き出さず</source>
+        <translation>Freezes without a starting arrow or past the end of the song not written</translation>
+    </message>
+    <message>
+        <source>次の同じ矢印に重なるフリーズを短縮</source>
+        <translation>Freezes overlapping the next arrow in the same column shortened</translation>
+    </message>
+    <message>
+        <source>・</source>
+        <translation>• </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>曲コード %1 は曲データにありません。</source>
@@ -509,10 +918,6 @@
 <context>
     <name>SimfileDocument</name>
     <message>
-        <source>#MUSIC の「%1」をこの曲の再生用の音楽にしました（オフセット %2 ms）</source>
-        <translation>The #MUSIC file “%1” is now the music this song plays with (offset %2 ms)</translation>
-    </message>
-    <message>
         <source>この譜面には 16分と3連符が同じ拍に混ざったところがあり、そのままでは読み込めません（小節:拍 %1）。
 %2 個のノートを近い位置へ動かして読み込みますか？</source>
         <translation>This chart mixes 16th notes and triplets within the same beat, so it cannot be read as it is (measure:beat %1).
@@ -815,6 +1220,10 @@ Do you want to restore it? Choose “No” to discard it.</translation>
     <message>
         <source>バージョン情報(&amp;A)</source>
         <translation>&amp;About TARVENO</translation>
+    </message>
+    <message>
+        <source>波形(&amp;W)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1682,21 @@ You can correct the settings with Settings in the menu (they are kept in %1).</t
     <message>
         <source>設定に不備があります</source>
         <translation>Invalid Settings</translation>
+    </message>
+</context>
+<context>
+    <name>tarveno::WaveformStrip</name>
+    <message>
+        <source>波形を準備中…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音楽ファイルを読み込めませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音楽ファイルがありません（表示→再生設定で選べます）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "core/chart/chart_files.h"
 #include "core/chart/simfile_splice.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -19,7 +20,7 @@ std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex,
                                      Diagnostics& diagnostics, const Request& request) {
   auto kind = chartFileKindFromName(path);
   if (!kind) {
-    diagnostics.error(path + ": " + kUnsupportedFormatText);
+    diagnostics.error(path + ": " + describe(chartText(ChartText::UnsupportedFormat)).toStdString());
     return std::nullopt;
   }
   if (*kind == ChartFileKind::Simfile) return openSimfileAsEditor(path, songIndex, catalogue, diagnostics, request);
@@ -33,10 +34,10 @@ std::optional<Document> openAsEditor(const std::string& path, int16_t songIndex,
   }
   for (const Notice& notice : *opened) {
     if (fileWasNotRead(notice)) {
-      diagnostics.error(path + ": " + notice.title + " " + notice.text);
+      diagnostics.error(path + ": " + describe(notice.title).toStdString() + " " + describe(notice.text).toStdString());
       return std::nullopt;
     }
-    diagnostics.warning(path + ": " + notice.text);
+    diagnostics.warning(path + ": " + describe(notice.text).toStdString());
   }
   return document;
 }
@@ -55,7 +56,7 @@ int saveChecked(Chart& chart, const std::string& output, const Catalogue& catalo
   recalcAllBeatTypes(chart, catalogue);
   const ChartFileKind kind = *chartFileKindFromName(output);
   if (auto missing = FormCheck(chart, kind)) {
-    diagnostics.error(*missing);
+    diagnostics.error(describe(*missing).toStdString());
     return kExitBadInput;
   }
   if (writesBackInto(origin, output)) {

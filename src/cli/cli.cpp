@@ -12,10 +12,12 @@
 #include "cli/diagnostics.h"
 #include "cli/request.h"
 #include "cli/ticks_command.h"
+#include "core/chart/chart_text.h"
 #include "core/io/app_paths.h"
 #include "core/songs/catalogue.h"
 #include "core/text/cp932.h"
 #include "tarveno_version.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -142,7 +144,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   auto request = parseRequest(arguments, diagnostics);
   if (!request) return kExitUsage;
   if (!cp932ConvertersAvailable()) {
-    diagnostics.error(kCp932UnavailableText);
+    diagnostics.error(describe(chartText(ChartText::Cp932Unavailable)).toStdString());
     return kExitBadInput;
   }
 

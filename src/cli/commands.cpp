@@ -9,6 +9,7 @@
 #include "core/chart/chart_files.h"
 #include "core/chart/header_input.h"
 #include "core/chart/stats.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -32,18 +33,18 @@ int runConvert(const Request& request, const Catalogue& catalogue, Diagnostics& 
   // written should not cost a read or produce reader warnings first.
   for (const auto* name : {&request.input, &request.output}) {
     if (!chartFileKindFromName(*name)) {
-      diagnostics.error(*name + ": " + kUnsupportedFormatText);
+      diagnostics.error(*name + ": " + describe(chartText(ChartText::UnsupportedFormat)).toStdString());
       return kExitBadInput;
     }
   }
   auto song = selectedSong(request, catalogue, diagnostics);
   if (!song) return kExitBadInput;
   if (request.editName && !isValidEditName(*request.editName)) {
-    diagnostics.error(kEditNameMessage);
+    diagnostics.error(describe(chartText(ChartText::EditNameRule)).toStdString());
     return kExitBadInput;
   }
   if (const auto refused = request.title ? firstUnkeptKrunCharacter(*request.title) : std::nullopt) {
-    diagnostics.error(krunTextMessage(kKrunTitleField, *refused));
+    diagnostics.error(describe(krunTextMessage(kKrunTitleField, *refused)).toStdString());
     return kExitBadInput;
   }
 

@@ -4,13 +4,14 @@
 #include "cli/chart_json.h"
 #include "core/chart/chart_files.h"
 #include "core/edit/clipboard.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
 int runEdit(const Request& request, const Catalogue& catalogue, std::ostream& out, Diagnostics& diagnostics) {
   // A name that could never be written should not cost a read first.
   if (!request.output.empty() && !chartFileKindFromName(request.output)) {
-    diagnostics.error(request.output + ": " + kUnsupportedFormatText);
+    diagnostics.error(request.output + ": " + describe(chartText(ChartText::UnsupportedFormat)).toStdString());
     return kExitBadInput;
   }
   auto song = selectedSong(request, catalogue, diagnostics);

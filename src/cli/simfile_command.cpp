@@ -9,13 +9,14 @@
 #include "core/chart/simfile_open.h"
 #include "core/chart/simfile_splice.h"
 #include "core/text/number.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
 namespace {
 
 void reportLines(const SimfileReport& report, const std::string& file, Diagnostics& diagnostics) {
-  for (const std::string& line : report.lines()) diagnostics.info(file + ": " + line);
+  for (const Message& line : report.lines()) diagnostics.info(file + ": " + describe(line).toStdString());
 }
 
 // A written simfile's report goes out line by line; a refused one is the run's error.
@@ -69,7 +70,7 @@ std::optional<Document> openSimfileAsEditor(const std::string& path, int16_t son
   }
   if (report->needsSnapping() && !request.snap) {
     diagnostics.error(QCoreApplication::translate("Cli", "%1: %2（--snap で動かせます）")
-                          .arg(QString::fromStdString(path), QString::fromStdString(report->snapRefusal()))
+                          .arg(QString::fromStdString(path), QString::fromStdString(words(report->snapRefusal())))
                           .toStdString());
     return std::nullopt;
   }
@@ -108,8 +109,10 @@ int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostic
     json.key("stepsType").value(chart.stepsType).key("difficulty").value(chart.difficulty);
     json.key("meter").value(int64_t{simfileMeter(chart.meter).level}).key("description").value(chart.description);
     json.key("supported").flag(chart.supported());
-    if (!chart.unreadable.empty())
-      json.key("unreadable").value(std::to_string(chart.line) + " 行目: " + chart.unreadable);
+    if (chart.unreadable) {
+      const Message at = chartText(ChartText::SimfileUnreadableAt, {std::to_string(chart.line)}, {*chart.unreadable});
+      json.key("unreadable").value(describe(at).toStdString());
+    }
     json.endObject();
   }
   json.endArray();

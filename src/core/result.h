@@ -101,8 +101,8 @@ enum class NoticeKind {
 // e.g. the "#msdstyle" box or the card reader's errors.
 struct Notice {
   NoticeKind kind = NoticeKind::Warning;
-  std::string title;
-  std::string text;
+  Message title;
+  Message text;
 };
 
 // True when the notice means the file was not read: what the chart holds then is not the

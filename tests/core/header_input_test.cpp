@@ -1,24 +1,38 @@
 #include <gtest/gtest.h>
 
+#include <variant>
+
 #include "core/chart/header_input.h"
 
 namespace tarveno {
 namespace {
 
-// The numbers stored, or the message of the refusal.
-std::string verdict(const std::string& level, const std::string& name = "", const std::string& width = "",
-                    const std::string& height = "", const std::string& title = "", const std::string& comment = "") {
+// The numbers stored, or what the refusal says.
+using Verdict = std::variant<std::string, Message>;
+
+Verdict verdict(const std::string& level, const std::string& name = "", const std::string& width = "",
+                const std::string& height = "", const std::string& title = "", const std::string& comment = "") {
   auto r = checkOptionsInput({level, name, width, height, title, comment});
-  if (!r) return r.error().message;
+  if (!r) return r.error().text.value_or(Message{});
   return std::to_string(r->footLevel) + " " + std::to_string(r->krunWidth) + " " + std::to_string(r->krunHeight);
+}
+
+Verdict stored(const std::string& numbers) {
+  return numbers;
+}
+
+Verdict refused(ChartText kind, std::vector<std::string> args = {}, std::vector<Message> parts = {}) {
+  return chartText(kind, std::move(args), std::move(parts));
 }
 
 TEST(OptionsInput, FootLevelIsCheckedBeforeRoundingAndRoundedHalfEven) {
   // The text and the level stored; "1e999" is out of range, so no number, as everywhere.
   const std::pair<const char*, const char*> accepted[] = {{"15", "15"}, {"14.6", "15"}, {"abc", "0"},  {"", "0"},
                                                           {"7.5", "8"}, {"6.5", "6"},   {"  3x", "3"}, {"1e999", "0"}};
-  for (auto [text, stored] : accepted) EXPECT_EQ(verdict(text), stored + std::string(" 0 0")) << text;
-  for (const char* refused : {"15.4", "-0.4", "16", "1e9"}) EXPECT_EQ(verdict(refused), kFootLevelMessage) << refused;
+  for (auto [text, level] : accepted) EXPECT_EQ(verdict(text), stored(level + std::string(" 0 0"))) << text;
+  for (const char* typed : {"15.4", "-0.4", "16", "1e9"}) {
+    EXPECT_EQ(verdict(typed), refused(ChartText::FootLevelRange)) << typed;
+  }
 }
 
 // At most 8 characters from blank to "}" (an empty one is FormCheck's to refuse); checked after
@@ -28,17 +42,17 @@ TEST(OptionsInput, EditNameAllowsEightCharactersFromSpaceToClosingBrace) {
   for (const char* bad : {"~", "ABCDEFGHI", "ダンス", "A\tB", "\x7f", "caf\xC3\xA9"}) {
     EXPECT_FALSE(isValidEditName(bad)) << bad;
   }
-  EXPECT_EQ(verdict("1", "A b}{0|"), "1 0 0");
-  EXPECT_EQ(verdict("1", "AB~"), kEditNameMessage);
-  EXPECT_EQ(verdict("99", "~"), kFootLevelMessage);
+  EXPECT_EQ(verdict("1", "A b}{0|"), stored("1 0 0"));
+  EXPECT_EQ(verdict("1", "AB~"), refused(ChartText::EditNameRule));
+  EXPECT_EQ(verdict("99", "~"), refused(ChartText::FootLevelRange));
 }
 
 TEST(OptionsInput, KrunWidthAndHeightMustFitSixteenBits) {
-  EXPECT_EQ(verdict("1", "", "32767.4", "-32768"), "1 32767 -32768");
-  EXPECT_EQ(verdict("1", "", "2.5", "3.5"), "1 2 4");
-  EXPECT_EQ(verdict("1", "", "32767.5"), kKrunWidthMessage);  // rounds to 32768
-  EXPECT_EQ(verdict("1", "", "", "40000"), kKrunHeightMessage);
-  EXPECT_EQ(verdict("1", "", "", "-32769"), kKrunHeightMessage);
+  EXPECT_EQ(verdict("1", "", "32767.4", "-32768"), stored("1 32767 -32768"));
+  EXPECT_EQ(verdict("1", "", "2.5", "3.5"), stored("1 2 4"));
+  EXPECT_EQ(verdict("1", "", "32767.5"), refused(ChartText::KrunWidthRange));  // rounds to 32768
+  EXPECT_EQ(verdict("1", "", "", "40000"), refused(ChartText::KrunHeightRange));
+  EXPECT_EQ(verdict("1", "", "", "-32769"), refused(ChartText::KrunHeightRange));
 }
 
 // Title and comment are written on one keyword line in Shift-JIS; the refusal names the first
@@ -55,10 +69,9 @@ TEST(OptionsInput, KrunTextsMustKeepEveryCharacterOnOneShiftJisLine) {
                                                                    {"♪🎵", 0x1F3B5}};
   for (auto [text, first] : cases) EXPECT_EQ(firstUnkeptKrunCharacter(text), first) << text;
   EXPECT_EQ(verdict("1", "", "", "", "Café ☃"),
-            "譜面タイトルに保存できない文字「é」があります。\n改行などの制御文字と、Shift-JISにない文字は使えません。");
+            refused(ChartText::KrunUnkeptCharacter, {"é"}, {chartText(ChartText::FieldKrunTitle)}));
   EXPECT_EQ(verdict("1", "", "", "", "", "a\tb"),
-            "コメントに保存できない文字（制御文字 "
-            "U+0009）があります。\n改行などの制御文字と、Shift-JISにない文字は使えません。");
+            refused(ChartText::KrunControlCharacter, {"U+0009"}, {chartText(ChartText::FieldKrunComment)}));
 }
 
 }  // namespace

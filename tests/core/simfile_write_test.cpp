@@ -9,10 +9,12 @@
 namespace tarveno {
 namespace {
 
-bool saysSomething(const SimfileReport& report, const std::string& part) {
+// The report's line of that kind, naming the value, if it has one.
+bool saysSomething(const SimfileReport& report, ChartText kind, const std::string& value) {
   const auto lines = report.lines();
-  return std::any_of(lines.begin(), lines.end(),
-                     [&](const std::string& l) { return l.find(part) != std::string::npos; });
+  return std::any_of(lines.begin(), lines.end(), [&](const Message& l) {
+    return l.kind == TextKind{kind} && std::find(l.args.begin(), l.args.end(), value) != l.args.end();
+  });
 }
 
 // A song whose tempo is 0 has no tempo: written at 120, said once; players refuse tempo 0.
@@ -22,7 +24,8 @@ TEST(SimfileWrite, ATempoOfZeroIsNoTempo) {
   const auto written = WriteSimfile(Chart{}, catalogue, std::nullopt);
   ASSERT_TRUE(written.ok());
   EXPECT_NE(written->bytes.find("#BPMS:0.000=120.000;"), std::string::npos) << written->bytes;
-  EXPECT_TRUE(saysSomething(written->report, "テンポがない")) << ::testing::PrintToString(written->report.lines());
+  EXPECT_TRUE(saysSomething(written->report, ChartText::TempoAssumed, "Quiet Hour"))
+      << ::testing::PrintToString(written->report.lines());
 }
 
 // Only the card's padding goes; blanks alone are no name; a name that would read back
@@ -38,7 +41,7 @@ TEST(SimfileWrite, EditNamesAreWrittenAsTheyWillReadBack) {
     ASSERT_TRUE(written.ok());
     const std::string field = "dance-single:\n     " + std::string(description) + ":\n";
     EXPECT_NE(written->bytes.find(field), std::string::npos) << "[" << name << "]\n" << written->bytes;
-    EXPECT_EQ(saysSomething(written->report, "EDIT 名"), told) << "[" << name << "]";
+    EXPECT_EQ(saysSomething(written->report, ChartText::EditNameTrimmed, name), told) << "[" << name << "]";
   }
 }
 
@@ -55,7 +58,7 @@ TEST(SimfileWrite, MusicAndOffsetComeFromThePlaybackSettings) {
   ASSERT_TRUE(away.ok());
   EXPECT_TRUE(testing::readAll(dir / "a.sm").starts_with("#TITLE:Quiet Hour;\n#MUSIC:;\n#OFFSET:0.000;\n"))
       << testing::readAll(dir / "a.sm");
-  EXPECT_TRUE(saysSomething(*away, "tune.wav")) << ::testing::PrintToString(away->lines());
+  EXPECT_TRUE(saysSomething(*away, ChartText::MusicElsewhere, "tune.wav")) << ::testing::PrintToString(away->lines());
 }
 
 }  // namespace

@@ -89,11 +89,15 @@ TEST_F(OptionsDialogTest, OkStoresTheHeaderOrReportsRefusedInput) {
             std::tuple(PlayStyle::Double, 3 * 16 + 15, 4, "NEW}ONE", "Echo New EDIT [NEW}ONE]", 8, 0, "comment"));
   EXPECT_EQ(prompts.shown.size(), 0u);
 
-  // A refused input is left to correct; the header stays.
+  // A refused input is left to correct; the header stays. The refusal names the field and the
+  // first character lost, a control character by its number.
   const std::tuple<const char*, const char*, std::string> refused[] = {
-      {"txtName", "A~B", kEditNameMessage},
-      {"txtKRUNTitle", "Café ☃", krunTextMessage(kKrunTitleField, U'é')},
-      {"txtKRUNComment", "two\tcolumns", krunTextMessage(kKrunCommentField, U'\t')}};
+      {"txtName", "A~B", "EDIT名は半角英数字８文字以内にして下さい。"},
+      {"txtKRUNTitle", "Café ☃",
+       "譜面タイトルに保存できない文字「é」があります。\n改行などの制御文字と、Shift-JISにない文字は使えません。"},
+      {"txtKRUNComment", "two\tcolumns",
+       "コメントに保存できない文字（制御文字 U+0009）があります。\n改行などの制御文字と、Shift-JISにない文字は使えま"
+       "せん。"}};
   for (const auto& [field, input, message] : refused) {
     prompts.shown.clear();
     open();

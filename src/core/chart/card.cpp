@@ -5,6 +5,7 @@
 
 #include "core/chart/card_edition.h"
 #include "core/chart/card_name.h"
+#include "core/chart/chart_text.h"
 #include "core/io/files.h"
 
 namespace tarveno {
@@ -43,7 +44,6 @@ constexpr int kLayoutBRowShift = 16;
 
 constexpr std::string_view kFileNamePrefix = "BISLPM-40731";
 constexpr std::string_view kSignature = "--KrunKrunPerambulator--";
-constexpr const char* kBadDataText = "不正なデータです";
 
 static_assert(kOffStepBlockA + sizeof(StepTable) == kCardFileSize);
 static_assert(kOffStepBlockA == kCardMinimumSize);
@@ -90,7 +90,8 @@ int storedMeasures(const SongRecord& song) {
 
 // The reader's two errors keep the titles the user has always seen for them.
 Notice readError(NoticeKind kind) {
-  return Notice{kind, kind == NoticeKind::CardUnknownSong ? "Error(Code102)" : "Error(Code103)", kBadDataText};
+  const char* code = kind == NoticeKind::CardUnknownSong ? "102" : "103";
+  return Notice{kind, chartText(ChartText::TitleCardError, {code}), chartText(ChartText::CardBadData)};
 }
 
 bool holdsFreeze(const Chart& chart, int measures) {
@@ -116,9 +117,8 @@ std::optional<Error> markerMadeOfArrows(const Chart& chart, int measures) {
     for (int b = 0; b < kBeatsPerMeasure; ++b) {
       const auto onBeat = static_cast<size_t>(4 * b);
       if (card[onBeat] != kTripletMark || chart.StepData[static_cast<size_t>(m)][onBeat] == kTripletMark) continue;
-      return Error{ErrorCode::OutOfRange, "小節 " + std::to_string(m) + " の " + std::to_string(b + 1) +
-                                              " 拍目の 4 つ同時の矢印は、メモリーカードイメージでは 3連符の印と同じ値に"
-                                              "なるため保存できません。\n矢印を 2 つまでにしてください。"};
+      return Error{ErrorCode::OutOfRange,
+                   chartText(ChartText::CardArrowsLikeMarker, {std::to_string(m), std::to_string(b + 1)})};
     }
   }
   return std::nullopt;
@@ -232,11 +232,10 @@ void moveFreezeRows(Chart& chart, int freezeLength, bool layoutB) {
 
 Result<std::string> WriteCardSave(const Chart& chart, const Catalogue& catalogue) {
   if (!catalogue.isValidIndex(chart.SongIndex)) {
-    return Error{ErrorCode::OutOfRange,
-                 "曲が選ばれていないため、メモリーカードイメージに保存できません。\n譜面の設定で曲を選んでください。"};
+    return Error{ErrorCode::OutOfRange, chartText(ChartText::CardNoSong)};
   }
   if (static_cast<uint8_t>(chart.PlayStyle) > static_cast<uint8_t>(PlayStyle::Double)) {
-    return Error{ErrorCode::OutOfRange, "プレイスタイルが正しくないため、メモリーカードイメージに保存できません。"};
+    return Error{ErrorCode::OutOfRange, chartText(ChartText::CardBadPlayStyle)};
   }
   const SongRecord& song = catalogue.SongList[static_cast<size_t>(chart.SongIndex)];
   const int measures = storedMeasures(song);
@@ -260,7 +259,7 @@ Status WriteCardSaveFile(const std::filesystem::path& path, const Chart& chart, 
 
 Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, const Catalogue& catalogue,
                                          MeterSegs& meterSegs) {
-  if (bytes.size() < kCardMinimumSize) return Error{ErrorCode::BadData, kBadDataText};
+  if (bytes.size() < kCardMinimumSize) return Error{ErrorCode::BadData, chartText(ChartText::CardBadData)};
   const CardBytes file(bytes);
   std::vector<Notice> notices;
 
@@ -274,7 +273,9 @@ Result<std::vector<Notice>> ReadCardSave(std::string_view bytes, Chart& chart, c
   chart.SongIndex = *index;
   if (catalogue.SongList[static_cast<size_t>(*index)].MeterFlag != 0) {
     Status loaded = LoadMeterSegs(catalogue, *index, meterSegs);
-    if (!loaded) notices.push_back(Notice{NoticeKind::Warning, "Error", loaded.error().message});
+    if (!loaded) {
+      notices.push_back(Notice{NoticeKind::Warning, chartText(ChartText::TitleError), textOf(loaded.error())});
+    }
   }
   const uint8_t styleByte = file.u8(kOffStyle);
   if (styleByte > static_cast<uint8_t>(PlayStyle::Double)) {

@@ -19,7 +19,7 @@ Result<std::string> WriteCardSave(const Chart& chart, const Catalogue& catalogue
 // WriteCardSave to a file, replacing it only once the new file is complete.
 Status WriteCardSaveFile(const std::filesystem::path& path, const Chart& chart, const Catalogue& catalogue);
 
-// ReadCardSave on file content. A file under 784 bytes is refused ("不正なデータです") and the
+// ReadCardSave on file content. A file under 784 bytes is refused as bad data and the
 // chart is untouched. Otherwise erases FreezeData and reads EditName, SongIndex, PlayStyle,
 // Difficulty, HasFreeze, StepData and FreezeData, loading the song's meter segments.
 // An unknown song code or a bad play style ends the read with a Notice of its kind (shown as

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "core/chart/chart_text.h"
+
 namespace tarveno {
 
 void RecalcBeatType(Chart& chart, int beat, int measure) {
@@ -74,9 +76,9 @@ void resetChartData(Chart& chart) {
   chart.KrunTitle.clear();
 }
 
-std::optional<std::string> FormCheck(const Chart& chart, ChartFileKind kind) {
-  if (chart.KrunTitle.empty() && kind == ChartFileKind::Krun) return "KRUNタイトルが未記入です。";
-  if (chart.EditName.empty() && kind == ChartFileKind::Card) return "EDIT名が未記入です。";
+std::optional<Message> FormCheck(const Chart& chart, ChartFileKind kind) {
+  if (chart.KrunTitle.empty() && kind == ChartFileKind::Krun) return chartText(ChartText::KrunTitleMissing);
+  if (chart.EditName.empty() && kind == ChartFileKind::Card) return chartText(ChartText::EditNameMissing);
   return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/message.h"
 #include "core/songs/catalogue.h"
 
 namespace tarveno {
@@ -127,7 +128,7 @@ void recalcAllBeatTypes(Chart& chart, const Catalogue& catalogue);
 void resetChartData(Chart& chart);
 
 // The check before a save: nothing when the chart may be saved in that kind, otherwise the
-// reason, ready to show ("KRUNタイトルが未記入です。").
-std::optional<std::string> FormCheck(const Chart& chart, ChartFileKind kind);
+// reason (a KRUN file without its title, a card image without an edit name).
+std::optional<Message> FormCheck(const Chart& chart, ChartFileKind kind);
 
 }  // namespace tarveno

@@ -2,6 +2,7 @@
 
 #include "core/chart/card.h"
 #include "core/chart/chart_formats.h"
+#include "core/chart/chart_text.h"
 #include "core/chart/krun.h"
 #include "core/chart/simfile_open.h"
 #include "core/io/files.h"
@@ -13,11 +14,9 @@ namespace {
 // A cut-off save still opens (what is missing reads as empty), but the user must learn that
 // arrows may be missing before saving over anything.
 Notice shortCardNotice(const std::filesystem::path& path, size_t size) {
-  return Notice{NoticeKind::Warning, "警告",
-                "メモリーカードイメージ（" + std::to_string(kCardFileSize) + " バイト）より短いファイルです（" +
-                    std::to_string(size) +
-                    " バイト）。\nファイルにある部分だけを読み込み、足りない部分は空として扱いました。\n" +
-                    displayName(path)};
+  return Notice{
+      NoticeKind::Warning, chartText(ChartText::TitleWarning),
+      chartText(ChartText::CardShortFile, {std::to_string(kCardFileSize), std::to_string(size), displayName(path)})};
 }
 
 void finishPlainOpening(const std::filesystem::path& path, ChartFileKind kind, Document& document,
@@ -38,11 +37,12 @@ Result<std::vector<Notice>> openCardFile(const std::filesystem::path& path, Docu
                                          const Catalogue& catalogue) {
   auto bytes = readFileBytes(path);
   if (!bytes) return bytes.error();
-  if (bytes->size() < kCardMinimumSize) return Error{ErrorCode::BadData, "不正なデータです\n" + displayName(path)};
+  if (bytes->size() < kCardMinimumSize)
+    return withFileName(Error{ErrorCode::BadData, chartText(ChartText::CardBadData)}, displayName(path));
   Chart next = document.chart;
   next.eraseSteps();
   auto read = ReadCardSave(*bytes, next, catalogue, document.meterSegs);
-  if (!read) return Error{read.error().code, read.error().message + "\n" + displayName(path)};
+  if (!read) return withFileName(read.error(), displayName(path));
   std::vector<Notice> notices = std::move(*read);
   document.chart = std::move(next);
   if (bytes->size() < kCardFileSize && notices.empty()) notices.push_back(shortCardNotice(path, bytes->size()));
@@ -66,12 +66,14 @@ Result<std::vector<Notice>> openSimfileFirstChart(const std::filesystem::path& p
   auto song = readSimfileFile(path);
   if (!song) return song.error();
   auto index = pickSimfileChart(*song, std::nullopt);
-  if (!index) return Error{index.error().code, index.error().message + "\n" + displayName(path)};
+  if (!index) return withFileName(index.error(), displayName(path));
   auto report = openSimfileChart(*song, *index, {}, false, document, catalogue);
-  if (!report) return Error{report.error().code, report.error().message + "\n" + displayName(path)};
+  if (!report) return withFileName(report.error(), displayName(path));
   document.origin = {path.string(), ChartFileKind::Simfile, static_cast<int>(*index)};
   std::vector<Notice> notices;
-  if (auto text = simfileReportText(*report)) notices.push_back(Notice{NoticeKind::Warning, "StepMania", *text});
+  if (auto text = simfileReportText(*report)) {
+    notices.push_back(Notice{NoticeKind::Warning, chartText(ChartText::TitleStepMania), *text});
+  }
   return notices;
 }
 

@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_text.h"
 #include "core/result.h"
 
 namespace tarveno {
 
 // Kind by the name's extension, in any case (".mc", ".kru", ".sm", ".ssc"); nullopt otherwise.
 std::optional<ChartFileKind> chartFileKindFromName(const std::string& name);
-
-inline constexpr const char* kUnsupportedFormatText = "対応していない形式です";
 
 // Opens a chart file into the document the way every opening path does: the file is read
 // first, and when it cannot be read at all the document is untouched and the error comes

@@ -5,6 +5,7 @@
 
 #include "core/chart/card.h"
 #include "core/chart/chart_files.h"
+#include "core/chart/chart_text.h"
 #include "core/chart/krun.h"
 #include "core/chart/simfile.h"
 #include "core/text/file_names.h"
@@ -80,20 +81,20 @@ int countOf(const Chart& chart, UnkeptPart part) {
   return 0;
 }
 
-std::string unkeptLine(const UnkeptCount& item) {
+Message unkeptLine(const UnkeptCount& item) {
   switch (item.part) {
     case UnkeptPart::FreezeArrows:
-      return "フリーズアロー: " + std::to_string(item.count) + " 個";
+      return chartText(ChartText::UnkeptFreezeArrows, {std::to_string(item.count)});
     case UnkeptPart::EditName:
-      return "EDIT名";
+      return chartText(ChartText::UnkeptEditName);
     case UnkeptPart::FootLevel:
-      return "足レベル";
+      return chartText(ChartText::UnkeptFootLevel);
     case UnkeptPart::KrunTitle:
-      return "KRUNタイトル";
+      return chartText(ChartText::UnkeptKrunTitle);
     case UnkeptPart::KrunComment:
-      return "KRUNコメント";
+      return chartText(ChartText::UnkeptKrunComment);
     case UnkeptPart::SecondPadArrows:
-      return "シングルの譜面に残った 2P 側の矢印: " + std::to_string(item.count) + " 個";
+      return chartText(ChartText::UnkeptSecondPadArrows, {std::to_string(item.count)});
   }
   return {};
 }
@@ -163,10 +164,10 @@ std::vector<UnkeptCount> unkeptBy(const Chart& chart, const ChartFormat& format)
   return unkept;
 }
 
-std::string unkeptText(const std::vector<UnkeptCount>& unkept) {
-  std::string text;
-  for (const UnkeptCount& item : unkept) text += (text.empty() ? "・" : "\n・") + unkeptLine(item);
-  return text;
+Message unkeptText(const std::vector<UnkeptCount>& unkept) {
+  Message list = chartText(ChartText::UnkeptList);
+  for (const UnkeptCount& item : unkept) list.parts.push_back(unkeptLine(item));
+  return list;
 }
 
 }  // namespace tarveno

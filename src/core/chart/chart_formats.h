@@ -77,7 +77,7 @@ struct UnkeptCount {
 };
 std::vector<UnkeptCount> unkeptBy(const Chart& chart, const ChartFormat& format);
 
-// The Japanese lines naming them with their counts, for one message.
-std::string unkeptText(const std::vector<UnkeptCount>& unkept);
+// The lines naming them with their counts, for one message.
+Message unkeptText(const std::vector<UnkeptCount>& unkept);
 
 }  // namespace tarveno

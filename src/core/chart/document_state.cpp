@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/chart/chart_text.h"
+
 namespace tarveno {
 
 namespace {
@@ -130,8 +132,8 @@ bool readBody(StateReader& in, Document& document) {
   return in.ok() && in.atEnd() && style <= 2 && beatKinds && kind <= 3 && document.origin.simfileChart >= -1;
 }
 
-Error damagedCopy(const std::string& what) {
-  return Error{ErrorCode::BadData, "復元ファイルが壊れています（" + what + "）。"};
+Error damagedCopy(ChartText what, std::vector<std::string> args = {}) {
+  return Error{ErrorCode::BadData, chartText(ChartText::StateDamaged, {}, {chartText(what, std::move(args))})};
 }
 
 }  // namespace
@@ -156,24 +158,23 @@ std::string encodeDocumentState(const Document& document) {
 
 Result<Document> decodeDocumentState(std::string_view bytes) {
   if (!bytes.starts_with(kDocumentStateMagic)) {
-    return Error{ErrorCode::BadData, "TARVENO の復元ファイルではありません。"};
+    return Error{ErrorCode::BadData, chartText(ChartText::StateNotOurs)};
   }
-  if (bytes.size() < kPreambleSize + kChecksumSize) return damagedCopy("途中で切れています");
+  if (bytes.size() < kPreambleSize + kChecksumSize) return damagedCopy(ChartText::StateCutShort);
   StateReader in(bytes);
   in.take(kDocumentStateMagic.size());
   const auto version = static_cast<uint16_t>(in.number(2));
   if (version > kDocumentStateVersion) {
-    return Error{ErrorCode::Unsupported,
-                 "新しい版の TARVENO で書かれた復元ファイルです（形式 " + std::to_string(version) + "）。"};
+    return Error{ErrorCode::Unsupported, chartText(ChartText::StateNewer, {std::to_string(version)})};
   }
   const std::string_view sealed = bytes.substr(0, bytes.size() - kChecksumSize);
   StateReader tail(bytes.substr(sealed.size()));
-  if (tail.number(kChecksumSize) != documentStateChecksum(sealed)) return damagedCopy("検査値が合いません");
-  if (version != kDocumentStateVersion) return damagedCopy("形式 " + std::to_string(version) + " は使われていません");
+  if (tail.number(kChecksumSize) != documentStateChecksum(sealed)) return damagedCopy(ChartText::StateChecksum);
+  if (version != kDocumentStateVersion) return damagedCopy(ChartText::StateOldVersion, {std::to_string(version)});
 
   Document document;
   StateReader body(sealed.substr(kPreambleSize));
-  if (!readBody(body, document)) return damagedCopy("内容が正しくありません");
+  if (!readBody(body, document)) return damagedCopy(ChartText::StateBadContent);
   document.Modified = true;
   return document;
 }

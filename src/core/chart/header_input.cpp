@@ -15,7 +15,7 @@ bool isControlCharacter(char32_t c) {
 }
 
 // Refuses a KRUN text holding a character that cannot be kept, naming the first one.
-Status checkKrunText(std::string_view field, std::string_view text) {
+Status checkKrunText(ChartText field, std::string_view text) {
   if (auto refused = firstUnkeptKrunCharacter(text)) return Error{ErrorCode::BadData, krunTextMessage(field, *refused)};
   return {};
 }
@@ -33,18 +33,14 @@ std::optional<char32_t> firstUnkeptKrunCharacter(std::string_view utf8) {
   return std::nullopt;
 }
 
-std::string krunTextMessage(std::string_view field, char32_t refused) {
-  std::string named;
+Message krunTextMessage(ChartText field, char32_t refused) {
   if (isControlCharacter(refused)) {
     // A control character has no face of its own: name it by its number.
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(refused));
-    named = std::string("（制御文字 ") + code + "）";
-  } else {
-    named = "「" + utf32ToUtf8(std::u32string(1, refused)) + "」";
+    return chartText(ChartText::KrunControlCharacter, {code}, {chartText(field)});
   }
-  return std::string(field) + "に保存できない文字" + named +
-         "があります。\n改行などの制御文字と、Shift-JISにない文字は使えません。";
+  return chartText(ChartText::KrunUnkeptCharacter, {utf32ToUtf8(std::u32string(1, refused))}, {chartText(field)});
 }
 
 bool isValidEditName(std::string_view name) {
@@ -60,16 +56,16 @@ Result<OptionsNumbers> checkOptionsInput(const OptionsInput& input) {
   // The range test looks at the value before rounding, so 15.4 is refused although it would
   // round to 15. Written so that a NaN would be refused too.
   const double level = leadingValue(input.footLevel);
-  if (!(level >= 0 && level <= 15)) return Error{ErrorCode::OutOfRange, kFootLevelMessage};
-  if (!isValidEditName(input.editName)) return Error{ErrorCode::BadData, kEditNameMessage};
+  if (!(level >= 0 && level <= 15)) return Error{ErrorCode::OutOfRange, chartText(ChartText::FootLevelRange)};
+  if (!isValidEditName(input.editName)) return Error{ErrorCode::BadData, chartText(ChartText::EditNameRule)};
   if (Status title = checkKrunText(kKrunTitleField, input.krunTitle); !title) return title.error();
 
   // Width and height are 16-bit header fields; wrapping a typed 40000 into a negative number
   // would write a nonsense header, so such input is refused like a bad foot level.
   auto width = toInt16(leadingNumber(input.krunWidth));
-  if (!width) return Error{ErrorCode::OutOfRange, kKrunWidthMessage};
+  if (!width) return Error{ErrorCode::OutOfRange, chartText(ChartText::KrunWidthRange)};
   auto height = toInt16(leadingNumber(input.krunHeight));
-  if (!height) return Error{ErrorCode::OutOfRange, kKrunHeightMessage};
+  if (!height) return Error{ErrorCode::OutOfRange, chartText(ChartText::KrunHeightRange)};
   if (Status comment = checkKrunText(kKrunCommentField, input.krunComment); !comment) return comment.error();
 
   OptionsNumbers numbers;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/chart/chart_text.h"
 #include "core/result.h"
 
 namespace tarveno {
@@ -26,11 +27,6 @@ struct OptionsNumbers {
   int16_t krunHeight = 0;
 };
 
-inline constexpr const char* kFootLevelMessage = "難易度は0～15の整数で指定して下さい。";
-inline constexpr const char* kEditNameMessage = "EDIT名は半角英数字８文字以内にして下さい。";
-inline constexpr const char* kKrunWidthMessage = "列数は-32768～32767の範囲で指定して下さい。";
-inline constexpr const char* kKrunHeightMessage = "高さは-32768～32767の範囲で指定して下さい。";
-
 // The checks of OK, in order: foot level (by its unrounded leading number, so 15.4 fails and
 // 14.6 passes as 15), edit name (space to "}" only), KRUN title, KRUN width and height (which
 // must fit their 16-bit fields once rounded), KRUN comment. The error message is the one to show.
@@ -43,11 +39,12 @@ Result<OptionsNumbers> checkOptionsInput(const OptionsInput& input);
 // UTF-8), or nothing when the whole text can.
 std::optional<char32_t> firstUnkeptKrunCharacter(std::string_view utf8);
 
-// The refusal of a KRUN text, naming the field ("譜面タイトル", "コメント") and the character.
-std::string krunTextMessage(std::string_view field, char32_t refused);
+// The refusal of a KRUN text, naming the field (FieldKrunTitle, FieldKrunComment) and the
+// character (a control character by its code point, which has no face of its own).
+Message krunTextMessage(ChartText field, char32_t refused);
 
-inline constexpr std::string_view kKrunTitleField = "譜面タイトル";
-inline constexpr std::string_view kKrunCommentField = "コメント";
+inline constexpr ChartText kKrunTitleField = ChartText::FieldKrunTitle;
+inline constexpr ChartText kKrunCommentField = ChartText::FieldKrunComment;
 
 // The edit-name rule: at most 8 characters, each between space and "}" (so no "~", no control
 // or non-ASCII character). Works on UTF-8: any byte of a multi-byte character fails.

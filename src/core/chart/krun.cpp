@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/chart/chart_text.h"
 #include "core/chart/krun_rows.h"
 #include "core/chart/measure_numbers.h"
 #include "core/io/files.h"
@@ -142,7 +143,8 @@ std::vector<Notice> ReadKrunChart(std::string_view bytes, Chart& chart) {
   const std::u32string text = utf8ToUtf32(cp932ToUtf8(bytes));
   for (std::u32string_view line : splitLines(text)) {
     if (line == U"#msdstyle") {
-      notices.push_back(Notice{NoticeKind::Warning, "えらー", "msdstyleには対応していません^^;"});
+      notices.push_back(
+          Notice{NoticeKind::Warning, chartText(ChartText::TitleMsdstyle), chartText(ChartText::MsdstyleUnsupported)});
       continue;
     }
     if (!line.empty() && line.front() == U'#') {

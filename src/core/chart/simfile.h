@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_text.h"
 #include "core/chart/simfile_report.h"
 #include "core/result.h"
 
@@ -66,10 +67,10 @@ struct SimfileChart {
   std::string description;
   std::string difficulty;
   std::string meter;
-  std::string notes;             // the note data, untouched
-  std::vector<double> timingAt;  // beats of tempo changes and stops the chart cannot keep
-  std::string unreadable;        // why the chart cannot be read at all; empty when it can
-  int line = 0;                  // the line its #NOTES or #NOTEDATA starts on, from 1
+  std::string notes;                  // the note data, untouched
+  std::vector<double> timingAt;       // beats of tempo changes and stops the chart cannot keep
+  std::optional<Message> unreadable;  // why the chart cannot be read at all; nothing when it can
+  int line = 0;                       // the line its #NOTES or #NOTEDATA starts on, from 1
   bool supported() const;
   std::optional<PlayStyle> style() const;
 };

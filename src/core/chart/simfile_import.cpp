@@ -164,20 +164,24 @@ std::optional<int> difficultyClass(const std::string& name) {
   return std::nullopt;
 }
 
-std::string songLine(const SimfileSong& song, const SimfileSongUse& use, const SongRecord& record) {
-  const std::string line = "曲: 「" + record.Title + "」（曲コード " + std::to_string(record.Code);
-  const std::string unmatched = "）: #TITLE「" + song.title + "」と一致する曲がないため、";
+Message songLine(const SimfileSong& song, const SimfileSongUse& use, const SongRecord& record) {
+  std::vector<std::string> args{record.Title, std::to_string(record.Code)};
   switch (use.why) {
     case SimfileSongUse::Why::Given:
-      return line + "、指定どおり）";
+      return chartText(ChartText::SongGiven, std::move(args));
     case SimfileSongUse::Why::Title:
-      return line + "、#TITLE と一致）";
-    case SimfileSongUse::Why::Tempo:
-      return line + unmatched + "#BPMS と同じテンポで譜面が収まる最初の曲";
-    case SimfileSongUse::Why::Length:
-      return line + unmatched + "譜面が収まる最初の曲";
+      return chartText(ChartText::SongByTitle, std::move(args));
     default:
-      return line + unmatched + "最も長い曲（譜面が収まる曲はありません）";
+      break;
+  }
+  args.push_back(song.title);
+  switch (use.why) {
+    case SimfileSongUse::Why::Tempo:
+      return chartText(ChartText::SongByTempo, std::move(args));
+    case SimfileSongUse::Why::Length:
+      return chartText(ChartText::SongByLength, std::move(args));
+    default:
+      return chartText(ChartText::SongLongest, std::move(args));
   }
 }
 
@@ -191,35 +195,31 @@ void readHeader(const SimfileChart& source, Chart& chart, SimfileReport& report)
   chart.PlayStyle = *source.style();
   const SimfileMeter meter = simfileMeter(source.meter);
   const auto cls = difficultyClass(source.difficulty);
-  if (!cls) report.note("難易度名「" + source.difficulty + "」は不明なため、難易度を None（Edit）にしました", true);
-  if (!meter.exact) {
-    report.note("難易度の数値（#METER）「" + source.meter + "」を " + std::to_string(meter.level) + " にしました",
-                true);
-  }
+  if (!cls) report.note(chartText(ChartText::UnknownDifficulty, {source.difficulty}), true);
+  if (!meter.exact) report.note(chartText(ChartText::MeterChanged, {source.meter, std::to_string(meter.level)}), true);
   chart.Difficulty = static_cast<uint8_t>(cls.value_or(0) << 4 | meter.level);
   chart.EditName = isValidEditName(source.description) ? source.description : std::string();
   if (chart.EditName != source.description) {
-    report.note("説明「" + source.description + "」は EDIT 名（半角 8 文字まで）にできないため空にしました", true);
+    report.note(chartText(ChartText::DescriptionDropped, {source.description}), true);
   }
 }
 
 // The file's own timing, which the catalogue song replaces.
 void noteFileTiming(const SimfileSong& song, const PlayTempo& tempo, SimfileReport& report) {
   if (song.firstBpm && *song.firstBpm != tempo.bpm) {
-    report.note("ファイルのテンポ（#BPMS の最初の値）" + numberText(*song.firstBpm) + " は曲のテンポ " +
-                    numberText(tempo.bpm) + (tempo.assumed ? "（曲にテンポがないため）" : "") + " と違います",
-                true);
+    const ChartText kind = tempo.assumed ? ChartText::FileTempoDiffersAssumed : ChartText::FileTempoDiffers;
+    report.note(chartText(kind, {numberText(*song.firstBpm), numberText(tempo.bpm)}), true);
   }
-  if (song.offset != 0) report.note("ファイルの #OFFSET は " + numberText(song.offset) + " 秒です", true);
+  if (song.offset != 0) report.note(chartText(ChartText::FileOffset, {numberText(song.offset)}), true);
 }
 
 // Charts of the file that cannot be read at all, so that the user knows they exist.
 void noteUnreadable(const SimfileSong& song, SimfileReport& report) {
   for (size_t i = 0; i < song.charts.size(); ++i) {
     const SimfileChart& c = song.charts[i];
-    if (c.unreadable.empty()) continue;
+    if (!c.unreadable) continue;
     report.note(
-        "譜面 " + std::to_string(i + 1) + " は読めません（" + std::to_string(c.line) + " 行目: " + c.unreadable + "）",
+        chartText(ChartText::ChartUnreadableNote, {std::to_string(i + 1), std::to_string(c.line)}, {*c.unreadable}),
         true);
   }
 }
@@ -238,11 +238,12 @@ void noteTiming(const SimfileChart& source, SimfileReport& report) {
 Result<SimfileReport> importSimfileChart(const SimfileSong& song, size_t index, const SimfileSongChoice& songChoice,
                                          const Catalogue& catalogue, Chart& chart) {
   if (index >= song.charts.size())
-    return Error{ErrorCode::BadData, "譜面 " + std::to_string(index + 1) + " はありません。"};
+    return Error{ErrorCode::BadData, chartText(ChartText::ImportNoChart, {std::to_string(index + 1)})};
   const SimfileChart& source = song.charts[index];
-  if (!source.supported()) return Error{ErrorCode::Unsupported, source.stepsType + " の譜面には対応していません。"};
+  if (!source.supported())
+    return Error{ErrorCode::Unsupported, chartText(ChartText::ImportUnsupported, {source.stepsType})};
   const SimfileSongUse use = chooseSimfileSong(song, index, songChoice, catalogue);
-  if (!catalogue.isValidIndex(use.index)) return Error{ErrorCode::BadData, "読み込み先の曲がありません。"};
+  if (!catalogue.isValidIndex(use.index)) return Error{ErrorCode::BadData, chartText(ChartText::ImportNoSong)};
   const SongRecord& record = *catalogue.song(use.index);
 
   SimfileReport report;
@@ -263,11 +264,12 @@ Result<SimfileReport> importSimfileChart(const SimfileSong& song, size_t index, 
   Importer importer{limit, report, next, {}, {}, std::vector<bool>(static_cast<size_t>(4 * limit), false), {}};
   importer.run(std::move(*notes));
   if (!importer.snappedKinds.empty()) {
-    std::string kinds;
-    for (const auto& [value, count] : importer.snappedKinds)
-      kinds += (kinds.empty() ? "" : "、") + std::to_string(value) + "分 " + std::to_string(count) + " 個";
+    Message kinds = chartText(ChartText::SnappedKinds);
+    for (const auto& [value, count] : importer.snappedKinds) {
+      kinds.parts.push_back(chartText(ChartText::SnappedKind, {std::to_string(value), std::to_string(count)}));
+    }
     report.setSnappedKinds(kinds);
-    report.note("動かしたノートの位置: " + kinds, true);
+    report.note(chartText(ChartText::MovedNotes, {}, {kinds}), true);
   }
   noteTiming(source, report);
   readHeader(source, next, report);

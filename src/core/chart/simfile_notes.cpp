@@ -3,6 +3,7 @@
 #include <numeric>
 #include <string>
 
+#include "core/chart/chart_text.h"
 #include "core/chart/simfile_msd.h"
 
 namespace tarveno {
@@ -71,9 +72,9 @@ struct NoteReader {
       }
     }
     if (column != columns) {
-      return Error{ErrorCode::BadData, "譜面データの小節 " + std::to_string(at.measure + 1) + " の行 " +
-                                           std::to_string(writtenRow + 1) + " は " + std::to_string(column) +
-                                           " 列です（" + std::to_string(columns) + " 列のはずです）。"};
+      return Error{ErrorCode::BadData, chartText(ChartText::SimfileRowColumns,
+                                                 {std::to_string(at.measure + 1), std::to_string(writtenRow + 1),
+                                                  std::to_string(column), std::to_string(columns)})};
     }
     for (int k = 0; k < columns; ++k) take(values[static_cast<size_t>(k)], k, at);
     return {};

@@ -8,7 +8,7 @@ Result<SimfileSong> readSimfileFile(const std::filesystem::path& path) {
   auto bytes = readFileBytes(path);
   if (!bytes) return bytes.error();
   auto song = readSimfile(*bytes);
-  if (!song) return Error{song.error().code, song.error().message + "\n" + displayName(path)};
+  if (!song) return withFileName(song.error(), displayName(path));
   return song;
 }
 
@@ -20,16 +20,14 @@ Result<SimfileReport> openSimfileChart(const SimfileSong& song, size_t index, co
   if (report->needsSnapping() && !snap) return Error{ErrorCode::BadData, report->snapRefusal()};
   document.chart = std::move(chart);
   Status loaded = LoadMeterSegs(catalogue, document.chart.SongIndex, document.meterSegs);
-  if (!loaded) report->note(loaded.error().message, true);
+  if (!loaded) report->note(textOf(loaded.error()), true);
   document.Modified = false;
   return report;
 }
 
-std::optional<std::string> simfileReportText(const SimfileReport& report) {
+std::optional<Message> simfileReportText(const SimfileReport& report) {
   if (!report.changedAnything()) return std::nullopt;
-  std::string text;
-  for (const std::string& line : report.lines()) text += (text.empty() ? "" : "\n") + line;
-  return text;
+  return chartText(ChartText::ReportLines, {}, report.lines());
 }
 
 }  // namespace tarveno

@@ -19,6 +19,6 @@ Result<SimfileReport> openSimfileChart(const SimfileSong& song, size_t index, co
                                        bool snap, Document& document, const Catalogue& catalogue);
 
 // The report as the lines of one message, or nothing when it holds no change to tell.
-std::optional<std::string> simfileReportText(const SimfileReport& report);
+std::optional<Message> simfileReportText(const SimfileReport& report);
 
 }  // namespace tarveno

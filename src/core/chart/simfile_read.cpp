@@ -2,6 +2,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/chart/chart_text.h"
 #include "core/chart/simfile.h"
 #include "core/chart/simfile_msd.h"
 #include "core/text/number.h"
@@ -9,9 +10,6 @@
 namespace tarveno {
 
 namespace {
-
-constexpr const char* kNoChartText = "StepMania ファイルに譜面がありません。";
-constexpr const char* kUtf16Text = "UTF-16 の StepMania ファイルには対応していません（UTF-8 で保存し直してください）。";
 
 // Free text may hold an unescaped ":" that split it into parts; put it back together.
 std::string joined(const std::vector<std::string>& parts, size_t from = 0, size_t to = std::string::npos) {
@@ -47,7 +45,7 @@ SimfileChart smChart(const MsdParam& param, const std::vector<double>& songTimin
   chart.line = param.line;
   if (p.size() < 6) {
     if (!p.empty()) chart.stepsType = trimBlanks(p[0]);
-    chart.unreadable = "#NOTES の項目が " + std::to_string(p.size()) + " つしかありません（6 つ必要です）";
+    chart.unreadable = chartText(ChartText::SimfileTooFewParts, {std::to_string(p.size())});
     return chart;
   }
   chart.stepsType = trimBlanks(p[0]);
@@ -109,7 +107,7 @@ void applyToBlock(const MsdParam& param, SscBlock& block) {
 }
 
 SimfileChart finishBlock(SscBlock block, const std::vector<double>& songTiming) {
-  if (block.chart.notes.empty()) block.chart.unreadable = "#NOTES がありません";
+  if (block.chart.notes.empty()) block.chart.unreadable = chartText(ChartText::SimfileNoNotes);
   if (block.chart.description.empty()) block.chart.description = block.chartName;
   block.chart.timingAt = block.hasOwnTiming ? block.ownTiming : songTiming;
   return std::move(block.chart);
@@ -126,7 +124,7 @@ std::optional<PlayStyle> SimfileChart::style() const {
 }
 
 bool SimfileChart::supported() const {
-  return style().has_value() && unreadable.empty();
+  return style().has_value() && !unreadable;
 }
 
 SimfileMeter simfileMeter(std::string_view text) {
@@ -140,7 +138,7 @@ SimfileMeter simfileMeter(std::string_view text) {
 }
 
 Result<SimfileSong> readSimfile(std::string_view bytes) {
-  if (isUtf16(bytes)) return Error{ErrorCode::Unsupported, kUtf16Text};
+  if (isUtf16(bytes)) return Error{ErrorCode::Unsupported, chartText(ChartText::SimfileUtf16)};
   const std::vector<MsdParam> params = parseMsd(decodeSimfileText(bytes));
   SimfileSong song;
   std::vector<double> songTiming;
@@ -162,30 +160,31 @@ Result<SimfileSong> readSimfile(std::string_view bytes) {
   // The .sm charts stand before any .ssc block, so file order is kept.
   for (const MsdParam* param : smNotes) song.charts.push_back(smChart(*param, songTiming));
   for (SscBlock& block : blocks) song.charts.push_back(finishBlock(std::move(block), songTiming));
-  if (song.charts.empty()) return Error{ErrorCode::BadData, kNoChartText};
+  if (song.charts.empty()) return Error{ErrorCode::BadData, chartText(ChartText::SimfileNoChart)};
   return song;
 }
 
 Result<size_t> pickSimfileChart(const SimfileSong& song, std::optional<int> number) {
   if (number) {
     if (*number < 1 || static_cast<size_t>(*number) > song.charts.size()) {
-      return Error{ErrorCode::OutOfRange, "譜面 " + std::to_string(*number) + " はありません（このファイルの譜面は " +
-                                              std::to_string(song.charts.size()) + " 個です）。"};
+      return Error{ErrorCode::OutOfRange, chartText(ChartText::SimfileChartMissing,
+                                                    {std::to_string(*number), std::to_string(song.charts.size())})};
     }
     const SimfileChart& chart = song.charts[static_cast<size_t>(*number - 1)];
-    if (!chart.unreadable.empty()) {
-      return Error{ErrorCode::BadData, "譜面 " + std::to_string(*number) + " は読めません（" +
-                                           std::to_string(chart.line) + " 行目: " + chart.unreadable + "）。"};
+    if (chart.unreadable) {
+      return Error{ErrorCode::BadData,
+                   chartText(ChartText::SimfileChartUnreadable, {std::to_string(*number), std::to_string(chart.line)},
+                             {*chart.unreadable})};
     }
     if (!chart.supported()) {
       return Error{ErrorCode::Unsupported,
-                   "譜面 " + std::to_string(*number) + " の種類 " + chart.stepsType + " には対応していません。"};
+                   chartText(ChartText::SimfileChartUnsupported, {std::to_string(*number), chart.stepsType})};
     }
     return static_cast<size_t>(*number - 1);
   }
   const auto found = std::find_if(song.charts.begin(), song.charts.end(), [](const auto& c) { return c.supported(); });
   if (found == song.charts.end()) {
-    return Error{ErrorCode::Unsupported, "対応している譜面（dance-single、dance-couple、dance-double）がありません。"};
+    return Error{ErrorCode::Unsupported, chartText(ChartText::SimfileNoSupportedChart)};
   }
   return static_cast<size_t>(found - song.charts.begin());
 }

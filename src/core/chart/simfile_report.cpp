@@ -2,33 +2,36 @@
 
 #include <algorithm>
 
+#include "core/chart/chart_text.h"
+
 namespace tarveno {
 
 namespace {
 
-constexpr std::array<const char*, static_cast<size_t>(SimfileEvent::Count)> kEventText = {
-    "地雷（M）を削除",
-    "リフト（L）を削除",
-    "フェイク（F）を削除",
-    "キー音（K）を削除",
-    "アタック（A）を削除",
-    "不明な記号を削除",
-    "{…}・[…] の注記を削除",
-    "曲の長さを超えるノートを削除",
-    "始点のない終点（3）を削除",
-    "終点のないホールドをタップに変更",
-    "ロール（4）をフリーズアローに変更",
-    "小節 201 より後まで続くホールドをタップに変更",
-    "曲の終わりを超えるホールドを曲の終わりで切断",
-    "16分にも3連符にも乗らないノートを近い位置へ移動",
-    "同じ位置と矢印に重なったノートを統合",
-    "同時に 3 つ以上の矢印（DOUBLE 以外はパッドごと）の右側を削除",
-    "最初の小節（小節 0）のノートを保持（エディタでは変更できません）",
-    "テンポ変化・停止（#BPMS の 2 つ目以降、#STOPS、#DELAYS、#WARPS）を無視",
-    "SINGLE 譜面の 2P 側の矢印を書き出さず",
-    "曲の長さを超える矢印を書き出さず",
-    "始点の矢印がない、または曲の終わりを超えるフリーズを書き出さず",
-    "次の同じ矢印に重なるフリーズを短縮",
+// The words of each event are one kind each, in the events' order.
+constexpr std::array<ChartText, static_cast<size_t>(SimfileEvent::Count)> kEventText = {
+    ChartText::EventMine,
+    ChartText::EventLift,
+    ChartText::EventFake,
+    ChartText::EventKeysound,
+    ChartText::EventAttack,
+    ChartText::EventUnknownNote,
+    ChartText::EventAnnotation,
+    ChartText::EventPastSongEnd,
+    ChartText::EventTailWithoutHead,
+    ChartText::EventHeadWithoutTail,
+    ChartText::EventRollToFreeze,
+    ChartText::EventHoldToTap,
+    ChartText::EventHoldCutAtSongEnd,
+    ChartText::EventSnapped,
+    ChartText::EventMerged,
+    ChartText::EventOverPlacementLimit,
+    ChartText::EventMeasureZero,
+    ChartText::EventTimingIgnored,
+    ChartText::EventSecondPadInSingle,
+    ChartText::EventStepsPastSongEnd,
+    ChartText::EventFreezeNotWritten,
+    ChartText::EventFreezeShortened,
 };
 
 std::string beatText(const SimfileBeat& at) {
@@ -46,7 +49,7 @@ void SimfileReport::add(SimfileEvent event, SimfileBeat at) {
   }
 }
 
-void SimfileReport::note(std::string text, bool changed) {
+void SimfileReport::note(Message text, bool changed) {
   notes_.push_back(std::move(text));
   notedChange_ = notedChange_ || changed;
 }
@@ -63,18 +66,18 @@ std::string SimfileReport::positions(SimfileEvent event) const {
   return text;
 }
 
-std::string SimfileReport::snapRefusal() const {
-  return "16分にも3連符にも乗らないノート（" + snappedKinds_ + "）があるため、そのままでは読み込めません（小節:拍 " +
-         positions(SimfileEvent::Snapped) + "）。スナップすると " + std::to_string(count(SimfileEvent::Snapped)) +
-         " 個のノートが動きます。";
+Message SimfileReport::snapRefusal() const {
+  return chartText(ChartText::SnapRefusal,
+                   {positions(SimfileEvent::Snapped), std::to_string(count(SimfileEvent::Snapped))}, {snappedKinds_});
 }
 
-std::vector<std::string> SimfileReport::lines() const {
-  std::vector<std::string> out = notes_;
+std::vector<Message> SimfileReport::lines() const {
+  std::vector<Message> out = notes_;
   for (size_t kind = 0; kind < kKinds; ++kind) {
     if (counts_[kind] == 0) continue;
-    out.push_back(std::string(kEventText[kind]) + ": " + std::to_string(counts_[kind]) + " 個（小節:拍 " +
-                  positions(static_cast<SimfileEvent>(kind)) + "）");
+    out.push_back(chartText(ChartText::ReportEventLine,
+                            {std::to_string(counts_[kind]), positions(static_cast<SimfileEvent>(kind))},
+                            {chartText(kEventText[kind])}));
   }
   return out;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/message.h"
+
 namespace tarveno {
 
 // Everything a simfile import or export dropped, moved, merged or changed, by kind, with the
@@ -50,31 +52,31 @@ class SimfileReport {
 
   void add(SimfileEvent event, SimfileBeat at);
   // A change without a place (the song used, the tempo assumed, a header field adjusted).
-  void note(std::string text, bool changed);
+  void note(Message text, bool changed);
 
   int count(SimfileEvent event) const { return counts_[static_cast<size_t>(event)]; }
   // True when anything was dropped, moved, merged or changed (the song line alone is not).
   bool changedAnything() const;
-  // One line per kind, in Japanese: the notes first, then each kind with its count and its
-  // first positions as measure:beat, both counted from 1 ("地雷（M）を削除: 3 個（2:1, 5:4）").
-  std::vector<std::string> lines() const;
+  // One line per kind: the notes first, then each kind with its count and its first positions
+  // as measure:beat, both counted from 1 (mines removed: 3, at 2:1, 5:4).
+  std::vector<Message> lines() const;
   // The first positions of a kind, as the lines show them ("2:1, 5:4, …").
   std::string positions(SimfileEvent event) const;
 
   // Notes off both grids were moved: reading needed snapping. The kinds say what the moved
-  // notes were ("32分 2 個"); the refusal says all of it for a reader not allowed to snap.
+  // notes were (two 32nds); the refusal says all of it for a reader not allowed to snap.
   bool needsSnapping() const { return count(SimfileEvent::Snapped) > 0; }
-  void setSnappedKinds(std::string kinds) { snappedKinds_ = std::move(kinds); }
-  std::string snapRefusal() const;
+  void setSnappedKinds(Message kinds) { snappedKinds_ = std::move(kinds); }
+  Message snapRefusal() const;
 
  private:
   static constexpr size_t kKinds = static_cast<size_t>(SimfileEvent::Count);
   std::array<int, kKinds> counts_{};
   // Distinct beats in the order met, one more than shown so that "…" can say there are more.
   std::array<std::vector<SimfileBeat>, kKinds> places_{};
-  std::vector<std::string> notes_;
+  std::vector<Message> notes_;
   bool notedChange_ = false;
-  std::string snappedKinds_;
+  Message snappedKinds_;
 };
 
 }  // namespace tarveno

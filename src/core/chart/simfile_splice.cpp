@@ -165,7 +165,7 @@ Result<SimfileText> spliceSimfileChart(std::string_view original, size_t index, 
   const auto newBlocks = notesBlocks(newSpans);
   const auto oldBlocks = notesBlocks(oldSpans);
   if (index >= oldBlocks.size() || oldBlocks[index]->parts.size() < 6 || newBlocks.size() != 1) {
-    return Error{ErrorCode::BadData, "ファイルの譜面 " + std::to_string(index + 1) + " を置き換えられません。"};
+    return Error{ErrorCode::BadData, chartText(ChartText::SpliceFailed, {std::to_string(index + 1)})};
   }
   const MsdSpan& block = *oldBlocks[index];
   const std::string_view blockText = original.substr(block.begin, block.end - block.begin);
@@ -197,7 +197,7 @@ Result<SimfileReport> WriteSimfileChartInPlace(const std::filesystem::path& path
   auto original = readFileBytes(path);
   if (!original) return original.error();
   auto text = spliceSimfileChart(*original, index, chart, catalogue);
-  if (!text) return Error{text.error().code, text.error().message + "\n" + displayName(path)};
+  if (!text) return withFileName(text.error(), displayName(path));
   Status written = writeFileAtomically(path, text->bytes);
   if (!written) return written.error();
   return std::move(text->report);

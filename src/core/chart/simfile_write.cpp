@@ -152,12 +152,12 @@ struct Writer {
 };
 
 void noteHeader(const Chart& chart, const SongRecord& song, bool tempoAssumed, SimfileReport& report) {
-  if (tempoAssumed) report.note("曲「" + song.Title + "」にテンポがないため、#BPMS を 120 にしました", true);
+  if (tempoAssumed) report.note(chartText(ChartText::TempoAssumed, {song.Title}), true);
   if ((chart.Difficulty >> 4) > 3) {
-    report.note("難易度の種類 " + std::to_string(chart.Difficulty >> 4) + " を Edit として書き出しました", true);
+    report.note(chartText(ChartText::DifficultyAsEdit, {std::to_string(chart.Difficulty >> 4)}), true);
   }
   if (!chart.KrunTitle.empty() || !chart.KrunComment.empty() || chart.KrunWidth != 0 || chart.KrunHeight != 0) {
-    report.note("KRUN の見出し（タイトル・列数・高さ・コメント）は .sm に入りません", true);
+    report.note(chartText(ChartText::KrunHeaderDropped), true);
   }
 }
 
@@ -167,8 +167,7 @@ std::string descriptionOf(const std::string& editName, SimfileReport& report) {
   std::string written = editName;
   while (!written.empty() && written.back() == ' ') written.pop_back();
   if (trimBlanks(written) != editName) {
-    report.note("EDIT 名「" + editName + "」は .sm では「" + std::string(trimBlanks(written)) + "」として読まれます",
-                true);
+    report.note(chartText(ChartText::EditNameTrimmed, {editName, std::string(trimBlanks(written))}), true);
   }
   return trimBlanks(written).empty() ? std::string() : written;
 }
@@ -185,7 +184,7 @@ std::string secondsText(double seconds) {
 Result<SimfileText> WriteSimfile(const Chart& chart, const Catalogue& catalogue, std::optional<int> bpm,
                                  const SimfileMusic& music) {
   if (!catalogue.isValidIndex(chart.SongIndex)) {
-    return Error{ErrorCode::Unsupported, "曲が選ばれていないため、.sm に書き出せません。"};
+    return Error{ErrorCode::Unsupported, chartText(ChartText::ExportNoSong)};
   }
   const SongRecord& song = *catalogue.song(chart.SongIndex);
   Writer w{chart, std::clamp<int>(song.Measures, 0, kStepMeasures), stylePanels(chart.PlayStyle), {}, {}, {}, {}};
@@ -229,9 +228,7 @@ Result<SimfileReport> WriteSimfileFile(const std::filesystem::path& path, const 
   if (!text) return text.error();
   Status written = writeFileAtomically(path, text->bytes);
   if (!written) return written.error();
-  if (away)
-    text->report.note("音楽ファイル「" + *away + "」は書き出し先と別のフォルダにあるため #MUSIC に書きませんでした",
-                      true);
+  if (away) text->report.note(chartText(ChartText::MusicElsewhere, {*away}), true);
   return std::move(text->report);
 }
 

@@ -8,8 +8,6 @@ namespace tarveno {
 // False when the system cannot convert between CP932 and UTF-8 (iconv lacks the tables). Every
 // title and name would then be lost on a save, so the programs refuse to start without them.
 bool cp932ConvertersAvailable();
-inline constexpr const char* kCp932UnavailableText =
-    "Shift-JIS（CP932）の文字コード変換が使えないため、譜面ファイルを読み書きできません。";
 
 // Text inside the program is UTF-8; these convert at file boundaries only.
 // Bytes that do not form CP932 become U+FFFD and the conversion carries on with the rest.

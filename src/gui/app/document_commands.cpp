@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
+#include "core/chart/chart_text.h"
 #include "core/chart/simfile_splice.h"
 #include "core/io/files.h"
 #include "gui/app/app_context.h"
 #include "gui/app/prompts.h"
 #include "gui/app/simfile_document.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -45,12 +47,12 @@ bool DocumentCommands::openChartPath(const QString& path, const ChartFormat& for
   if (format.kind == ChartFileKind::Simfile) return openSimfileDocument(context_, host_, path);
   auto opened = format.read(toPath(path), context_.document, context_.catalogue);
   if (!opened) {
-    showFileError(QString::fromStdString(opened.error().message), path);
+    showFileError(describe(opened.error()), path);
     return false;
   }
   for (const Notice& n : *opened) {
-    context_.prompts.message(host_.dialogParent(), QString::fromStdString(n.title), QString::fromStdString(n.text),
-                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    context_.prompts.message(host_.dialogParent(), describe(n.title), describe(n.text), Prompts::Buttons::Ok,
+                             Prompts::Icon::None);
   }
   host_.finishOpening(path);
   return true;
@@ -101,7 +103,7 @@ int DocumentCommands::proposedSaveFilter() const {
 
 bool DocumentCommands::formAccepted(ChartFileKind kind) {
   while (auto missing = FormCheck(context_.document.chart, kind)) {
-    const QString prompt = tr("・%1\r\r今すぐ修正しますか？").arg(QString::fromStdString(*missing));
+    const QString prompt = tr("・%1\r\r今すぐ修正しますか？").arg(describe(*missing));
     const Prompts::Answer answer = context_.prompts.message(host_.dialogParent(), tr("設定に不備があります"), prompt,
                                                             Prompts::Buttons::YesNo, Prompts::Icon::None);
     if (answer != Prompts::Answer::Yes) return false;
@@ -138,7 +140,7 @@ void DocumentCommands::save() {
   Status written = writeDocument(path, *target.format);
   if (!written) {
     // Nothing was saved: the old file is still whole and the chart still counts as changed.
-    showFileError(QString::fromStdString(written.error().message), path);
+    showFileError(describe(written.error()), path);
     return;
   }
   const auto unkept = unkeptBy(context_.document.chart, *target.format);
@@ -146,7 +148,7 @@ void DocumentCommands::save() {
   if (!unkept.empty() && target.format->kind != ChartFileKind::Simfile) {
     context_.prompts.message(host_.dialogParent(), tr("保存"),
                              tr("保存しましたが、次の内容はこのファイルの形式に入らないため保存されていません。\n\n%1")
-                                 .arg(QString::fromStdString(unkeptText(unkept))),
+                                 .arg(describe(unkeptText(unkept))),
                              Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
   }
   const int chartInFile =
@@ -167,8 +169,9 @@ void DocumentCommands::dropFiles(const QStringList& paths) {
   const QString& first = paths.front();
   const ChartFormat* format = chartFormatOfName(first.toStdString());
   if (!format) {
-    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), QString::fromUtf8(kUnsupportedFormatText),
-                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"),
+                             describe(chartText(ChartText::UnsupportedFormat)), Prompts::Buttons::Ok,
+                             Prompts::Icon::None);
     return;
   }
   openChartPath(first, *format);
@@ -177,8 +180,9 @@ void DocumentCommands::dropFiles(const QStringList& paths) {
 void DocumentCommands::openCommandLine(const QString& path) {
   const ChartFormat* format = chartFormatOfName(path.toStdString());
   if (!format) {
-    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"), QString::fromUtf8(kUnsupportedFormatText),
-                             Prompts::Buttons::Ok, Prompts::Icon::None);
+    context_.prompts.message(host_.dialogParent(), QStringLiteral("Error"),
+                             describe(chartText(ChartText::UnsupportedFormat)), Prompts::Buttons::Ok,
+                             Prompts::Icon::None);
   } else if (openChartPath(path, *format)) {
     return;
   }

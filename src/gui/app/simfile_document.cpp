@@ -13,6 +13,7 @@
 #include "gui/app/prompts.h"
 #include "gui/play/play_settings.h"
 #include "gui/songs/simfile_chart_dialog.h"
+#include "words/messages.h"
 
 namespace tarveno {
 
@@ -26,7 +27,7 @@ std::filesystem::path toPath(const QString& path) {
 void showReport(Prompts& prompts, QWidget* parent, const QString& heading, const SimfileReport& report) {
   const auto text = simfileReportText(report);
   if (!text) return;
-  prompts.message(parent, QStringLiteral("StepMania"), heading.arg(QString::fromStdString(*text)), Prompts::Buttons::Ok,
+  prompts.message(parent, QStringLiteral("StepMania"), heading.arg(describe(*text)), Prompts::Buttons::Ok,
                   Prompts::Icon::Information);
 }
 
@@ -38,8 +39,8 @@ std::optional<SimfileImportChoice> chooseChart(AppContext& context, QWidget* par
     if (song.charts[i].supported()) readable.push_back(i);
   }
   if (readable.empty()) {
-    context.prompts.error(parent,
-                          pickSimfileChart(song, std::nullopt).error().message + "\n" + displayName(toPath(path)));
+    context.prompts.error(
+        parent, describe(withFileName(pickSimfileChart(song, std::nullopt).error(), displayName(toPath(path)))));
     return std::nullopt;
   }
   return SimfileChartDialog::ask(song, std::move(readable), context.catalogue, parent);
@@ -70,12 +71,7 @@ void adoptMusic(AppContext& context, const SimfileSong& song, const QString& pat
   values.musicFile = QString::fromStdString(music.string());
   values.musicOffsetMs = static_cast<int>(std::lround(-1000 * song.offset));
   savePlaySettings(*store, songCodeOf(context, songIndex), values);
-  report.note(QCoreApplication::translate("SimfileDocument",
-                                          "#MUSIC の「%1」をこの曲の再生用の音楽にしました（オフセット %2 ms）")
-                  .arg(QString::fromStdString(song.music))
-                  .arg(values.musicOffsetMs)
-                  .toStdString(),
-              true);
+  report.note(chartText(ChartText::MusicAdopted, {song.music, std::to_string(values.musicOffsetMs)}), true);
 }
 
 // Asks before notes are moved; true when reading may go on.
@@ -98,7 +94,7 @@ bool agreeToSnap(AppContext& context, QWidget* parent, const SimfileReport& tria
 bool openSimfileDocument(AppContext& context, DocumentHost& host, const QString& path) {
   QWidget* parent = host.dialogParent();
   const auto fail = [&](const Error& error) {
-    context.prompts.error(parent, error.message + "\n" + displayName(toPath(path)));
+    context.prompts.error(parent, describe(withFileName(error, displayName(toPath(path)))));
     return false;
   };
   auto song = readSimfileFile(toPath(path));

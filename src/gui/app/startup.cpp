@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "core/chart/chart.h"
+#include "core/chart/chart_text.h"
 #include "core/io/app_paths.h"
 #include "core/io/recovery_store.h"
 #include "core/sheet/view_settings.h"
@@ -69,8 +70,8 @@ int StartUp(QApplication& app, AudioOutput& audio, MusicSource& music) {
   QtPrompts prompts;
   if (!cp932ConvertersAvailable()) {
     // Without the conversion every title and name would silently vanish from the files.
-    prompts.message(nullptr, QStringLiteral("Error"), QString::fromUtf8(kCp932UnavailableText), Prompts::Buttons::Ok,
-                    Prompts::Icon::Critical);
+    prompts.message(nullptr, QStringLiteral("Error"), describe(chartText(ChartText::Cp932Unavailable)),
+                    Prompts::Buttons::Ok, Prompts::Icon::Critical);
     return 1;
   }
   Document document;
