@@ -451,11 +451,11 @@ Control characters such as line breaks, and characters not in Shift-JIS, cannot 
     </message>
     <message>
         <source>曲データにテンポがないため、120 BPM として合わせます。</source>
-        <translation type="unfinished"></translation>
+        <translation>The song data has no tempo; syncing at 120 BPM.</translation>
     </message>
     <message>
         <source>再生速度 %1% は 50〜100% の範囲外です。</source>
-        <translation type="unfinished"></translation>
+        <translation>A playback speed of %1% is outside 50–100%.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1001,13 @@ Move %2 notes to the nearest places and read it?</translation>
     </message>
 </context>
 <context>
+    <name>tarveno::AudioOutput</name>
+    <message>
+        <source>音声を再生できる装置が見つかりません。</source>
+        <translation>No audio device that can play sound was found.</translation>
+    </message>
+</context>
+<context>
     <name>tarveno::EditInfoWindow</name>
     <message>
         <source>譜面情報</source>
@@ -1223,7 +1230,11 @@ Do you want to restore it? Choose “No” to discard it.</translation>
     </message>
     <message>
         <source>波形(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Waveform</translation>
+    </message>
+    <message>
+        <source>オフセット: %1 ms</source>
+        <translation>Offset: %1 ms</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1276,23 @@ Do you want to restore it? Choose “No” to discard it.</translation>
     <message>
         <source>小節を詰める</source>
         <translation>Close the gap</translation>
+    </message>
+</context>
+<context>
+    <name>tarveno::MusicLibrary</name>
+    <message>
+        <source>音楽ファイル %1 を読み込めません。音楽なしで再生します。
+%2</source>
+        <translation>Cannot read the music file %1. Playing without music.
+%2</translation>
+    </message>
+    <message>
+        <source>ファイルがありません。</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>この形式は読めません。</source>
+        <translation>This format cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -1330,75 +1358,82 @@ Do you want to restore it? Choose “No” to discard it.</translation>
     <name>tarveno::PlaySettingsDialog</name>
     <message>
         <source>再生設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Playback Settings</translation>
     </message>
     <message>
         <source>アシスト音(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Assist ticks</translation>
     </message>
     <message>
         <source>メトロノーム(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Metronome</translation>
     </message>
     <message>
         <source>音量</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>再生速度</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>参照(&amp;R)...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;rowse...</translation>
     </message>
     <message>
         <source>なし(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;None</translation>
     </message>
     <message>
         <source>ファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>オフセット</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>ミリ秒（拍 0 が音楽のどこにあるか）</source>
-        <translation type="unfinished"></translation>
+        <translation>ms (where beat 0 lies in the music)</translation>
     </message>
     <message>
         <source>自動調整</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Sync</translation>
     </message>
     <message>
         <source>音楽を解析しています…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyzing the music…</translation>
     </message>
     <message>
         <source>確かさ %1%、音楽のテンポ %2 BPM（確かさ %3%）</source>
-        <translation type="unfinished"></translation>
+        <translation>Confidence %1%; the music&apos;s tempo: %2 BPM (confidence %3%)</translation>
     </message>
     <message>
         <source>曲のテンポ %1 BPM と 1% 以上違います。別の曲のファイルか、速さの違う音源かもしれません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This differs from the song&apos;s tempo of %1 BPM by more than 1%. The file may belong to another song, or play at another speed.</translation>
     </message>
     <message>
         <source>この曲の音楽: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Music for this song: %1</translation>
     </message>
     <message>
         <source>音声ファイル (*.ogg *.oga *.mp3 *.wav *.flac *.opus)|*.ogg;*.oga;*.mp3;*.wav;*.flac;*.opus|すべてのファイル (*)|*</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio files (*.ogg *.oga *.mp3 *.wav *.flac *.opus)|*.ogg;*.oga;*.mp3;*.wav;*.flac;*.opus|All files (*)|*</translation>
     </message>
     <message>
         <source>音楽ファイルを開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Music File</translation>
+    </message>
+</context>
+<context>
+    <name>tarveno::PlaybackSession</name>
+    <message>
+        <source>テンポが不明なため 120 BPM で再生しています</source>
+        <translation>The tempo is unknown; playing at 120 BPM</translation>
     </message>
 </context>
 <context>
@@ -1688,15 +1723,15 @@ You can correct the settings with Settings in the menu (they are kept in %1).</t
     <name>tarveno::WaveformStrip</name>
     <message>
         <source>波形を準備中…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the waveform…</translation>
     </message>
     <message>
         <source>音楽ファイルを読み込めませんでした</source>
-        <translation type="unfinished"></translation>
+        <translation>The music file could not be read</translation>
     </message>
     <message>
         <source>音楽ファイルがありません（表示→再生設定で選べます）</source>
-        <translation type="unfinished"></translation>
+        <translation>No music file (choose one in View → Playback Settings)</translation>
     </message>
 </context>
 </TS>

@@ -49,7 +49,7 @@ void MainWindow::M_PlaySetting_Click() {
 // song would go unheard.
 void MainWindow::nudgeMusicOffset(int deltaMs) {
   if (!isPlaying()) return;
-  if (auto offset = playback().nudgeOffset(deltaMs)) panel1_->setText(QStringLiteral("オフセット: %1 ms").arg(*offset));
+  if (auto offset = playback().nudgeOffset(deltaMs)) panel1_->setText(tr("オフセット: %1 ms").arg(*offset));
 }
 
 void MainWindow::followPlayhead(double beat) {

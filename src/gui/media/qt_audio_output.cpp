@@ -53,7 +53,7 @@ QtAudioOutput::~QtAudioOutput() {
 std::optional<QString> QtAudioOutput::start(MixCursor& source) {
   stop();
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) return QString::fromUtf8(kNoAudioDeviceText);
+  if (device.isNull()) return QCoreApplication::translate("tarveno::AudioOutput", kNoAudioDeviceText);
   if (!device.isFormatSupported(mixAudioFormat())) {
     return QCoreApplication::translate("QtAudioOutput", "音声装置が 48 kHz ステレオの再生に対応していません。\n%1")
         .arg(device.description());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -7,7 +8,8 @@ namespace tarveno {
 
 class MixCursor;
 
-inline constexpr const char* kNoAudioDeviceText = "音声を再生できる装置が見つかりません。";
+inline constexpr const char* kNoAudioDeviceText =
+    QT_TRANSLATE_NOOP("tarveno::AudioOutput", "音声を再生できる装置が見つかりません。");
 
 // Where playback sends its sound: the sound card through QAudioSink in the program
 // (QtAudioOutput), a scripted stand-in in tests. The output pulls 48 kHz stereo 16-bit blocks
@@ -30,7 +32,9 @@ class AudioOutput {
 // The output of a run without sound: nothing can play.
 class NoAudioOutput : public AudioOutput {
  public:
-  std::optional<QString> start(MixCursor&) override { return QString::fromUtf8(kNoAudioDeviceText); }
+  std::optional<QString> start(MixCursor&) override {
+    return QCoreApplication::translate("tarveno::AudioOutput", kNoAudioDeviceText);
+  }
   void stop() override {}
   double playedSeconds() override { return 0; }
 };

@@ -1,5 +1,6 @@
 #include "gui/play/music_library.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTimer>
@@ -16,7 +17,9 @@ namespace {
 // The first line says what happened in Japanese; the second why, in the decoder's own words
 // when the decoder failed.
 QString failureText(const QString& path, const QString& why) {
-  return QStringLiteral("音楽ファイル %1 を読み込めません。音楽なしで再生します。\n%2").arg(path, why);
+  return QCoreApplication::translate("tarveno::MusicLibrary",
+                                     "音楽ファイル %1 を読み込めません。音楽なしで再生します。\n%2")
+      .arg(path, why);
 }
 
 // Tells a file that has changed since it failed.
@@ -59,7 +62,7 @@ void MusicLibrary::load(int songCode, const QString& path) {
     }
   }
   if (!QFileInfo(path).isFile()) {
-    fail(generation_, QStringLiteral("ファイルがありません。"));
+    fail(generation_, tr("ファイルがありません。"));
     return;
   }
   if (!readDirectly(songCode, path)) decode(path);
@@ -120,7 +123,7 @@ void MusicLibrary::fail(int generation, const QString& why) {
   ++generation_;  // one report per load
   decoder_.reset();
   const int songCode = songCode_;
-  const QString message = failureText(path_, why.isEmpty() ? QStringLiteral("この形式は読めません。") : why);
+  const QString message = failureText(path_, why.isEmpty() ? tr("この形式は読めません。") : why);
   failed_[songCode] = {path_, stampOf(path_), message};
   later([this, songCode, message] { emit failed(songCode, message); });
 }

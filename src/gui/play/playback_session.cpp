@@ -92,7 +92,7 @@ void PlaybackSession::play(int startBeat) {
   playedOffsetMs_ = values.musicOffsetMs;
   MixPlan plan = planMix(schedule, values.mix, std::move(music), values.musicOffsetMs, values.speedPercent / 100.0);
   if (!controller_.start(schedule, std::move(plan))) return;
-  emit tempoNote(tempo.assumed ? QStringLiteral("テンポが不明なため 120 BPM で再生しています") : QString());
+  emit tempoNote(tempo.assumed ? tr("テンポが不明なため 120 BPM で再生しています") : QString());
 }
 
 void PlaybackSession::stop() {
