@@ -12,8 +12,9 @@
 namespace tarveno {
 
 // Why a core operation failed. `text` says it as values for the words layer; the code lets
-// callers (the CLI's exit status, tests) tell failures apart. `message` is the older ready-made
-// Japanese text, kept while the areas move to `text`; the words layer prefers `text`.
+// callers (the CLI's exit status, tests) tell failures apart. The core fills `text` only;
+// `message` is for the front ends' own failures (the renderer's, say), already worded in the
+// user's language. The words layer prefers `text`.
 enum class ErrorCode {
   FileOpen,     // the file could not be opened or read
   FileWrite,    // the file could not be written or replaced

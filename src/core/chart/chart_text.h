@@ -132,7 +132,7 @@ enum class ChartText : uint16_t {
   EventFreezeNotWritten,
   EventFreezeShortened,
 
-  // An error of another part that still carries its words ready-made; args: those words.
+  // An error that carries its words ready-made (a front end's own, see Error); args: those words.
   ReadyText,
 };
 
