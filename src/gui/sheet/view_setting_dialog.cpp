@@ -250,8 +250,8 @@ bool ViewSettingDialog::applyViewSettings() {
     usable = checkSheetSettings(context_.document.chart, context_.catalogue, *s, twipsPerPixelFromDpi(logicalDpiX()));
   }
   if (!usable) {
-    context_.prompts.message(this, tr("設定に不備があります"), describe(usable.error()),
-                             Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    context_.prompts.message(this, tr("設定に不備があります"), describe(usable.error()), Prompts::Buttons::Ok,
+                             Prompts::Icon::Exclamation);
     return false;
   }
   if (Status saved = SaveViewSettings(context_.viewSettingsFile, *s); !saved) {
