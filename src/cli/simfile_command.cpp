@@ -9,6 +9,7 @@
 #include "core/chart/simfile_open.h"
 #include "core/chart/simfile_splice.h"
 #include "core/text/number.h"
+#include "words/language.h"
 #include "words/messages.h"
 
 namespace tarveno {
@@ -111,6 +112,8 @@ int runCharts(const Request& request, std::ostream& out, Diagnostics& diagnostic
     json.key("supported").flag(chart.supported());
     if (chart.unreadable) {
       const Message at = chartText(ChartText::SimfileUnreadableAt, {std::to_string(chart.line)}, {*chart.unreadable});
+      // The JSON is the same in every language; the messages on stderr follow the one chosen.
+      const SourceLanguageScope sourceTexts;
       json.key("unreadable").value(describe(at).toStdString());
     }
     json.endObject();

@@ -54,4 +54,16 @@ bool applyLanguage(QCoreApplication& app, Language language) {
   return ok;
 }
 
+SourceLanguageScope::SourceLanguageScope() {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app) return;  // nothing installed: the texts are their sources already
+  for (QTranslator* translator : app->findChildren<QTranslator*>(QString::fromLatin1(kTranslatorName))) {
+    if (QCoreApplication::removeTranslator(translator)) removed_.push_back(translator);
+  }
+}
+
+SourceLanguageScope::~SourceLanguageScope() {
+  for (QTranslator* translator : removed_) QCoreApplication::installTranslator(translator);
+}
+
 }  // namespace tarveno

@@ -3,8 +3,10 @@
 #include <QString>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace tarveno {
 
@@ -21,5 +23,18 @@ QString languageName(Language language);
 // and retitles itself. False when a translation file could not be loaded; the texts that are
 // missing stay Japanese.
 bool applyLanguage(QCoreApplication& app, Language language);
+
+// While it lives, texts read in their source language (Japanese) whatever language is installed:
+// for output that must be the same in every language, such as the batch tool's JSON.
+class SourceLanguageScope {
+ public:
+  SourceLanguageScope();
+  ~SourceLanguageScope();
+  SourceLanguageScope(const SourceLanguageScope&) = delete;
+  SourceLanguageScope& operator=(const SourceLanguageScope&) = delete;
+
+ private:
+  std::vector<QTranslator*> removed_;
+};
 
 }  // namespace tarveno

@@ -40,6 +40,13 @@ TEST(CliExecutable, SpeaksTheLanguageAskedFor) {
   EXPECT_EQ(errorOf("TARVENO_LANG=en ", ""), std::pair(2, english));
   EXPECT_EQ(errorOf("TARVENO_LANG=en ", " --lang ja").second.find("ファイルを開けません"), 13u);
   EXPECT_EQ(errorOf("", " --lang fr").first, 1);
+
+  // What goes to standard output is the same in both languages, a chart's reason included.
+  const std::filesystem::path charts = fixturesDir() / "simfile-unreadable-charts";
+  const std::string listed =
+      " --lang en charts '" + (charts / "broken.sm").string() + "' >'" + (dir / "out").string() + "'";
+  EXPECT_EQ(std::system(("'" + std::string(TARVENO_CLI_EXE) + "'" + listed).c_str()), 0);
+  EXPECT_EQ(readAll(dir / "out"), readAll(charts / "expected.out"));
 }
 
 }  // namespace
