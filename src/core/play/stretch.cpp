@@ -54,8 +54,8 @@ MusicPcm stretchMusic(const MusicPcm& music, double speed) {
   }
   // The flush makes only as much as the input asks for, minus what the stretcher still holds:
   // silence behind the music brings out the music's own end.
-  std::fill(block.begin(), block.end(), 0.0f);
   for (int tail = 2 * stretcher.getSetting(SETTING_INITIAL_LATENCY); tail > 0; tail -= kBlockFrames) {
+    std::fill(block.begin(), block.end(), 0.0f);  // drain() leaves the output in the block
     stretcher.putSamples(block.data(), static_cast<unsigned>(std::min<int64_t>(tail, kBlockFrames)));
     drain(stretcher, block, result.samples);
   }
