@@ -4,7 +4,7 @@
 
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
-#include "gui/play/play_settings.h"
+#include "gui/play/playback_session.h"
 
 namespace tarveno {
 
@@ -47,13 +47,12 @@ void MainWindow::M_Waveform_Click() {
 
 void MainWindow::refreshWaveform() {
   if (!waveform_ || !waveformShown()) return;  // nothing is decoded for a strip nobody sees
-  const Chart& chart = context_.document.chart;
-  const SongRecord* song = context_.catalogue.song(chart.SongIndex);
-  const int code = song ? song->Code : 0;
-  PlaySettings values;
-  if (auto settings = store(context_)) values = loadPlaySettings(*settings, code);
-  waveform_->setMusic(code, song ? values.musicFile : QString(), values.musicOffsetMs,
-                      songTempo(context_.catalogue, chart.SongIndex).bpm);
+  // The music and offset that playback uses, kept in a file or, without one, for this run.
+  const PlaybackSession& session = playback();
+  const PlaySettings values = session.settings();
+  const bool hasSong = context_.catalogue.song(context_.document.chart.SongIndex) != nullptr;
+  waveform_->setMusic(session.songCode(), hasSong ? values.musicFile : QString(), values.musicOffsetMs,
+                      songTempo(context_.catalogue, context_.document.chart.SongIndex).bpm);
 }
 
 void MainWindow::drawWaveform() {

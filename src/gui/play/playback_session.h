@@ -43,6 +43,9 @@ class PlaybackSession : public QObject {
   // While the song plays with music: moves its music offset by deltaMs at once and stores it;
   // the new offset. Nothing otherwise.
   std::optional<int> nudgeOffset(int deltaMs);
+  // The current song's 再生設定 values, from the settings file or, without one, this run's.
+  PlaySettings settings() const;
+  int songCode() const;
 
  signals:
   void positionChanged(double beat);
@@ -52,8 +55,6 @@ class PlaybackSession : public QObject {
 
  private:
   void play(int startBeat);
-  int songCode() const;
-  PlaySettings settings() const;
   void store(const PlaySettings& values);
 
   const Document& document_;
